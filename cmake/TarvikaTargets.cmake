@@ -1,0 +1,33 @@
+# Settings shared by every target of the project.
+
+set(TARVIKA_WARNINGS -Wall -Wextra -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual
+    -Wshadow)
+
+# A library of the core: Qt Core only, every conversion between bytes and text explicit.
+function(tarvika_core_library name)
+    add_library(${name} STATIC ${ARGN})
+    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    tarvika_target_defaults(${name})
+    target_compile_definitions(${name} PUBLIC QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII
+                               QT_NO_CAST_FROM_BYTEARRAY)
+endfunction()
+
+function(tarvika_target_defaults name)
+    target_compile_options(${name} PRIVATE ${TARVIKA_WARNINGS})
+    if(TARVIKA_WERROR)
+        target_compile_options(${name} PRIVATE -Werror)
+    endif()
+endfunction()
+
+# A Qt Test program run by CTest. Usage: tarvika_test(name SOURCES ... LIBS ...)
+function(tarvika_test name)
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE Qt6::Test ${T_LIBS})
+    tarvika_target_defaults(${name})
+    target_compile_definitions(${name} PRIVATE
+        TARVIKA_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data"
+        TARVIKA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+endfunction()

@@ -1,0 +1,34 @@
+#include "CommandLine.h"
+
+#include "ConvertCommand.h"
+#include "DumpCommand.h"
+
+namespace CommandLine {
+
+std::vector<std::unique_ptr<CliCommand>> commands()
+{
+    std::vector<std::unique_ptr<CliCommand>> list;
+    list.push_back(std::make_unique<DumpCommand>());
+    list.push_back(std::make_unique<ConvertCommand>());
+    return list;
+}
+
+int run(const QStringList& args, QIODevice& out, QIODevice& err)
+{
+    const CliStreams io{out, err};
+    const auto all = commands();
+    if (!args.isEmpty()) {
+        for (const auto& command : all) {
+            if (command->name() == args.first())
+                return command->execute(args.mid(1), io);
+        }
+    }
+    QStringList verbs;
+    for (const auto& command : all)
+        verbs << command->name() + QLatin1Char(' ') + command->arguments();
+    io.error(QStringLiteral("Использование: tarvika-cli ") +
+             verbs.join(QStringLiteral(" | ")));
+    return CliExit::Usage;
+}
+
+} // namespace CommandLine

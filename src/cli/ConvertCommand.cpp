@@ -1,0 +1,20 @@
+#include "ConvertCommand.h"
+
+#include "Declaration.h"
+#include "StorageErrors.h"
+
+int ConvertCommand::execute(const QStringList& args, const CliStreams& io) const
+{
+    if (args.size() != 2)
+        return usageError(io);
+    mTDeclaration declaration;
+    if (!load(args[0], declaration, io))
+        return CliExit::FileError;
+    try {
+        declaration.SaveToFile(args[1]);
+    } catch (const mEPrivBase& error) {
+        io.error(error.message());
+        return CliExit::FileError;
+    }
+    return CliExit::Ok;
+}

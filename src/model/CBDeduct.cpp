@@ -1,0 +1,15 @@
+#include "CBDeduct.h"
+
+#include "Measure.h"
+
+void mTCBDeduct::Transfer(RecordIO& io)
+{
+    io.stream(QStringLiteral("@CBDeduct"));
+    io.money({"SecuritiesLoss"}, SecuritiesLoss);
+    io.money({"DerivativesLoss"}, DerivativesLoss);
+}
+
+qint64 mTCBDeduct::Size() const
+{
+    return Measure::size(*this);
+}

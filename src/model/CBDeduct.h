@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Money.h"
+#include "RecordIO.h"
+
+// Losses of earlier tax periods on securities and derivatives.
+class mTCBDeduct
+{
+public:
+    Money SecuritiesLoss;
+    Money DerivativesLoss;
+
+    void Transfer(RecordIO& io);
+    qint64 Size() const;
+
+    bool operator==(const mTCBDeduct&) const = default;
+};

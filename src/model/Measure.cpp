@@ -1,0 +1,18 @@
+#include "Measure.h"
+
+#include "DeclarationSignature.h"
+#include "DocumentStorage.h"
+#include "StorageIO.h"
+
+namespace Measure {
+
+qint64 bytes(const std::function<void(RecordIO&)>& pass)
+{
+    mTDocumentStorage storage = mTDocumentStorage::measuring();
+    storage.CreateHeader(DeclarationSignature::current());
+    StorageIO io(storage);
+    pass(io);
+    return storage.position() - mTDocumentStorage::kHeaderSize;
+}
+
+} // namespace Measure

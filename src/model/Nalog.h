@@ -1,0 +1,20 @@
+#pragma once
+
+#include "Money.h"
+#include "RecordIO.h"
+
+#include <QString>
+
+// One payment made on a tax notice, by budget classification code.
+class mTNalog
+{
+public:
+    QString NoticeText;
+    QString NoticeKBK;
+    Money NoticeSum;
+
+    void Transfer(RecordIO& io, int position);
+    qint64 Size(int position) const;
+
+    bool operator==(const mTNalog&) const = default;
+};

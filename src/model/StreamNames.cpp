@@ -1,0 +1,52 @@
+#include "StreamNames.h"
+
+#include <array>
+
+namespace StreamNames {
+
+namespace {
+
+QString digits(int value)
+{
+    return QString::number(value).rightJustified(3, QLatin1Char('0'));
+}
+
+constexpr std::array<const char*, 31> kBases = {
+    "@DeclInfo",           "@PersonName",      "@PersonDocument",     "@Foreigner",
+    "@PhoneForeignerHome", "@PhoneForeignerWork", "@PersonAddress",   "@HomePhone",
+    "@WorkPhone",          "@DeclInquiry",     "@ThirteenPercent",    "@SourseIncome",
+    "@ThirteenPerceNR",    "@SourseIncoNR",    "@ThirtyFivePercent",  "@ThirtyPercent",
+    "@DeclForeign",        "@CurrencyIncome",  "@DeclBusiness",       "@BusinessIncome",
+    "@BusinessExpense",    "@DeclRepetit",     "@RepetitIncome",      "@StandartDeduct",
+    "@SocialDeduct",       "@Pens",            "@PensSub",            "@ConstructionDeduct",
+    "@CBDeduct",           "@Nalog",           "@NalogSub",
+};
+
+} // namespace
+
+QString numbered(const char* base, int position)
+{
+    return QLatin1String(base) + digits(position);
+}
+
+QString numbered(const char* base, int position, int line)
+{
+    return QLatin1String(base) + digits(position) + digits(line);
+}
+
+bool isStreamName(const QString& text)
+{
+    if (!text.startsWith(QLatin1Char('@')))
+        return false;
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1).isDigit() && text.at(end - 1).unicode() < 0x80)
+        --end;
+    const QStringView stem = QStringView(text).first(end);
+    for (const char* base : kBases) {
+        if (stem == QLatin1String(base))
+            return true;
+    }
+    return false;
+}
+
+} // namespace StreamNames

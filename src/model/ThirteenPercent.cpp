@@ -1,0 +1,99 @@
+#include "ThirteenPercent.h"
+
+#include "DocumentStorage.h"
+#include "Measure.h"
+#include "StreamNames.h"
+
+void mTSourseIncome::Transfer(RecordIO& io)
+{
+    io.integer({"IncomeCode"}, IncomeCode);
+    io.text({"IncomeCodeName"}, IncomeCodeName);
+    io.money({"IncomeSum"}, IncomeSum);
+    io.integer({"DeductCode"}, DeductCode);
+    io.money({"DeductSum"}, DeductSum);
+    io.integer({"DeductRate"}, DeductRate);
+    io.word({"IncomeMonth"}, IncomeMonth);
+}
+
+int mTThirteenPercent::AddIncome(const mTSourseIncome& line)
+{
+    m_incomes.push_back(line);
+    TotalIncome += line.IncomeSum;
+    return IncomeCount() - 1;
+}
+
+void mTThirteenPercent::ReplaceIncome(int position, const mTSourseIncome* line)
+{
+    mTSourseIncome& old = m_incomes.at(size_t(position));
+    TotalIncome -= old.IncomeSum;
+    if (line) {
+        old = *line;
+        TotalIncome += line->IncomeSum;
+    } else {
+        m_incomes.erase(m_incomes.begin() + position);
+    }
+}
+
+void mTThirteenPercent::SetMonthAmount(int month, Money value)
+{
+    const quint16 bit = quint16(1U << month);
+    if (value == AbsentAmount) {
+        m_monthAmounts.at(size_t(month)) = Money();
+        m_monthPresence &= quint16(~bit);
+    } else {
+        m_monthAmounts.at(size_t(month)) = value;
+        m_monthPresence |= bit;
+    }
+}
+
+void mTThirteenPercent::Transfer(RecordIO& io, int position, bool nonResident)
+{
+    io.stream(StreamNames::numbered(nonResident ? "@ThirteenPerceNR" : "@ThirteenPercent",
+                                    position));
+    if (!io.reading() || io.version() >= mTDocumentStorage::kVersionPrimarySource)
+        io.byte({"IsPrimarySource"}, IsPrimarySource);
+    TransferSource(io);
+    io.money({"TaxWithheld"}, TaxWithheld);
+    io.money({"TaxableIncome"}, TaxableIncome);
+    io.money({"TaxComputed"}, TaxComputed);
+    io.money({"Reserved13Amount"}, Reserved13Amount);
+
+    for (int month = 0; month < 12; ++month) {
+        const FieldName field{"MonthAmounts", month};
+        if (io.reading()) {
+            Money value;
+            io.money(field, value);
+            SetMonthAmount(month, value);
+        } else if (HasMonthAmount(month)) {
+            Money value = MonthAmount(month);
+            io.money(field, value);
+        } else {
+            QString absent = QStringLiteral("a");
+            io.text(field, absent);
+        }
+    }
+
+    const int count = io.integerCount({"IncomeCount"}, IncomeCount());
+    if (io.reading()) {
+        m_incomes.clear();
+        TotalIncome = Money();
+    }
+    io.beginList("Incomes");
+    for (int line = 0; line < count; ++line) {
+        io.stream(StreamNames::numbered(nonResident ? "@SourseIncoNR" : "@SourseIncome", position,
+                                        line));
+        if (io.reading()) {
+            mTSourseIncome read;
+            read.Transfer(io);
+            AddIncome(read);
+        } else {
+            m_incomes[size_t(line)].Transfer(io);
+        }
+    }
+    io.endList();
+}
+
+qint64 mTThirteenPercent::Size(int position) const
+{
+    return Measure::size(*this, position, false);
+}

@@ -1,0 +1,20 @@
+#include "ThirtyPercent.h"
+
+#include "Measure.h"
+#include "StreamNames.h"
+
+void mTThirtyPercent::Transfer(RecordIO& io, int position, bool)
+{
+    io.stream(StreamNames::numbered("@ThirtyPercent", position));
+    io.integer({"IncomeCode30"}, IncomeCode30);
+    TransferSource(io);
+    io.money({"TotalIncome"}, TotalIncome);
+    io.money({"TaxComputed30"}, TaxComputed30);
+    io.money({"TaxableDividends"}, TaxableDividends);
+    io.money({"TaxWithheld"}, TaxWithheld);
+}
+
+qint64 mTThirtyPercent::Size(int position) const
+{
+    return Measure::size(*this, position, false);
+}

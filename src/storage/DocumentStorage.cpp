@@ -1,0 +1,455 @@
+#include "DocumentStorage.h"
+
+#include "FileLoader.h"
+#include "FixedPointText.h"
+#include "StorageErrors.h"
+#include "DayCount.h"
+
+#include <QDate>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace {
+
+constexpr QByteArrayView kMagic = "DLSG";
+constexpr qint64 kAbsentAmountUnits = -10000;
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+QByteArrayView trimmed(QByteArrayView text)
+{
+    while (!text.isEmpty() && text.front() == ' ')
+        text = text.sliced(1);
+    while (!text.isEmpty() && text.back() == ' ')
+        text.chop(1);
+    return text;
+}
+
+std::optional<qint64> parseInteger(QByteArrayView text)
+{
+    text = trimmed(text);
+    bool negative = false;
+    if (!text.isEmpty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text = text.sliced(1);
+    }
+    if (text.isEmpty() || text.size() > 18)
+        return std::nullopt;
+    qint64 value = 0;
+    for (char c : text) {
+        if (!isDigit(c))
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return negative ? -value : value;
+}
+
+qint32 toInt32(QByteArrayView text)
+{
+    const auto value = parseInteger(text);
+    if (!value || *value < std::numeric_limits<qint32>::min() ||
+        *value > std::numeric_limits<qint32>::max())
+        throw mEConvert(StorageMessage::badFormat());
+    return qint32(*value);
+}
+
+std::optional<double> parseFloat(QByteArrayView text, char separator)
+{
+    QByteArray copy = trimmed(text).toByteArray();
+    if (copy.isEmpty())
+        return std::nullopt;
+    if (separator != '.') {
+        if (copy.contains('.'))
+            return std::nullopt;
+        copy.replace(separator, '.');
+    }
+    for (char c : copy) {
+        if (!isDigit(c) && c != '.' && c != '-' && c != '+' && c != 'e' && c != 'E')
+            return std::nullopt;
+    }
+    bool ok = false;
+    const double value = copy.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// A date text "day.month.year" of files older than format version 1.2.
+std::optional<double> parseDateText(QByteArrayView text, char separator)
+{
+    text = trimmed(text);
+    const qsizetype blank = text.indexOf(' ');
+    if (blank >= 0)
+        text = text.first(blank);
+    const QList<QByteArray> parts = text.toByteArray().split(separator);
+    if (parts.size() != 3)
+        return std::nullopt;
+    const auto day = parseInteger(parts[0]);
+    const auto month = parseInteger(parts[1]);
+    auto year = parseInteger(parts[2]);
+    if (!day || !month || !year || parts[2].size() > 4)
+        return std::nullopt;
+    if (parts[2].size() <= 2)
+        *year += *year < 50 ? 2000 : 1900;
+    const QDate date{int(*year), int(*month), int(*day)};
+    if (!date.isValid())
+        return std::nullopt;
+    return DayCount::fromDate(date);
+}
+
+} // namespace
+
+mTDocumentStorage::mTDocumentStorage(mTFileLoader* loader)
+    : m_loader(loader), m_readOnly(loader && loader->readOnly())
+{
+}
+
+mTDocumentStorage mTDocumentStorage::measuring()
+{
+    mTDocumentStorage storage;
+    storage.m_measuring = true;
+    return storage;
+}
+
+void mTDocumentStorage::requireWritable() const
+{
+    if (m_readOnly)
+        throw mEWriteStorage(StorageMessage::readOnly());
+}
+
+void mTDocumentStorage::requireHeader() const
+{
+    if (!m_headerDone)
+        throw mEObjectAccess(StorageMessage::notInitialised());
+}
+
+void mTDocumentStorage::writeField(QByteArrayView text, int width, char pad)
+{
+    if (width <= 0 || text.isEmpty())
+        return;
+    QByteArray field;
+    if (text.size() >= width)
+        field = text.first(width).toByteArray();
+    else
+        field = QByteArray(width - text.size(), pad) + text.toByteArray();
+    if (m_measuring) {
+        m_position += field.size();
+        return;
+    }
+    QByteArray& image = m_loader->image();
+    if (m_position + field.size() > image.size())
+        throw mEMemoryAllocate(StorageMessage::outOfMemory());
+    std::copy(field.cbegin(), field.cend(), image.begin() + m_position);
+    m_position += field.size();
+}
+
+void mTDocumentStorage::measureItem(qsizetype length)
+{
+    m_position += 4 + length;
+}
+
+void mTDocumentStorage::writeItem(QByteArrayView text)
+{
+    if (m_measuring) {
+        measureItem(text.size());
+        return;
+    }
+    writeField(QByteArray::number(text.size()), 4, '0');
+    writeField(text, int(text.size()), ' ');
+}
+
+void mTDocumentStorage::CreateHeader(const QString& signature)
+{
+    if (!m_loader && !m_measuring)
+        throw mEMemoryAllocate(StorageMessage::noMemoryBound());
+    requireWritable();
+    if (m_headerDone)
+        throw mEAlreadyCreated(StorageMessage::alreadyCreated());
+    m_headerDone = true;
+    m_headerCreated = true;
+    m_signature = signature;
+    m_versionMajor = 1;
+    m_versionMinor = 2;
+    m_reserved = QString(32, QLatin1Char('F'));
+    if (m_measuring) {
+        m_position += kHeaderSize;
+        return;
+    }
+    writeField(kMagic, 4, ' ');
+    writeField(signature.toLatin1(), 20, ' ');
+    writeField("1", 2, '0');
+    writeField("2", 2, '0');
+    writeField(QByteArray(32, 'F'), 32, ' ');
+}
+
+QByteArrayView mTDocumentStorage::readBytes(qsizetype count)
+{
+    const QByteArray& image = m_loader->image();
+    if (count < 0 || count > image.size() - m_position)
+        throw mEConvert(StorageMessage::badFormat());
+    const QByteArrayView bytes = QByteArrayView(image).sliced(m_position, count);
+    m_position += count;
+    return bytes;
+}
+
+void mTDocumentStorage::OpenHeader()
+{
+    if (m_headerDone)
+        throw mEAlreadyCreated(StorageMessage::alreadyCreated());
+    if (!m_loader)
+        throw mEMemoryAllocate(StorageMessage::noMemoryBound());
+    const QByteArray& image = m_loader->image();
+    if (image.size() < 4 || QByteArrayView(image).first(4) != kMagic) {
+        Reset();
+        throw mEBadStorage(StorageMessage::badFormat());
+    }
+    m_position = 4;
+    m_headerDone = true;
+    m_signature = QString(m_decoder.decode(trimmed(readBytes(20)))).trimmed();
+    m_decoder.resetState();
+    const auto major = parseInteger(readBytes(2));
+    const auto minor = parseInteger(readBytes(2));
+    if (!major || !minor || *major < 0 || *minor < 0)
+        throw mEConvert(StorageMessage::badFormat());
+    m_versionMajor = quint16(*major);
+    m_versionMinor = quint16(*minor);
+    m_reserved = QString::fromLatin1(readBytes(32));
+}
+
+void mTDocumentStorage::Reset()
+{
+    m_position = 0;
+    m_currentStream.clear();
+    m_headerDone = false;
+    m_headerCreated = false;
+    m_writingStreamName = false;
+}
+
+bool mTDocumentStorage::CreateStream(const QString& name)
+{
+    requireHeader();
+    requireWritable();
+    m_writingStreamName = true;
+    writeItem(name.toLatin1());
+    m_writingStreamName = false;
+    m_currentStream = name;
+    return true;
+}
+
+void mTDocumentStorage::buildStreamIndex()
+{
+    // Stream names are items whose whole text is the name; the walk over the items finds them
+    // without searching inside other items' texts. The first occurrence of a name counts.
+    const QByteArray& image = m_loader->image();
+    const char* data = image.constData();
+    qsizetype at = kHeaderSize;
+    while (image.size() - at >= 4) {
+        qsizetype length = 0;
+        for (int i = 0; i < 4; ++i) {
+            const char c = data[at + i];
+            if (!isDigit(c))
+                return;
+            length = length * 10 + (c - '0');
+        }
+        at += 4;
+        if (length > image.size() - at)
+            return;
+        if (length > 0 && data[at] == '@')
+            m_streams.try_emplace(std::string_view(data + at, size_t(length)), at + length);
+        at += length;
+    }
+}
+
+void mTDocumentStorage::OpenStream(const QString& name)
+{
+    requireHeader();
+    if (!m_indexBuilt) {
+        buildStreamIndex();
+        m_indexBuilt = true;
+    }
+    const QByteArray key = name.toLatin1();
+    const auto found = m_streams.find(std::string_view(key.constData(), size_t(key.size())));
+    if (found == m_streams.end())
+        throw mEOpenStream(StorageMessage::noSuchStream());
+    m_position = found->second;
+    m_currentStream = name;
+}
+
+QByteArray mTDocumentStorage::encode(const QString& value, const QString& field)
+{
+    const QString label = field.isEmpty() ? QStringLiteral("без названия") : field;
+    if (m_reservedText && m_reservedText(value)) {
+        throw mEBadText(QStringLiteral("Текст «%1» в поле «%2» совпадает со служебным именем "
+                                       "файла декларации и не может быть сохранен. "
+                                       "Измените его.")
+                            .arg(value, label));
+    }
+    if (m_measuring) {
+        // Every character Windows-1251 holds takes one byte; the writing pass refuses the rest.
+        return QByteArray();
+    }
+    const QByteArray bytes = m_encoder.encode(value);
+    const bool failed = m_encoder.hasError();
+    m_encoder.resetState();
+    if (failed) {
+        QString bad;
+        for (const QChar c : value) {
+            QStringEncoder probe("windows-1251");
+            (void)probe.encode(QStringView(&c, 1));
+            if (probe.hasError()) {
+                bad = c;
+                break;
+            }
+        }
+        throw mEBadText(QStringLiteral("Текст в поле «%1» содержит знак «%2», который нельзя "
+                                       "сохранить в файле декларации (кодировка Windows-1251). "
+                                       "Замените его.")
+                            .arg(label, bad));
+    }
+    return bytes;
+}
+
+bool mTDocumentStorage::WriteString(const QString& value, const QString& field)
+{
+    requireWritable();
+    requireHeader();
+    if (value.size() > kMaxItemLength) {
+        throw mEBadText(QStringLiteral("Текст в поле «%1» длиннее %2 знаков и не может быть "
+                                       "сохранен в файле декларации.")
+                            .arg(field.isEmpty() ? QStringLiteral("без названия") : field)
+                            .arg(kMaxItemLength));
+    }
+    const QByteArray bytes = encode(value, field);
+    if (m_measuring)
+        measureItem(value.size());
+    else
+        writeItem(bytes);
+    return true;
+}
+
+bool mTDocumentStorage::WriteInteger(qint32 value)
+{
+    requireWritable();
+    requireHeader();
+    writeItem(QByteArray::number(value));
+    return true;
+}
+
+bool mTDocumentStorage::WriteWord(quint16 value)
+{
+    requireWritable();
+    requireHeader();
+    writeItem(QByteArray::number(value));
+    return true;
+}
+
+bool mTDocumentStorage::WriteByte(quint8 value)
+{
+    requireWritable();
+    requireHeader();
+    writeItem(QByteArray::number(value));
+    return true;
+}
+
+bool mTDocumentStorage::WriteMoney(qint64 units)
+{
+    requireWritable();
+    requireHeader();
+    writeItem(FixedPointText::format(units, '.'));
+    return true;
+}
+
+QByteArray mTDocumentStorage::formatDate(double dayCount)
+{
+    // General form with at most 15 significant digits; an exponent, should one ever be needed,
+    // is written without "+" and without leading zeros ("1E20", "1E-5").
+    QByteArray text = QByteArray::number(dayCount, 'g', 15);
+    const qsizetype e = text.indexOf('e');
+    if (e >= 0) {
+        QByteArray exponent = text.mid(e + 1);
+        const bool negative = exponent.startsWith('-');
+        if (exponent.startsWith('-') || exponent.startsWith('+'))
+            exponent.remove(0, 1);
+        while (exponent.size() > 1 && exponent.startsWith('0'))
+            exponent.remove(0, 1);
+        text = text.left(e) + 'E' + (negative ? "-" : "") + exponent;
+    }
+    return text;
+}
+
+bool mTDocumentStorage::WriteDate(double dayCount)
+{
+    requireWritable();
+    requireHeader();
+    writeItem(formatDate(dayCount));
+    return true;
+}
+
+QByteArrayView mTDocumentStorage::readItem(bool numeric)
+{
+    requireHeader();
+    if (!m_loader)
+        throw mEMemoryAllocate(StorageMessage::noMemoryBound());
+    const QByteArrayView lengthField = readBytes(4);
+    qsizetype length = 0;
+    for (char c : lengthField) {
+        if (!isDigit(c))
+            throw mEConvert(StorageMessage::badFormat());
+        length = length * 10 + (c - '0');
+    }
+    if (numeric && length == 0)
+        length = 1;
+    return readBytes(length);
+}
+
+QString mTDocumentStorage::ReadString()
+{
+    const QByteArrayView bytes = readItem(false);
+    QString text = m_decoder.decode(bytes);
+    m_decoder.resetState();
+    return text;
+}
+
+qint32 mTDocumentStorage::ReadInteger()
+{
+    return toInt32(readItem(true));
+}
+
+quint16 mTDocumentStorage::ReadWord()
+{
+    return quint16(toInt32(readItem(true)));
+}
+
+quint8 mTDocumentStorage::ReadByte()
+{
+    return quint8(toInt32(readItem(true)));
+}
+
+qint64 mTDocumentStorage::ReadMoney()
+{
+    const QByteArrayView text = readItem(true);
+    if (text == "a")
+        return kAbsentAmountUnits;
+    if (const auto units = FixedPointText::parse(text, '.'))
+        return *units;
+    if (const auto units = FixedPointText::parse(text, ','))
+        return *units;
+    throw mEConvert(StorageMessage::badFormat());
+}
+
+double mTDocumentStorage::ReadDate()
+{
+    const QByteArrayView text = readItem(true);
+    const bool numeric = Version() >= kVersionNumericDates;
+    for (const char separator : {'.', ','}) {
+        const auto value = numeric ? parseFloat(text, separator) : parseDateText(text, separator);
+        if (value)
+            return *value;
+    }
+    throw mEConvert(StorageMessage::badFormat());
+}
