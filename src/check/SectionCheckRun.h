@@ -1,0 +1,40 @@
+#pragma once
+
+#include "CheckAnswerer.h"
+
+#include <QString>
+
+// One run of a section check with its one error dialog: rules are tested while the last answer was
+// neither "Исправить" nor "Пропустить все"; "Исправить" makes the failed rule's code the result,
+// any other answer sets the result to 0. A rule that disables "Пропустить" leaves it disabled for
+// the rest of the run.
+class SectionCheckRun
+{
+public:
+    SectionCheckRun(CheckAnswerer& answerer, QString title, bool skipEnabled = true,
+                    bool skipAllEnabled = true);
+
+    // Whether the next rule is to be tested.
+    bool active() const { return !m_stopped; }
+
+    // Reports a failed rule: shows message and records the answer.
+    void fail(const QString& message, quint16 code, bool disableSkip = false);
+
+    void disableSkip() { m_skipEnabled = false; }
+
+    // 0, or the code of the rule at which "Исправить" was chosen.
+    quint16 result() const { return m_result; }
+    // The last answer given, if any question was asked.
+    bool answered() const { return m_answered; }
+    SectionAnswer lastAnswer() const { return m_lastAnswer; }
+
+private:
+    CheckAnswerer& m_answerer;
+    QString m_title;
+    bool m_skipEnabled;
+    bool m_skipAllEnabled;
+    bool m_stopped = false;
+    bool m_answered = false;
+    SectionAnswer m_lastAnswer = SectionAnswer::Closed;
+    quint16 m_result = 0;
+};
