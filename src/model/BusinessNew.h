@@ -4,7 +4,6 @@
 #include "RecordIO.h"
 
 #include <QString>
-
 #include <array>
 
 // One kind of business or private-practice activity with its income and expenses.

@@ -6,8 +6,7 @@
 mTConstructionDeduct::mTConstructionDeduct()
     : RightRegDate(DayCount::fromDate(2003, 1, 1)), ActDate(DayCount::fromDate(2003, 1, 1)),
       StartYearDate(DayCount::fromDate(2003, 1, 1))
-{
-}
+{}
 
 void mTConstructionDeduct::Transfer(RecordIO& io)
 {

@@ -6,8 +6,7 @@
 
 mTCurrencyIncome::mTCurrencyIncome()
     : IncomeDate(DayCount::fromDate(2013, 1, 1)), TaxPayDate(DayCount::fromDate(2013, 1, 1))
-{
-}
+{}
 
 Money mTCurrencyIncome::ToRoubles(Money amount, Money rate, qint32 units)
 {

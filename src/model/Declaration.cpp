@@ -14,7 +14,7 @@
 namespace {
 
 // Reads or writes a list whose count is a word at the current position, followed by its entries.
-template<class Record, class... Args>
+template <class Record, class... Args>
 void transferList(RecordIO& io, const char* name, RecordList<Record>& list, Args... args)
 {
     const int count = io.wordCount({name}, list.Count());
@@ -33,8 +33,7 @@ void transferList(RecordIO& io, const char* name, RecordList<Record>& list, Args
 
 mTDeclaration::mTDeclaration()
     : SignDate(DayCount::today()), FarmStartDate(DayCount::fromDate(2000, 1, 1))
-{
-}
+{}
 
 void mTDeclaration::SetIncomeKinds(quint8 kinds)
 {

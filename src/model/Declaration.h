@@ -17,7 +17,6 @@
 #include "ThirtyPercent.h"
 
 #include <QString>
-
 #include <array>
 
 // Kinds of income of a declaration, the bits of IncomeKinds.

@@ -5,7 +5,6 @@
 #include "DeclarationSignature.h"
 #include "DocumentStorage.h"
 
-
 #include <memory>
 #include <vector>
 
@@ -44,7 +43,12 @@ QByteArray quoted(const QString& text)
 // An ordered JSON tree: objects keep their members in the order they were added.
 struct Node
 {
-    enum class Kind { Object, Array, Value } kind = Kind::Object;
+    enum class Kind
+    {
+        Object,
+        Array,
+        Value
+    } kind = Kind::Object;
     QByteArray value;
     std::vector<std::pair<QByteArray, std::unique_ptr<Node>>> members;
     std::vector<std::unique_ptr<Node>> items;
@@ -71,8 +75,8 @@ struct Node
         case Kind::Object:
             out += '{';
             for (size_t i = 0; i < members.size(); ++i) {
-                out += (i ? ",\n" : "\n") + pad + quoted(QString::fromLatin1(members[i].first)) +
-                       ": ";
+                out +=
+                    (i ? ",\n" : "\n") + pad + quoted(QString::fromLatin1(members[i].first)) + ": ";
                 members[i].second->write(out, indent + 2);
             }
             out += members.empty() ? "}" : "\n" + QByteArray(indent, ' ') + '}';
@@ -120,10 +124,7 @@ public:
     void word(FieldName field, quint16& value) override { put(field, QByteArray::number(value)); }
     void byte(FieldName field, quint8& value) override { put(field, QByteArray::number(value)); }
     void lenientByte(FieldName field, quint8& value) override { byte(field, value); }
-    void money(FieldName field, Money& value) override
-    {
-        put(field, quoted(value.toFixed4()));
-    }
+    void money(FieldName field, Money& value) override { put(field, quoted(value.toFixed4())); }
     void date(FieldName field, double& value) override
     {
         const QDate date = DayCount::toDate(value);

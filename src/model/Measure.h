@@ -10,8 +10,7 @@ namespace Measure {
 qint64 bytes(const std::function<void(RecordIO&)>& pass);
 
 // The size of a record's streams. A writing pass never changes the record.
-template<class Record, class... Args>
-qint64 size(const Record& record, Args... args)
+template <class Record, class... Args> qint64 size(const Record& record, Args... args)
 {
     return bytes([&](RecordIO& io) { const_cast<Record&>(record).Transfer(io, args...); });
 }

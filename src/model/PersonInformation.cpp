@@ -22,8 +22,7 @@ int signatureYear(const QString& signature)
 
 mTPersonInformation::mTPersonInformation()
     : DocIssueDate(DayCount::fromDate(1990, 1, 1)), BirthDate(DayCount::fromDate(1977, 1, 1))
-{
-}
+{}
 
 void mTPersonInformation::Transfer(RecordIO& io)
 {

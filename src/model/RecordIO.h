@@ -50,8 +50,7 @@ public:
     int integerCount(FieldName field, int count);
 
     // A field held in memory in one type and written as another (bytes written as words).
-    template<class T>
-    void wordAs(FieldName field, T& value)
+    template <class T> void wordAs(FieldName field, T& value)
     {
         quint16 word16 = quint16(value);
         word(field, word16);

@@ -5,8 +5,7 @@
 
 // An ordered list of records owned by the declaration. A record's position is its identity: stream
 // names in the file carry it and the screens address records by it.
-template<class Record>
-class RecordList
+template <class Record> class RecordList
 {
 public:
     // Stream names carry positions with three digits; a list the screens fill stays below this.

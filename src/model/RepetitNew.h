@@ -4,7 +4,6 @@
 #include "RecordIO.h"
 
 #include <QString>
-
 #include <array>
 
 // One private-practice income with a detailed expense breakdown.
@@ -12,7 +11,8 @@ class mTRepetitNew
 {
 public:
     // Positions in PracticeDetails.
-    enum Detail {
+    enum Detail
+    {
         MaterialExpenses,
         EnergyExpenses,
         NonAmortizableProperty,

@@ -60,7 +60,10 @@ public:
     {
         return ChildrenKindByMonth.at(size_t(month - 1));
     }
-    void SetChildrenKindByMonth(int month, qint32 v) { ChildrenKindByMonth.at(size_t(month - 1)) = v; }
+    void SetChildrenKindByMonth(int month, qint32 v)
+    {
+        ChildrenKindByMonth.at(size_t(month - 1)) = v;
+    }
 
     void Transfer(RecordIO& io);
     qint64 Size() const;

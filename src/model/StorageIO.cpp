@@ -4,10 +4,8 @@
 #include "FieldLabels.h"
 #include "StorageErrors.h"
 
-StorageIO::StorageIO(mTDocumentStorage& storage)
-    : m_storage(storage), m_reading(storage.readOnly())
-{
-}
+StorageIO::StorageIO(mTDocumentStorage& storage) : m_storage(storage), m_reading(storage.readOnly())
+{}
 
 bool StorageIO::reading() const
 {

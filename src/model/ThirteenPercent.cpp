@@ -48,8 +48,8 @@ void mTThirteenPercent::SetMonthAmount(int month, Money value)
 
 void mTThirteenPercent::Transfer(RecordIO& io, int position, bool nonResident)
 {
-    io.stream(StreamNames::numbered(nonResident ? "@ThirteenPerceNR" : "@ThirteenPercent",
-                                    position));
+    io.stream(
+        StreamNames::numbered(nonResident ? "@ThirteenPerceNR" : "@ThirteenPercent", position));
     if (!io.reading() || io.version() >= mTDocumentStorage::kVersionPrimarySource)
         io.byte({"IsPrimarySource"}, IsPrimarySource);
     TransferSource(io);
@@ -80,8 +80,8 @@ void mTThirteenPercent::Transfer(RecordIO& io, int position, bool nonResident)
     }
     io.beginList("Incomes");
     for (int line = 0; line < count; ++line) {
-        io.stream(StreamNames::numbered(nonResident ? "@SourseIncoNR" : "@SourseIncome", position,
-                                        line));
+        io.stream(
+            StreamNames::numbered(nonResident ? "@SourseIncoNR" : "@SourseIncome", position, line));
         if (io.reading()) {
             mTSourseIncome read;
             read.Transfer(io);

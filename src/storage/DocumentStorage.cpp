@@ -1,12 +1,11 @@
 #include "DocumentStorage.h"
 
+#include "DayCount.h"
 #include "FileLoader.h"
 #include "FixedPointText.h"
 #include "StorageErrors.h"
-#include "DayCount.h"
 
 #include <QDate>
-
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -106,8 +105,7 @@ std::optional<double> parseDateText(QByteArrayView text, char separator)
 
 mTDocumentStorage::mTDocumentStorage(mTFileLoader* loader)
     : m_loader(loader), m_readOnly(loader && loader->readOnly())
-{
-}
+{}
 
 mTDocumentStorage mTDocumentStorage::measuring()
 {
@@ -300,7 +298,7 @@ QByteArray mTDocumentStorage::encode(const QString& value, const QString& field)
         QString bad;
         for (const QChar c : value) {
             QStringEncoder probe("windows-1251");
-            (void)probe.encode(QStringView(&c, 1));
+            const QByteArray ignored = probe.encode(QStringView(&c, 1));
             if (probe.hasError()) {
                 bad = c;
                 break;

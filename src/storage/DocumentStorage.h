@@ -4,7 +4,6 @@
 #include <QString>
 #include <QStringDecoder>
 #include <QStringEncoder>
-
 #include <functional>
 #include <string_view>
 #include <unordered_map>

@@ -4,10 +4,8 @@
 
 #include <QFileInfo>
 #include <QSaveFile>
-
-#include <sys/file.h>
-
 #include <new>
+#include <sys/file.h>
 
 mTFileLoader::mTFileLoader(const QString& fileName, quint32 size, bool readOnly)
     : m_fileName(fileName), m_readOnly(readOnly)

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-
 #include <optional>
 
 // Text form of a fixed-point number with four decimal places held as a count of 1/10000:

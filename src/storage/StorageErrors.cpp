@@ -2,8 +2,7 @@
 
 mEPrivBase::mEPrivBase(QString message, quint16 placeCode)
     : m_message(std::move(message)), m_utf8(m_message.toUtf8()), m_placeCode(placeCode)
-{
-}
+{}
 
 namespace StorageMessage {
 

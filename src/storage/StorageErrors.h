@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <exception>
 
 // Failures of the declaration file. Every error carries the Russian message that the window shows

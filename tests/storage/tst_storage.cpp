@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <sys/file.h>
 
 namespace {
@@ -31,8 +30,7 @@ QByteArray image(const QList<QByteArray>& texts, const QByteArray& version = "01
     return bytes;
 }
 
-template<class Error, class Action>
-void expectError(Action action, const QString& message)
+template <class Error, class Action> void expectError(Action action, const QString& message)
 {
     try {
         action();
@@ -184,10 +182,10 @@ void TestStorage::moneyAndDateReading_data()
                              << QByteArray("41640") << 41640.0;
     QTest::newRow("comma separator") << QByteArray("0102") << QByteArray("12,5") << qint64(125000)
                                      << QByteArray("41640,5") << 41640.5;
-    QTest::newRow("absent amount") << QByteArray("0102") << QByteArray("a") << qint64(-10000)
-                                   << QByteArray("0") << 0.0;
-    QTest::newRow("date text, version 1.1") << QByteArray("0101") << QByteArray("1") << qint64(10000)
-                                            << QByteArray("01.01.2014") << 41640.0;
+    QTest::newRow("absent amount")
+        << QByteArray("0102") << QByteArray("a") << qint64(-10000) << QByteArray("0") << 0.0;
+    QTest::newRow("date text, version 1.1") << QByteArray("0101") << QByteArray("1")
+                                            << qint64(10000) << QByteArray("01.01.2014") << 41640.0;
     QTest::newRow("date text with comma") << QByteArray("0100") << QByteArray("1") << qint64(10000)
                                           << QByteArray("31,12,2013") << 41639.0;
 }
@@ -323,9 +321,10 @@ void TestStorage::fileErrors()
     expectError<mEMemoryAllocate>([&] { mTFileLoader loader(missing, 0, true); }, zeroLength);
     QVERIFY(!QFile::exists(missing));
 
-    expectError<mEBadStorage>([&] { mTFileLoader loader(dir.path(), 0, true); },
-                              QStringLiteral("Ошибка чтения файла: ") + dir.path() +
-                                  QStringLiteral("\rВозможно он занят, или с признаком 'read only'"));
+    expectError<mEBadStorage>(
+        [&] { mTFileLoader loader(dir.path(), 0, true); },
+        QStringLiteral("Ошибка чтения файла: ") + dir.path() +
+            QStringLiteral("\rВозможно он занят, или с признаком 'read only'"));
 }
 
 void TestStorage::fileHeldByAnotherInstance()
