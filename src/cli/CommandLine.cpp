@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "CalcCommand.h"
 #include "ConvertCommand.h"
 #include "DumpCommand.h"
 
@@ -10,6 +11,7 @@ std::vector<std::unique_ptr<CliCommand>> commands()
     std::vector<std::unique_ptr<CliCommand>> list;
     list.push_back(std::make_unique<DumpCommand>());
     list.push_back(std::make_unique<ConvertCommand>());
+    list.push_back(std::make_unique<CalcCommand>());
     return list;
 }
 
