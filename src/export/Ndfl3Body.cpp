@@ -1,0 +1,167 @@
+#include "Ndfl3Body.h"
+
+#include "Declaration.h"
+#include "Ndfl3Deductions.h"
+#include "Ndfl3Income.h"
+#include "SheetVisitor.h"
+#include "SvodSum.h"
+
+namespace {
+
+// Adds up every amount of one computed record.
+class AmountSum : public SheetVisitor
+{
+public:
+    Money total;
+
+    void money(const char*, Money value) override { total += value; }
+    void integer(const char*, qint64) override {}
+    void text(const char*, const QString&) override {}
+    void date(const char*, double) override {}
+    void ratio(const char*, long double) override {}
+    void beginObject(const char*) override {}
+    void endObject() override {}
+    void beginArray(const char*) override {}
+    void endArray() override {}
+};
+
+template <class Record> bool isFilled(const Record& record)
+{
+    AmountSum sum;
+    record.Visit(sum);
+    return sum.total > Money();
+}
+
+void writeBase13(const ExportElement& base, const kTSvodSumList1& s)
+{
+    base.setK("ДоходОбщ", s.IncomeTotal);
+    base.setK("ДоходОбщНеНал", s.IncomeExempt);
+    base.setK("ДоходОбщНал", s.IncomeTaxable);
+    base.setK("РасхВычОбщ", s.DeductionTotal);
+    base.setK("НалБаза", s.TaxBase);
+    base.setG("Исчисл", s.TaxComputed);
+    base.setG("УдержОбщ", s.TaxWithheld);
+    base.setG("УплФактАв", s.AdvancePaid);
+    base.setG("УплФиксирАв", s.FixedAdvancePaid);
+    base.setG("УплИно", s.ForeignCredit);
+    base.setG("ПодлВозв", s.ToRefund);
+    base.setG("ПодлУпл", s.ToPay);
+}
+
+void writeBase30(const ExportElement& base, const kTSvodSumList2& s)
+{
+    base.setK("ДоходОбщ", s.IncomeTotal);
+    base.setK("ДоходОбщНеНал", s.IncomeExempt);
+    base.setK("ДоходОбщНал", s.IncomeTaxable);
+    base.setK("РасхОбщ", s.ExpenseTotal);
+    base.setK("НалБаза", s.TaxBase);
+    base.setG("Исчисл", s.TaxComputed);
+    base.setG("УдержОбщ", s.TaxWithheld);
+    base.setG("ПодлВозв", s.ToRefund);
+    base.setG("ПодлУпл", s.ToPay);
+}
+
+void writeBase35(const ExportElement& base, const kTSvodSumList3& s)
+{
+    base.setK("ДоходОбщ", s.IncomeTotal);
+    base.setK("ДоходОбщНеНал", s.IncomeExempt);
+    base.setK("НалБаза", s.TaxBase);
+    base.setG("Исчисл", s.TaxComputed);
+    base.setG("УдержОбщ", s.TaxWithheld);
+    base.setG("УдержОбщЛиш", s.TaxWithheldExcess);
+    base.setG("УплИно", s.ForeignCredit);
+    base.setG("ПодлВозв", s.ToRefund);
+    base.setG("ПодлУпл", s.ToPay);
+}
+
+void writeBase9(const ExportElement& base, const kTSvodSumList4& s)
+{
+    base.setK("ДоходОбщ", s.IncomeTotal);
+    base.setK("НалБаза", s.TaxBase);
+    base.setG("Исчисл", s.TaxComputed);
+    base.setG("УдержОбщ", s.TaxWithheld);
+    base.setG("УплИно", s.ForeignCredit);
+    base.setG("ПодлВозв", s.ToRefund);
+    base.setG("ПодлУпл", s.ToPay);
+}
+
+void writeBase15(const ExportElement& base, const kTSvodSumList5& s)
+{
+    base.setK("ДоходОбщ", s.IncomeTotal);
+    base.setK("НалБаза", s.TaxBase);
+    base.setG("Исчисл", s.TaxComputed);
+    base.setG("УдержОбщ", s.TaxWithheld);
+    base.setG("ПодлВозв", s.ToRefund);
+    base.setG("ПодлУпл", s.ToPay);
+}
+
+void writeTaxBases(const ExportElement& totals, const kTSvodSum& sum)
+{
+    bool written = false;
+    auto section = [&](const char* name, const auto& record, auto writer) {
+        if (isFilled(record)) {
+            writer(totals.add(name), record);
+            written = true;
+        }
+    };
+    section("НалБаза13", sum.List1, writeBase13);
+    section("НалБаза30", sum.List2, writeBase30);
+    section("НалБаза35", sum.List3, writeBase35);
+    section("НалБаза9", sum.List4, writeBase9);
+    section("НалБаза15", sum.List5, writeBase15);
+    if (!written)
+        writeBase13(totals.add("НалБаза13"), sum.List1);
+}
+
+void writePaymentLines(const ExportElement& body, const kTSvodSumList6& section)
+{
+    const QString zero = QStringLiteral("0");
+    for (int i = 0; i < section.Count && size_t(i) < section.Items.size(); ++i) {
+        const bmTList1& item = section.Items[size_t(i)];
+        const ExportElement line = body.add("ПодлУплВозв");
+        line.set("ПрУплВозв", item.PayKind);
+        line.set("КБК", item.Kbk);
+        line.set("ОКТМО", item.Oktmo);
+        if (item.PayKind == QLatin1String("1"))
+            line.setG("ПодлУпл", item.Amount);
+        else
+            line.set("ПодлУпл", zero);
+        if (item.PayKind == QLatin1String("2"))
+            line.setG("ПодлВозв", item.Amount);
+        else
+            line.set("ПодлВозв", zero);
+    }
+}
+
+} // namespace
+
+namespace Ndfl3Body {
+
+bool hasNoSheets(const mTDeclaration& d, const kTSvodSum& sum)
+{
+    const Money zero;
+    return !d.PropertyDeduction.PropertyEnabled && !d.SocialDeduction.SocialEnabled &&
+           d.Income13.Count() + d.Income13NR.Count() + d.Income30.Count() + d.Income35.Count() ==
+               0 &&
+           !d.HasIncomeKind(IncomeKind::Abroad) && !d.HasIncomeKind(IncomeKind::Business) &&
+           !d.HasIncomeKind(IncomeKind::Practice) &&
+           !(sum.PrilM.ExemptTotal + sum.PrilM2.ExemptTotal > zero) &&
+           !(sum.PrilM3.WithheldTotal > zero) && !(sum.PrilG_In.ExpenseTotal > zero) &&
+           !(sum.PrilG.ExpenseTotal > zero) && !(sum.PrilH1.DeductionTotal > zero) &&
+           !(sum.PrilJ.ExpenseAll > zero);
+}
+
+void write(const ExportElement& document, const mTDeclaration& declaration, const kTSvodSum& sum)
+{
+    const ExportElement body = document.add("НДФЛ3");
+    const ExportElement totals = body.add("ИтогУплВозв");
+    writeTaxBases(totals, sum);
+    if (!hasNoSheets(declaration, sum)) {
+        const ExportElement sheets = totals.add("СведДохВыч");
+        Ndfl3Income::write(sheets, declaration, sum);
+        Ndfl3Deductions::write(sheets, declaration, sum);
+    }
+    writePaymentLines(body, sum.List6);
+}
+
+} // namespace Ndfl3Body
