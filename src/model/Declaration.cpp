@@ -15,9 +15,10 @@ namespace {
 
 // Reads or writes a list whose count is a word at the current position, followed by its entries.
 template <class Record, class... Args>
-void transferList(RecordIO& io, const char* name, RecordList<Record>& list, Args... args)
+void transferList(RecordIO& io, const char* countName, const char* name, RecordList<Record>& list,
+                  Args... args)
 {
-    const int count = io.wordCount({name}, list.Count());
+    const int count = io.wordCount({countName}, list.Count());
     if (io.reading())
         list.Clear();
     io.beginList(name);
@@ -102,10 +103,10 @@ void mTDeclaration::TransferInfo(RecordIO& io)
 void mTDeclaration::TransferCountryIncome(RecordIO& io)
 {
     io.stream(QStringLiteral("@DeclInquiry"));
-    transferList(io, "Income13", Income13, false);
-    transferList(io, "Income13NR", Income13NR, true);
-    transferList(io, "Income35", Income35, false);
-    transferList(io, "Income30", Income30, false);
+    transferList(io, "Income13Count", "Income13", Income13, false);
+    transferList(io, "Income13NRCount", "Income13NR", Income13NR, true);
+    transferList(io, "Income35Count", "Income35", Income35, false);
+    transferList(io, "Income30Count", "Income30", Income30, false);
 }
 
 void mTDeclaration::Transfer(RecordIO& io)
@@ -120,11 +121,11 @@ void mTDeclaration::Transfer(RecordIO& io)
         TransferCountryIncome(io);
     if (HasIncomeKind(IncomeKind::Abroad)) {
         io.stream(QStringLiteral("@DeclForeign"));
-        transferList(io, "CurrencyIncomes", CurrencyIncomes);
+        transferList(io, "CurrencyIncomesCount", "CurrencyIncomes", CurrencyIncomes);
     }
     if (HasIncomeKind(IncomeKind::Business)) {
         io.stream(QStringLiteral("@DeclBusiness"));
-        transferList(io, "Businesses", Businesses);
+        transferList(io, "BusinessesCount", "Businesses", Businesses);
         io.money({"ActualAdvance"}, ActualAdvance);
         io.money({"EstimatedIncome"}, EstimatedIncome);
         io.money({"ReservedAmount"}, ReservedAmount);
@@ -136,7 +137,7 @@ void mTDeclaration::Transfer(RecordIO& io)
     }
     if (HasIncomeKind(IncomeKind::Practice)) {
         io.stream(QStringLiteral("@DeclRepetit"));
-        transferList(io, "PracticeIncomes", PracticeIncomes);
+        transferList(io, "PracticeIncomesCount", "PracticeIncomes", PracticeIncomes);
         io.money({"PracticeActualAdvance"}, PracticeActualAdvance);
         io.money({"PracticeAccruedAdvance"}, PracticeAccruedAdvance);
     }
@@ -147,7 +148,7 @@ void mTDeclaration::Transfer(RecordIO& io)
         SecuritiesDeduction.Transfer(io);
     }
     io.stream(QStringLiteral("@Nalog"));
-    transferList(io, "NoticePayments", NoticePayments);
+    transferList(io, "NoticePaymentsCount", "NoticePayments", NoticePayments);
 }
 
 void mTDeclaration::TransferEarlierYear(RecordIO& io)

@@ -1,15 +1,11 @@
 #include "StreamNames.h"
 
 #include <array>
+#include <cstdio>
 
 namespace StreamNames {
 
 namespace {
-
-QString digits(int value)
-{
-    return QString::number(value).rightJustified(3, QLatin1Char('0'));
-}
 
 constexpr std::array<const char*, 31> kBases = {
     "@DeclInfo",
@@ -49,12 +45,16 @@ constexpr std::array<const char*, 31> kBases = {
 
 QString numbered(const char* base, int position)
 {
-    return QLatin1String(base) + digits(position);
+    char name[64];
+    const int length = std::snprintf(name, sizeof name, "%s%.3d", base, position);
+    return QString::fromLatin1(name, length);
 }
 
 QString numbered(const char* base, int position, int line)
 {
-    return QLatin1String(base) + digits(position) + digits(line);
+    char name[64];
+    const int length = std::snprintf(name, sizeof name, "%s%.3d%.3d", base, position, line);
+    return QString::fromLatin1(name, length);
 }
 
 bool isStreamName(const QString& text)

@@ -6,6 +6,7 @@
 #include "StorageErrors.h"
 
 #include <QDate>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -126,39 +127,54 @@ void mTDocumentStorage::requireHeader() const
         throw mEObjectAccess(StorageMessage::notInitialised());
 }
 
-void mTDocumentStorage::writeField(QByteArrayView text, int width, char pad)
+void mTDocumentStorage::writeBytes(const char* data, qsizetype count)
 {
-    if (width <= 0 || text.isEmpty())
-        return;
-    QByteArray field;
-    if (text.size() >= width)
-        field = text.first(width).toByteArray();
-    else
-        field = QByteArray(width - text.size(), pad) + text.toByteArray();
     if (m_measuring) {
-        m_position += field.size();
+        m_position += count;
         return;
     }
     QByteArray& image = m_loader->image();
-    if (m_position + field.size() > image.size())
+    if (count > image.size() - m_position)
         throw mEMemoryAllocate(StorageMessage::outOfMemory());
-    std::copy(field.cbegin(), field.cend(), image.begin() + m_position);
-    m_position += field.size();
+    std::copy_n(data, count, image.data() + m_position);
+    m_position += count;
 }
 
-void mTDocumentStorage::measureItem(qsizetype length)
+void mTDocumentStorage::writeField(QByteArrayView text, int width, char pad)
 {
-    m_position += 4 + length;
+    // A text at least as wide as the field is cut; a shorter one is right-aligned and padded.
+    if (width <= 0 || text.isEmpty())
+        return;
+    if (text.size() >= width) {
+        writeBytes(text.data(), width);
+        return;
+    }
+    const QByteArray padding(width - text.size(), pad);
+    writeBytes(padding.constData(), padding.size());
+    writeBytes(text.data(), text.size());
 }
 
 void mTDocumentStorage::writeItem(QByteArrayView text)
 {
     if (m_measuring) {
-        measureItem(text.size());
+        m_position += 4 + text.size();
         return;
     }
-    writeField(QByteArray::number(text.size()), 4, '0');
-    writeField(text, int(text.size()), ' ');
+    if (text.size() > kMaxItemLength)
+        throw mEMemoryAllocate(StorageMessage::outOfMemory());
+    char length[4];
+    int n = int(text.size());
+    for (int i = 3; i >= 0; --i, n /= 10)
+        length[i] = char('0' + n % 10);
+    writeBytes(length, 4);
+    writeBytes(text.data(), text.size());
+}
+
+void mTDocumentStorage::writeNumber(qint64 value)
+{
+    char digits[24];
+    const auto result = std::to_chars(std::begin(digits), std::end(digits), value);
+    writeItem(QByteArrayView(digits, result.ptr - digits));
 }
 
 void mTDocumentStorage::CreateHeader(const QString& signature)
@@ -263,14 +279,35 @@ void mTDocumentStorage::buildStreamIndex()
     }
 }
 
+bool mTDocumentStorage::nameItemAt(qsizetype at, QByteArrayView name) const
+{
+    const QByteArray& image = m_loader->image();
+    if (at < kHeaderSize || image.size() - at < 4 + name.size())
+        return false;
+    const char* data = image.constData() + at;
+    qsizetype length = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (!isDigit(data[i]))
+            return false;
+        length = length * 10 + (data[i] - '0');
+    }
+    return length == name.size() && QByteArrayView(data + 4, length) == name;
+}
+
 void mTDocumentStorage::OpenStream(const QString& name)
 {
     requireHeader();
+    const QByteArray key = name.toLatin1();
+    // Streams are mostly read in the order they were written: the next item is the name.
+    if (m_loader && nameItemAt(m_position, key)) {
+        m_position += 4 + key.size();
+        m_currentStream = name;
+        return;
+    }
     if (!m_indexBuilt) {
         buildStreamIndex();
         m_indexBuilt = true;
     }
-    const QByteArray key = name.toLatin1();
     const auto found = m_streams.find(std::string_view(key.constData(), size_t(key.size())));
     if (found == m_streams.end())
         throw mEOpenStream(StorageMessage::noSuchStream());
@@ -324,7 +361,7 @@ bool mTDocumentStorage::WriteString(const QString& value, const QString& field)
     }
     const QByteArray bytes = encode(value, field);
     if (m_measuring)
-        measureItem(value.size());
+        m_position += 4 + value.size();
     else
         writeItem(bytes);
     return true;
@@ -334,7 +371,7 @@ bool mTDocumentStorage::WriteInteger(qint32 value)
 {
     requireWritable();
     requireHeader();
-    writeItem(QByteArray::number(value));
+    writeNumber(value);
     return true;
 }
 
@@ -342,7 +379,7 @@ bool mTDocumentStorage::WriteWord(quint16 value)
 {
     requireWritable();
     requireHeader();
-    writeItem(QByteArray::number(value));
+    writeNumber(value);
     return true;
 }
 
@@ -350,7 +387,7 @@ bool mTDocumentStorage::WriteByte(quint8 value)
 {
     requireWritable();
     requireHeader();
-    writeItem(QByteArray::number(value));
+    writeNumber(value);
     return true;
 }
 

@@ -80,8 +80,10 @@ private:
     void requireWritable() const;
     void requireHeader() const;
     void writeField(QByteArrayView text, int width, char pad);
+    void writeBytes(const char* data, qsizetype count);
     void writeItem(QByteArrayView text);
-    void measureItem(qsizetype length);
+    void writeNumber(qint64 value);
+    bool nameItemAt(qsizetype at, QByteArrayView name) const;
     QByteArrayView readBytes(qsizetype count);
     QByteArrayView readItem(bool numeric);
     QByteArray encode(const QString& value, const QString& field);

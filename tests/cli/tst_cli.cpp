@@ -1,4 +1,124 @@
+// The command-line tool's verbs, run in-process with their output captured.
+
+#include "CommandLine.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
 #include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_GUILESS_MAIN(T)
+
+namespace {
+
+struct Run
+{
+    int code;
+    QByteArray out;
+    QString err;
+};
+
+Run run(const QStringList& args)
+{
+    QBuffer out;
+    QBuffer err;
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    const int code = CommandLine::run(args, out, err);
+    return {code, out.data(), QString::fromUtf8(err.data())};
+}
+
+QString sample()
+{
+    return QStringLiteral(TARVIKA_SOURCE_DIR "/examples/sample.tv3");
+}
+
+QByteArray readAll(const QString& name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dumpIsJson();
+    void convertWritesTheSameBytes();
+    void fileErrors();
+    void usageErrors_data();
+    void usageErrors();
+};
+
+void TestCli::dumpIsJson()
+{
+    const Run result = run({QStringLiteral("dump"), sample()});
+    QCOMPARE(result.code, 0);
+    QCOMPARE(result.err, QString());
+    QJsonParseError error;
+    const QJsonDocument json = QJsonDocument::fromJson(result.out, &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(json.object().value(QStringLiteral("signature")).toString(),
+             QStringLiteral("Tarv2013"));
+    QVERIFY(result.out.contains("\"Surname\": \"Смирнова\""));
+    QVERIFY(result.out.contains("\"stream\": \"@SourseIncome001011\""));
+}
+
+void TestCli::convertWritesTheSameBytes()
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("copy.tv3"));
+    const Run result = run({QStringLiteral("convert"), sample(), out});
+    QCOMPARE(result.code, 0);
+    QCOMPARE(readAll(out), readAll(sample()));
+}
+
+void TestCli::fileErrors()
+{
+    QTemporaryDir dir;
+    const QString broken = dir.filePath(QStringLiteral("broken.tv3"));
+    QFile file(broken);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(readAll(sample()).replace("0009@DeclInfo0004", "0009@DeclInfo00x4"));
+    file.close();
+    const QString out = dir.filePath(QStringLiteral("out.tv3"));
+    for (const QStringList& args : {QStringList{QStringLiteral("dump"), broken},
+                                    QStringList{QStringLiteral("convert"), broken, out}}) {
+        const Run result = run(args);
+        QCOMPARE(result.code, 3);
+        QCOMPARE(result.err,
+                 QStringLiteral("Неправильный формат файла декларации, возможно он поврежден.\n"));
+        QCOMPARE(result.out, QByteArray());
+    }
+    QVERIFY(!QFile::exists(out));
+
+    const Run unwritable = run({QStringLiteral("convert"), sample(), dir.path()});
+    QCOMPARE(unwritable.code, 3);
+    QCOMPARE(unwritable.err, QStringLiteral("Ошибка чтения файла: ") + dir.path() +
+                                 QStringLiteral("\nВозможно он занят, или с признаком "
+                                                "'read only'\n"));
+}
+
+void TestCli::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("nothing") << QStringList();
+    QTest::newRow("unknown verb") << QStringList{QStringLiteral("frobnicate")};
+    QTest::newRow("dump without file") << QStringList{QStringLiteral("dump")};
+    QTest::newRow("convert with one file") << QStringList{QStringLiteral("convert"), sample()};
+}
+
+void TestCli::usageErrors()
+{
+    QFETCH(QStringList, args);
+    const Run result = run(args);
+    QCOMPARE(result.code, 2);
+    QVERIFY(result.err.startsWith(QStringLiteral("Использование: tarvika-cli ")));
+    QCOMPARE(result.err.count(QLatin1Char('\n')), 1);
+}
+
+QTEST_GUILESS_MAIN(TestCli)
 #include "tst_cli.moc"

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QStringEncoder>
 
 class ImageBuilder
 {
@@ -19,7 +20,12 @@ public:
         m_bytes += QByteArray::number(text.size()).rightJustified(4, '0') + text;
         return *this;
     }
-    ImageBuilder& operator<<(const char* text) { return *this << QByteArray(text); }
+    // Text given in UTF-8 is stored in Windows-1251, as the file holds it.
+    ImageBuilder& operator<<(const char* text)
+    {
+        QStringEncoder encoder("windows-1251");
+        return *this << QByteArray(encoder.encode(QString::fromUtf8(text)));
+    }
     ImageBuilder& operator<<(int number) { return *this << QByteArray::number(number); }
     ImageBuilder& repeat(const QByteArray& text, int times)
     {
