@@ -45,7 +45,7 @@ void ExportXmlElement::setAttribute(const char* name, const QString& value) cons
             throw ExportError(refusedValue(value));
     }
     m_encoder->resetState();
-    (void)m_encoder->encode(value);
+    const QByteArray encoded = m_encoder->encode(value);
     if (m_encoder->hasError())
         throw ExportError(refusedValue(value));
     if (!xmlNewProp(m_node, xml(name), xml(value.toUtf8().constData())))

@@ -89,7 +89,12 @@ private:
     {
         if (!m_context)
             return;
-        const QByteArray expression = path.toUtf8();
+        // This libxml2 misreads an absolute path whose first step is a non-ASCII name followed
+        // by an attribute step; naming the axis of the first step avoids it.
+        QString spelled = path;
+        if (spelled.startsWith(QLatin1Char('/')) && !spelled.startsWith(QLatin1String("//")))
+            spelled.replace(0, 1, QStringLiteral("/child::"));
+        const QByteArray expression = spelled.toUtf8();
         xmlXPathObjectPtr found = xmlXPathEvalExpression(
             reinterpret_cast<const xmlChar*>(expression.constData()), m_context);
         if (found && found->nodesetval) {
