@@ -1,7 +1,9 @@
 #include "CommandLine.h"
 
 #include "CalcCommand.h"
+#include "CheckCommand.h"
 #include "ConvertCommand.h"
+#include "ImportSounCommand.h"
 #include "DumpCommand.h"
 
 namespace CommandLine {
@@ -12,6 +14,8 @@ std::vector<std::unique_ptr<CliCommand>> commands()
     list.push_back(std::make_unique<DumpCommand>());
     list.push_back(std::make_unique<ConvertCommand>());
     list.push_back(std::make_unique<CalcCommand>());
+    list.push_back(std::make_unique<CheckCommand>());
+    list.push_back(std::make_unique<ImportSounCommand>());
     return list;
 }
 
@@ -28,8 +32,7 @@ int run(const QStringList& args, QIODevice& out, QIODevice& err)
     QStringList verbs;
     for (const auto& command : all)
         verbs << command->name() + QLatin1Char(' ') + command->arguments();
-    io.error(QStringLiteral("Использование: tarvika-cli ") +
-             verbs.join(QStringLiteral(" | ")));
+    io.error(QStringLiteral("Использование: tarvika-cli ") + verbs.join(QStringLiteral(" | ")));
     return CliExit::Usage;
 }
 

@@ -1,0 +1,31 @@
+#include "SectionCheckRun.h"
+
+SectionCheckRun::SectionCheckRun(CheckAnswerer& answerer, QString title, bool skipEnabled,
+                                 bool skipAllEnabled)
+    : m_answerer(answerer), m_title(std::move(title)), m_skipEnabled(skipEnabled),
+      m_skipAllEnabled(skipAllEnabled)
+{}
+
+void SectionCheckRun::fail(const QString& message, quint16 code, bool disableSkip)
+{
+    if (m_stopped)
+        return;
+    if (disableSkip)
+        m_skipEnabled = false;
+    m_lastAnswer = m_answerer.askSection({m_title, message, m_skipEnabled, m_skipAllEnabled});
+    m_answered = true;
+    switch (m_lastAnswer) {
+    case SectionAnswer::Fix:
+        m_result = code;
+        m_stopped = true;
+        break;
+    case SectionAnswer::SkipAll:
+        m_result = 0;
+        m_stopped = true;
+        break;
+    case SectionAnswer::Skip:
+    case SectionAnswer::Closed:
+        m_result = 0;
+        break;
+    }
+}

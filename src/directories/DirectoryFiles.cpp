@@ -1,0 +1,90 @@
+#include "DirectoryFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace DirectoryFiles {
+
+std::optional<QByteArray> readFile(const QString& path, QString* error)
+{
+    const QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("Не удалось открыть файл справочника \"%1\": %2.")
+                     .arg(name, file.errorString());
+        return std::nullopt;
+    }
+    if (file.size() > kMaxFileBytes) {
+        *error = QStringLiteral("Файл справочника \"%1\" слишком велик (%2 байт).")
+                     .arg(name)
+                     .arg(file.size());
+        return std::nullopt;
+    }
+    QByteArray bytes = file.read(kMaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileBytes) {
+        *error = QStringLiteral("Не удалось прочитать файл справочника \"%1\".").arg(name);
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+} // namespace DirectoryFiles
+
+namespace {
+
+// Reads and parses one directory file. Returns false when the file exists but cannot be read or
+// parsed (error names the file); a missing file is not an error and leaves target empty.
+template <class Directory>
+bool loadOne(const QDir& folder, const QString& fileName, const QString& what,
+             std::optional<Directory>& target, QString* error)
+{
+    const QString path = folder.filePath(fileName);
+    if (!QFileInfo::exists(path))
+        return true;
+    QString reason;
+    const auto bytes = DirectoryFiles::readFile(path, &reason);
+    if (!bytes) {
+        *error = reason + QStringLiteral(" Программа работает без справочника %1.").arg(what);
+        return false;
+    }
+    target = Directory::fromXml(*bytes, &reason);
+    if (!target) {
+        *error = QStringLiteral("Файл справочника \"%1\" не прочитан: %2. Программа работает без "
+                                "справочника %3.")
+                     .arg(fileName, reason, what);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString TaxOfficeFileFatalMessage()
+{
+    return QStringLiteral("Поменяйте язык и региональные стандарты ОС на русские. Если сообщение "
+                          "повторится, обратитесь в службу поддержки программы по телефону или "
+                          "электронной почте, указанным в окне \"О программе\".");
+}
+
+DirectoryLoadResult LoadDirectories(const QString& folder)
+{
+    DirectoryLoadResult result;
+    ReferenceDirectories& d = result.directories;
+    const QDir dir(folder);
+    QString error;
+    if (!loadOne(dir, DirectoryFiles::TaxOffices(), QStringLiteral("инспекций"), d.taxOffices,
+                 &error)) {
+        result.fatal = true;
+        result.fatalMessage = TaxOfficeFileFatalMessage();
+        return result;
+    }
+    if (!loadOne(dir, DirectoryFiles::Countries(), QStringLiteral("стран"), d.countries, &error))
+        result.warnings << error;
+    if (!loadOne(dir, DirectoryFiles::Activities(), QStringLiteral("видов деятельности (ОКВЭД)"),
+                 d.activities, &error))
+        result.warnings << error;
+    if (!loadOne(dir, DirectoryFiles::Currencies(), QStringLiteral("валют"), d.currencies, &error))
+        result.warnings << error;
+    return result;
+}
