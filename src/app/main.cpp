@@ -1,0 +1,42 @@
+// The desktop program: the splash window for at least three seconds while the main window is
+// built, then the main window.
+#include "Main.h"
+
+#include "DialogInteraction.h"
+#include "StartForm.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Кронверт"));
+    QApplication::setApplicationName(QStringLiteral("Тарвика 2013"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/ui/tarvika.png")));
+    // Numbers and dates on screen are Russian: "," as the decimal separator, "dd.mm.yyyy".
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+
+    StartForm splash;
+    splash.show();
+    QApplication::processEvents();
+
+    TFormMain::Options options;
+    options.arguments = QApplication::arguments().mid(1);
+    options.programFolder = QApplication::applicationDirPath();
+    TFormMain window(std::make_unique<DialogInteraction>(), std::move(options));
+    if (!window.startupSucceeded())
+        return 1;
+
+    while (!splash.timerFired())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    splash.close();
+    window.showPlaced();
+    return QApplication::exec();
+}

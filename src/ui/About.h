@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+
+class Interaction;
+class QLabel;
+class QStackedLayout;
+
+// "О программе": the program's picture, where to find support and new versions, and the publisher.
+// A click anywhere, Enter or Escape closes it.
+class TfmAbout : public QDialog
+{
+    Q_OBJECT
+
+public:
+    TfmAbout(QWidget* parent, Interaction& interaction);
+
+    static QString supportAddress();
+    static QUrl siteUrl();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    void openSite();
+
+    Interaction& m_interaction;
+    QLabel* m_picture;
+    QLabel* m_symbol;
+    QStackedLayout* m_panels;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "CheckAnswerer.h"
+
+#include <QDialog>
+
+class Interaction;
+class QLabel;
+
+// The whole-declaration error dialog: the first finding of the check, answered with "Исправить"
+// (go to the place of the error) or "Отмена". Closing it counts as "Отмена".
+class TfmCheckAllError : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum Result
+    {
+        Cancel = 0,
+        Fix = 1,
+    };
+
+    explicit TfmCheckAllError(QWidget* parent);
+
+    DeclarationAnswer ask(Interaction& interaction, const DeclarationQuestion& question);
+    QString message() const;
+
+private:
+    QLabel* m_message;
+};

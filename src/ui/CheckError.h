@@ -1,0 +1,40 @@
+#pragma once
+
+#include "CheckAnswerer.h"
+
+#include <QDialog>
+
+class Interaction;
+class QLabel;
+class QPushButton;
+
+// The section error dialog: one message of a section's check, answered with "Исправить",
+// "Пропустить" or "Пропустить все". Closing it without a button counts as "Пропустить".
+class TfmCheckError : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Result codes of the dialog.
+    enum Result
+    {
+        Closed = 0,
+        Fix = 1,
+        Skip = 2,
+        SkipAll = 3,
+    };
+
+    explicit TfmCheckError(QWidget* parent);
+
+    void setSkipEnabled(bool enabled);
+    void setSkipAllEnabled(bool enabled);
+    // Shows the question through the interaction and returns the answer.
+    SectionAnswer ask(Interaction& interaction, const SectionQuestion& question);
+
+    QString message() const;
+
+private:
+    QLabel* m_message;
+    QPushButton* m_skip;
+    QPushButton* m_skipAll;
+};

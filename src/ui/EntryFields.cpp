@@ -1,0 +1,43 @@
+#include "EntryFields.h"
+
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QStringEncoder>
+
+Cp1251Validator::Cp1251Validator(QObject* parent) : QValidator(parent) {}
+
+bool Cp1251Validator::encodable(const QString& text)
+{
+    QStringEncoder encoder("windows-1251");
+    (void)encoder.encode(text);
+    return !encoder.hasError();
+}
+
+QValidator::State Cp1251Validator::validate(QString& input, int& /*pos*/) const
+{
+    return encodable(input) ? Acceptable : Invalid;
+}
+
+namespace EntryFields {
+
+QLineEdit* text(QWidget* parent, const QString& name, int maxLength)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    if (maxLength > 0)
+        edit->setMaxLength(maxLength);
+    edit->setValidator(new Cp1251Validator(edit));
+    return edit;
+}
+
+QLineEdit* digits(QWidget* parent, const QString& name, int maxDigits)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setMaxLength(maxDigits);
+    edit->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("\\d{0,%1}").arg(maxDigits)), edit));
+    return edit;
+}
+
+} // namespace EntryFields
