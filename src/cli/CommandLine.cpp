@@ -5,6 +5,7 @@
 #include "ConvertCommand.h"
 #include "ImportSounCommand.h"
 #include "DumpCommand.h"
+#include "ExportCommand.h"
 
 namespace CommandLine {
 
@@ -13,6 +14,7 @@ std::vector<std::unique_ptr<CliCommand>> commands()
     std::vector<std::unique_ptr<CliCommand>> list;
     list.push_back(std::make_unique<DumpCommand>());
     list.push_back(std::make_unique<ConvertCommand>());
+    list.push_back(std::make_unique<ExportCommand>());
     list.push_back(std::make_unique<CalcCommand>());
     list.push_back(std::make_unique<CheckCommand>());
     list.push_back(std::make_unique<ImportSounCommand>());
