@@ -21,7 +21,16 @@ std::optional<QByteArray> readFile(const QString& path, QString* error)
                      .arg(file.size());
         return std::nullopt;
     }
-    QByteArray bytes = file.read(kMaxFileBytes + 1);
+    // Read in pieces up to the limit: a file may grow while it is read, and a device file has no
+    // size at all.
+    QByteArray bytes;
+    bytes.reserve(qsizetype(file.size()));
+    while (bytes.size() <= kMaxFileBytes) {
+        const QByteArray piece = file.read(qMin<qint64>(1 << 20, kMaxFileBytes + 1 - bytes.size()));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileBytes) {
         *error = QStringLiteral("Не удалось прочитать файл справочника \"%1\".").arg(name);
         return std::nullopt;
