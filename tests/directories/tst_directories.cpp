@@ -8,6 +8,7 @@
 #include "FixedTables.h"
 #include "IncomeCodeDirectory.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -72,6 +73,7 @@ private slots:
     void unreadableTaxOfficeFileIsFatal();
     void unreadableOtherFilesAreWarnings_data();
     void unreadableOtherFilesAreWarnings();
+    void folderInPlaceOfFile();
     void shippedFilesHoldRealData();
     void embeddedIncomeCodes();
 };
@@ -325,6 +327,18 @@ void TestDirectories::unreadableOtherFilesAreWarnings()
     QCOMPARE(d.countriesAvailable(), fileName != DirectoryFiles::Countries());
     QCOMPARE(d.activities.has_value(), fileName != DirectoryFiles::Activities());
     QCOMPARE(d.currencies.has_value(), fileName != DirectoryFiles::Currencies());
+}
+
+void TestDirectories::folderInPlaceOfFile()
+{
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir(DirectoryFiles::Currencies()));
+    const DirectoryLoadResult result = LoadDirectories(folder.path());
+    QVERIFY(!result.fatal);
+    QCOMPARE(result.warnings.size(), 1);
+    QVERIFY2(result.warnings.first().contains(QStringLiteral("\"CurrencyRates.xml\"")),
+             qPrintable(result.warnings.first()));
+    QVERIFY(!result.directories.currencies);
 }
 
 void TestDirectories::shippedFilesHoldRealData()
