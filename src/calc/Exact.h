@@ -63,6 +63,13 @@ Money Times(Money amount, qint64 count);
 // amount × numerator / denominator, exact, then rounded; a zero denominator is a fault.
 Money MulDiv(Money amount, qint64 numerator, qint64 denominator, Rounding rounding);
 
+// The amount rounded by the named rounding, checked (RoundRub and RoundKop of Money itself
+// would wrap at the very end of the range).
+inline Money Round(Money amount, Rounding rounding)
+{
+    return MulDiv(amount, 1, 1, rounding);
+}
+
 // The tax at a rate in per cent: RoundRub(base × percent / 100), whole roubles.
 inline Money TaxAt(Money base, qint64 percent)
 {

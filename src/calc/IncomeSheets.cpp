@@ -148,8 +148,9 @@ bool kTSvodSumPrilB::Calculate(const mTDeclaration& declaration, kTSvodSum&, int
         line.TaxPaidCurText = CurrencyText(record.TaxInCurrency);
         const Money base = NotBelowZero(Diff(line.IncomeRub, line.DeductionRub));
         line.TaxComputedRF = TaxAt(base, rate);
-        line.TaxCredited =
-            line.TaxComputedRF > line.TaxPaidRub ? RoundRub(line.TaxPaidRub) : line.TaxComputedRF;
+        line.TaxCredited = line.TaxComputedRF > line.TaxPaidRub
+                               ? Round(line.TaxPaidRub, Rounding::RoubleHalfUp)
+                               : line.TaxComputedRF;
         Add(IncomeRub, line.IncomeRub);
         Add(TaxPaidAbroadRub, line.TaxPaidRub);
         Add(TaxComputedRF, line.TaxComputedRF);

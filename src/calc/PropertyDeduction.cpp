@@ -36,7 +36,7 @@ bool kTSvodSumPrilZ::Calculate(const mTDeclaration& declaration, kTSvodSum& sum)
     if (CompareScaled(deduct.ObjectCost, limit, numerator, denominator) > 0)
         Expense = MulDiv(limit, numerator, denominator, Rounding::KopeckHalfUp);
     else
-        Expense = RoundKop(deduct.ObjectCost);
+        Expense = Round(deduct.ObjectCost, Rounding::KopeckHalfUp);
 
     Interest = deduct.InterestPaid;
     AgentGranted = deduct.AgentDeduction;

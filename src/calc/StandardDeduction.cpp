@@ -48,7 +48,7 @@ bool kTSvodSumPrilE1::Calculate(const mTDeclaration& declaration, kTSvodSum&)
             Money cumulative = Diff(MonthNet[m - 1], debt);
             if (m > 1)
                 cumulative = Sum(cumulative, CumulativeIncome[m - 2]);
-            debt = cumulative < Money() ? -cumulative : Money();
+            debt = cumulative < Money() ? Minus(Money(), cumulative) : Money();
             CumulativeIncome[m - 1] = NotBelowZero(cumulative);
         }
     } else {

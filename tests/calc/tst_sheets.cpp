@@ -8,6 +8,7 @@
 
 #include <QTest>
 #include <functional>
+#include <limits>
 
 using namespace Build;
 
@@ -42,6 +43,8 @@ private slots:
     void childEducationCappedInDocument();
     void zeroShareDenominatorStops();
     void estimatedIncomeFormStaysZero();
+    void extremeAmountsFaultCleanly_data();
+    void extremeAmountsFaultCleanly();
 };
 
 void TestSheets::sheets_data()
@@ -602,6 +605,47 @@ void TestSheets::estimatedIncomeFormStaysZero()
     }
     QCOMPARE(sum.List6.Count, 0);
     QVERIFY(sum.List6.Items.empty());
+}
+
+void TestSheets::extremeAmountsFaultCleanly_data()
+{
+    QTest::addColumn<Setup>("setup");
+    const Money largest = Money::fromUnits(std::numeric_limits<qint64>::max());
+    const Money smallest = Money::fromUnits(std::numeric_limits<qint64>::min());
+    QTest::newRow("income lines beyond the range") << Setup([=](mTDeclaration& d) {
+        mTThirteenPercent& s = source(d.Income13, kX, "0", {});
+        s.AddIncome({2000, QString(), largest, 0, Money(), 0, 1});
+        s.AddIncome({2000, QString(), Money::fromUnits(1), 0, Money(), 0, 2});
+    });
+    QTest::newRow("tax paid abroad at the end of the range") << Setup([=](mTDeclaration& d) {
+        foreign(d, 13, 1010, "1000000000000", "0").TaxInRoubles = largest;
+    });
+    QTest::newRow("negative month income at the end of the range") << Setup([=](mTDeclaration& d) {
+        d.StandardDeduction.MonthlyIncomeMode = 1;
+        d.StandardDeduction.SetMonthIncome(1, smallest);
+    });
+    QTest::newRow("children without bound") << Setup([=](mTDeclaration& d) {
+        source(d.Income13, kX, "0", {{2000, "1000", 0, "0", 1}}).IsPrimarySource = 1;
+        d.StandardDeduction.ChildrenKind = 103;
+        for (int m = 0; m < 12; ++m)
+            d.StandardDeduction.Third.SetMonth(m, std::numeric_limits<qint32>::max());
+        d.StandardDeduction.Children.SetCount(std::numeric_limits<qint32>::max());
+    });
+}
+
+// Amounts a damaged file may carry either compute or stop with a computation fault; nothing
+// wraps around or crashes.
+void TestSheets::extremeAmountsFaultCleanly()
+{
+    QFETCH(Setup, setup);
+    mTDeclaration declaration = resident();
+    setup(declaration);
+    kTSvodSum sum;
+    try {
+        sum.Calculate(declaration);
+    } catch (const kECalcFault& fault) {
+        QVERIFY(!fault.detail().isEmpty());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSheets)
