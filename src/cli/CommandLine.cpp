@@ -6,6 +6,9 @@
 #include "ImportSounCommand.h"
 #include "DumpCommand.h"
 #include "ExportCommand.h"
+#ifdef TARVIKA_CLI_PRINT
+#include "PrintCommand.h"
+#endif
 
 namespace CommandLine {
 
@@ -18,6 +21,9 @@ std::vector<std::unique_ptr<CliCommand>> commands()
     list.push_back(std::make_unique<CalcCommand>());
     list.push_back(std::make_unique<CheckCommand>());
     list.push_back(std::make_unique<ImportSounCommand>());
+#ifdef TARVIKA_CLI_PRINT
+    list.push_back(std::make_unique<PrintCommand>());
+#endif
     return list;
 }
 

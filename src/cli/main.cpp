@@ -2,13 +2,21 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <memory>
+#ifdef TARVIKA_CLI_PRINT
+#include "PrintCommand.h"
+#endif
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+#ifdef TARVIKA_CLI_PRINT
+    const auto app = PrintCommand::application(argc, argv);
+#else
+    const auto app = std::make_unique<QCoreApplication>(argc, argv);
+#endif
     QFile out;
     QFile err;
     if (!out.open(stdout, QIODevice::WriteOnly) || !err.open(stderr, QIODevice::WriteOnly))
         return 3;
-    return CommandLine::run(app.arguments().mid(1), out, err);
+    return CommandLine::run(QCoreApplication::arguments().mid(1), out, err);
 }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "CliCommand.h"
+
+#include <QCoreApplication>
+#include <memory>
+
+// print FILE --pdf OUT.pdf: the printed form of a declaration, laid out by the print module, as a
+// PDF file. Painting needs the GUI application; application() makes one for this verb only, on
+// the offscreen platform unless another is asked for, so no verb ever needs a display.
+class PrintCommand : public CliCommand
+{
+public:
+    // moduleFolders: where the print module is looked for (empty: the default folders).
+    explicit PrintCommand(QStringList moduleFolders = {});
+
+    QString name() const override { return QStringLiteral("print"); }
+    QString arguments() const override { return QStringLiteral("FILE --pdf OUT.pdf"); }
+    int execute(const QStringList& args, const CliStreams& io) const override;
+
+    // The application object of the command-line tool: the GUI application for this verb,
+    // the core application for every other.
+    static std::unique_ptr<QCoreApplication> application(int& argc, char** argv);
+
+private:
+    QStringList m_moduleFolders;
+};

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class mTDeclaration;
+class PrintModule;
+class QWidget;
+
+// The printer and number of copies the user chose in the print dialog.
+struct PrinterChoice
+{
+    QString printerName;
+    int copies = 1;
+};
+
+// What a print, preview or PDF run leaves to show: its messages in order (a failed computation is
+// reported and the run goes on; a failure ends the run and is the last message).
+struct PrintOutcome
+{
+    QStringList messages;
+    bool failed = false;
+};
+
+// The print and preview commands of the main window, after the declaration has passed its check:
+// creates the print module, hands it the receiving tax office's name and the program's folder,
+// builds the declaration's XML text with the export and previews or prints it (or writes a PDF
+// for the command-line tool). Nothing here shows a window but the module's own preview.
+class DeclarationPrinting
+{
+public:
+    // Asked after the XML text is built: the chosen printer, or std::nullopt when cancelled.
+    using AskPrinter = std::function<std::optional<PrinterChoice>()>;
+
+    // programFolder is handed to the module; moduleFolders are searched for its library.
+    explicit DeclarationPrinting(QString programFolder, QStringList moduleFolders = {});
+
+    PrintOutcome preview(const mTDeclaration& declaration, QWidget* parent) const;
+    // Calls the module's PrintData once per copy; a cancelled print dialog is no failure.
+    PrintOutcome print(const mTDeclaration& declaration, const AskPrinter& askPrinter) const;
+    PrintOutcome writePdf(const mTDeclaration& declaration, const QString& fileName) const;
+
+    // The parameter name under which the tax office's name is passed.
+    static QString officeParameter();
+
+private:
+    // use returns the module's failure message, or an empty text.
+    PrintOutcome run(const mTDeclaration& declaration,
+                     const std::function<QString(PrintModule&, const QString&)>& use) const;
+
+    QString m_programFolder;
+    QStringList m_moduleFolders;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "FormLayout.h"
+#include "PrintModule.h"
+
+#include <optional>
+
+class PagePainter;
+
+// The print module of the plug-in library: every member lays out the XML text afresh.
+class FormPrinter : public PrintModule
+{
+public:
+    bool SetPrintTiffParam(const QString& name, const QString& value) override;
+    void setPrintTiffFolder(const QString& folder) override;
+    QString PrintTiffFolder() const override;
+    bool PreviewData(const QString& xml, QWidget* parent) override;
+    bool PrintData(const QString& xml, const QString& reserved, const QString& printerName,
+                   int flags) override;
+    bool WritePdf(const QString& xml, const QString& fileName) override;
+    QString errorString() const override;
+
+    // The pages of a declaration's XML text, or std::nullopt with the reason in error.
+    static std::optional<PagePainter> pages(const QString& xml, const PrintParameters& parameters,
+                                            QString& error);
+
+private:
+    bool fail(const QString& message);
+
+    PrintParameters m_parameters;
+    QString m_folder;
+    QString m_error;
+};

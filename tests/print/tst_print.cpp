@@ -1,0 +1,355 @@
+// Tests of the print module: the values on the pages are the values of the XML, the form order
+// of the sheets, hostile XML, the plug-in library missing or present, PDF output and the print
+// command of the command-line tool.
+
+#include "Declaration.h"
+#include "DeclarationPrinting.h"
+#include "FormLayout.h"
+#include "PagePainter.h"
+#include "PrintCommand.h"
+#include "PrintModuleLoader.h"
+#include "PrintXml.h"
+#include "RecordingDevice.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QFile>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+QByteArray readData(const QString& name)
+{
+    QFile file(QStringLiteral(TARVIKA_TEST_DATA "/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing test file");
+    return file.readAll();
+}
+
+QString xmlText(const QString& name)
+{
+    QStringDecoder decoder("windows-1251");
+    return decoder.decode(readData(name));
+}
+
+// Every attribute of the XML as "Element/attribute=value", read straight from the file's bytes.
+QStringList xmlValues(const QByteArray& bytes)
+{
+    QStringList values;
+    QXmlStreamReader reader(bytes);
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        for (const auto& attribute : reader.attributes())
+            values << reader.name().toString() + QLatin1Char('/') + attribute.name().toString() +
+                          QLatin1Char('=') + attribute.value().toString();
+    }
+    if (reader.hasError())
+        qFatal("test XML not well-formed");
+    values.sort();
+    return values;
+}
+
+PrintForm layout(const QString& xml, const PrintParameters& parameters = {})
+{
+    QString error;
+    const auto root = PrintXml::parse(xml, error);
+    if (!root)
+        qFatal("XML not read: %s", qPrintable(error));
+    auto form = FormLayout::build(*root, parameters, error);
+    if (!form)
+        qFatal("not laid out");
+    return *form;
+}
+
+// The texts painted on every page, in order.
+QStringList paintedTexts(const PagePainter& pages)
+{
+    RecordingDevice device;
+    QPainter painter(&device);
+    for (int index = 0; index < pages.pageCount(); ++index)
+        pages.paintPage(painter, QRectF(0, 0, device.width(), device.height()), index);
+    painter.end();
+    return device.texts();
+}
+
+QString withoutSpace(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+// A declaration's XML with count income sources at 13 %.
+QString manySources(int count)
+{
+    QString sources;
+    for (int i = 0; i < count; ++i)
+        sources += QStringLiteral("<РасчДохНал Доход=\"%1.00\" ДоходОбл=\"%1.00\" НалИсчисл=\"1\" "
+                                  "НалУдерж=\"1\"><ИстЮЛ Наим=\"ИСТОЧНИК %1\" "
+                                  "ИННЮЛ=\"7701234567\" КПП=\"770101001\"/></РасчДохНал>")
+                       .arg(1000 + i);
+    return QStringLiteral("<Файл><Документ КНД=\"1151020\"><НДФЛ3><ИтогУплВозв><СведДохВыч>"
+                          "<ДоходИстРФ Ставка=\"13\">") +
+           sources +
+           QStringLiteral("</ДоходИстРФ></СведДохВыч></ИтогУплВозв></НДФЛ3></Документ></Файл>");
+}
+
+} // namespace
+
+class TestPrint : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pagesShowEveryValueOfTheXml_data();
+    void pagesShowEveryValueOfTheXml();
+    void sheetsFollowTheForm();
+    void longSheetsContinueOnNumberedPages();
+    void hostileXmlIsRefused_data();
+    void hostileXmlIsRefused();
+    void missingModuleIsReported();
+    void moduleWritesPdf();
+    void printCommandWritesPdf();
+    void printOnUnknownPrinterFails();
+    void previewIsUsableOverDisabledWindow();
+};
+
+void TestPrint::pagesShowEveryValueOfTheXml_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("3-NDFL with every sheet") << QStringLiteral("rich.xml");
+    QTest::newRow("4-NDFL") << QStringLiteral("ndfl4.xml");
+}
+
+void TestPrint::pagesShowEveryValueOfTheXml()
+{
+    QFETCH(QString, file);
+    const QString office = QStringLiteral("ИФНС России № 1 по г. Москве");
+    const PrintForm form =
+        layout(xmlText(file), {{DeclarationPrinting::officeParameter(), office}});
+
+    QStringList laidOut;
+    for (const PrintSheet& sheet : form.sheets) {
+        for (const PrintRow& row : sheet.rows) {
+            if (row.kind == PrintRow::Kind::Field && !row.source.isEmpty())
+                laidOut << row.source + QLatin1Char('=') + row.value;
+        }
+    }
+    laidOut.sort();
+    QCOMPARE(laidOut, xmlValues(readData(file)));
+
+    // What is painted holds every value, in the order of the form lines, and the office name.
+    const PagePainter pages(form);
+    const QString painted = withoutSpace(paintedTexts(pages).join(QString()));
+    qsizetype at = 0;
+    for (const PrintSheet& sheet : form.sheets) {
+        for (const PrintRow& row : sheet.rows) {
+            if (row.kind != PrintRow::Kind::Field)
+                continue;
+            const qsizetype found = painted.indexOf(withoutSpace(row.value), at);
+            QVERIFY2(found >= 0, qPrintable(row.source + QLatin1Char('=') + row.value));
+            at = found;
+        }
+    }
+    QVERIFY(painted.contains(withoutSpace(office)));
+}
+
+void TestPrint::sheetsFollowTheForm()
+{
+    const PrintForm form = layout(xmlText(QStringLiteral("rich.xml")));
+    QStringList keys;
+    for (const PrintSheet& sheet : form.sheets)
+        keys << sheet.key;
+    QCOMPARE(keys.join(QLatin1Char(' ')),
+             QStringLiteral("T R1 R2-13 R2-30 R2-35 R2-9 R2-15 A B V G1 G2 G3 D J1 E1 E2 Z I"));
+    QCOMPARE(form.formName, QStringLiteral("3-НДФЛ"));
+    QCOMPARE(form.inn, QStringLiteral("500100732259"));
+    QCOMPARE(form.taxpayer, QStringLiteral("ИВАНОВ И. И."));
+
+    // Section 1 holds the payment lines under their captions and line codes.
+    const PrintSheet& section1 = form.sheets[1];
+    QVERIFY(section1.title.startsWith(QStringLiteral("Раздел 1.")));
+    const PrintRow& refund = section1.rows[5];
+    QCOMPARE(refund.source, QStringLiteral("ПодлУплВозв/ПодлВозв"));
+    QCOMPARE(refund.code, QStringLiteral("050"));
+    QCOMPARE(refund.caption, QStringLiteral("Сумма налога, подлежащая возврату из бюджета"));
+    QCOMPARE(refund.value, QStringLiteral("155272"));
+
+    const PrintForm estimated = layout(xmlText(QStringLiteral("ndfl4.xml")));
+    QCOMPARE(estimated.formName, QStringLiteral("4-НДФЛ"));
+    QCOMPARE(estimated.sheets.last().rows.last().caption,
+             QStringLiteral("Сумма предполагаемого дохода"));
+}
+
+void TestPrint::longSheetsContinueOnNumberedPages()
+{
+    const PagePainter pages(layout(manySources(80)));
+    QVERIFY(pages.pageCount() > 3);
+    const QStringList texts = paintedTexts(pages);
+    for (int page = 1; page <= pages.pageCount(); ++page) {
+        QVERIFY(
+            texts.contains(QStringLiteral("Страница %1 из %2").arg(page).arg(pages.pageCount())));
+        QVERIFY(texts.contains(QStringLiteral("%1").arg(page, 3, 10, QLatin1Char('0'))));
+    }
+    QVERIFY(withoutSpace(texts.join(QString())).contains(QStringLiteral("(продолжение)")));
+}
+
+void TestPrint::hostileXmlIsRefused_data()
+{
+    QTest::addColumn<QString>("xml");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("entity expansion")
+        << QStringLiteral("<?xml version=\"1.0\"?><!DOCTYPE Файл [<!ENTITY a \"aaaaaaaaaa\">"
+                          "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">]><Файл Ид=\"&b;\"/>")
+        << QStringLiteral("объявление типа документа не допускается");
+    QTest::newRow("external entity")
+        << QStringLiteral("<!DOCTYPE Файл SYSTEM \"file:///etc/passwd\"><Файл/>")
+        << QStringLiteral("объявление типа документа не допускается");
+    QTest::newRow("broken") << QStringLiteral("<Файл><Документ></Файл>")
+                            << QStringLiteral("Ошибка в XML-документе (строка 1");
+    QTest::newRow("deep") << QStringLiteral("<a>").repeated(PrintXml::MaxDepth + 1)
+                          << QStringLiteral("документ слишком велик");
+    QTest::newRow("empty") << QString() << QStringLiteral("Ошибка в XML-документе");
+    QTest::newRow("not a declaration") << QStringLiteral("<Файл><Другое/></Файл>")
+                                       << QStringLiteral("не содержит налоговой декларации");
+}
+
+void TestPrint::hostileXmlIsRefused()
+{
+    QFETCH(QString, xml);
+    QFETCH(QString, message);
+    const auto module = PrintModuleLoader::create();
+    QVERIFY(module);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+    QVERIFY(!module->WritePdf(xml, pdf));
+    QVERIFY2(module->errorString().contains(message), qPrintable(module->errorString()));
+    QVERIFY(!QFile::exists(pdf));
+}
+
+void TestPrint::missingModuleIsReported()
+{
+    QVERIFY(!PrintModuleLoader::create({QStringLiteral("/nonexistent")}));
+    mTDeclaration declaration;
+    const DeclarationPrinting printing(QStringLiteral("/opt/program"),
+                                       {QStringLiteral("/nonexistent")});
+    const PrintOutcome outcome = printing.preview(declaration, nullptr);
+    QVERIFY(outcome.failed);
+    QCOMPARE(outcome.messages, QStringList{PrintModuleLoader::missingMessage()});
+    QCOMPARE(outcome.messages.first(),
+             QStringLiteral("Не найден модуль печати. Войдите в рабочий каталог программы "
+                            "\"Тарвика 2013\" и запустите файл \"Velprax(3.0.32).msi\""));
+
+    QTemporaryDir dir;
+    QBuffer out;
+    QBuffer err;
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    const PrintCommand command({QStringLiteral("/nonexistent")});
+    const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+    QCOMPARE(command.execute({QStringLiteral(TARVIKA_SOURCE_DIR "/examples/sample.tv3"),
+                              QStringLiteral("--pdf"), pdf},
+                             {out, err}),
+             3);
+    QCOMPARE(QString::fromUtf8(err.data()), PrintModuleLoader::missingMessage() + u'\n');
+    QVERIFY(!QFile::exists(pdf));
+}
+
+void TestPrint::moduleWritesPdf()
+{
+    const auto module = PrintModuleLoader::create();
+    QVERIFY(module);
+    QVERIFY(module->SetPrintTiffParam(DeclarationPrinting::officeParameter(),
+                                      QStringLiteral("ИФНС России № 1 по г. Москве")));
+    module->setPrintTiffFolder(QStringLiteral("/opt/program/"));
+    QCOMPARE(module->PrintTiffFolder(), QStringLiteral("/opt/program/"));
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("rich.pdf"));
+    QVERIFY2(module->WritePdf(xmlText(QStringLiteral("rich.xml")), pdf),
+             qPrintable(module->errorString()));
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("%PDF-"));
+    const PagePainter pages(layout(xmlText(QStringLiteral("rich.xml"))));
+    QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), pages.pageCount());
+
+    // A file that cannot be written is reported and nothing is left behind.
+    const QString blocked = dir.filePath(QStringLiteral("missing/rich.pdf"));
+    QVERIFY(!module->WritePdf(xmlText(QStringLiteral("rich.xml")), blocked));
+    QVERIFY(module->errorString().contains(blocked));
+}
+
+void TestPrint::printCommandWritesPdf()
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("sample.pdf"));
+    QBuffer out;
+    QBuffer err;
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    const PrintCommand command;
+    QCOMPARE(command.execute({QStringLiteral(TARVIKA_SOURCE_DIR "/examples/sample.tv3"),
+                              QStringLiteral("--pdf"), pdf},
+                             {out, err}),
+             0);
+    QCOMPARE(QString::fromUtf8(out.data()), pdf + u'\n');
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(5) == "%PDF-");
+
+    QCOMPARE(command.execute({QStringLiteral("--pdf"), pdf}, {out, err}), 2);
+    QCOMPARE(
+        command.execute({dir.filePath(QStringLiteral("none.tv3")), QStringLiteral("--pdf"), pdf},
+                        {out, err}),
+        3);
+}
+
+void TestPrint::printOnUnknownPrinterFails()
+{
+    mTDeclaration declaration;
+    const DeclarationPrinting printing(QStringLiteral("/opt/program"));
+    int asked = 0;
+    const PrintOutcome cancelled = printing.print(declaration, [&asked] {
+        ++asked;
+        return std::optional<PrinterChoice>();
+    });
+    QCOMPARE(asked, 1);
+    QVERIFY(!cancelled.failed);
+
+    const PrintOutcome failed = printing.print(declaration, [] {
+        return std::optional<PrinterChoice>(PrinterChoice{QStringLiteral("нет-такого"), 3});
+    });
+    QVERIFY(failed.failed);
+    QCOMPARE(failed.messages.last(), QStringLiteral("Принтер «нет-такого» не найден"));
+}
+
+void TestPrint::previewIsUsableOverDisabledWindow()
+{
+    QWidget window;
+    window.setEnabled(false);
+    const auto module = PrintModuleLoader::create();
+    QVERIFY(module);
+    bool shown = false;
+    bool enabled = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        shown = dialog != nullptr;
+        if (dialog) {
+            enabled = dialog->isEnabled();
+            dialog->reject();
+        }
+    });
+    QVERIFY(module->PreviewData(xmlText(QStringLiteral("ndfl4.xml")), &window));
+    QVERIFY(shown);
+    QVERIFY(enabled);
+}
+
+QTEST_MAIN(TestPrint)
+#include "tst_print.moc"
