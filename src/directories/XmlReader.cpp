@@ -77,6 +77,9 @@ QString XmlReader::Attributes::value(const char* name) const
             const auto* begin = reinterpret_cast<const char*>(attribute[3]);
             const auto* end = reinterpret_cast<const char*>(attribute[4]);
             QString value = QString::fromUtf8(begin, end - begin);
+            // Without entity substitution the parser hands an escaped ampersand on as "&#38;";
+            // every other reference is already resolved.
+            value.replace(QStringLiteral("&#38;"), QStringLiteral("&"));
             return value.isNull() ? QStringLiteral("") : value;
         }
     }

@@ -116,16 +116,20 @@ void TestDirectories::codeDirectoryTakesEveryChildInOrder()
         <Land Code="840">СОЕДИНЕННЫЕ ШТАТЫ</Land>
         <Country Code="643">ВТОРАЯ РОССИЯ</Country>
         <Country>БЕЗ КОДА</Country>
+        <Country Code="&amp;&#38;#38;&lt;&quot;&#1060;">A &amp; B &#1060;&lt;</Country>
     </Root>)"),
                                                   &error);
     QVERIFY2(directory, qPrintable(error));
-    QCOMPARE(directory->count(), 4);
+    QCOMPARE(directory->count(), 5);
     QCOMPARE(directory->entries().at(1).name, QStringLiteral("СОЕДИНЕННЫЕ ШТАТЫ"));
     // Two rows with the same code: the first counts.
     QCOMPARE(directory->find(QStringLiteral("643"))->name, QStringLiteral("РОССИЯ"));
     QCOMPARE(directory->indexOf(QStringLiteral("643")), 0);
     QCOMPARE(directory->find(QStringLiteral("999")), nullptr);
     QCOMPARE(directory->entries().at(3).code, QString());
+    // References are resolved in values and in text alike.
+    QCOMPARE(directory->entries().at(4),
+             (DirectoryEntry{QStringLiteral("&&#38;<\"Ф"), QStringLiteral("A & B Ф<")}));
 }
 
 void TestDirectories::emptyCodeDirectoryIsAvailable()
