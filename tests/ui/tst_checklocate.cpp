@@ -46,8 +46,8 @@ void TestCheckLocate::newDeclarationLeadsToTaxOffice()
 {
     UiTestBench bench;
     TFormMain& window = bench.start();
-    window.selectSection(Section::PersonInfo);
     bench.script().answerDialog([](QDialog&) { return 0; }); // the section check on leaving
+    window.selectSection(Section::PersonInfo);
     QString title;
     QString message;
     bench.script().answerDialog([&](QDialog& dialog) {
@@ -61,8 +61,6 @@ void TestCheckLocate::newDeclarationLeadsToTaxOffice()
         pickerOpened = dynamic_cast<TfmInputInspectionNumber*>(&dialog) != nullptr;
         return int(QDialog::Rejected);
     });
-    // The placeholder of the taxpayer section has no check of its own: only the whole check asks.
-    bench.script().answerDialog([](QDialog&) { return 0; });
     QCOMPARE(window.CheckAndLocate(), 1);
     QVERIFY(pickerOpened);
     QCOMPARE(title, QStringLiteral("Проверка: Задание условий"));
@@ -88,7 +86,6 @@ void TestCheckLocate::errorPlaces_data()
     QTest::newRow("second 13% source")
         << 3 << QStringLiteral("По данному источнику не указаны доходы")
         << int(Section::RussianIncome) << 0 << 2;
-    QTest::newRow("private practice") << 4 << QString() << int(Section::InitialData) << -1 << -1;
 }
 
 void TestCheckLocate::errorPlaces()
@@ -113,12 +110,6 @@ void TestCheckLocate::errorPlaces()
         line.IncomeSum = 1000_rub;
         doc.Income13.At(doc.Income13.Add()).AddIncome(line);
         doc.Income13.Add();
-        break;
-    }
-    case 4: {
-        doc.SetIncomeKinds(IncomeKind::Country | IncomeKind::Practice);
-        mTRepetitNew& practice = doc.PracticeIncomes.At(doc.PracticeIncomes.Add());
-        practice.PracticeDetails[mTRepetitNew::LabourContracts] = 10_rub;
         break;
     }
     }
@@ -154,6 +145,12 @@ void TestCheckLocate::cancelEndsCommand()
     // Closing the dialog counts as "Отмена".
     bench.script().answerDialog([](QDialog&) { return 0; });
     QCOMPARE(window.CheckAndLocate(), 2);
+    QVERIFY(bench.script().finished());
+
+    // Private practice has no section: "Исправить" there shows nothing.
+    window.locateError(11, 1);
+    QCOMPARE(window.currentSection(), Section::InitialData);
+    QVERIFY(qobject_cast<TfrInitialData*>(window.currentFrame()));
 }
 
 void TestCheckLocate::passingDeclaration()

@@ -1,0 +1,81 @@
+// Start-up of the main window with every directory file of the program loaded, and opening the
+// tax-office picker. Run offscreen: QT_QPA_PLATFORM=offscreen bench_ui
+#include "InputInspectionNumber.h"
+#include "Interaction.h"
+#include "Main.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QUrl>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Answers nothing: the benchmark asks no questions.
+class SilentInteraction : public Interaction
+{
+public:
+    QMessageBox::StandardButton message(QWidget*, QMessageBox::Icon, const QString&, const QString&,
+                                        QMessageBox::StandardButtons) override
+    {
+        return QMessageBox::Cancel;
+    }
+    int execDialog(QDialog& dialog) override
+    {
+        // Showing the picker is what the user waits for.
+        dialog.show();
+        QApplication::processEvents();
+        dialog.hide();
+        return QDialog::Rejected;
+    }
+    QString openFileName(QWidget*, const FileDialogRequest&) override { return {}; }
+    QString saveFileName(QWidget*, const FileDialogRequest&) override { return {}; }
+    QString existingDirectory(QWidget*, const QString&, const QString&) override { return {}; }
+    bool openUrl(const QUrl&) override { return false; }
+};
+
+TFormMain::Options options()
+{
+    TFormMain::Options result;
+    result.programFolder = QStringLiteral(TARVIKA_DATA_DIR);
+    return result;
+}
+
+void BM_MainWindowReady(benchmark::State& state)
+{
+    for (auto _ : state) {
+        TFormMain window(std::make_unique<SilentInteraction>(), options());
+        window.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window.inspectionPicker());
+    }
+}
+BENCHMARK(BM_MainWindowReady)->Unit(benchmark::kMillisecond);
+
+void BM_OpenTaxOfficePicker(benchmark::State& state)
+{
+    TFormMain window(std::make_unique<SilentInteraction>(), options());
+    TfmInputInspectionNumber* picker = window.inspectionPicker();
+    if (picker == nullptr) {
+        state.SkipWithError("no tax-office directory");
+        return;
+    }
+    const QString last = QStringLiteral("9999");
+    for (auto _ : state) {
+        picker->Preselect(last);
+        window.interaction().execDialog(*picker);
+    }
+    state.counters["rows"] = picker->rowCount();
+}
+BENCHMARK(BM_OpenTaxOfficePicker)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
