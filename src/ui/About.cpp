@@ -1,6 +1,7 @@
 #include "About.h"
 
 #include "Interaction.h"
+#include "StartForm.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,6 +15,7 @@
 TfmAbout::TfmAbout(QWidget* parent, Interaction& interaction)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_interaction(interaction)
 {
+    InitUiResources();
     setObjectName(QStringLiteral("TfmAbout"));
     setWindowTitle(QStringLiteral("О программе"));
     setFixedSize(460, 232);

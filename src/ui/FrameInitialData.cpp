@@ -132,11 +132,13 @@ void TfrInitialData::buildControls()
     m_rbAdvokat = radio(category, "rbAdvokat", QStringLiteral("Адвокат"));
     m_rbFLProch = radio(category, "rbFLProch", QStringLiteral("Иное физическое лицо"));
     auto* categoryLayout = new QGridLayout(category);
+    categoryLayout->setVerticalSpacing(2);
     categoryLayout->addWidget(m_rbFermer, 0, 0);
     categoryLayout->addWidget(m_rbPredp, 1, 0);
     categoryLayout->addWidget(m_rbNotarius, 0, 1);
     categoryLayout->addWidget(m_rbAdvokat, 1, 1);
-    categoryLayout->addWidget(m_rbFLProch, 0, 2);
+    categoryLayout->addWidget(m_rbFLProch, 2, 0);
+    categoryLayout->setColumnStretch(1, 1);
     exclusive(this, {m_rbFermer, m_rbPredp, m_rbNotarius, m_rbAdvokat, m_rbFLProch});
     m_rbFLProch->setChecked(true);
 
@@ -209,6 +211,8 @@ void TfrInitialData::buildControls()
     top->addWidget(year, 2);
     top->addWidget(general, 5);
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(4);
     layout->addLayout(top);
     layout->addWidget(category);
     layout->addWidget(income);

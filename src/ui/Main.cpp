@@ -5,6 +5,7 @@
 #include "InputInspectionNumber.h"
 #include "Interaction.h"
 #include "SectionFrames.h"
+#include "StartForm.h"
 #include "WindowPlacement.h"
 
 #include <QActionGroup>
@@ -25,6 +26,26 @@ namespace {
 constexpr int kSectionButtonWidth = 185;
 constexpr int kSectionButtonHeight = 75;
 
+// Breaks a caption that is wider than its button at the space nearest to its middle.
+void fitCaption(QToolButton* button)
+{
+    QFont font = button->font();
+    font.setBold(true);
+    button->setFont(font);
+    const QString caption = button->text();
+    if (QFontMetrics(font).horizontalAdvance(caption) <= kSectionButtonWidth - 12)
+        return;
+    const qsizetype middle = caption.size() / 2;
+    qsizetype best = -1;
+    for (qsizetype at = 0; at < caption.size(); ++at) {
+        if (caption.at(at) == QLatin1Char(' ') &&
+            (best < 0 || qAbs(at - middle) < qAbs(best - middle)))
+            best = at;
+    }
+    if (best > 0)
+        button->setText(caption.left(best) + QLatin1Char('\n') + caption.mid(best + 1));
+}
+
 } // namespace
 
 TFormMain::TFormMain(std::unique_ptr<Interaction> interaction, Options options)
@@ -32,6 +53,7 @@ TFormMain::TFormMain(std::unique_ptr<Interaction> interaction, Options options)
       m_programFolder(std::move(options.programFolder)),
       m_sounImporter(std::move(options.sounImporter))
 {
+    InitUiResources();
     setObjectName(QStringLiteral("TFormMain"));
     setMinimumSize(WindowPlacement::kMinWidth, WindowPlacement::kMinHeight);
     setWindowIcon(QIcon(QStringLiteral(":/ui/tarvika.png")));
@@ -190,13 +212,11 @@ void TFormMain::buildSectionButtons()
         auto* button = new QToolButton(column);
         button->setObjectName(SectionFrames::buttonName(section));
         button->setText(SectionFrames::caption(section));
+        fitCaption(button);
         button->setToolTip(SectionFrames::hint(section));
         button->setCheckable(true);
         button->setFixedSize(kSectionButtonWidth, kSectionButtonHeight);
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        QFont font = button->font();
-        font.setBold(true);
-        button->setFont(font);
         m_sectionGroup->addButton(button);
         m_sectionButtons[section] = button;
         columnLayout->addWidget(button);

@@ -6,8 +6,20 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+static void registerUiResources()
+{
+    Q_INIT_RESOURCE(ui);
+}
+
+void InitUiResources()
+{
+    static const bool registered = (registerUiResources(), true);
+    (void)registered;
+}
+
 StartForm::StartForm() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
+    InitUiResources();
     setObjectName(QStringLiteral("StartForm"));
     setFixedSize(460, 104);
     auto* picture = new QLabel(this);

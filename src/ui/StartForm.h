@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+// Registers the pictures of the window library (the library is linked statically).
+void InitUiResources();
+
 // The splash window: the program's picture, borderless and centred, shown while the main window
 // is built and for at least three seconds.
 class StartForm : public QWidget
