@@ -19,12 +19,12 @@ constexpr qreal codeLeft = 1190;
 constexpr qreal codeRight = 1290;
 constexpr qreal valueLeft = 1300;
 constexpr qreal valuePadding = 10;
-constexpr qreal rowGap = 12;
+constexpr qreal rowGap = 8;
 constexpr qreal headingGap = 24;
 constexpr qreal unbounded = 1.0e6;
 
 constexpr int captionFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-constexpr int valueFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere;
+constexpr qreal valueWidth = right - valueLeft - 2 * valuePadding;
 
 QFont makeFont(const QString& family, int pixels, bool bold = false)
 {
@@ -41,12 +41,24 @@ qreal textHeight(const QFont& font, qreal width, int flags, const QString& text)
     return QFontMetricsF(font).boundingRect(QRectF(0, 0, width, unbounded), flags, text).height();
 }
 
+// Values wrap between words; a word longer than the box (a long identifier) wraps anywhere.
+int valueFlags(const QFont& font, const QString& value)
+{
+    const int words = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    const QRectF wrapped =
+        QFontMetricsF(font).boundingRect(QRectF(0, 0, valueWidth, unbounded), words, value);
+    return wrapped.width() <= valueWidth + 0.5
+               ? words
+               : Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere;
+}
+
 QString declarationTitle(const PrintForm& form)
 {
     if (form.formName == QStringLiteral("4-НДФЛ"))
-        return QStringLiteral("Налоговая декларация о предполагаемом доходе физического лица "
+        return QStringLiteral("Налоговая декларация о предполагаемом доходе физического лица\n"
                               "(форма 4-НДФЛ)");
-    return QStringLiteral("Налоговая декларация по налогу на доходы физических лиц (форма 3-НДФЛ)");
+    return QStringLiteral("Налоговая декларация по налогу на доходы физических лиц\n"
+                          "(форма 3-НДФЛ)");
 }
 
 // The title of a sheet's first page; the title page also names the declaration.
@@ -88,9 +100,8 @@ qreal PagePainter::rowHeight(const PrintRow& row) const
     if (row.kind == PrintRow::Kind::Heading)
         return headingGap + textHeight(m_bold, right - left, captionFlags, row.caption) + rowGap;
     const qreal caption = textHeight(m_text, captionRight - left, captionFlags, row.caption);
-    const qreal value =
-        textHeight(m_value, right - valueLeft - 2 * valuePadding, valueFlags, row.value) +
-        2 * valuePadding;
+    const qreal value = textHeight(m_value, valueWidth, valueFlags(m_value, row.value), row.value) +
+                        2 * valuePadding;
     return std::max({caption, value, qreal(50)}) + rowGap;
 }
 
@@ -102,7 +113,11 @@ void PagePainter::paginate()
         qreal y = bodyTop + sheetTitleHeight(sheetTitleText(m_form, current));
         for (qsizetype row = 0; row < current.rows.size(); ++row) {
             const qreal height = rowHeight(current.rows[row]);
-            if (y + height > bodyBottom && !page.rows.isEmpty()) {
+            // A heading stays on the page of the line that follows it.
+            const bool heading =
+                current.rows[row].kind == PrintRow::Kind::Heading && row + 1 < current.rows.size();
+            const qreal needed = heading ? height + rowHeight(current.rows[row + 1]) : height;
+            if (y + needed > bodyBottom && !page.rows.isEmpty()) {
                 m_pages.append(page);
                 page = Page{sheet, true, {}};
                 y = bodyTop + sheetTitleHeight(current.title + QStringLiteral(" (продолжение)"));
@@ -175,7 +190,7 @@ qreal PagePainter::paintRow(QPainter& painter, const PrintRow& row, qreal y) con
     painter.drawRect(box);
     painter.setFont(m_value);
     painter.drawText(box.adjusted(valuePadding, valuePadding, -valuePadding, -valuePadding),
-                     valueFlags, row.value);
+                     valueFlags(m_value, row.value), row.value);
     return y + height;
 }
 
