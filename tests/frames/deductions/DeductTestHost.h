@@ -1,0 +1,97 @@
+#pragma once
+
+// A host for the deduction frames in tests: its own declaration, a count of change
+// notifications, and an interaction that answers every dialog from a script set up before the
+// action, so no test waits on a modal loop.
+
+#include "CheckError.h"
+#include "Declaration.h"
+#include "Interaction.h"
+#include "MyFrame.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTest>
+#include <deque>
+#include <functional>
+
+class ScriptedDialogs : public Interaction
+{
+public:
+    using Script = std::function<int(QDialog&)>;
+
+    void answer(Script script) { m_scripts.push_back(std::move(script)); }
+    // Answers the next section error dialog with a result of TfmCheckError, recording its text
+    // and which of its skip buttons were enabled.
+    void answerCheck(int result);
+
+    QMessageBox::StandardButton message(QWidget*, QMessageBox::Icon, const QString&,
+                                        const QString& text, QMessageBox::StandardButtons) override
+    {
+        unexpected.append(QStringLiteral("message: ") + text);
+        return QMessageBox::Cancel;
+    }
+    int execDialog(QDialog& dialog) override;
+    QString openFileName(QWidget*, const FileDialogRequest&) override { return {}; }
+    QString saveFileName(QWidget*, const FileDialogRequest&) override { return {}; }
+    QString existingDirectory(QWidget*, const QString&, const QString&) override { return {}; }
+    bool openUrl(const QUrl&) override { return false; }
+
+    bool finished() const { return m_scripts.empty() && unexpected.isEmpty(); }
+
+    QStringList titles;
+    QStringList checkMessages;
+    // For each check message: whether "Пропустить" and "Пропустить все" could be pressed.
+    QList<bool> skipEnabled;
+    QStringList unexpected;
+
+private:
+    std::deque<Script> m_scripts;
+};
+
+class DeductTestHost : public FrameHost
+{
+public:
+    DeductTestHost() { doc.SetIncomeKinds(IncomeKind::Country); }
+
+    mTDeclaration& document() override { return doc; }
+    void NotifyDocumentChanged() override { ++notifications; }
+    Interaction& interaction() override { return dialogs; }
+    void setSectionEnabled(Section, bool) override {}
+    TfmInputInspectionNumber* inspectionPicker() override { return nullptr; }
+    TfmGrazhd* countryPicker() override { return nullptr; }
+    const ActivityDirectory* activities() const override { return nullptr; }
+    const CurrencyDirectory* currencies() const override { return nullptr; }
+    QString programFolder() const override { return {}; }
+
+    mTDeclaration doc;
+    ScriptedDialogs dialogs;
+    int notifications = 0;
+};
+
+// Widgets of a frame or dialog by object name.
+template <class T> T* child(const QObject& parent, const char* name)
+{
+    T* found = parent.findChild<T*>(QString::fromLatin1(name));
+    if (found == nullptr)
+        qFatal("no child %s", name);
+    return found;
+}
+
+inline void click(const QObject& parent, const char* name)
+{
+    child<QAbstractButton>(parent, name)->click();
+}
+
+inline void type(const QObject& parent, const char* name, const QString& text)
+{
+    QLineEdit* edit = child<QLineEdit>(parent, name);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+inline QString text(const QObject& parent, const char* name)
+{
+    return child<QLineEdit>(parent, name)->text();
+}
