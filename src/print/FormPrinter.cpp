@@ -74,9 +74,6 @@ bool FormPrinter::PreviewData(const QString& xml, QWidget* parent)
     prepareA4(printer);
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Просмотр декларации"));
-    // The program disables its main window while the command runs; the preview window must stay
-    // usable all the same.
-    dialog.setEnabled(true);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&painter](QPrinter* target) { painter->paint(*target); });
     dialog.exec();
