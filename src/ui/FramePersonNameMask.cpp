@@ -1,8 +1,8 @@
 #include "FramePersonNameMask.h"
 
-#include "EntryFields.h"
-
 #include <QRegularExpression>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 namespace SeriesMask {
 
@@ -125,6 +125,15 @@ bool IsRomanNumeral(const QString& text)
 
 namespace {
 
+// Whether the declaration file can hold the text: it survives the way to Windows-1251 and back.
+bool fitsCodePage(const QString& text)
+{
+    QStringEncoder encoder("windows-1251");
+    QStringDecoder decoder("windows-1251");
+    const QByteArray bytes = encoder.encode(text);
+    return !encoder.hasError() && QString(decoder.decode(bytes)) == text;
+}
+
 bool matches(const QString& text, const char* pattern)
 {
     const QRegularExpression expression(
@@ -186,9 +195,9 @@ bool Accept(TEditType kind, QString& text)
         text = text.toUpper();
         return matches(text, "[А-ЯЁ]{0,2}( [0-9]{0,7})?");
     case TEditType::edtNone1:
-        return text.size() <= 20 && Cp1251Validator::encodable(text);
+        return text.size() <= 20 && fitsCodePage(text);
     case TEditType::edtNone2:
-        return text.size() <= 14 && Cp1251Validator::encodable(text);
+        return text.size() <= 14 && fitsCodePage(text);
     }
     return false;
 }

@@ -1,0 +1,132 @@
+#pragma once
+
+#include "Declaration.h"
+#include "Interaction.h"
+#include "MyFrame.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QStringList>
+#include <QTest>
+#include <deque>
+#include <functional>
+
+// Answers the modal questions of a frame from a script set up before the action and records
+// their titles; a question without an answer is recorded as unexpected and rejected.
+class ScriptedAnswers : public Interaction
+{
+public:
+    using Script = std::function<int(QDialog&)>;
+
+    void answer(Script script) { m_scripts.push_back(std::move(script)); }
+    // Answers the section error dialog with one of its buttons and records its message.
+    void answerCheck(const char* buttonName)
+    {
+        answer([this, buttonName](QDialog& dialog) {
+            checkMessages.append(dialog.findChild<QObject*>(QStringLiteral("lbMessage"))
+                                     ->property("text")
+                                     .toString());
+            auto* button = dialog.findChild<QAbstractButton*>(QString::fromLatin1(buttonName));
+            skipEnabled.append(
+                dialog.findChild<QAbstractButton*>(QStringLiteral("Button2"))->isEnabled());
+            if (button == nullptr || !button->isEnabled())
+                return int(QDialog::Rejected);
+            button->click();
+            return dialog.result();
+        });
+    }
+    void answerFix() { answerCheck("Button1"); }
+    void answerSkip() { answerCheck("Button2"); }
+    void answerSkipAll() { answerCheck("Button3"); }
+
+    QMessageBox::StandardButton message(QWidget*, QMessageBox::Icon, const QString&,
+                                        const QString& text, QMessageBox::StandardButtons) override
+    {
+        messages.append(text);
+        return QMessageBox::Ok;
+    }
+    int execDialog(QDialog& dialog) override
+    {
+        titles.append(dialog.windowTitle());
+        if (m_scripts.empty()) {
+            unexpected.append(dialog.windowTitle());
+            return QDialog::Rejected;
+        }
+        Script script = std::move(m_scripts.front());
+        m_scripts.pop_front();
+        return script(dialog);
+    }
+    QString openFileName(QWidget*, const FileDialogRequest&) override { return {}; }
+    QString saveFileName(QWidget*, const FileDialogRequest&) override { return {}; }
+    QString existingDirectory(QWidget*, const QString&, const QString&) override { return {}; }
+    bool openUrl(const QUrl&) override { return false; }
+
+    bool finished() const { return m_scripts.empty() && unexpected.isEmpty(); }
+
+    QStringList titles;
+    QStringList checkMessages;
+    QList<bool> skipEnabled;
+    QStringList messages;
+    QStringList unexpected;
+
+private:
+    std::deque<Script> m_scripts;
+};
+
+// The window around a frame under test: one document, the scripted answers and a count of the
+// change notifications.
+class FrameTestHost : public FrameHost
+{
+public:
+    mTDeclaration& document() override { return doc; }
+    void NotifyDocumentChanged() override { ++changes; }
+    Interaction& interaction() override { return answers; }
+    void setSectionEnabled(Section, bool) override {}
+    TfmInputInspectionNumber* inspectionPicker() override { return nullptr; }
+    TfmGrazhd* countryPicker() override { return countries; }
+    const ActivityDirectory* activities() const override { return nullptr; }
+    const CurrencyDirectory* currencies() const override { return nullptr; }
+    QString programFolder() const override { return {}; }
+
+    mTDeclaration doc;
+    ScriptedAnswers answers;
+    TfmGrazhd* countries = nullptr;
+    int changes = 0;
+};
+
+// Test helpers that drive widgets by object name.
+template <class T = QWidget> T* child(const QObject& parent, const char* name)
+{
+    T* found = parent.findChild<T*>(QString::fromLatin1(name));
+    if (found == nullptr)
+        qFatal("no child %s", name);
+    return found;
+}
+
+inline void click(const QObject& parent, const char* name)
+{
+    child<QAbstractButton>(parent, name)->click();
+}
+
+// Types text into a widget key by key, Cyrillic included.
+inline void typeKeys(QWidget* widget, const QString& text)
+{
+    for (const QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QCoreApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QCoreApplication::sendEvent(widget, &release);
+    }
+}
+
+// Replaces the text of a field as the user would type it.
+inline void type(const QObject& parent, const char* name, const QString& text)
+{
+    auto* edit = child<QLineEdit>(parent, name);
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    typeKeys(edit, text);
+}
