@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QTest>
+#include <algorithm>
 #include <deque>
 #include <functional>
 
@@ -88,7 +89,13 @@ inline void type(const QObject& parent, const char* name, const QString& text)
 {
     QLineEdit* edit = child<QLineEdit>(parent, name);
     edit->clear();
-    QTest::keyClicks(edit, text);
+    // Key clicks carry Latin-1 only; other text is inserted as a paste would be.
+    const bool latin1 =
+        std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+    if (latin1)
+        QTest::keyClicks(edit, text);
+    else
+        edit->insert(text);
 }
 
 inline QString text(const QObject& parent, const char* name)

@@ -146,6 +146,7 @@ private slots:
         source.SourceINN = QStringLiteral("7707083893");
         source.SourceKPP = QStringLiteral("773601001");
         source.SourceOKTMO = QStringLiteral("45382000");
+        source.IsPrimarySource = 1;
         for (int month = 1; month <= 12; ++month) {
             mTSourseIncome line;
             line.IncomeCode = 2000;
@@ -230,7 +231,8 @@ private slots:
         QCOMPARE(value(elements, "СвОбъектРасх", "ДатаРегЖил"), QStringLiteral("01.03.2013"));
         QCOMPARE(value(elements, "СвОбъектРасх", "ГодНачИспВыч"), QStringLiteral("2013"));
         QCOMPARE(value(elements, "СвОбъектРасх", "ДолСобств"), QStringLiteral("1/1"));
-        QCOMPARE(number(elements, "СвОбъектРасх", "СумРасхФакт"), 2500000.0);
+        // The cost counts up to the limit of 2 000 000.
+        QCOMPARE(number(elements, "СвОбъектРасх", "СумРасхФакт"), 2000000.0);
         QCOMPARE(number(elements, "СвОбъектРасх", "СумФактУплПроц"), 150000.0);
         QCOMPARE(value(elements, "АдрОбъект", "КодРегион"), QStringLiteral("77"));
         QCOMPARE(value(elements, "АдрОбъект", "Индекс"), QStringLiteral("125009"));
