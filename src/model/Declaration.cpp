@@ -9,6 +9,7 @@
 #include "StorageIO.h"
 #include "StreamNames.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -56,8 +57,12 @@ void mTDeclaration::SetIncomeKinds(quint8 kinds)
 
 void mTDeclaration::SetForeignProofSheets(qint32 sheets)
 {
-    if (AutoCountSheets == 1)
-        ProofSheets += sheets - ForeignProofSheets;
+    if (AutoCountSheets == 1) {
+        // Counts read from a damaged file may be anything; the sum stays within its type.
+        const qint64 total = qint64(ProofSheets) + sheets - ForeignProofSheets;
+        ProofSheets = qint32(std::clamp<qint64>(total, std::numeric_limits<qint32>::min(),
+                                                std::numeric_limits<qint32>::max()));
+    }
     ForeignProofSheets = sheets;
 }
 

@@ -2,6 +2,7 @@
 
 #include "DocumentStorage.h"
 #include "Measure.h"
+#include "StorageErrors.h"
 #include "StreamNames.h"
 
 void mTSourseIncome::Transfer(RecordIO& io)
@@ -15,21 +16,38 @@ void mTSourseIncome::Transfer(RecordIO& io)
     io.word({"IncomeMonth"}, IncomeMonth);
 }
 
+namespace {
+
+// The running total of a source; amounts beyond the range of Money can only come from a damaged
+// file, which is refused.
+Money checkedSum(Money total, Money amount, bool add)
+{
+    qint64 result = 0;
+    const bool overflow = add ? __builtin_add_overflow(total.units(), amount.units(), &result)
+                              : __builtin_sub_overflow(total.units(), amount.units(), &result);
+    if (overflow)
+        throw mEConvert(StorageMessage::badFormat());
+    return Money::fromUnits(result);
+}
+
+} // namespace
+
 int mTThirteenPercent::AddIncome(const mTSourseIncome& line)
 {
+    TotalIncome = checkedSum(TotalIncome, line.IncomeSum, true);
     m_incomes.push_back(line);
-    TotalIncome += line.IncomeSum;
     return IncomeCount() - 1;
 }
 
 void mTThirteenPercent::ReplaceIncome(int position, const mTSourseIncome* line)
 {
     mTSourseIncome& old = m_incomes.at(size_t(position));
-    TotalIncome -= old.IncomeSum;
+    const Money without = checkedSum(TotalIncome, old.IncomeSum, false);
     if (line) {
+        TotalIncome = checkedSum(without, line->IncomeSum, true);
         old = *line;
-        TotalIncome += line->IncomeSum;
     } else {
+        TotalIncome = without;
         m_incomes.erase(m_incomes.begin() + position);
     }
 }

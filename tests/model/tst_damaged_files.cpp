@@ -38,6 +38,19 @@ QByteArray sourceWithLineCount(const QByteArray& count)
            image.mid(at + marker.size());
 }
 
+// A file whose one source has two income lines of an amount near the limit of Money.
+QByteArray linesBeyondMoney()
+{
+    mTDeclaration d;
+    d.SetIncomeKinds(IncomeKind::Country);
+    mTThirteenPercent& source = d.Income13.At(d.Income13.Add());
+    mTSourseIncome line;
+    line.IncomeSum = Money::fromUnits(1234567);
+    source.AddIncome(line);
+    source.AddIncome(line);
+    return savedImage(d).replace("0008123.4567", "0015900000000000000");
+}
+
 } // namespace
 
 class TestDamagedFiles : public QObject
@@ -73,6 +86,7 @@ void TestDamagedFiles::hostileFiles_data()
     QTest::newRow("lines claimed, none there") << sourceWithLineCount("2147483647") << kNoStream;
     QTest::newRow("negative line count") << sourceWithLineCount("-5") << kBadFormat;
     QTest::newRow("line count not a number") << sourceWithLineCount("many") << kBadFormat;
+    QTest::newRow("total beyond the range of amounts") << linesBeyondMoney() << kBadFormat;
 }
 
 void TestDamagedFiles::hostileFiles()
