@@ -8,6 +8,7 @@
 #include "Input13SourseIncome.h"
 #include "Interaction.h"
 #include "SectionCheckRun.h"
+#include "StorageErrors.h"
 #include "WindowCheckAnswerer.h"
 
 #include <QGridLayout>
@@ -409,12 +410,25 @@ bool TfrThirteenPercent::runIncomeDialog(const mTSourseIncome* existing, mTSours
     return true;
 }
 
-void TfrThirteenPercent::appendLine(const mTSourseIncome& line)
+bool TfrThirteenPercent::totalTooLarge()
 {
-    sources().At(m_selected).AddIncome(line);
+    host().interaction().showError(
+        this, QStringLiteral("Общая сумма дохода по источнику выплаты превышает допустимую "
+                             "величину. Доход не записан."));
+    return false;
+}
+
+bool TfrThirteenPercent::appendLine(const mTSourseIncome& line)
+{
+    try {
+        sources().At(m_selected).AddIncome(line);
+    } catch (const mEPrivBase&) {
+        return totalTooLarge();
+    }
     m_lvIncome->addTopLevelItem(new QTreeWidgetItem(lineRow(line)));
     selectLine(m_lvIncome->topLevelItemCount() - 1);
     showTotalIncome();
+    return true;
 }
 
 void TfrThirteenPercent::addIncome()
@@ -424,8 +438,8 @@ void TfrThirteenPercent::addIncome()
     mTSourseIncome line;
     if (!runIncomeDialog(nullptr, line))
         return;
-    changed();
-    appendLine(line);
+    if (appendLine(line))
+        changed();
 }
 
 void TfrThirteenPercent::editIncome()
@@ -438,7 +452,12 @@ void TfrThirteenPercent::editIncome()
     mTSourseIncome line;
     if (!runIncomeDialog(&old, line))
         return;
-    source.ReplaceIncome(row, &line);
+    try {
+        source.ReplaceIncome(row, &line);
+    } catch (const mEPrivBase&) {
+        totalTooLarge();
+        return;
+    }
     const QStringList texts = lineRow(line);
     for (int column = 0; column < texts.size(); ++column)
         m_lvIncome->topLevelItem(row)->setText(column, texts.at(column));
@@ -465,8 +484,8 @@ void TfrThirteenPercent::repeatIncome()
         return;
     mTSourseIncome copy = sources().At(m_selected).GetIncome(row);
     copy.IncomeMonth = copy.IncomeMonth == 0 ? 1 : quint16(std::min(copy.IncomeMonth + 1, 12));
-    appendLine(copy);
-    changed();
+    if (appendLine(copy))
+        changed();
 }
 
 void TfrThirteenPercent::StoreData()

@@ -57,7 +57,9 @@ private:
     void removeIncome();
     void repeatIncome();
     int selectedLine() const;
-    void appendLine(const mTSourseIncome& line);
+    // False, after telling the user, when the source's total would leave the range of amounts.
+    bool appendLine(const mTSourseIncome& line);
+    bool totalTooLarge();
     void selectLine(int row);
     bool runIncomeDialog(const mTSourseIncome* existing, mTSourseIncome& result);
     void changed();
