@@ -8,8 +8,10 @@ Cp1251Validator::Cp1251Validator(QObject* parent) : QValidator(parent) {}
 
 bool Cp1251Validator::encodable(const QString& text)
 {
+    // The encoder works when its result is taken; only then does it know of an unmappable
+    // character.
     QStringEncoder encoder("windows-1251");
-    (void)encoder.encode(text);
+    const QByteArray bytes = encoder.encode(text);
     return !encoder.hasError();
 }
 

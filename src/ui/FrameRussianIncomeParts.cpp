@@ -1,17 +1,18 @@
 #include "FrameRussianIncomeParts.h"
 
-#include "SectionFrames.h"
+#include "FrameThirtyFivePercent.h"
+#include "FrameThirtyPercent.h"
 
 namespace RussianIncomeParts {
 
 TThinkingFrame* CreateThirtyPercent(QWidget* parent, FrameHost& host)
 {
-    return new TPlaceholderFrame(parent, host, QStringLiteral("Доходы в виде дивидендов"));
+    return new TfrThirtyPercent(parent, host);
 }
 
 TThinkingFrame* CreateThirtyFivePercent(QWidget* parent, FrameHost& host)
 {
-    return new TPlaceholderFrame(parent, host, QStringLiteral("Доходы, облагаемые по ставке 35%"));
+    return new TfrThirtyFivePercent(parent, host);
 }
 
 } // namespace RussianIncomeParts

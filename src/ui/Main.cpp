@@ -51,7 +51,8 @@ void fitCaption(QToolButton* button)
 TFormMain::TFormMain(std::unique_ptr<Interaction> interaction, Options options)
     : m_interaction(std::move(interaction)), m_document(std::make_unique<mTDeclaration>()),
       m_programFolder(std::move(options.programFolder)),
-      m_sounImporter(std::move(options.sounImporter))
+      m_sounImporter(std::move(options.sounImporter)),
+      m_printModuleFolders(std::move(options.printModuleFolders))
 {
     InitUiResources();
     setObjectName(QStringLiteral("TFormMain"));

@@ -32,6 +32,8 @@ public:
         QString programFolder;
         // Rebuilds the tax-office directory from the import window; ImportSoun when empty.
         TfmLoadSoun::Importer sounImporter;
+        // Folders searched for the print module; the standard places when empty.
+        QStringList printModuleFolders;
     };
 
     TFormMain(std::unique_ptr<Interaction> interaction, Options options);
@@ -103,6 +105,7 @@ private:
     QString m_fileName;
     QString m_programFolder;
     TfmLoadSoun::Importer m_sounImporter;
+    QStringList m_printModuleFolders;
     bool m_saved = true;
     bool m_building = false;
     bool m_startupSucceeded = true;

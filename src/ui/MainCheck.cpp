@@ -2,6 +2,7 @@
 #include "About.h"
 #include "Declaration.h"
 #include "DeclarationCheck.h"
+#include "DeclarationPrinting.h"
 #include "ExportDeclaration.h"
 #include "HelpWindow.h"
 #include "InputInspectionNumber.h"
@@ -12,6 +13,8 @@
 #include "WindowCheckAnswerer.h"
 
 #include <QDir>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace {
 
@@ -129,13 +132,22 @@ void TFormMain::PrintDoc()
     setEnabled(true);
 }
 
-void TFormMain::PrintOrPreview(bool /*preview*/)
+void TFormMain::PrintOrPreview(bool preview)
 {
     if (CheckAndLocate() != 0)
         return;
-    m_interaction->showError(this, QStringLiteral("Не найден модуль печати. Войдите в рабочий "
-                                                  "каталог программы \"Тарвика 2013\" и "
-                                                  "запустите файл \"Velprax(3.0.32).msi\""));
+    const DeclarationPrinting printing(m_programFolder, m_printModuleFolders);
+    const PrintOutcome outcome =
+        preview ? printing.preview(*m_document, this)
+                : printing.print(*m_document, [this]() -> std::optional<PrinterChoice> {
+                      QPrinter printer;
+                      QPrintDialog dialog(&printer, this);
+                      if (m_interaction->execDialog(dialog) != QDialog::Accepted)
+                          return std::nullopt;
+                      return PrinterChoice{printer.printerName(), printer.copyCount()};
+                  });
+    for (const QString& message : outcome.messages)
+        m_interaction->showError(this, message);
 }
 
 void TFormMain::Help()

@@ -1,6 +1,11 @@
 #include "SectionFrames.h"
 
+#include "FrameBusinessNew.h"
+#include "FrameCurrency.h"
+#include "FrameDeductData.h"
 #include "FrameInitialData.h"
+#include "FramePersonData.h"
+#include "FrameRussianIncome.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -68,8 +73,20 @@ QString buttonName(Section section)
 
 TThinkingFrame* create(Section section, QWidget* parent, FrameHost& host)
 {
-    if (section == Section::InitialData)
+    switch (section) {
+    case Section::InitialData:
         return new TfrInitialData(parent, host);
+    case Section::PersonInfo:
+        return new TfrPersonData(parent, host);
+    case Section::RussianIncome:
+        return new TfrRussianIncome(parent, host);
+    case Section::ForeignIncome:
+        return new TfrCurrency(parent, host);
+    case Section::BusinessIncome:
+        return new TfrBusinessNew(parent, host);
+    case Section::Deduction:
+        return new TfrFrameDeductData(parent, host);
+    }
     return new TPlaceholderFrame(parent, host, caption(section));
 }
 

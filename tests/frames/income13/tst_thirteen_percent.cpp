@@ -5,6 +5,7 @@
 #include "FrameTestHost.h"
 #include "FrameThirteenPercent.h"
 #include "FrameThirteenPercentNR.h"
+#include "FrameThirtyFivePercent.h"
 #include "ListPicker.h"
 #include "SectionFrames.h"
 
@@ -356,7 +357,7 @@ void TestThirteenPercent::skipLetsSwitchGoOn()
     host.answers.answerSkip();
     click(section, "FlashButton3");
     QVERIFY(section.findChild<TfrThirteenPercent*>() == nullptr);
-    QVERIFY(section.findChild<TPlaceholderFrame*>() != nullptr);
+    QVERIFY(section.findChild<TfrThirtyFivePercent*>() != nullptr);
     QCOMPARE(section.shownIndex(), int(TfrRussianIncome::ThirtyFivePercent));
 
     // Back to 13 %: the list is focused with its first source selected.
