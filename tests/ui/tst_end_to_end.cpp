@@ -326,6 +326,8 @@ void TestEndToEnd::twoEmployersSavedReopenedExported()
     const XmlNode xml = exportDeclaration(bench);
     QVERIFY2(script.finished(), qPrintable(script.unexpected.join(u'\n')));
     QCOMPARE(xml.name, QStringLiteral("Файл"));
+    // Checking and exporting store the frame shown but change nothing.
+    QVERIFY(window.isSaved());
     const XmlNode& name = xml.find("ФИОФЛ", "Фамилия", QStringLiteral("ИВАНОВА"));
     QCOMPARE(name["Имя"], QStringLiteral("МАРИЯ"));
     QCOMPARE(name["Отчество"], QStringLiteral("СЕРГЕЕВНА"));
@@ -447,6 +449,7 @@ void TestEndToEnd::dividendsForeignSalaryAndBusinessExported()
     const XmlNode xml = exportDeclaration(bench);
     QVERIFY2(bench.script().finished(), qPrintable(bench.script().unexpected.join(u'\n')));
     QCOMPARE(xml.name, QStringLiteral("Файл"));
+    QVERIFY(reopened.isSaved());
 
     const XmlNode& dividends = xml.find("ДоходИстРФ", "Ставка", QStringLiteral("09"));
     QCOMPARE(dividends["ДоходОбщ"], QStringLiteral("12345.67"));
