@@ -5,6 +5,8 @@
 #include "Declaration.h"
 #include "EntryFields.h"
 #include "InputCurrencySourseIncome.h"
+#include "InputDeductCode.h"
+#include "InputIncomeCode.h"
 #include "Interaction.h"
 #include "ListPicker.h"
 #include "OtherIncomeFields.h"
@@ -33,15 +35,6 @@ QPushButton* pickerButton(QWidget* parent, const char* name)
     button->setToolTip(QStringLiteral("Выбрать код из справочника"));
     button->setFixedWidth(32);
     return button;
-}
-
-QLineEdit* display(QWidget* parent, const char* name)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setReadOnly(true);
-    edit->setAlignment(Qt::AlignRight);
-    return edit;
 }
 
 QDateEdit* dateField(QWidget* parent, const char* name)
@@ -156,7 +149,7 @@ void TfrCurrency::buildControls()
 
     auto* codeRow = new QHBoxLayout;
     m_lbIncomeCod = new QLabel(QStringLiteral("Код дохода"), this);
-    m_pnlIncomeCod = display(this, "pnlIncomeCod");
+    m_pnlIncomeCod = panel(this, "pnlIncomeCod");
     m_pnlIncomeCod->setFixedWidth(70);
     m_bnIncomeCod = pickerButton(this, "bnIncomeCod");
     codeRow->addWidget(m_lbIncomeCod);
@@ -166,7 +159,7 @@ void TfrCurrency::buildControls()
 
     auto* incomeGroup = new QGroupBox(QStringLiteral("Полученный доход"), this);
     m_meIncomeCurrencySum = amount(incomeGroup, QStringLiteral("meIncomeCurrencySum"));
-    m_pnlIncomeRublSum = display(incomeGroup, "pnlIncomeRublSum");
+    m_pnlIncomeRublSum = panel(incomeGroup, "pnlIncomeRublSum");
     auto* incomeForm = new QGridLayout(incomeGroup);
     incomeForm->addWidget(new QLabel(QStringLiteral("В иностранной валюте"), incomeGroup), 0, 0);
     incomeForm->addWidget(m_meIncomeCurrencySum, 0, 1);
@@ -176,7 +169,7 @@ void TfrCurrency::buildControls()
     auto* taxGroup =
         new QGroupBox(QStringLiteral("Налог, уплаченный в иностранном государстве"), this);
     m_meTaxCurrencySum = amount(taxGroup, QStringLiteral("meTaxCurrencySum"));
-    m_pnlTaxRoubleSum = display(taxGroup, "pnlTaxRoubleSum");
+    m_pnlTaxRoubleSum = panel(taxGroup, "pnlTaxRoubleSum");
     auto* taxForm = new QGridLayout(taxGroup);
     taxForm->addWidget(new QLabel(QStringLiteral("В иностранной валюте"), taxGroup), 0, 0);
     taxForm->addWidget(m_meTaxCurrencySum, 0, 1);
@@ -185,7 +178,7 @@ void TfrCurrency::buildControls()
 
     auto* deductGroup = new QGroupBox(QStringLiteral("Вычеты"), this);
     m_lbSubtractCod = new QLabel(QStringLiteral("Код вычета (расхода)"), deductGroup);
-    m_pnlSubtractCod = display(deductGroup, "pnlSubtractCod");
+    m_pnlSubtractCod = panel(deductGroup, "pnlSubtractCod");
     m_pnlSubtractCod->setFixedWidth(70);
     m_bnSubtractCod = pickerButton(deductGroup, "bnSubtractCod");
     m_lbSubtractSum = new QLabel(QStringLiteral("Сумма вычета (расхода)"), deductGroup);
@@ -533,9 +526,11 @@ void TfrCurrency::recomputeDeduction()
 
 void TfrCurrency::pickIncome()
 {
-    const auto choice = pickIncomeCode(this, host().interaction(), m_directory, false,
-                                       m_pnlIncomeCod->text(), QString());
-    if (!choice || choice->code == m_pnlIncomeCod->text())
+    TfmInputIncomeCode picker(this, false, m_pnlIncomeCod->text(), QString(), m_directory);
+    if (host().interaction().execDialog(picker) != QDialog::Accepted)
+        return;
+    const IncomeCode* choice = picker.chosen();
+    if (choice == nullptr || choice->code == m_pnlIncomeCod->text())
         return;
     host().NotifyDocumentChanged();
     m_normPercent = 0;
@@ -546,16 +541,19 @@ void TfrCurrency::pickIncome()
     m_pnlIncomeCod->setText(choice->code);
     m_meIncomeCurrencySum->setEnabled(true);
     clearDeduction();
-    m_deductionExpected = choice->hasDeductions;
+    m_deductionExpected = !choice->deductions.isEmpty();
     m_lbSubtractCod->setEnabled(m_deductionExpected);
     m_bnSubtractCod->setEnabled(m_deductionExpected);
 }
 
 void TfrCurrency::pickDeduction()
 {
-    const auto choice = pickDeductionCode(this, host().interaction(), m_directory, true,
-                                          m_pnlSubtractCod->text(), m_pnlIncomeCod->text());
-    if (!choice || choice->code == m_pnlSubtractCod->text())
+    TfmInputDeductCode picker(this, true, m_pnlSubtractCod->text(), m_pnlIncomeCod->text(),
+                              m_directory);
+    if (host().interaction().execDialog(picker) != QDialog::Accepted)
+        return;
+    const DeductionCode* choice = picker.chosen();
+    if (choice == nullptr || choice->code == m_pnlSubtractCod->text())
         return;
     host().NotifyDocumentChanged();
     m_pnlSubtractCod->setText(choice->code);

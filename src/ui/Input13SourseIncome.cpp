@@ -1,9 +1,6 @@
 #include "Input13SourseIncome.h"
 
-#include "EntryFields.h"
-#include "FieldChecks.h"
 #include "ThirteenPercent.h"
-#include "WindowCheckAnswerer.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -14,16 +11,12 @@
 
 TfmInput13SourseIncome::TfmInput13SourseIncome(QWidget* parent, Interaction& interaction,
                                                bool primaryShown)
-    : QDialog(parent), m_interaction(interaction)
+    : QDialog(parent), m_interaction(interaction), m_source(this, 12)
 {
     setObjectName(QStringLiteral("TfmInput13SourseIncome"));
     setWindowTitle(QStringLiteral("Источник выплаты"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    m_meSourseName = EntryFields::text(this, QStringLiteral("meSourseName"), 1000);
-    m_meSourseName->setMinimumWidth(380);
-    m_meINN = EntryFields::digits(this, QStringLiteral("meINN"), 12);
-    m_meKPP = EntryFields::digits(this, QStringLiteral("meKPP"), 9);
-    m_meOKATO = EntryFields::digits(this, QStringLiteral("meOKATO"), 11);
+    m_source.nameField()->setMinimumWidth(380);
     m_chbPrimaryWorkplase =
         new QCheckBox(QStringLiteral("Расчет стандартных вычетов вести по этому источнику"), this);
     m_chbPrimaryWorkplase->setObjectName(QStringLiteral("chbPrimaryWorkplase"));
@@ -39,10 +32,7 @@ TfmInput13SourseIncome::TfmInput13SourseIncome(QWidget* parent, Interaction& int
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Наименование источника выплаты"), m_meSourseName);
-    form->addRow(QStringLiteral("ИНН"), m_meINN);
-    form->addRow(QStringLiteral("КПП"), m_meKPP);
-    form->addRow(QStringLiteral("ОКТМО"), m_meOKATO);
+    m_source.addRows(form);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -60,48 +50,26 @@ QString TfmInput13SourseIncome::groupTitle()
 
 void TfmInput13SourseIncome::load(const mTThirteenPercent& source)
 {
-    m_meSourseName->setText(source.SourceName);
-    m_meINN->setText(source.SourceINN);
-    m_meKPP->setText(source.SourceKPP);
-    m_meOKATO->setText(source.SourceOKTMO);
+    m_source.load(source);
     m_chbPrimaryWorkplase->setChecked(source.IsPrimarySource != 0);
 }
 
 void TfmInput13SourseIncome::store(mTThirteenPercent& source) const
 {
-    source.SourceName = m_meSourseName->text();
-    source.SourceINN = m_meINN->text();
-    source.SourceKPP = m_meKPP->text();
-    source.SourceOKTMO = m_meOKATO->text();
+    m_source.store(source);
     source.IsPrimarySource = m_chbPrimaryWorkplase->isChecked() ? 1 : 0;
 }
 
 QString TfmInput13SourseIncome::sourceName() const
 {
-    return m_meSourseName->text();
+    return m_source.name();
 }
 
 void TfmInput13SourseIncome::confirm()
 {
-    WindowCheckAnswerer answerer(m_interaction, this);
-    switch (CheckPaymentSource(answerer, groupTitle(), m_meSourseName->text(), m_meOKATO->text(),
-                               m_meKPP->text(), m_meINN->text())) {
-    case SourceField::None:
+    const quint16 code = m_source.check(m_interaction, groupTitle(), false);
+    if (code == 0)
         accept();
-        break;
-    case SourceField::Name:
-        m_meSourseName->setFocus();
-        break;
-    case SourceField::Inn:
-        m_meINN->setFocus();
-        break;
-    case SourceField::Kpp:
-        m_meKPP->setFocus();
-        break;
-    case SourceField::Oktmo:
-        m_meOKATO->setFocus();
-        break;
-    default:
-        break;
-    }
+    else
+        m_source.focus(code);
 }

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "PaymentSourceFields.h"
+
 #include <QDialog>
 
 class Interaction;
 class QCheckBox;
-class QLineEdit;
 class mTThirteenPercent;
 
 // The source of payment of income at 13 %, "Источник выплаты": name, INN, KPP, OKTMO code and
@@ -28,9 +29,6 @@ private:
     void confirm();
 
     Interaction& m_interaction;
-    QLineEdit* m_meSourseName;
-    QLineEdit* m_meINN;
-    QLineEdit* m_meKPP;
-    QLineEdit* m_meOKATO;
+    PaymentSourceFields m_source;
     QCheckBox* m_chbPrimaryWorkplase;
 };

@@ -1,7 +1,6 @@
 #include "Input30SourseIncome.h"
 
 #include "EntryFields.h"
-#include "FieldChecks.h"
 #include "OtherIncomeFields.h"
 #include "SectionCheckRun.h"
 #include "ThirtyPercent.h"
@@ -17,14 +16,10 @@
 using namespace OtherIncomeFields;
 
 TfmInput30SourseIncome::TfmInput30SourseIncome(QWidget* parent, Interaction& interaction)
-    : QDialog(parent), m_interaction(interaction)
+    : QDialog(parent), m_interaction(interaction), m_source(this, 10)
 {
     setWindowTitle(QStringLiteral("Доход"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    m_meSourseName = EntryFields::text(this, QStringLiteral("meSourseName"), 1000);
-    m_meINN = EntryFields::digits(this, QStringLiteral("meINN"), 10);
-    m_meKPP = EntryFields::digits(this, QStringLiteral("meKPP"), 9);
-    m_meOKATO = EntryFields::digits(this, QStringLiteral("meOKATO"), 11);
     m_meItogIncomeSum = amount(this, QStringLiteral("meItogIncomeSum"));
     m_meHoldSum = EntryFields::digits(this, QStringLiteral("meHoldSum"), 12);
     m_meOblSum = amount(this, QStringLiteral("meOblSum"));
@@ -32,10 +27,7 @@ TfmInput30SourseIncome::TfmInput30SourseIncome(QWidget* parent, Interaction& int
     m_meTaxDiscount->setReadOnly(true);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Наименование источника выплаты"), m_meSourseName);
-    form->addRow(QStringLiteral("ИНН"), m_meINN);
-    form->addRow(QStringLiteral("КПП"), m_meKPP);
-    form->addRow(QStringLiteral("ОКТМО"), m_meOKATO);
+    m_source.addRows(form);
     form->addRow(QStringLiteral("Сумма дивидендов"), m_meItogIncomeSum);
     form->addRow(QStringLiteral("Облагаемая сумма дивидендов"), m_meOblSum);
     form->addRow(QStringLiteral("Удержанный налог"), m_meHoldSum);
@@ -82,10 +74,7 @@ Money TfmInput30SourseIncome::DividendTax(Money taxable)
 
 void TfmInput30SourseIncome::Fill(const mTThirtyPercent& entry)
 {
-    m_meSourseName->setText(entry.SourceName);
-    m_meINN->setText(entry.SourceINN);
-    m_meKPP->setText(entry.SourceKPP);
-    m_meOKATO->setText(entry.SourceOKTMO);
+    m_source.load(entry);
     m_meItogIncomeSum->setText(text(entry.TotalIncome));
     m_meOblSum->setText(text(entry.TaxableDividends));
     m_meTaxDiscount->setText(text(entry.TaxComputed30));
@@ -94,10 +83,7 @@ void TfmInput30SourseIncome::Fill(const mTThirtyPercent& entry)
 
 void TfmInput30SourseIncome::Apply(mTThirtyPercent& entry) const
 {
-    entry.SourceName = m_meSourseName->text();
-    entry.SourceINN = m_meINN->text();
-    entry.SourceKPP = m_meKPP->text();
-    entry.SourceOKTMO = m_meOKATO->text();
+    m_source.store(entry);
     entry.TotalIncome = amountOf(m_meItogIncomeSum);
     entry.TaxableDividends = amountOf(m_meOblSum);
     entry.TaxComputed30 = amountOf(m_meTaxDiscount);
@@ -106,7 +92,7 @@ void TfmInput30SourseIncome::Apply(mTThirtyPercent& entry) const
 
 QString TfmInput30SourseIncome::sourceName() const
 {
-    return m_meSourseName->text();
+    return m_source.name();
 }
 
 void TfmInput30SourseIncome::taxableChanged()
@@ -119,10 +105,7 @@ void TfmInput30SourseIncome::taxableChanged()
 
 quint16 TfmInput30SourseIncome::Check()
 {
-    WindowCheckAnswerer answerer(m_interaction, this);
-    const quint16 source =
-        CheckPaymentSourceStrict(answerer, groupTitle(), m_meSourseName->text(), m_meOKATO->text(),
-                                 m_meKPP->text(), m_meINN->text());
+    const quint16 source = m_source.check(m_interaction, groupTitle(), true);
     if (source != 0)
         return source;
 
@@ -141,28 +124,12 @@ quint16 TfmInput30SourseIncome::Check()
 
 void TfmInput30SourseIncome::FocusField(quint16 code)
 {
-    switch (code) {
-    case SourceField::Name:
-        m_meSourseName->setFocus();
-        break;
-    case SourceField::Inn:
-        m_meINN->setFocus();
-        break;
-    case SourceField::Kpp:
-        m_meKPP->setFocus();
-        break;
-    case SourceField::Oktmo:
-        m_meOKATO->setFocus();
-        break;
-    case 5:
+    if (m_source.focus(code))
+        return;
+    if (code == 5)
         m_meOblSum->setFocus();
-        break;
-    case 6:
+    else if (code == 6)
         m_meHoldSum->setFocus();
-        break;
-    default:
-        break;
-    }
 }
 
 void TfmInput30SourseIncome::confirm()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Money.h"
+#include "PaymentSourceFields.h"
 
 #include <QDialog>
 
@@ -37,10 +38,7 @@ private:
     void confirm();
 
     Interaction& m_interaction;
-    QLineEdit* m_meSourseName;
-    QLineEdit* m_meINN;
-    QLineEdit* m_meKPP;
-    QLineEdit* m_meOKATO;
+    PaymentSourceFields m_source;
     QLineEdit* m_meItogIncomeSum;
     QLineEdit* m_meHoldSum;
     QLineEdit* m_meOblSum;

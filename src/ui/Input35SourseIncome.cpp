@@ -1,7 +1,9 @@
 #include "Input35SourseIncome.h"
 
 #include "EntryFields.h"
-#include "FieldChecks.h"
+#include "InputDeductCode.h"
+#include "InputIncomeCode.h"
+#include "Interaction.h"
 #include "OtherIncomeFields.h"
 #include "SectionCheckRun.h"
 #include "ThirtyFivePercent.h"
@@ -40,14 +42,11 @@ QLineEdit* display(QWidget* parent, const char* name)
 } // namespace
 
 TfmInput35SourseIncome::TfmInput35SourseIncome(QWidget* parent, Interaction& interaction)
-    : QDialog(parent), m_interaction(interaction), m_directory(IncomeCodeDirectory::embedded())
+    : QDialog(parent), m_interaction(interaction), m_directory(IncomeCodeDirectory::embedded()),
+      m_source(this, 12)
 {
     setWindowTitle(QStringLiteral("Доход"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    m_meSourseName = EntryFields::text(this, QStringLiteral("meSourseName"), 1000);
-    m_meINN = EntryFields::digits(this, QStringLiteral("meINN"), 12);
-    m_meKPP = EntryFields::digits(this, QStringLiteral("meKPP"), 9);
-    m_meOKATO = EntryFields::digits(this, QStringLiteral("meOKATO"), 11);
     m_pnlIncomeCod = display(this, "pnlIncomeCod");
     m_bnIncomeCod = pickerButton(this, "bnIncomeCod");
     m_meItogIncomeSum = amount(this, QStringLiteral("meItogIncomeSum"));
@@ -67,10 +66,8 @@ TfmInput35SourseIncome::TfmInput35SourseIncome(QWidget* parent, Interaction& int
             grid->addWidget(button, row, 2, Qt::AlignLeft);
         ++row;
     };
-    addRow(QStringLiteral("Наименование источника выплаты"), m_meSourseName);
-    addRow(QStringLiteral("ИНН"), m_meINN);
-    addRow(QStringLiteral("КПП"), m_meKPP);
-    addRow(QStringLiteral("ОКТМО"), m_meOKATO);
+    for (const PaymentSourceFields::Row& source : m_source.rows())
+        addRow(source.caption, source.field);
     addRow(QStringLiteral("Код дохода"), m_pnlIncomeCod, m_bnIncomeCod);
     addRow(QStringLiteral("Сумма дохода"), m_meItogIncomeSum);
     grid->addWidget(m_lbSubtractCod, row, 0);
@@ -116,7 +113,7 @@ QString TfmInput35SourseIncome::groupTitle()
 
 QString TfmInput35SourseIncome::sourceName() const
 {
-    return m_meSourseName->text();
+    return m_source.name();
 }
 
 QString TfmInput35SourseIncome::incomeCode() const
@@ -186,19 +183,13 @@ void TfmInput35SourseIncome::Fill(const mTThirtyFivePercent& entry)
             }
         }
     }
-    m_meSourseName->setText(entry.SourceName);
-    m_meINN->setText(entry.SourceINN);
-    m_meKPP->setText(entry.SourceKPP);
-    m_meOKATO->setText(entry.SourceOKTMO);
+    m_source.load(entry);
     m_meHoldSum->setText(QString::number(entry.TaxWithheld.wholeRoubles()));
 }
 
 void TfmInput35SourseIncome::Apply(mTThirtyFivePercent& entry) const
 {
-    entry.SourceName = m_meSourseName->text();
-    entry.SourceINN = m_meINN->text();
-    entry.SourceKPP = m_meKPP->text();
-    entry.SourceOKTMO = m_meOKATO->text();
+    m_source.store(entry);
     entry.IncomeCode35 = m_pnlIncomeCod->text().toInt();
     entry.TotalIncome = amountOf(m_meItogIncomeSum);
     entry.DeductCode35 = m_pnlSubtractCod->text().toInt();
@@ -208,15 +199,18 @@ void TfmInput35SourseIncome::Apply(mTThirtyFivePercent& entry) const
 
 void TfmInput35SourseIncome::pickIncome()
 {
-    const auto choice = pickIncomeCode(this, m_interaction, m_directory, false,
-                                       m_pnlIncomeCod->text(), QStringLiteral("35"));
-    if (!choice || choice->code == m_pnlIncomeCod->text())
+    TfmInputIncomeCode picker(this, false, m_pnlIncomeCod->text(), QStringLiteral("35"),
+                              m_directory);
+    if (m_interaction.execDialog(picker) != QDialog::Accepted)
+        return;
+    const IncomeCode* choice = picker.chosen();
+    if (choice == nullptr || choice->code == m_pnlIncomeCod->text())
         return;
     m_pnlIncomeCod->setText(choice->code);
     m_meItogIncomeSum->setEnabled(true);
     m_amountEditable = m_amountVisible = m_amountEquivalent = false;
     m_maxSum = 0;
-    m_deductionExpected = choice->hasDeductions;
+    m_deductionExpected = !choice->deductions.isEmpty();
     m_pnlSubtractCod->clear();
     m_meSubtractSum->clear();
     setDeductionControls(m_deductionExpected);
@@ -226,9 +220,12 @@ void TfmInput35SourseIncome::pickIncome()
 
 void TfmInput35SourseIncome::pickDeduction()
 {
-    const auto choice = pickDeductionCode(this, m_interaction, m_directory, true,
-                                          m_pnlSubtractCod->text(), m_pnlIncomeCod->text());
-    if (!choice || choice->code == m_pnlSubtractCod->text())
+    TfmInputDeductCode picker(this, true, m_pnlSubtractCod->text(), m_pnlIncomeCod->text(),
+                              m_directory);
+    if (m_interaction.execDialog(picker) != QDialog::Accepted)
+        return;
+    const DeductionCode* choice = picker.chosen();
+    if (choice == nullptr || choice->code == m_pnlSubtractCod->text())
         return;
     m_pnlSubtractCod->setText(choice->code);
     m_meSubtractSum->clear();
@@ -259,9 +256,7 @@ void TfmInput35SourseIncome::deductionChanged()
 
 quint16 TfmInput35SourseIncome::Check()
 {
-    WindowCheckAnswerer answerer(m_interaction, this);
-    const quint16 source = CheckPaymentSource(answerer, groupTitle(), m_meSourseName->text(),
-                                              m_meOKATO->text(), m_meKPP->text(), m_meINN->text());
+    const quint16 source = m_source.check(m_interaction, groupTitle(), false);
     if (source != 0)
         return source;
 
@@ -287,19 +282,9 @@ quint16 TfmInput35SourseIncome::Check()
 
 void TfmInput35SourseIncome::FocusField(quint16 code)
 {
+    if (m_source.focus(code))
+        return;
     switch (code) {
-    case SourceField::Name:
-        m_meSourseName->setFocus();
-        break;
-    case SourceField::Inn:
-        m_meINN->setFocus();
-        break;
-    case SourceField::Kpp:
-        m_meKPP->setFocus();
-        break;
-    case SourceField::Oktmo:
-        m_meOKATO->setFocus();
-        break;
     case 5:
         m_meItogIncomeSum->setFocus();
         break;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "IncomeCodeDirectory.h"
+#include "PaymentSourceFields.h"
 
 #include <QDialog>
 
@@ -46,16 +47,13 @@ private:
 
     Interaction& m_interaction;
     IncomeCodeDirectory m_directory;
+    PaymentSourceFields m_source;
     bool m_deductionExpected = false;
     bool m_amountEditable = false;
     bool m_amountVisible = false;
     bool m_amountEquivalent = false;
     qint64 m_maxSum = 0;
 
-    QLineEdit* m_meSourseName;
-    QLineEdit* m_meINN;
-    QLineEdit* m_meKPP;
-    QLineEdit* m_meOKATO;
     QLineEdit* m_pnlIncomeCod;
     QPushButton* m_bnIncomeCod;
     QLineEdit* m_meItogIncomeSum;

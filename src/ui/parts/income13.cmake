@@ -12,6 +12,7 @@ target_sources(tarvika_ui PRIVATE
     ${income13_dir}/FrameThirteenPercentFields.cpp ${income13_dir}/FrameThirteenPercentFields.h
     ${income13_dir}/FrameThirteenPercentNR.cpp ${income13_dir}/FrameThirteenPercentNR.h
     ${income13_dir}/Input13SourseIncome.cpp ${income13_dir}/Input13SourseIncome.h
+    ${income13_dir}/PaymentSourceFields.cpp ${income13_dir}/PaymentSourceFields.h
     ${income13_dir}/Input13Income.cpp ${income13_dir}/Input13Income.h
     ${income13_dir}/Input13NRIncome.cpp ${income13_dir}/Input13NRIncome.h
     ${income13_dir}/InputIncomeCode.cpp ${income13_dir}/InputIncomeCode.h

@@ -3,6 +3,7 @@ set(other_income_dir ${CMAKE_CURRENT_LIST_DIR}/..)
 target_sources(tarvika_ui PRIVATE
     ${other_income_dir}/OtherIncomeFields.cpp ${other_income_dir}/OtherIncomeFields.h
     ${other_income_dir}/OtherIncomeListFrame.cpp ${other_income_dir}/OtherIncomeListFrame.h
+    ${other_income_dir}/PaymentSourceListFrame.h
     ${other_income_dir}/FrameThirtyPercent.cpp ${other_income_dir}/FrameThirtyPercent.h
     ${other_income_dir}/Input30SourseIncome.cpp ${other_income_dir}/Input30SourseIncome.h
     ${other_income_dir}/FrameThirtyFivePercent.cpp ${other_income_dir}/FrameThirtyFivePercent.h
