@@ -204,7 +204,7 @@ XmlNode exportDeclaration(UiTestBench& bench)
     QDir(out).removeRecursively();
     QDir().mkpath(out);
     bench.script().answerFile(out);
-    bench.window().ExportDoc();
+    click(bench.window(), "fbExsport");
     const QStringList written = QDir(out).entryList({QStringLiteral("*.xml")}, QDir::Files);
     if (written.size() != 1)
         return {};
@@ -283,15 +283,15 @@ void TestEndToEnd::twoEmployersSavedReopenedExported()
 
     const QString file = bench.path(QStringLiteral("Иванова.tv3"));
     script.answerFile(file);
-    window.SaveDoc();
+    click(window, "fbSave");
     QVERIFY(window.isSaved());
     QCOMPARE(window.windowTitle(), QStringLiteral("Иванова.tv3 - Тарвика 2013"));
 
-    // A new document, then the saved one through "Открыть".
-    window.CreateDoc();
+    // A new document, then the saved one opened through the tool bar.
+    click(window, "fbCreate");
     QCOMPARE(window.document().Income13.Count(), 0);
     script.answerFile(file);
-    window.OpenDoc();
+    click(window, "fbOpen");
     QCOMPARE(window.fileName(), file);
     QCOMPARE(window.currentSection(), Section::InitialData);
     QCOMPARE(text(window, "meInspection"), QStringLiteral("7701"));
@@ -428,7 +428,7 @@ void TestEndToEnd::dividendsForeignSalaryAndBusinessExported()
     QVERIFY2(script.finished(), qPrintable(script.unexpected.join(u'\n')));
     const QString file = bench.path(QStringLiteral("foreign.tv3"));
     script.answerFile(file);
-    window.SaveDoc();
+    click(window, "fbSave");
     QVERIFY(window.isSaved());
 
     // A fresh window opens the file named on its command line and exports it.
