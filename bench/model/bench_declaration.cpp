@@ -56,7 +56,7 @@ void openDeclaration(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(saveDeclaration)->Arg(50)->Arg(500)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(openDeclaration)->Arg(50)->Arg(500)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(saveDeclaration)->Arg(50)->Arg(500)->Unit(benchmark::kMillisecond)->MinTime(5.0);
+BENCHMARK(openDeclaration)->Arg(50)->Arg(500)->Unit(benchmark::kMillisecond)->MinTime(5.0);
 
 BENCHMARK_MAIN();

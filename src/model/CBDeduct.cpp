@@ -4,7 +4,7 @@
 
 void mTCBDeduct::Transfer(RecordIO& io)
 {
-    io.stream(QStringLiteral("@CBDeduct"));
+    io.stream(QLatin1StringView("@CBDeduct"));
     io.money({"SecuritiesLoss"}, SecuritiesLoss);
     io.money({"DerivativesLoss"}, DerivativesLoss);
 }

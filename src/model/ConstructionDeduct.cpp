@@ -10,7 +10,7 @@ mTConstructionDeduct::mTConstructionDeduct()
 
 void mTConstructionDeduct::Transfer(RecordIO& io)
 {
-    io.stream(QStringLiteral("@ConstructionDeduct"));
+    io.stream(QLatin1StringView("@ConstructionDeduct"));
     io.byte({"PropertyEnabled"}, PropertyEnabled);
     if (PropertyEnabled != 1)
         return;

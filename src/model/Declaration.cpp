@@ -77,7 +77,7 @@ void mTDeclaration::SetInteractiveDefaults()
 
 void mTDeclaration::TransferInfo(RecordIO& io)
 {
-    io.stream(QStringLiteral("@DeclInfo"));
+    io.stream(QLatin1StringView("@DeclInfo"));
     io.text({"InspectionCode"}, InspectionCode);
     io.text({"InspectionName"}, InspectionName);
     io.byte({"Pensioner"}, Pensioner);
@@ -107,7 +107,7 @@ void mTDeclaration::TransferInfo(RecordIO& io)
 
 void mTDeclaration::TransferCountryIncome(RecordIO& io)
 {
-    io.stream(QStringLiteral("@DeclInquiry"));
+    io.stream(QLatin1StringView("@DeclInquiry"));
     transferList(io, "Income13Count", "Income13", Income13, false);
     transferList(io, "Income13NRCount", "Income13NR", Income13NR, true);
     transferList(io, "Income35Count", "Income35", Income35, false);
@@ -125,11 +125,11 @@ void mTDeclaration::Transfer(RecordIO& io)
     if (HasIncomeKind(IncomeKind::Country))
         TransferCountryIncome(io);
     if (HasIncomeKind(IncomeKind::Abroad)) {
-        io.stream(QStringLiteral("@DeclForeign"));
+        io.stream(QLatin1StringView("@DeclForeign"));
         transferList(io, "CurrencyIncomesCount", "CurrencyIncomes", CurrencyIncomes);
     }
     if (HasIncomeKind(IncomeKind::Business)) {
-        io.stream(QStringLiteral("@DeclBusiness"));
+        io.stream(QLatin1StringView("@DeclBusiness"));
         transferList(io, "BusinessesCount", "Businesses", Businesses);
         io.money({"ActualAdvance"}, ActualAdvance);
         io.money({"EstimatedIncome"}, EstimatedIncome);
@@ -141,7 +141,7 @@ void mTDeclaration::Transfer(RecordIO& io)
         io.money({"FarmExemptIncome"}, FarmExemptIncome);
     }
     if (HasIncomeKind(IncomeKind::Practice)) {
-        io.stream(QStringLiteral("@DeclRepetit"));
+        io.stream(QLatin1StringView("@DeclRepetit"));
         transferList(io, "PracticeIncomesCount", "PracticeIncomes", PracticeIncomes);
         io.money({"PracticeActualAdvance"}, PracticeActualAdvance);
         io.money({"PracticeAccruedAdvance"}, PracticeAccruedAdvance);
@@ -152,14 +152,14 @@ void mTDeclaration::Transfer(RecordIO& io)
         PropertyDeduction.Transfer(io);
         SecuritiesDeduction.Transfer(io);
     }
-    io.stream(QStringLiteral("@Nalog"));
+    io.stream(QLatin1StringView("@Nalog"));
     transferList(io, "NoticePaymentsCount", "NoticePayments", NoticePayments);
 }
 
 void mTDeclaration::TransferEarlierYear(RecordIO& io)
 {
     // A declaration of an earlier tax year yields only the taxpayer.
-    io.stream(QStringLiteral("@DeclInfo"));
+    io.stream(QLatin1StringView("@DeclInfo"));
     Person.Transfer(io);
 }
 

@@ -105,15 +105,15 @@ public:
     QString signature() const override { return DeclarationSignature::current(); }
     quint32 version() const override { return mTDocumentStorage::kVersionNumericDates; }
 
-    void stream(const QString& name) override
+    void stream(QLatin1StringView name) override
     {
         auto node = std::make_unique<Node>();
-        node->member("stream", Node::Kind::Value)->value = quoted(name);
+        node->member("stream", Node::Kind::Value)->value = quoted(QString(name));
         Level& level = m_levels.back();
         level.current = node.get();
         level.list->items.push_back(std::move(node));
     }
-    bool optionalStream(const QString& name) override
+    bool optionalStream(QLatin1StringView name) override
     {
         stream(name);
         return true;

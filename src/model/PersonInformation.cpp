@@ -31,7 +31,7 @@ void mTPersonInformation::Transfer(RecordIO& io)
     const bool later = year > kFirstKnownYear;
     const bool current = year == kCurrentYear;
 
-    io.stream(QStringLiteral("@PersonName"));
+    io.stream(QLatin1StringView("@PersonName"));
     io.text({"Surname"}, Surname);
     io.text({"FirstName"}, FirstName);
     io.text({"Patronymic"}, Patronymic);
@@ -43,7 +43,7 @@ void mTPersonInformation::Transfer(RecordIO& io)
         NameStatus = QStringLiteral("0");
     }
 
-    io.stream(QStringLiteral("@PersonDocument"));
+    io.stream(QLatin1StringView("@PersonDocument"));
     io.word({"DocKind"}, DocKind);
     io.text({"DocKindName"}, DocKindName);
     io.text({"DocNumber"}, DocNumber);
@@ -58,7 +58,7 @@ void mTPersonInformation::Transfer(RecordIO& io)
 
     // Files of some years lack the citizenship streams; the rest of the record still reads.
     [&] {
-        if (!io.optionalStream(QStringLiteral("@Foreigner")))
+        if (!io.optionalStream(QLatin1StringView("@Foreigner")))
             return;
         io.text({"CitizenshipSign"}, CitizenshipSign);
         io.text({"CitizenshipName"}, CitizenshipName);
@@ -68,17 +68,17 @@ void mTPersonInformation::Transfer(RecordIO& io)
         }
         if (!later)
             return;
-        if (!io.optionalStream(QStringLiteral("@PhoneForeignerHome")))
+        if (!io.optionalStream(QLatin1StringView("@PhoneForeignerHome")))
             return;
         io.text({"ForeignHomePhone", 0}, ForeignHomePhone[0]);
         io.text({"ForeignHomePhone", 1}, ForeignHomePhone[1]);
-        if (!io.optionalStream(QStringLiteral("@PhoneForeignerWork")))
+        if (!io.optionalStream(QLatin1StringView("@PhoneForeignerWork")))
             return;
         io.text({"ForeignWorkPhone", 0}, ForeignWorkPhone[0]);
         io.text({"ForeignWorkPhone", 1}, ForeignWorkPhone[1]);
     }();
 
-    io.stream(QStringLiteral("@PersonAddress"));
+    io.stream(QLatin1StringView("@PersonAddress"));
     if (later)
         io.byte({"StayAddress"}, StayAddress);
     io.text({"PostIndex"}, PostIndex);
@@ -95,10 +95,10 @@ void mTPersonInformation::Transfer(RecordIO& io)
         io.text({"OKTMO"}, OKTMO);
 
     if (later) {
-        io.stream(QStringLiteral("@HomePhone"));
+        io.stream(QLatin1StringView("@HomePhone"));
         io.text({"HomePhoneReserved"}, HomePhoneReserved);
         io.text({"Phone"}, Phone);
-        io.stream(QStringLiteral("@WorkPhone"));
+        io.stream(QLatin1StringView("@WorkPhone"));
         io.text({"WorkPhone", 0}, WorkPhone[0]);
         io.text({"WorkPhone", 1}, WorkPhone[1]);
     }

@@ -27,9 +27,9 @@ public:
     virtual quint32 version() const = 0;
 
     // Creates the stream (writing) or finds it (reading).
-    virtual void stream(const QString& name) = 0;
+    virtual void stream(QLatin1StringView name) = 0;
     // Reading: finds the stream and returns false when the file has none. Writing: as stream().
-    virtual bool optionalStream(const QString& name) = 0;
+    virtual bool optionalStream(QLatin1StringView name) = 0;
 
     virtual void text(FieldName field, QString& value) = 0;
     virtual void integer(FieldName field, qint32& value) = 0;

@@ -63,7 +63,7 @@ void mTSocialDeduct::DeletePens(int position)
 
 void mTSocialDeduct::Transfer(RecordIO& io)
 {
-    io.stream(QStringLiteral("@SocialDeduct"));
+    io.stream(QLatin1StringView("@SocialDeduct"));
     io.byte({"SocialEnabled"}, SocialEnabled);
     if (SocialEnabled != 1)
         return;
@@ -83,7 +83,7 @@ void mTSocialDeduct::Transfer(RecordIO& io)
     io.money({"InsuranceSum"}, InsuranceSum);
     io.money({"PensionContribSum"}, PensionContribSum);
 
-    io.stream(QStringLiteral("@Pens"));
+    io.stream(QLatin1StringView("@Pens"));
     const int contracts = io.wordCount({"PensCount"}, PensCount());
     if (io.reading())
         m_pensionContracts.clear();

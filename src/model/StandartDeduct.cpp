@@ -20,7 +20,7 @@ void transferGroup(RecordIO& io, const char* constant, const char* count, const 
 
 void mTStandartDeduct::Transfer(RecordIO& io)
 {
-    io.stream(QStringLiteral("@StandartDeduct"));
+    io.stream(QLatin1StringView("@StandartDeduct"));
     io.byte({"StdEnabled"}, StdEnabled);
     if (StdEnabled != 1)
         return;

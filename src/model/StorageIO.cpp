@@ -22,7 +22,7 @@ quint32 StorageIO::version() const
     return m_storage.Version();
 }
 
-void StorageIO::stream(const QString& name)
+void StorageIO::stream(QLatin1StringView name)
 {
     if (m_reading)
         m_storage.OpenStream(name);
@@ -30,7 +30,7 @@ void StorageIO::stream(const QString& name)
         m_storage.CreateStream(name);
 }
 
-bool StorageIO::optionalStream(const QString& name)
+bool StorageIO::optionalStream(QLatin1StringView name)
 {
     if (!m_reading) {
         m_storage.CreateStream(name);

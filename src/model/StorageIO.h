@@ -14,8 +14,8 @@ public:
     bool reading() const override;
     QString signature() const override;
     quint32 version() const override;
-    void stream(const QString& name) override;
-    bool optionalStream(const QString& name) override;
+    void stream(QLatin1StringView name) override;
+    bool optionalStream(QLatin1StringView name) override;
     void text(FieldName field, QString& value) override;
     void integer(FieldName field, qint32& value) override;
     void word(FieldName field, quint16& value) override;

@@ -1,7 +1,9 @@
 #include "StreamNames.h"
 
+#include <algorithm>
 #include <array>
-#include <cstdio>
+#include <cstring>
+#include <iterator>
 
 namespace StreamNames {
 
@@ -43,18 +45,37 @@ constexpr std::array<const char*, 31> kBases = {
 
 } // namespace
 
-QString numbered(const char* base, int position)
+// The base followed by each number written with at least three digits ("@SourseIncome001002").
+// Bases are short and numbers below a billion, so the name always fits.
+Numbered::Numbered(const char* base, std::initializer_list<int> numbers)
 {
-    char name[64];
-    const int length = std::snprintf(name, sizeof name, "%s%.3d", base, position);
-    return QString::fromLatin1(name, length);
+    constexpr qsizetype kMaxBase = 32;
+    m_size = std::min(qsizetype(std::strlen(base)), kMaxBase);
+    std::memcpy(m_text, base, size_t(m_size));
+    for (const int number : numbers) {
+        char digits[12];
+        char* at = std::end(digits);
+        unsigned value = number < 0 ? 0U : unsigned(number);
+        do {
+            *--at = char('0' + value % 10);
+            value /= 10;
+        } while (value != 0 || std::end(digits) - at < 3);
+        const qsizetype count = std::end(digits) - at;
+        if (m_size + count > qsizetype(sizeof m_text))
+            break;
+        std::memcpy(m_text + m_size, at, size_t(count));
+        m_size += count;
+    }
 }
 
-QString numbered(const char* base, int position, int line)
+Numbered numbered(const char* base, int position)
 {
-    char name[64];
-    const int length = std::snprintf(name, sizeof name, "%s%.3d%.3d", base, position, line);
-    return QString::fromLatin1(name, length);
+    return Numbered(base, {position});
+}
+
+Numbered numbered(const char* base, int position, int line)
+{
+    return Numbered(base, {position, line});
 }
 
 bool isStreamName(const QString& text)

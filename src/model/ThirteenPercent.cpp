@@ -5,6 +5,8 @@
 #include "StorageErrors.h"
 #include "StreamNames.h"
 
+#include <algorithm>
+
 void mTSourseIncome::Transfer(RecordIO& io)
 {
     io.integer({"IncomeCode"}, IncomeCode);
@@ -32,10 +34,10 @@ Money checkedSum(Money total, Money amount, bool add)
 
 } // namespace
 
-int mTThirteenPercent::AddIncome(const mTSourseIncome& line)
+int mTThirteenPercent::AddIncome(mTSourseIncome line)
 {
     TotalIncome = checkedSum(TotalIncome, line.IncomeSum, true);
-    m_incomes.push_back(line);
+    m_incomes.push_back(std::move(line));
     return IncomeCount() - 1;
 }
 
@@ -94,6 +96,8 @@ void mTThirteenPercent::Transfer(RecordIO& io, int position, bool nonResident)
     const int count = io.integerCount({"IncomeCount"}, IncomeCount());
     if (io.reading()) {
         m_incomes.clear();
+        // A damaged file may give any count: the reserve is bounded, the lines are read one by one.
+        m_incomes.reserve(size_t(std::min(count, 1000)));
         TotalIncome = Money();
     }
     io.beginList("Incomes");
@@ -103,7 +107,7 @@ void mTThirteenPercent::Transfer(RecordIO& io, int position, bool nonResident)
         if (io.reading()) {
             mTSourseIncome read;
             read.Transfer(io);
-            AddIncome(read);
+            AddIncome(std::move(read));
         } else {
             m_incomes[size_t(line)].Transfer(io);
         }

@@ -30,7 +30,7 @@ public:
     Money TaxableIncome;
     Money Reserved13Amount;
 
-    int AddIncome(const mTSourseIncome& line);
+    int AddIncome(mTSourseIncome line);
     // Overwrites the line at position, or deletes it when no line is given.
     void ReplaceIncome(int position, const mTSourseIncome* line);
     void DeleteIncome(int position) { ReplaceIncome(position, nullptr); }

@@ -133,10 +133,7 @@ void mTDocumentStorage::writeBytes(const char* data, qsizetype count)
         m_position += count;
         return;
     }
-    QByteArray& image = m_loader->image();
-    if (count > image.size() - m_position)
-        throw mEMemoryAllocate(StorageMessage::outOfMemory());
-    std::copy_n(data, count, image.data() + m_position);
+    m_loader->write(data, count);
     m_position += count;
 }
 
@@ -203,10 +200,11 @@ void mTDocumentStorage::CreateHeader(const QString& signature)
 
 QByteArrayView mTDocumentStorage::readBytes(qsizetype count)
 {
-    const QByteArray& image = m_loader->image();
-    if (count < 0 || count > image.size() - m_position)
+    if (count < 0)
         throw mEConvert(StorageMessage::badFormat());
-    const QByteArrayView bytes = QByteArrayView(image).sliced(m_position, count);
+    const QByteArrayView bytes = m_loader->bytes(m_position, count);
+    if (bytes.size() != count)
+        throw mEConvert(StorageMessage::badFormat());
     m_position += count;
     return bytes;
 }
@@ -217,15 +215,13 @@ void mTDocumentStorage::OpenHeader()
         throw mEAlreadyCreated(StorageMessage::alreadyCreated());
     if (!m_loader)
         throw mEMemoryAllocate(StorageMessage::noMemoryBound());
-    const QByteArray& image = m_loader->image();
-    if (image.size() < 4 || QByteArrayView(image).first(4) != kMagic) {
+    if (m_loader->bytes(0, 4) != kMagic) {
         Reset();
         throw mEBadStorage(StorageMessage::badFormat());
     }
     m_position = 4;
     m_headerDone = true;
-    m_signature = QString(m_decoder.decode(trimmed(readBytes(20)))).trimmed();
-    m_decoder.resetState();
+    m_signature = m_texts.decode(trimmed(readBytes(20))).trimmed();
     const auto major = parseInteger(readBytes(2));
     const auto minor = parseInteger(readBytes(2));
     if (!major || !minor || *major < 0 || *minor < 0)
@@ -238,20 +234,15 @@ void mTDocumentStorage::OpenHeader()
 void mTDocumentStorage::Reset()
 {
     m_position = 0;
-    m_currentStream.clear();
     m_headerDone = false;
     m_headerCreated = false;
-    m_writingStreamName = false;
 }
 
-bool mTDocumentStorage::CreateStream(const QString& name)
+bool mTDocumentStorage::CreateStream(QLatin1StringView name)
 {
     requireHeader();
     requireWritable();
-    m_writingStreamName = true;
-    writeItem(name.toLatin1());
-    m_writingStreamName = false;
-    m_currentStream = name;
+    writeItem(QByteArrayView(name.data(), name.size()));
     return true;
 }
 
@@ -259,60 +250,61 @@ void mTDocumentStorage::buildStreamIndex()
 {
     // Stream names are items whose whole text is the name; the walk over the items finds them
     // without searching inside other items' texts. The first occurrence of a name counts.
-    const QByteArray& image = m_loader->image();
-    const char* data = image.constData();
     qsizetype at = kHeaderSize;
-    while (image.size() - at >= 4) {
+    for (;;) {
+        const QByteArrayView lengthField = m_loader->bytes(at, 4);
+        if (lengthField.size() < 4)
+            return;
         qsizetype length = 0;
-        for (int i = 0; i < 4; ++i) {
-            const char c = data[at + i];
+        for (const char c : lengthField) {
             if (!isDigit(c))
                 return;
             length = length * 10 + (c - '0');
         }
         at += 4;
-        if (length > image.size() - at)
+        const QByteArrayView text = m_loader->bytes(at, length);
+        if (text.size() < length)
             return;
-        if (length > 0 && data[at] == '@')
-            m_streams.try_emplace(std::string_view(data + at, size_t(length)), at + length);
+        if (length > 0 && text.front() == '@')
+            m_streams.try_emplace(std::string(text.data(), size_t(length)), at + length);
         at += length;
     }
 }
 
-bool mTDocumentStorage::nameItemAt(qsizetype at, QByteArrayView name) const
+bool mTDocumentStorage::nameItemAt(qsizetype at, QLatin1StringView name)
 {
-    const QByteArray& image = m_loader->image();
-    if (at < kHeaderSize || image.size() - at < 4 + name.size())
+    if (at < kHeaderSize)
         return false;
-    const char* data = image.constData() + at;
+    const QByteArrayView item = m_loader->bytes(at, 4 + name.size());
+    if (item.size() < 4 + name.size())
+        return false;
+    const char* data = item.data();
     qsizetype length = 0;
     for (int i = 0; i < 4; ++i) {
         if (!isDigit(data[i]))
             return false;
         length = length * 10 + (data[i] - '0');
     }
-    return length == name.size() && QByteArrayView(data + 4, length) == name;
+    return length == name.size() &&
+           QByteArrayView(data + 4, length) == QByteArrayView(name.data(), name.size());
 }
 
-void mTDocumentStorage::OpenStream(const QString& name)
+void mTDocumentStorage::OpenStream(QLatin1StringView name)
 {
     requireHeader();
-    const QByteArray key = name.toLatin1();
     // Streams are mostly read in the order they were written: the next item is the name.
-    if (m_loader && nameItemAt(m_position, key)) {
-        m_position += 4 + key.size();
-        m_currentStream = name;
+    if (m_loader && nameItemAt(m_position, name)) {
+        m_position += 4 + name.size();
         return;
     }
     if (!m_indexBuilt) {
         buildStreamIndex();
         m_indexBuilt = true;
     }
-    const auto found = m_streams.find(std::string_view(key.constData(), size_t(key.size())));
+    const auto found = m_streams.find(std::string(name.data(), size_t(name.size())));
     if (found == m_streams.end())
         throw mEOpenStream(StorageMessage::noSuchStream());
     m_position = found->second;
-    m_currentStream = name;
 }
 
 QByteArray mTDocumentStorage::encode(const QString& value, const QString& field)
@@ -395,7 +387,8 @@ bool mTDocumentStorage::WriteMoney(qint64 units)
 {
     requireWritable();
     requireHeader();
-    writeItem(FixedPointText::format(units, '.'));
+    char buffer[FixedPointText::kMaxLength];
+    writeItem(FixedPointText::formatInto(units, '.', buffer));
     return true;
 }
 
@@ -430,24 +423,27 @@ QByteArrayView mTDocumentStorage::readItem(bool numeric)
     requireHeader();
     if (!m_loader)
         throw mEMemoryAllocate(StorageMessage::noMemoryBound());
-    const QByteArrayView lengthField = readBytes(4);
+    // One look at the loader covers the length field and the longest text an item can have.
+    const QByteArrayView item = m_loader->bytes(m_position, 4 + kMaxItemLength);
+    if (item.size() < 4)
+        throw mEConvert(StorageMessage::badFormat());
     qsizetype length = 0;
-    for (char c : lengthField) {
+    for (const char c : item.first(4)) {
         if (!isDigit(c))
             throw mEConvert(StorageMessage::badFormat());
         length = length * 10 + (c - '0');
     }
     if (numeric && length == 0)
         length = 1;
-    return readBytes(length);
+    if (length > item.size() - 4)
+        throw mEConvert(StorageMessage::badFormat());
+    m_position += 4 + length;
+    return item.sliced(4, length);
 }
 
 QString mTDocumentStorage::ReadString()
 {
-    const QByteArrayView bytes = readItem(false);
-    QString text = m_decoder.decode(bytes);
-    m_decoder.resetState();
-    return text;
+    return m_texts.decode(readItem(false));
 }
 
 qint32 mTDocumentStorage::ReadInteger()

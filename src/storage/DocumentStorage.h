@@ -1,11 +1,12 @@
 #pragma once
 
+#include "DecodedTexts.h"
+
 #include <QByteArray>
 #include <QString>
-#include <QStringDecoder>
 #include <QStringEncoder>
 #include <functional>
-#include <string_view>
+#include <string>
 #include <unordered_map>
 
 class mTFileLoader;
@@ -34,8 +35,14 @@ public:
     void OpenHeader();
     void Reset();
 
-    bool CreateStream(const QString& name);
-    void OpenStream(const QString& name);
+    // Stream names are Latin-1 texts.
+    bool CreateStream(QLatin1StringView name);
+    void OpenStream(QLatin1StringView name);
+    bool CreateStream(const QString& name)
+    {
+        return CreateStream(QLatin1StringView(name.toLatin1()));
+    }
+    void OpenStream(const QString& name) { OpenStream(QLatin1StringView(name.toLatin1())); }
 
     // field names the entry in messages about a text that cannot be stored.
     bool WriteString(const QString& value, const QString& field = QString());
@@ -58,7 +65,6 @@ public:
     quint16 VersionMajor() const { return m_versionMajor; }
     quint16 VersionMinor() const { return m_versionMinor; }
     quint32 Version() const { return quint32(m_versionMajor) * 65536 + m_versionMinor; }
-    const QString& CurrentStream() const { return m_currentStream; }
 
     bool readOnly() const { return m_readOnly; }
     bool isMeasuring() const { return m_measuring; }
@@ -83,7 +89,7 @@ private:
     void writeBytes(const char* data, qsizetype count);
     void writeItem(QByteArrayView text);
     void writeNumber(qint64 value);
-    bool nameItemAt(qsizetype at, QByteArrayView name) const;
+    bool nameItemAt(qsizetype at, QLatin1StringView name);
     QByteArrayView readBytes(qsizetype count);
     QByteArrayView readItem(bool numeric);
     QByteArray encode(const QString& value, const QString& field);
@@ -97,14 +103,12 @@ private:
     QString m_reserved;
     quint16 m_versionMajor = 0;
     quint16 m_versionMinor = 0;
-    QString m_currentStream;
     bool m_headerDone = false;
     bool m_headerCreated = false;
-    bool m_writingStreamName = false;
 
     std::function<bool(const QString&)> m_reservedText;
     QStringEncoder m_encoder{"windows-1251"};
-    QStringDecoder m_decoder{"windows-1251"};
+    DecodedTexts m_texts;
     bool m_indexBuilt = false;
-    std::unordered_map<std::string_view, qsizetype> m_streams;
+    std::unordered_map<std::string, qsizetype> m_streams;
 };

@@ -3,7 +3,8 @@
 #include "StorageErrors.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
+#include <algorithm>
+#include <cstring>
 #include <new>
 #include <sys/file.h>
 
@@ -16,7 +17,8 @@ mTFileLoader::mTFileLoader(const QString& fileName, quint32 size, bool readOnly)
         prepareForWriting(size);
 }
 
-mTFileLoader::mTFileLoader(QByteArray image) : m_readOnly(true), m_image(std::move(image))
+mTFileLoader::mTFileLoader(QByteArray image)
+    : m_readOnly(true), m_image(std::move(image)), m_size(m_image.size())
 {
     if (m_image.isEmpty())
         throw mEMemoryAllocate(StorageMessage::zeroLength());
@@ -47,19 +49,45 @@ void mTFileLoader::openForReading()
         throw mEMemoryAllocate(StorageMessage::zeroLength());
     if (!info.isFile())
         throw mEBadStorage(StorageMessage::cannotOpen(m_fileName));
-    lockExisting(QIODevice::ReadOnly);
+    lockExisting(QIODevice::ReadOnly | QIODevice::Unbuffered);
     const qint64 size = m_lockFile.size();
     if (size == 0)
         throw mEMemoryAllocate(StorageMessage::zeroLength());
     if (size > kMaxFileSize)
         throw mEMemoryAllocate(StorageMessage::outOfMemory());
+    m_size = qsizetype(size);
+    m_windowed = true;
+}
+
+void mTFileLoader::moveWindow(qsizetype at, qsizetype count)
+{
+    // The window starts at the requested bytes and reaches as far ahead as it can, so reading the
+    // document from start to end moves it once per window.
+    const qsizetype length = std::min(std::max(count, kWindowSize), m_size - at);
     try {
-        m_image = m_lockFile.readAll();
+        m_image.resize(length);
     } catch (const std::bad_alloc&) {
         throw mEMemoryAllocate(StorageMessage::outOfMemory());
     }
-    if (m_image.size() != size)
-        throw mEBadStorage(StorageMessage::cannotOpen(m_fileName));
+    // A file cut short meanwhile gives a shorter window; the reader takes it for a damaged file.
+    qint64 got = 0;
+    if (m_lockFile.seek(at))
+        got = std::max<qint64>(0, m_lockFile.read(m_image.data(), length));
+    m_image.truncate(qsizetype(got));
+    m_windowStart = at;
+}
+
+QByteArrayView mTFileLoader::bytes(qsizetype at, qsizetype count)
+{
+    if (at < 0 || count < 0 || at >= m_size)
+        return QByteArrayView();
+    if (!m_windowed)
+        return QByteArrayView(m_image).sliced(at, std::min(count, m_size - at));
+    const qsizetype end = at + std::min(count, m_size - at);
+    if (at < m_windowStart || end > m_windowStart + m_image.size())
+        moveWindow(at, end - at);
+    const qsizetype offset = at - m_windowStart;
+    return QByteArrayView(m_image).sliced(offset, std::min(end - at, m_image.size() - offset));
 }
 
 void mTFileLoader::prepareForWriting(quint32 size)
@@ -75,22 +103,53 @@ void mTFileLoader::prepareForWriting(quint32 size)
             throw mEBadStorage(StorageMessage::cannotOpen(m_fileName));
         lockExisting(QIODevice::ReadOnly);
     }
+    m_size = qsizetype(size);
     try {
-        m_image = QByteArray(qsizetype(size), '\0');
+        m_image.resize(std::min(m_size, kWindowSize));
     } catch (const std::bad_alloc&) {
         throw mEMemoryAllocate(StorageMessage::outOfMemory());
     }
+    m_target = std::make_unique<QSaveFile>(m_fileName);
+    if (!m_target->open(QIODevice::WriteOnly))
+        throw mEBadStorage(StorageMessage::cannotOpen(m_fileName));
+}
+
+void mTFileLoader::write(const char* data, qsizetype count)
+{
+    if (m_readOnly)
+        throw mEWriteStorage(StorageMessage::readOnly());
+    if (count > m_size - m_written)
+        throw mEMemoryAllocate(StorageMessage::outOfMemory());
+    if (count > m_image.size() - m_filled)
+        flush();
+    if (count > m_image.size()) {
+        writeThrough(data, count);
+    } else {
+        std::memcpy(m_image.data() + m_filled, data, size_t(count));
+        m_filled += count;
+    }
+    m_written += count;
+}
+
+void mTFileLoader::writeThrough(const char* data, qsizetype count)
+{
+    if (m_target->write(data, count) != count)
+        throw mEBadStorage(StorageMessage::cannotOpen(m_fileName));
+}
+
+void mTFileLoader::flush()
+{
+    writeThrough(m_image.constData(), m_filled);
+    m_filled = 0;
 }
 
 void mTFileLoader::commit()
 {
     if (m_readOnly)
         throw mEWriteStorage(StorageMessage::readOnly());
-    QSaveFile file(m_fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    if (m_written != m_size)
+        throw mEMemoryAllocate(StorageMessage::outOfMemory());
+    flush();
+    if (!m_target->commit())
         throw mEBadStorage(StorageMessage::cannotOpen(m_fileName));
-    if (file.write(m_image) != m_image.size() || !file.commit()) {
-        file.cancelWriting();
-        throw mEBadStorage(StorageMessage::cannotOpen(m_fileName));
-    }
 }

@@ -24,23 +24,39 @@ bool isDigit(char c)
 
 } // namespace
 
-QByteArray format(qint64 units, char separator)
+QByteArrayView formatInto(qint64 units, char separator, char* buffer)
 {
     const bool negative = units < 0;
     // Work on the unsigned magnitude so that the smallest 64-bit value formats too.
     const quint64 magnitude = negative ? quint64(0) - quint64(units) : quint64(units);
-    QByteArray text = QByteArray::number(magnitude / kScale);
+    // Digits are laid down from the end of the buffer towards its start.
+    char* const end = buffer + kMaxLength;
+    char* at = end;
     quint64 fraction = magnitude % kScale;
     if (fraction != 0) {
-        QByteArray digits = QByteArray::number(fraction).rightJustified(4, '0');
-        while (digits.endsWith('0'))
-            digits.chop(1);
-        text += separator;
-        text += digits;
+        int places = 4;
+        while (fraction % 10 == 0) {
+            fraction /= 10;
+            --places;
+        }
+        for (; places > 0; --places, fraction /= 10)
+            *--at = char('0' + fraction % 10);
+        *--at = separator;
     }
+    quint64 whole = magnitude / kScale;
+    do {
+        *--at = char('0' + whole % 10);
+        whole /= 10;
+    } while (whole != 0);
     if (negative)
-        text.prepend('-');
-    return text;
+        *--at = '-';
+    return QByteArrayView(at, end - at);
+}
+
+QByteArray format(qint64 units, char separator)
+{
+    char buffer[kMaxLength];
+    return formatInto(units, separator, buffer).toByteArray();
 }
 
 std::optional<qint64> parse(QByteArrayView text, char separator)

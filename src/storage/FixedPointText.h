@@ -11,6 +11,11 @@ namespace FixedPointText {
 
 QByteArray format(qint64 units, char separator);
 
+// The longest text format() gives: a sign, twenty digits and the separator.
+inline constexpr qsizetype kMaxLength = 26;
+// The same text laid down in buffer, which holds kMaxLength characters; the view points into it.
+QByteArrayView formatInto(qint64 units, char separator, char* buffer);
+
 // Accepts optional blanks around the number, an optional sign, digits, and an optional
 // separator followed by digits. Digits past the fourth decimal are rounded half away from
 // zero. Returns nothing for anything else or for a value outside the 64-bit range.

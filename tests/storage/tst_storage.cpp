@@ -5,9 +5,11 @@
 #include "FileLoader.h"
 #include "StorageErrors.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <limits>
 #include <sys/file.h>
 
 namespace {
@@ -28,6 +30,19 @@ QByteArray image(const QList<QByteArray>& texts, const QByteArray& version = "01
     for (const QByteArray& text : texts)
         bytes += item(text);
     return bytes;
+}
+
+QByteArray fileBytes(const QString& name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& name, const QByteArray& bytes)
+{
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 template <class Error, class Action> void expectError(Action action, const QString& message)
@@ -59,6 +74,9 @@ private slots:
     void numericItemOfLengthZeroConsumesOneByte();
     void streamLookup();
     void streamNameInsideTextIsNotAStream();
+    void largeFileReadThroughTheWindow();
+    void fileCutWhileReading();
+    void saveShorterThanAnnouncedIsNotCommitted();
     void errors();
     void damagedItems_data();
     void damagedItems();
@@ -74,8 +92,9 @@ void TestStorage::headerOfNewImage()
     mTDocumentStorage storage(&writer);
     storage.CreateHeader(QStringLiteral("Tarv2013"));
     QCOMPARE(storage.position(), 60);
-    QCOMPARE(writer.image(), QByteArray("DLSG            Tarv20130102") + QByteArray(32, 'F'));
     writer.commit();
+    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("a.tv3"))),
+             QByteArray("DLSG            Tarv20130102") + QByteArray(32, 'F'));
 
     mTFileLoader reader(dir.filePath(QStringLiteral("a.tv3")), 0, true);
     mTDocumentStorage readBack(&reader);
@@ -96,6 +115,9 @@ void TestStorage::writtenItems_data()
     QTest::newRow("money with a half") << 0 << qint64(12505000) << QByteArray("00061250.5");
     QTest::newRow("money minus one") << 0 << qint64(-10000) << QByteArray("0002-1");
     QTest::newRow("money four decimals") << 0 << qint64(12345) << QByteArray("00061.2345");
+    QTest::newRow("money inner zero") << 0 << qint64(500) << QByteArray("00040.05");
+    QTest::newRow("money smallest")
+        << 0 << std::numeric_limits<qint64>::min() << QByteArray("0021-922337203685477.5808");
     QTest::newRow("negative integer") << 1 << qint64(-42) << QByteArray("0003-42");
     QTest::newRow("word") << 2 << qint64(65535) << QByteArray("000565535");
     QTest::newRow("byte") << 3 << qint64(1) << QByteArray("00011");
@@ -127,7 +149,8 @@ void TestStorage::writtenItems()
     default:
         storage.WriteDate(double(value));
     }
-    QCOMPARE(loader.image().mid(60), expected);
+    loader.commit();
+    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("a"))).mid(60), expected);
     QCOMPARE(mTDocumentStorage::formatDate(41640.25), QByteArray("41640.25"));
 }
 
@@ -241,6 +264,80 @@ void TestStorage::streamNameInsideTextIsNotAStream()
     QCOMPARE(storage.ReadInteger(), 3);
 }
 
+void TestStorage::largeFileReadThroughTheWindow()
+{
+    // Three windows' worth of items, with streams on both sides of the window edges; they are
+    // found in file order, backwards and by the index walk alike.
+    QList<QByteArray> texts;
+    const QByteArray filler(997, 'x');
+    qsizetype size = 60;
+    int stream = 0;
+    constexpr int kPerStream = 210;
+    while (size < 3 * mTFileLoader::kWindowSize) {
+        texts << "@S" + QByteArray::number(stream++);
+        size += 4 + texts.last().size();
+        for (int j = 0; j < kPerStream; ++j)
+            texts << filler;
+        size += kPerStream * (4 + filler.size());
+    }
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("large.tv3"));
+    writeFile(name, image(texts));
+
+    mTFileLoader loader(name, 0, true);
+    QCOMPARE(loader.size(), size);
+    mTDocumentStorage storage(&loader);
+    storage.OpenHeader();
+    for (int i = 0; i < stream; ++i) {
+        storage.OpenStream(QStringLiteral("@S%1").arg(i));
+        for (int j = 0; j < kPerStream; ++j)
+            QCOMPARE(storage.ReadString().size(), filler.size());
+    }
+    QCOMPARE(storage.position(), size);
+    for (const int i : {stream - 1, 0, stream / 2, stream / 3}) {
+        storage.OpenStream(QStringLiteral("@S%1").arg(i));
+        QCOMPARE(storage.ReadString().size(), filler.size());
+    }
+}
+
+void TestStorage::fileCutWhileReading()
+{
+    // Another program cuts the file after it was opened: the rest reads as a damaged file.
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("cut.tv3"));
+    QList<QByteArray> texts{"@S"};
+    for (int i = 0; i < 3000; ++i)
+        texts << QByteArray(900, 'y');
+    writeFile(name, image(texts));
+    mTFileLoader loader(name, 0, true);
+    mTDocumentStorage storage(&loader);
+    storage.OpenHeader();
+    storage.OpenStream(QStringLiteral("@S"));
+    QCOMPARE(storage.ReadString().size(), 900);
+    QVERIFY(QFile::resize(name, mTFileLoader::kWindowSize + 100));
+    expectError<mEConvert>(
+        [&] {
+            for (int i = 1; i < 3000; ++i)
+                storage.ReadString();
+        },
+        StorageMessage::badFormat());
+}
+
+void TestStorage::saveShorterThanAnnouncedIsNotCommitted()
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("a.tv3"));
+    writeFile(name, image({"@Old"}));
+    {
+        mTFileLoader loader(name, 200, false);
+        mTDocumentStorage storage(&loader);
+        storage.CreateHeader(QStringLiteral("Tarv2013"));
+        expectError<mEMemoryAllocate>([&] { loader.commit(); }, StorageMessage::outOfMemory());
+    }
+    QCOMPARE(fileBytes(name), image({"@Old"}));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.tv3")});
+}
+
 void TestStorage::errors()
 {
     const QString notInitialised = QStringLiteral("Попытка доступа к неинициализированным данным.");
@@ -345,7 +442,7 @@ void TestStorage::fileHeldByAnotherInstance()
     expectError<mEBadStorage>([&] { mTFileLoader loader(name, 100, false); }, busy);
     ::flock(other.handle(), LOCK_UN);
     mTFileLoader loader(name, 0, true);
-    QCOMPARE(loader.image(), image({"@S"}));
+    QCOMPARE(loader.bytes(0, loader.size()).toByteArray(), image({"@S"}));
 }
 
 QTEST_GUILESS_MAIN(TestStorage)
