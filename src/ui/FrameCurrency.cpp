@@ -28,15 +28,6 @@ using namespace OtherIncomeFields;
 
 namespace {
 
-QPushButton* pickerButton(QWidget* parent, const char* name)
-{
-    auto* button = new QPushButton(QStringLiteral("..."), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(QStringLiteral("Выбрать код из справочника"));
-    button->setFixedWidth(32);
-    return button;
-}
-
 QDateEdit* dateField(QWidget* parent, const char* name)
 {
     auto* edit = new QDateEdit(parent);

@@ -20,16 +20,6 @@ using namespace OtherIncomeFields;
 
 namespace {
 
-QPushButton* pickerButton(QWidget* parent, const char* name)
-{
-    auto* button = new QPushButton(QStringLiteral("..."), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(QStringLiteral("Выбрать код из справочника"));
-    button->setAutoDefault(false);
-    button->setFixedWidth(32);
-    return button;
-}
-
 QLineEdit* display(QWidget* parent, const char* name)
 {
     auto* edit = new QLineEdit(parent);
