@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -422,6 +424,36 @@ void TestDeclaration::failedSaveKeepsOldFile()
                                       QStringLiteral("\rВозможно он занят, или с признаком "
                                                      "'read only'"));
     }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.tv3")});
+
+    // A disk that fills up in the middle of the save, past the first megabyte handed to the file;
+    // a limit on the file size stands in for it.
+    mTDeclaration large;
+    large.SetInteractiveDefaults();
+    for (int s = 0; s < 999; ++s) {
+        mTThirteenPercent& source = large.Income13.At(large.Income13.Add());
+        source.SourceName = QStringLiteral("Источник %1").arg(s);
+        for (int l = 0; l < 50; ++l)
+            source.AddIncome(
+                {2000, QStringLiteral("Заработная плата"), 1000_rub, 0, Money(), 0, 1});
+    }
+    QVERIFY(large.ImageSize() > 2 * 1024 * 1024);
+    rlimit limit{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit previous = limit;
+    limit.rlim_cur = 1536 * 1024;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    bool refused = false;
+    try {
+        large.SaveToFile(name);
+    } catch (const mEBadStorage&) {
+        refused = true;
+    }
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, oldHandler);
+    QVERIFY(refused);
+    QCOMPARE(readAll(name), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.tv3")});
 }
 
