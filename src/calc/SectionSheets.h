@@ -9,23 +9,29 @@ class kTSvodSum;
 class mTDeclaration;
 class SheetVisitor;
 
+// The amounts every per-rate section has; each section adds its own. The field order of a
+// section's record is the one its Visit walks.
+struct SectionTotals
+{
+    Money IncomeTotal; // "ДоходОбщ"
+    Money TaxBase;     // "НалБаза"
+    Money TaxComputed; // "Исчисл"
+    Money TaxWithheld; // "УдержОбщ"
+    Money NoticePaid;  // not written
+    Money ToRefund;    // "ПодлВозв"
+    Money ToPay;       // "ПодлУпл"
+};
+
 // Section 2, income at 13 % ("НалБаза13").
-class kTSvodSumList1
+class kTSvodSumList1 : public SectionTotals
 {
 public:
-    Money IncomeTotal;      // "ДоходОбщ"
     Money IncomeExempt;     // "ДоходОбщНеНал"
     Money DeductionTotal;   // "РасхВычОбщ"
     Money IncomeTaxable;    // "ДоходОбщНал"
-    Money TaxBase;          // "НалБаза"
-    Money TaxComputed;      // "Исчисл"
-    Money TaxWithheld;      // "УдержОбщ"
     Money AdvancePaid;      // "УплФактАв"
     Money FixedAdvancePaid; // "УплФиксирАв"
-    Money NoticePaid;       // not written
     Money ForeignCredit;    // "УплИно"
-    Money ToRefund;         // "ПодлВозв"
-    Money ToPay;            // "ПодлУпл"
 
     void Clear() { *this = kTSvodSumList1(); }
     void Visit(SheetVisitor& visitor) const;
@@ -33,19 +39,12 @@ public:
 };
 
 // Section 3, income at 30 % ("НалБаза30").
-class kTSvodSumList2
+class kTSvodSumList2 : public SectionTotals
 {
 public:
-    Money IncomeTotal;   // "ДоходОбщ"
     Money IncomeExempt;  // "ДоходОбщНеНал"
     Money ExpenseTotal;  // "РасхОбщ"
     Money IncomeTaxable; // "ДоходОбщНал"
-    Money TaxBase;       // "НалБаза"
-    Money TaxComputed;   // "Исчисл"
-    Money TaxWithheld;   // "УдержОбщ"
-    Money NoticePaid;    // not written
-    Money ToRefund;      // "ПодлВозв"
-    Money ToPay;         // "ПодлУпл"
 
     void Clear() { *this = kTSvodSumList2(); }
     void Visit(SheetVisitor& visitor) const;
@@ -53,18 +52,11 @@ public:
 };
 
 // Section 5, income at 35 % ("НалБаза35").
-class kTSvodSumList3
+class kTSvodSumList3 : public SectionTotals
 {
 public:
-    Money IncomeTotal;       // "ДоходОбщ"
     Money IncomeExempt;      // "ДоходОбщНеНал"
-    Money TaxComputed;       // "Исчисл"
-    Money TaxBase;           // "НалБаза"
-    Money TaxWithheld;       // "УдержОбщ"
     Money ForeignCredit;     // "УплИно"
-    Money NoticePaid;        // not written
-    Money ToRefund;          // "ПодлВозв"
-    Money ToPay;             // "ПодлУпл"
     Money TaxWithheldExcess; // "УдержОбщЛиш"
 
     void Clear() { *this = kTSvodSumList3(); }
@@ -73,17 +65,10 @@ public:
 };
 
 // Section 4, dividends at 9 % ("НалБаза9").
-class kTSvodSumList4
+class kTSvodSumList4 : public SectionTotals
 {
 public:
-    Money IncomeTotal;   // "ДоходОбщ"
-    Money TaxBase;       // "НалБаза"
-    Money TaxComputed;   // "Исчисл"
-    Money TaxWithheld;   // "УдержОбщ"
-    Money NoticePaid;    // not written
-    Money ToRefund;      // "ПодлВозв"
     Money ForeignCredit; // "УплИно"
-    Money ToPay;         // "ПодлУпл"
 
     void Clear() { *this = kTSvodSumList4(); }
     void Visit(SheetVisitor& visitor) const;
@@ -91,17 +76,9 @@ public:
 };
 
 // Section 6, dividends at 15 % ("НалБаза15").
-class kTSvodSumList5
+class kTSvodSumList5 : public SectionTotals
 {
 public:
-    Money IncomeTotal; // "ДоходОбщ"
-    Money TaxBase;     // "НалБаза"
-    Money TaxComputed; // "Исчисл"
-    Money TaxWithheld; // "УдержОбщ"
-    Money NoticePaid;  // not written
-    Money ToRefund;    // "ПодлВозв"
-    Money ToPay;       // "ПодлУпл"
-
     void Clear() { *this = kTSvodSumList5(); }
     void Visit(SheetVisitor& visitor) const;
     bool Calculate(const mTDeclaration& declaration, kTSvodSum& sum);

@@ -27,12 +27,21 @@ Money noticePaid(const mTDeclaration& declaration, std::initializer_list<QString
 }
 
 // Refund when less is due than was paid, else the rest to pay.
-void settle(Money computed, Money paid, Money& toRefund, Money& toPay)
+void settle(SectionTotals& section, Money paid)
 {
-    if (computed < paid)
-        toRefund = Diff(paid, computed);
-    else if (computed > paid)
-        toPay = Diff(computed, paid);
+    if (section.TaxComputed < paid)
+        section.ToRefund = Diff(paid, section.TaxComputed);
+    else if (section.TaxComputed > paid)
+        section.ToPay = Diff(section.TaxComputed, paid);
+}
+
+// As settle, but a tax paid abroad lowers what is left to pay; it never makes a refund.
+void settleWithCredit(SectionTotals& section, Money paid, Money credit)
+{
+    if (section.TaxComputed < paid)
+        section.ToRefund = Diff(paid, section.TaxComputed);
+    else if (section.TaxComputed > Sum(paid, credit))
+        section.ToPay = Diff(section.TaxComputed, paid, credit);
 }
 
 // The budget code of a nothing-due line: entrepreneurs, heads of farms, notaries and lawyers
@@ -92,7 +101,7 @@ bool kTSvodSumList2::Calculate(const mTDeclaration& declaration, kTSvodSum& sum)
         TaxWithheld = sum.PrilA30.TaxWithheld;
     }
     NoticePaid = noticePaid(declaration, {Kbk::Pay});
-    settle(TaxComputed, Sum(TaxWithheld, NoticePaid), ToRefund, ToPay);
+    settle(*this, Sum(TaxWithheld, NoticePaid));
     return true;
 }
 
@@ -108,11 +117,7 @@ bool kTSvodSumList3::Calculate(const mTDeclaration& declaration, kTSvodSum& sum)
     TaxWithheldExcess = sum.PrilM3.WithheldTotal;
     NoticePaid = noticePaid(declaration, {Kbk::Notice35});
     ForeignCredit = sum.PrilB35.TaxCredited;
-    const Money paid = Sum(TaxWithheld, NoticePaid, TaxWithheldExcess);
-    if (TaxComputed < paid)
-        ToRefund = Diff(paid, TaxComputed);
-    else if (TaxComputed > Sum(paid, ForeignCredit))
-        ToPay = Diff(TaxComputed, paid, ForeignCredit);
+    settleWithCredit(*this, Sum(TaxWithheld, NoticePaid, TaxWithheldExcess), ForeignCredit);
     return true;
 }
 
@@ -127,11 +132,7 @@ bool kTSvodSumList4::Calculate(const mTDeclaration& declaration, kTSvodSum& sum)
     TaxWithheld = sum.PrilA6.TaxWithheld;
     NoticePaid = noticePaid(declaration, {Kbk::Notice9, Kbk::Refund});
     ForeignCredit = sum.PrilB9.TaxCredited;
-    const Money paid = Sum(TaxWithheld, NoticePaid);
-    if (TaxComputed < paid)
-        ToRefund = Diff(paid, TaxComputed);
-    else if (TaxComputed > Sum(paid, ForeignCredit))
-        ToPay = Diff(TaxComputed, paid, ForeignCredit);
+    settleWithCredit(*this, Sum(TaxWithheld, NoticePaid), ForeignCredit);
     return true;
 }
 
@@ -145,7 +146,7 @@ bool kTSvodSumList5::Calculate(const mTDeclaration& declaration, kTSvodSum& sum)
     TaxComputed = TaxAt(TaxBase, 15);
     TaxWithheld = sum.PrilA15.TaxWithheld;
     NoticePaid = noticePaid(declaration, {Kbk::Notice15});
-    settle(TaxComputed, Sum(TaxWithheld, NoticePaid), ToRefund, ToPay);
+    settle(*this, Sum(TaxWithheld, NoticePaid));
     return true;
 }
 
