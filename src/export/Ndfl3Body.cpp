@@ -6,6 +6,8 @@
 #include "SheetVisitor.h"
 #include "SvodSum.h"
 
+#include <initializer_list>
+
 namespace {
 
 // Adds up every amount of one computed record.
@@ -32,67 +34,63 @@ template <class Record> bool isFilled(const Record& record)
     return sum.total > Money();
 }
 
-void writeBase13(const ExportElement& base, const kTSvodSumList1& s)
+struct Amount
+{
+    const char* name;
+    Money value;
+};
+
+// One rate's "НалБаза..." element: the income, the amounts only that rate has before the base,
+// the base and the tax, the payments only that rate has, and what is left to refund or to pay.
+void writeBase(const ExportElement& base, const SectionTotals& s,
+               std::initializer_list<Amount> beforeBase, std::initializer_list<Amount> paid)
 {
     base.setK("ДоходОбщ", s.IncomeTotal);
-    base.setK("ДоходОбщНеНал", s.IncomeExempt);
-    base.setK("ДоходОбщНал", s.IncomeTaxable);
-    base.setK("РасхВычОбщ", s.DeductionTotal);
+    for (const Amount& amount : beforeBase)
+        base.setK(amount.name, amount.value);
     base.setK("НалБаза", s.TaxBase);
     base.setG("Исчисл", s.TaxComputed);
     base.setG("УдержОбщ", s.TaxWithheld);
-    base.setG("УплФактАв", s.AdvancePaid);
-    base.setG("УплФиксирАв", s.FixedAdvancePaid);
-    base.setG("УплИно", s.ForeignCredit);
+    for (const Amount& amount : paid)
+        base.setG(amount.name, amount.value);
     base.setG("ПодлВозв", s.ToRefund);
     base.setG("ПодлУпл", s.ToPay);
+}
+
+void writeBase13(const ExportElement& base, const kTSvodSumList1& s)
+{
+    writeBase(base, s,
+              {{"ДоходОбщНеНал", s.IncomeExempt},
+               {"ДоходОбщНал", s.IncomeTaxable},
+               {"РасхВычОбщ", s.DeductionTotal}},
+              {{"УплФактАв", s.AdvancePaid},
+               {"УплФиксирАв", s.FixedAdvancePaid},
+               {"УплИно", s.ForeignCredit}});
 }
 
 void writeBase30(const ExportElement& base, const kTSvodSumList2& s)
 {
-    base.setK("ДоходОбщ", s.IncomeTotal);
-    base.setK("ДоходОбщНеНал", s.IncomeExempt);
-    base.setK("ДоходОбщНал", s.IncomeTaxable);
-    base.setK("РасхОбщ", s.ExpenseTotal);
-    base.setK("НалБаза", s.TaxBase);
-    base.setG("Исчисл", s.TaxComputed);
-    base.setG("УдержОбщ", s.TaxWithheld);
-    base.setG("ПодлВозв", s.ToRefund);
-    base.setG("ПодлУпл", s.ToPay);
+    writeBase(base, s,
+              {{"ДоходОбщНеНал", s.IncomeExempt},
+               {"ДоходОбщНал", s.IncomeTaxable},
+               {"РасхОбщ", s.ExpenseTotal}},
+              {});
 }
 
 void writeBase35(const ExportElement& base, const kTSvodSumList3& s)
 {
-    base.setK("ДоходОбщ", s.IncomeTotal);
-    base.setK("ДоходОбщНеНал", s.IncomeExempt);
-    base.setK("НалБаза", s.TaxBase);
-    base.setG("Исчисл", s.TaxComputed);
-    base.setG("УдержОбщ", s.TaxWithheld);
-    base.setG("УдержОбщЛиш", s.TaxWithheldExcess);
-    base.setG("УплИно", s.ForeignCredit);
-    base.setG("ПодлВозв", s.ToRefund);
-    base.setG("ПодлУпл", s.ToPay);
+    writeBase(base, s, {{"ДоходОбщНеНал", s.IncomeExempt}},
+              {{"УдержОбщЛиш", s.TaxWithheldExcess}, {"УплИно", s.ForeignCredit}});
 }
 
 void writeBase9(const ExportElement& base, const kTSvodSumList4& s)
 {
-    base.setK("ДоходОбщ", s.IncomeTotal);
-    base.setK("НалБаза", s.TaxBase);
-    base.setG("Исчисл", s.TaxComputed);
-    base.setG("УдержОбщ", s.TaxWithheld);
-    base.setG("УплИно", s.ForeignCredit);
-    base.setG("ПодлВозв", s.ToRefund);
-    base.setG("ПодлУпл", s.ToPay);
+    writeBase(base, s, {}, {{"УплИно", s.ForeignCredit}});
 }
 
 void writeBase15(const ExportElement& base, const kTSvodSumList5& s)
 {
-    base.setK("ДоходОбщ", s.IncomeTotal);
-    base.setK("НалБаза", s.TaxBase);
-    base.setG("Исчисл", s.TaxComputed);
-    base.setG("УдержОбщ", s.TaxWithheld);
-    base.setG("ПодлВозв", s.ToRefund);
-    base.setG("ПодлУпл", s.ToPay);
+    writeBase(base, s, {}, {});
 }
 
 void writeTaxBases(const ExportElement& totals, const kTSvodSum& sum)
