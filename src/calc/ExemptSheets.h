@@ -18,6 +18,8 @@ struct SHMonth
     Money CarryIn;     // "ДохНеНалПред", months 2 to 12
     Money ExemptMonth; // "ДоходНеНалМ"
     Money CarryOut;    // "ДохНеНалПослед", months 1 to 11
+
+    void Visit(SheetVisitor& visitor) const;
 };
 
 // One employer that paid farm pay in kind ("ДохОплСХ").

@@ -10,11 +10,10 @@
 
 namespace {
 
-template <class Item>
-void visitItems(SheetVisitor& visitor, const char* name, const std::vector<Item>& items)
+template <class Items> void visitItems(SheetVisitor& visitor, const char* name, const Items& items)
 {
     visitor.beginArray(name);
-    for (const Item& item : items) {
+    for (const auto& item : items) {
         visitor.beginObject(nullptr);
         item.Visit(visitor);
         visitor.endObject();
@@ -83,21 +82,20 @@ void kTSvodSumPrilV::Visit(SheetVisitor& visitor) const
     MONEY(AdvanceAssessed);
 }
 
+void SHMonth::Visit(SheetVisitor& visitor) const
+{
+    MONEY(PayTotal);
+    MONEY(PayInKind);
+    MONEY(CarryIn);
+    MONEY(ExemptMonth);
+    MONEY(CarryOut);
+}
+
 void SHRec::Visit(SheetVisitor& visitor) const
 {
     TEXT(Inn);
     TEXT(Kpp);
-    visitor.beginArray("Months");
-    for (const SHMonth& month : Months) {
-        visitor.beginObject(nullptr);
-        visitor.money("PayTotal", month.PayTotal);
-        visitor.money("PayInKind", month.PayInKind);
-        visitor.money("CarryIn", month.CarryIn);
-        visitor.money("ExemptMonth", month.ExemptMonth);
-        visitor.money("CarryOut", month.CarryOut);
-        visitor.endObject();
-    }
-    visitor.endArray();
+    visitItems(visitor, "Months", Months);
     MONEY(ExemptTotal);
 }
 
