@@ -1,6 +1,7 @@
 #include "Ndfl3Deductions.h"
 
 #include "Declaration.h"
+#include "ExportAddress.h"
 #include "ExportFormat.h"
 #include "SheetItems.h"
 #include "SvodSum.h"
@@ -248,16 +249,12 @@ void writePurchasedObject(const ExportElement& purchase, const mTConstructionDed
     setKIfPositive(object, "СумРасхФакт", z.Expense);
     setKIfPositive(object, "СумФактУплПроц", z.Interest);
 
-    const ExportElement address = object.add("АдрОбъект");
-    address.setIfFilled("Индекс", p.ObjPostIndex);
-    address.set("КодРегион", ExportFormat::zeroPadded(p.ObjRegionCode, 2));
-    address.setIfFilled("Район", p.ObjDistrict);
-    address.setIfFilled("Город", p.ObjCity);
-    address.setIfFilled("НаселПункт", p.ObjLocality);
-    address.setIfFilled("Улица", p.ObjStreet);
-    address.setIfFilled("Дом", p.ObjHouse);
-    address.setIfFilled("Корпус", p.ObjBuilding);
-    address.setIfFilled("Кварт", p.ObjFlat);
+    const ExportAddress address{p.ObjPostIndex, ExportFormat::zeroPadded(p.ObjRegionCode, 2),
+                                p.ObjDistrict,  p.ObjCity,
+                                p.ObjLocality,  p.ObjStreet,
+                                p.ObjHouse,     p.ObjBuilding,
+                                p.ObjFlat};
+    address.write(object.add("АдрОбъект"));
 }
 
 void writePropertyPurchase(const ExportElement& sheets, const mTConstructionDeduct& p,

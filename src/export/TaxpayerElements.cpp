@@ -1,6 +1,7 @@
 #include "TaxpayerElements.h"
 
 #include "Declaration.h"
+#include "ExportAddress.h"
 #include "ExportFormat.h"
 
 namespace {
@@ -27,15 +28,12 @@ QString citizenshipCountry(const QString& code)
 
 void writeAddress(const ExportElement& address, const mTPersonInformation& person)
 {
-    address.setIfFilled("Индекс", person.PostIndex);
-    address.set("КодРегион", ExportFormat::zeroPadded(person.RegionCode, 2));
-    address.setIfFilled("Район", person.District);
-    address.setIfFilled("Город", person.City);
-    address.setIfFilled("НаселПункт", person.Locality);
-    address.setIfFilled("Улица", person.Street);
-    address.setIfFilled("Дом", person.House);
-    address.setIfFilled("Корпус", person.Building);
-    address.setIfFilled("Кварт", person.Flat);
+    const ExportAddress parts{person.PostIndex, ExportFormat::zeroPadded(person.RegionCode, 2),
+                              person.District,  person.City,
+                              person.Locality,  person.Street,
+                              person.House,     person.Building,
+                              person.Flat};
+    parts.write(address);
 }
 
 void writeIdentityDocument(const ExportElement& parent, const mTPersonInformation& person)
