@@ -47,6 +47,18 @@ private:
     }
 
     QString amount(Money value) const { return value.toText(m_separator); }
+    // "<before><first><between><second>)": a message that sets two amounts side by side.
+    QString twoAmounts(const QString& before, Money first, const QString& between,
+                       Money second) const
+    {
+        return before + amount(first) + between + amount(second) + QStringLiteral(")");
+    }
+    // Business and practice incomes alike: labour contracts cost more than labour in total.
+    QString contractsOverLabour(Money contracts, Money labour) const
+    {
+        return twoAmounts(QStringLiteral("Расходы по оплате трудовых договоров("), contracts,
+                          QStringLiteral(") превышают сумму расходов на оплату труда ("), labour);
+    }
 
     bool conditions();
     bool taxpayer();
@@ -272,27 +284,22 @@ bool DeclarationChecker::business()
         if (!b.HasDocumentedExpenses)
             continue;
         if (b.LabourCosts < b.LabourContracts)
-            return fail(g,
-                        QStringLiteral("Расходы по оплате трудовых договоров(") +
-                            amount(b.LabourContracts) +
-                            QStringLiteral(") превышают сумму расходов на оплату труда (") +
-                            amount(b.LabourCosts) + QStringLiteral(")"),
-                        position);
+            return fail(g, contractsOverLabour(b.LabourContracts, b.LabourCosts), position);
         const Money details =
             std::accumulate(b.ExpenseDetails.begin(), b.ExpenseDetails.end(), Money());
         if (details > b.OtherExpenses)
             return fail(g,
-                        QStringLiteral("Сумма прочих расходов (") + amount(b.OtherExpenses) +
-                            QStringLiteral(") меньше суммы ее составляющих (") + amount(details) +
-                            QStringLiteral(")"),
+                        twoAmounts(QStringLiteral("Сумма прочих расходов ("), b.OtherExpenses,
+                                   QStringLiteral(") меньше суммы ее составляющих ("), details),
                         position);
         const Money parts = b.MaterialExpenses + b.Depreciation + b.LabourCosts + b.OtherExpenses;
         if (parts > b.ExpensesTotal)
             return fail(g,
-                        QStringLiteral("Общие расходы (") + amount(b.ExpensesTotal) +
-                            QStringLiteral(") меньше суммы расходов материальных, на оплату "
-                                           "труда, прочих и амортизационных отчислений (") +
-                            amount(parts) + QStringLiteral(")"),
+                        twoAmounts(QStringLiteral("Общие расходы ("), b.ExpensesTotal,
+                                   QStringLiteral(") меньше суммы расходов материальных, на "
+                                                  "оплату труда, прочих и амортизационных "
+                                                  "отчислений ("),
+                                   parts),
                         position);
     }
     return false;
@@ -312,36 +319,32 @@ bool DeclarationChecker::practice()
         const Money contracts = x[mTRepetitNew::LabourContracts];
         const Money other = x[mTRepetitNew::OtherExpenses];
         if (labour < contracts)
-            return fail(g,
-                        QStringLiteral("Расходы по оплате трудовых договоров(") +
-                            amount(contracts) +
-                            QStringLiteral(") превышают сумму расходов на оплату труда (") +
-                            amount(labour) + QStringLiteral(")"),
-                        position);
+            return fail(g, contractsOverLabour(contracts, labour), position);
         const Money energyAndProperty =
             x[mTRepetitNew::EnergyExpenses] + x[mTRepetitNew::NonAmortizableProperty];
         if (energyAndProperty > material)
             return fail(g,
-                        QStringLiteral("Сумма материальных расходов меньше (") + amount(material) +
-                            QStringLiteral(") суммы расходов на энергию и неамортизируемое "
-                                           "имущество(") +
-                            amount(energyAndProperty) + QStringLiteral(")"),
+                        twoAmounts(QStringLiteral("Сумма материальных расходов меньше ("), material,
+                                   QStringLiteral(") суммы расходов на энергию и неамортизируемое "
+                                                  "имущество("),
+                                   energyAndProperty),
                         position);
         const Money components =
             std::accumulate(x.begin() + mTRepetitNew::FirstOtherComponent, x.end(), Money());
         if (components > other)
             return fail(g,
-                        QStringLiteral("Сумма прочих расходов (") + amount(other) +
-                            QStringLiteral(") не совпадает с суммой ее составляющих (") +
-                            amount(components) + QStringLiteral(")"),
+                        twoAmounts(QStringLiteral("Сумма прочих расходов ("), other,
+                                   QStringLiteral(") не совпадает с суммой ее составляющих ("),
+                                   components),
                         position);
         const Money parts = material + x[mTRepetitNew::Amortization] + labour + other;
         if (parts > r.PracticeExpenses)
             return fail(g,
-                        QStringLiteral("Общие расходы (") + amount(r.PracticeExpenses) +
-                            QStringLiteral(") не совпадают с суммой расходов материальных, на "
-                                           "оплату труда, прочих и амортизационных отчислений (") +
-                            amount(parts) + QStringLiteral(")"),
+                        twoAmounts(QStringLiteral("Общие расходы ("), r.PracticeExpenses,
+                                   QStringLiteral(") не совпадают с суммой расходов материальных, "
+                                                  "на оплату труда, прочих и амортизационных "
+                                                  "отчислений ("),
+                                   parts),
                         position);
     }
     return false;
