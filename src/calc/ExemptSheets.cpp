@@ -4,6 +4,7 @@
 
 #include "Declaration.h"
 #include "Exact.h"
+#include "IncomeEntries.h"
 #include "SvodSum.h"
 
 #include <algorithm>
@@ -123,16 +124,8 @@ bool kTSvodSumPrilM::Calculate(const mTDeclaration& declaration, kTSvodSum&)
 
     const bool abroad = declaration.HasIncomeKind(IncomeKind::Abroad);
     if (declaration.Income13.Count() > 0 || abroad) {
-        // For a non-resident this list holds the income at 30 %.
-        for (const mTThirteenPercent& source : declaration.Income13) {
-            for (const mTSourseIncome& line : source.Incomes())
-                ApplyCode(line.IncomeCode, line.DeductCode, line.IncomeSum, line.DeductSum);
-        }
-        if (abroad) {
-            for (const mTCurrencyIncome& record : declaration.CurrencyIncomes)
-                ApplyCode(record.CurIncomeCode, record.CurDeductCode, record.IncomeInRoubles,
-                          record.CurDeductSum);
-        }
+        forEachIncomeEntry(declaration, [this](qint32 income, qint32 deduct, Money a, Money d,
+                                               bool) { ApplyCode(income, deduct, a, d); });
         WorkAidExempt = CapAt(WorkAidExempt, kAidCap);
         GiftExempt = CapAt(GiftExempt, kAidCap);
         PrizeExempt = CapAt(PrizeExempt, kAidCap);

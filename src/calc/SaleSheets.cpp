@@ -4,6 +4,7 @@
 
 #include "Declaration.h"
 #include "Exact.h"
+#include "IncomeEntries.h"
 #include "SvodSum.h"
 
 using namespace Exact;
@@ -12,21 +13,6 @@ namespace {
 
 constexpr Money kHousingLimit = 1000000_rub;
 constexpr Money kOtherPropertyLimit = 250000_rub;
-
-// Walks every entry of the 13 % list of a resident (for a non-resident, the income at 30 %),
-// then every foreign income record when there is foreign income.
-template <class Apply> void forEachEntry(const mTDeclaration& declaration, Apply apply)
-{
-    for (const mTThirteenPercent& source : declaration.Income13) {
-        for (const mTSourseIncome& line : source.Incomes())
-            apply(line.IncomeCode, line.DeductCode, line.IncomeSum, line.DeductSum, false);
-    }
-    if (declaration.HasIncomeKind(IncomeKind::Abroad)) {
-        for (const mTCurrencyIncome& record : declaration.CurrencyIncomes)
-            apply(record.CurIncomeCode, record.CurDeductCode, record.IncomeInRoubles,
-                  record.CurDeductSum, true);
-    }
-}
 
 } // namespace
 
@@ -59,9 +45,10 @@ bool kTSvodSumPrilH1::Calculate(const mTDeclaration& declaration, kTSvodSum&)
         return true;
     if (declaration.Income13.Count() == 0 && !declaration.HasIncomeKind(IncomeKind::Abroad))
         return true;
-    forEachEntry(declaration, [this](qint32 income, qint32 deduct, Money a, Money d, bool foreign) {
-        ApplyCode(income, deduct, a, d, foreign);
-    });
+    forEachIncomeEntry(declaration,
+                       [this](qint32 income, qint32 deduct, Money a, Money d, bool foreign) {
+                           ApplyCode(income, deduct, a, d, foreign);
+                       });
 
     // No deduction on a sale exceeds the income of that sale.
     HousingDocExpense = CapAt(HousingDocExpense, HousingDocIncome);
@@ -125,7 +112,7 @@ void kTSvodSumPrilJ::ApplyCode(qint32 incomeCode, qint32 deductCode, Money amoun
 
 bool kTSvodSumPrilJ::Calculate(const mTDeclaration& declaration, kTSvodSum&)
 {
-    forEachEntry(declaration, [this](qint32 income, qint32 deduct, Money a, Money d, bool) {
+    forEachIncomeEntry(declaration, [this](qint32 income, qint32 deduct, Money a, Money d, bool) {
         ApplyCode(income, deduct, a, d);
     });
     PriorLossSec = declaration.SecuritiesDeduction.SecuritiesLoss;
