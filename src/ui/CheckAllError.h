@@ -1,15 +1,13 @@
 #pragma once
 
 #include "CheckAnswerer.h"
-
-#include <QDialog>
+#include "CheckQuestionDialog.h"
 
 class Interaction;
-class QLabel;
 
 // The whole-declaration error dialog: the first finding of the check, answered with "Исправить"
 // (go to the place of the error) or "Отмена". Closing it counts as "Отмена".
-class TfmCheckAllError : public QDialog
+class TfmCheckAllError : public CheckQuestionDialog
 {
     Q_OBJECT
 
@@ -23,8 +21,4 @@ public:
     explicit TfmCheckAllError(QWidget* parent);
 
     DeclarationAnswer ask(Interaction& interaction, const DeclarationQuestion& question);
-    QString message() const;
-
-private:
-    QLabel* m_message;
 };

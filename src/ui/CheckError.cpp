@@ -2,40 +2,13 @@
 
 #include "Interaction.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
-TfmCheckError::TfmCheckError(QWidget* parent) : QDialog(parent)
+TfmCheckError::TfmCheckError(QWidget* parent) : CheckQuestionDialog(parent)
 {
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    m_message = new QLabel(this);
-    m_message->setObjectName(QStringLiteral("lbMessage"));
-    m_message->setAlignment(Qt::AlignCenter);
-    m_message->setWordWrap(true);
-    m_message->setMinimumSize(360, 60);
-
-    auto* fix = new QPushButton(QStringLiteral("Исправить"), this);
-    fix->setObjectName(QStringLiteral("Button1"));
-    fix->setDefault(true);
-    m_skip = new QPushButton(QStringLiteral("Пропустить"), this);
-    m_skip->setObjectName(QStringLiteral("Button2"));
-    m_skipAll = new QPushButton(QStringLiteral("Пропустить все"), this);
-    m_skipAll->setObjectName(QStringLiteral("Button3"));
-    connect(fix, &QPushButton::clicked, this, [this] { done(Fix); });
-    connect(m_skip, &QPushButton::clicked, this, [this] { done(Skip); });
-    connect(m_skipAll, &QPushButton::clicked, this, [this] { done(SkipAll); });
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(fix);
-    buttons->addWidget(m_skip);
-    buttons->addWidget(m_skipAll);
-    buttons->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_message, 1);
-    layout->addLayout(buttons);
+    addAnswer(QStringLiteral("Исправить"), "Button1", Fix)->setDefault(true);
+    m_skip = addAnswer(QStringLiteral("Пропустить"), "Button2", Skip);
+    m_skipAll = addAnswer(QStringLiteral("Пропустить все"), "Button3", SkipAll);
 }
 
 void TfmCheckError::setSkipEnabled(bool enabled)
@@ -50,11 +23,9 @@ void TfmCheckError::setSkipAllEnabled(bool enabled)
 
 SectionAnswer TfmCheckError::ask(Interaction& interaction, const SectionQuestion& question)
 {
-    setWindowTitle(question.windowTitle());
-    m_message->setText(question.message);
+    pose(question.windowTitle(), question.message, Closed);
     m_skip->setEnabled(question.skipEnabled);
     m_skipAll->setEnabled(question.skipAllEnabled);
-    setResult(Closed);
     switch (interaction.execDialog(*this)) {
     case Fix:
         return SectionAnswer::Fix;
@@ -65,9 +36,4 @@ SectionAnswer TfmCheckError::ask(Interaction& interaction, const SectionQuestion
     default:
         return SectionAnswer::Closed;
     }
-}
-
-QString TfmCheckError::message() const
-{
-    return m_message->text();
 }

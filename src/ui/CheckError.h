@@ -1,16 +1,14 @@
 #pragma once
 
 #include "CheckAnswerer.h"
-
-#include <QDialog>
+#include "CheckQuestionDialog.h"
 
 class Interaction;
-class QLabel;
 class QPushButton;
 
 // The section error dialog: one message of a section's check, answered with "Исправить",
 // "Пропустить" or "Пропустить все". Closing it without a button counts as "Пропустить".
-class TfmCheckError : public QDialog
+class TfmCheckError : public CheckQuestionDialog
 {
     Q_OBJECT
 
@@ -31,10 +29,7 @@ public:
     // Shows the question through the interaction and returns the answer.
     SectionAnswer ask(Interaction& interaction, const SectionQuestion& question);
 
-    QString message() const;
-
 private:
-    QLabel* m_message;
     QPushButton* m_skip;
     QPushButton* m_skipAll;
 };
