@@ -1,7 +1,8 @@
 #include "Announce.h"
 
+#include "DialogButtons.h"
+
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -24,23 +25,13 @@ TfmAnnounce::TfmAnnounce(QWidget* parent) : QDialog(parent)
         "которой и следует пользоваться для декларирования доходов за этот год."));
     auto* agree = new QCheckBox(QStringLiteral("Я согласен"), this);
     agree->setObjectName(QStringLiteral("chbAgree"));
-    auto* yes = new QPushButton(QStringLiteral("Да"), this);
-    yes->setObjectName(QStringLiteral("btnYes"));
-    yes->setEnabled(false);
-    yes->setDefault(true);
-    auto* no = new QPushButton(QStringLiteral("Нет"), this);
-    no->setObjectName(QStringLiteral("btnNo"));
-    no->setAutoDefault(false);
-    connect(agree, &QCheckBox::toggled, yes, &QPushButton::setEnabled);
-    connect(yes, &QPushButton::clicked, this, &QDialog::accept);
-    connect(no, &QPushButton::clicked, this, &QDialog::reject);
+    const DialogButtons buttons = DialogButtons::create(this, "btnYes", "btnNo");
+    buttons.yes->setEnabled(false);
+    connect(agree, &QCheckBox::toggled, buttons.yes, &QPushButton::setEnabled);
+    connect(buttons.yes, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(agree);
-    buttons->addStretch();
-    buttons->addWidget(yes);
-    buttons->addWidget(no);
+    buttons.row->insertWidget(0, agree);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 }

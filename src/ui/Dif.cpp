@@ -1,10 +1,10 @@
 #include "Dif.h"
 
+#include "DialogButtons.h"
 #include "FrameDeductData.h"
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -27,18 +27,8 @@ TfmMonthCombination::TfmMonthCombination(QWidget* parent, const QString& heading
         grid->addWidget(list, month % 6, column + 1);
     }
 
-    auto* yes = new QPushButton(QStringLiteral("Да"), this);
-    yes->setObjectName(QStringLiteral("btnYes"));
-    yes->setDefault(true);
-    auto* no = new QPushButton(QStringLiteral("Нет"), this);
-    no->setObjectName(QStringLiteral("btnNo"));
-    no->setAutoDefault(false);
-    connect(yes, &QPushButton::clicked, this, &QDialog::accept);
-    connect(no, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(yes);
-    buttons->addWidget(no);
+    const DialogButtons buttons = DialogButtons::create(this, "btnYes", "btnNo");
+    connect(buttons.yes, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
     if (!heading.isEmpty()) {
@@ -47,7 +37,7 @@ TfmMonthCombination::TfmMonthCombination(QWidget* parent, const QString& heading
         layout->addWidget(label);
     }
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 }
 
 void TfmMonthCombination::setChoice(int month, int index)

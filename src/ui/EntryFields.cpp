@@ -1,6 +1,7 @@
 #include "EntryFields.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QStringEncoder>
 
@@ -40,6 +41,16 @@ QLineEdit* digits(QWidget* parent, const QString& name, int maxDigits)
     edit->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("\\d{0,%1}").arg(maxDigits)), edit));
     return edit;
+}
+
+QPushButton* pickerButton(QWidget* parent, const char* name)
+{
+    auto* button = new QPushButton(QStringLiteral("..."), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(QStringLiteral("Выбрать код из справочника"));
+    button->setAutoDefault(false);
+    button->setFixedWidth(32);
+    return button;
 }
 
 } // namespace EntryFields

@@ -3,6 +3,7 @@
 #include <QValidator>
 
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 // Refuses, as it is typed, any character that the declaration file cannot hold (text outside
@@ -25,5 +26,7 @@ namespace EntryFields {
 QLineEdit* text(QWidget* parent, const QString& name, int maxLength);
 // Digits only, at most maxDigits of them.
 QLineEdit* digits(QWidget* parent, const QString& name, int maxDigits);
+// The narrow "..." button beside a code that opens its directory picker; never a dialog's default.
+QPushButton* pickerButton(QWidget* parent, const char* name);
 
 } // namespace EntryFields

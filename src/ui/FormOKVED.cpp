@@ -1,12 +1,12 @@
 #include "FormOKVED.h"
 
 #include "ActivityDirectory.h"
+#include "DialogButtons.h"
 #include "SectionCheckRun.h"
 #include "WindowCheckAnswerer.h"
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -48,19 +48,9 @@ TFormOKVED::TFormOKVED(QWidget* parent, const ActivityDirectory& directory,
     form->addRow(QStringLiteral("Код по ОКВЭД"), m_edOKV);
     layout->addLayout(form);
 
-    auto* ok = new QPushButton(QStringLiteral("Да"), this);
-    ok->setObjectName(QStringLiteral("bnOk"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Нет"), this);
-    cancel->setObjectName(QStringLiteral("bnCansel"));
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &TFormOKVED::confirm);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    const DialogButtons buttons = DialogButtons::create(this);
+    connect(buttons.yes, &QPushButton::clicked, this, &TFormOKVED::confirm);
+    layout->addLayout(buttons.row);
 }
 
 QString TFormOKVED::okvedText() const

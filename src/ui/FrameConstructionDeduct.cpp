@@ -153,9 +153,7 @@ QGroupBox* TfrConstructionDeduct::buildObjectPage()
     m_pnlRegion->setFrameShape(QFrame::Panel);
     m_pnlRegion->setFrameShadow(QFrame::Sunken);
     m_pnlRegion->setMinimumWidth(40);
-    m_bnRegion = new QPushButton(QStringLiteral("..."), page);
-    m_bnRegion->setObjectName(QStringLiteral("bnRegion"));
-    m_bnRegion->setFixedWidth(32);
+    m_bnRegion = EntryFields::pickerButton(page, "bnRegion");
     m_meDistrict = EntryFields::text(page, QStringLiteral("meDistrict"), 40);
     m_meCity = EntryFields::text(page, QStringLiteral("meCity"), 40);
     m_meArea = EntryFields::text(page, QStringLiteral("meArea"), 40);

@@ -92,7 +92,7 @@ void TfrCurrency::buildControls()
     m_dtSubtractDate = dateField(received, "dtSubtractDate");
     m_meCurrencyCode = EntryFields::digits(received, QStringLiteral("meCurrencyCode"), 3);
     m_meCurrencyCode->setFixedWidth(50);
-    m_bnCurrencyCode = pickerButton(received, "bnCurrencyCode");
+    m_bnCurrencyCode = EntryFields::pickerButton(received, "bnCurrencyCode");
     m_meCurrencyName = EntryFields::text(received, QStringLiteral("meCurrencyName"), 30);
     m_chbAutoExchange = new QCheckBox(QStringLiteral("Автоматическое определение"), received);
     m_chbAutoExchange->setObjectName(QStringLiteral("chbAutoExchange"));
@@ -142,7 +142,7 @@ void TfrCurrency::buildControls()
     m_lbIncomeCod = new QLabel(QStringLiteral("Код дохода"), this);
     m_pnlIncomeCod = panel(this, "pnlIncomeCod");
     m_pnlIncomeCod->setFixedWidth(70);
-    m_bnIncomeCod = pickerButton(this, "bnIncomeCod");
+    m_bnIncomeCod = EntryFields::pickerButton(this, "bnIncomeCod");
     codeRow->addWidget(m_lbIncomeCod);
     codeRow->addWidget(m_pnlIncomeCod);
     codeRow->addWidget(m_bnIncomeCod);
@@ -171,7 +171,7 @@ void TfrCurrency::buildControls()
     m_lbSubtractCod = new QLabel(QStringLiteral("Код вычета (расхода)"), deductGroup);
     m_pnlSubtractCod = panel(deductGroup, "pnlSubtractCod");
     m_pnlSubtractCod->setFixedWidth(70);
-    m_bnSubtractCod = pickerButton(deductGroup, "bnSubtractCod");
+    m_bnSubtractCod = EntryFields::pickerButton(deductGroup, "bnSubtractCod");
     m_lbSubtractSum = new QLabel(QStringLiteral("Сумма вычета (расхода)"), deductGroup);
     m_meSubtractSum = amount(deductGroup, QStringLiteral("meSubtractSum"));
     auto* deductForm = new QGridLayout(deductGroup);

@@ -98,9 +98,7 @@ void TfrInitialData::buildControls()
     m_meInspection->setReadOnly(true);
     m_meInspection->setMaxLength(4);
     m_meInspection->setFixedWidth(70);
-    m_bnInspection = new QPushButton(QStringLiteral("..."), general);
-    m_bnInspection->setObjectName(QStringLiteral("bnInspection"));
-    m_bnInspection->setFixedWidth(32);
+    m_bnInspection = EntryFields::pickerButton(general, "bnInspection");
     m_meNumVer = new QSpinBox(general);
     m_meNumVer->setObjectName(QStringLiteral("meNumVer"));
     m_meNumVer->setRange(0, 999);

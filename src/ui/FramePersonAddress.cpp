@@ -42,9 +42,7 @@ void TfrPersonAddress::buildControls()
     m_pnlRegion->setObjectName(QStringLiteral("pnlRegion"));
     m_pnlRegion->setReadOnly(true);
     m_pnlRegion->setFocusPolicy(Qt::NoFocus);
-    m_bnRegion = new QPushButton(QStringLiteral("..."), address);
-    m_bnRegion->setObjectName(QStringLiteral("bnRegion"));
-    m_bnRegion->setFixedWidth(32);
+    m_bnRegion = EntryFields::pickerButton(address, "bnRegion");
     m_meDistrict = EntryFields::text(address, QStringLiteral("meDistrict"), 40);
     m_meCity = EntryFields::text(address, QStringLiteral("meCity"), 40);
     m_meArea = EntryFields::text(address, QStringLiteral("meArea"), 40);

@@ -41,14 +41,6 @@ QLineEdit* display(QWidget* parent, const char* name)
     return edit;
 }
 
-QPushButton* pickerButton(QWidget* parent, const char* name)
-{
-    auto* button = new QPushButton(QStringLiteral("..."), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFixedWidth(32);
-    return button;
-}
-
 QDateEdit* dateField(QWidget* parent, const char* name)
 {
     auto* date = new QDateEdit(parent);
@@ -122,7 +114,7 @@ void TfrPersonNaim::buildControls()
         new QGroupBox(QStringLiteral("Сведения о документе, удостоверяющем личность"), this);
     m_gbDocument->setObjectName(QStringLiteral("gbDocument"));
     m_pnlDocType = display(m_gbDocument, "pnlDocType");
-    m_bnDocType = pickerButton(m_gbDocument, "bnDocType");
+    m_bnDocType = EntryFields::pickerButton(m_gbDocument, "bnDocType");
     m_meSerial = new QLineEdit(m_gbDocument);
     m_meSerial->setObjectName(QStringLiteral("meSerial"));
     m_serialMask = new SeriesNumberValidator(m_meSerial);
@@ -156,7 +148,7 @@ void TfrPersonNaim::buildControls()
     m_meKodGrazhd = display(m_gbCitizenship, "meKodGrazhd");
     m_meKodGrazhd->setMaxLength(32);
     m_meKodGrazhd->setFixedWidth(70);
-    m_bnGrazhd = pickerButton(m_gbCitizenship, "bnGrazhd");
+    m_bnGrazhd = EntryFields::pickerButton(m_gbCitizenship, "bnGrazhd");
     m_meCitizenship = display(m_gbCitizenship, "meCitizenship");
     m_meCitizenship->setMaxLength(70);
     auto* citizenshipLayout = new QGridLayout(m_gbCitizenship);

@@ -1,5 +1,6 @@
 #include "Input13Income.h"
 
+#include "DialogButtons.h"
 #include "EntryFields.h"
 #include "FrameThirteenPercentFields.h"
 #include "InputDeductCode.h"
@@ -65,16 +66,6 @@ QLineEdit* codeDisplay(QWidget* parent, const char* name)
     return edit;
 }
 
-QPushButton* pickerButton(QWidget* parent, const char* name)
-{
-    auto* button = new QPushButton(QStringLiteral("..."), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(QStringLiteral("Выбрать код из справочника"));
-    button->setFixedWidth(32);
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 Money RateShare(Money income, int ratePercent)
@@ -100,12 +91,12 @@ void TfmInput13Income::buildControls()
 {
     auto* group = new QGroupBox(QStringLiteral("Сведения о полученном доходе"), this);
     m_pnlIncomeCod = codeDisplay(group, "pnlIncomeCod");
-    m_bnIncomeCod = pickerButton(group, "bnIncomeCod");
+    m_bnIncomeCod = EntryFields::pickerButton(group, "bnIncomeCod");
     m_lbIncomeSum = label(group, QStringLiteral("Сумма дохода"), "lbIncomeSum");
     m_meIncomeSum = AmountField::create(group, QStringLiteral("meIncomeSum"), 12, 2);
     m_lbSubtractCod = label(group, QStringLiteral("Код вычета (расхода)"), "lbSubtractCod");
     m_pnlSubtractCod = codeDisplay(group, "pnlSubtractCod");
-    m_bnSubtractCod = pickerButton(group, "bnSubtractCod");
+    m_bnSubtractCod = EntryFields::pickerButton(group, "bnSubtractCod");
     m_lbSubtractSum = label(group, QStringLiteral("Сумма вычета (расхода)"), "lbSubtractSum");
     m_meSubtractSum = AmountField::create(group, QStringLiteral("meSubtractSum"), 12, 2);
     m_lbMonth = label(group, QStringLiteral("Месяц получения дохода "), "lbMonth");
@@ -132,19 +123,10 @@ void TfmInput13Income::buildControls()
     grid->addWidget(m_lbMonth, 4, 0);
     grid->addWidget(m_mePropSale, 4, 1);
 
-    auto* yes = new QPushButton(QStringLiteral("Да"), this);
-    yes->setObjectName(QStringLiteral("bnYes"));
-    yes->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Нет"), this);
-    cancel->setObjectName(QStringLiteral("bnCansel"));
-    cancel->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(yes);
-    buttons->addWidget(cancel);
+    const DialogButtons buttons = DialogButtons::create(this, "bnYes");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     for (QWidget* widget : std::initializer_list<QWidget*>{m_lbIncomeSum, m_meIncomeSum})
         widget->setEnabled(false);
@@ -156,8 +138,7 @@ void TfmInput13Income::buildControls()
     connect(m_meIncomeSum, &QLineEdit::textEdited, this, &TfmInput13Income::incomeEdited);
     connect(m_meSubtractSum, &QLineEdit::textEdited, this, &TfmInput13Income::deductionEdited);
     connect(m_mePropSale, &QLineEdit::textEdited, this, &TfmInput13Income::monthEdited);
-    connect(yes, &QPushButton::clicked, this, &TfmInput13Income::confirm);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons.yes, &QPushButton::clicked, this, &TfmInput13Income::confirm);
 }
 
 void TfmInput13Income::setDeductionCodeEnabled(bool enabled)

@@ -1,10 +1,10 @@
 #include "Input13SourseIncome.h"
 
+#include "DialogButtons.h"
 #include "ThirteenPercent.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -22,25 +22,15 @@ TfmInput13SourseIncome::TfmInput13SourseIncome(QWidget* parent, Interaction& int
     m_chbPrimaryWorkplase->setObjectName(QStringLiteral("chbPrimaryWorkplase"));
     m_chbPrimaryWorkplase->setVisible(primaryShown);
 
-    auto* ok = new QPushButton(QStringLiteral("Да"), this);
-    ok->setObjectName(QStringLiteral("bnOk"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Нет"), this);
-    cancel->setObjectName(QStringLiteral("bnCansel"));
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &TfmInput13SourseIncome::confirm);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const DialogButtons buttons = DialogButtons::create(this);
+    connect(buttons.yes, &QPushButton::clicked, this, &TfmInput13SourseIncome::confirm);
 
     auto* form = new QFormLayout;
     m_source.addRows(form);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_chbPrimaryWorkplase);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 }
 
 QString TfmInput13SourseIncome::groupTitle()

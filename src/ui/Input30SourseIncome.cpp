@@ -1,5 +1,6 @@
 #include "Input30SourseIncome.h"
 
+#include "DialogButtons.h"
 #include "EntryFields.h"
 #include "OtherIncomeFields.h"
 #include "SectionCheckRun.h"
@@ -7,7 +8,6 @@
 #include "WindowCheckAnswerer.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,23 +36,13 @@ TfmInput30SourseIncome::TfmInput30SourseIncome(QWidget* parent, Interaction& int
     taxLabel->hide();
     m_meTaxDiscount->hide();
 
-    auto* ok = new QPushButton(QStringLiteral("Да"), this);
-    ok->setObjectName(QStringLiteral("bnOk"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Нет"), this);
-    cancel->setObjectName(QStringLiteral("bnCansel"));
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &TfmInput30SourseIncome::confirm);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const DialogButtons buttons = DialogButtons::create(this);
+    connect(buttons.yes, &QPushButton::clicked, this, &TfmInput30SourseIncome::confirm);
     connect(m_meOblSum, &QLineEdit::textChanged, this, &TfmInput30SourseIncome::taxableChanged);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     resize(520, 0);
 }
 

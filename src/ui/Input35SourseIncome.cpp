@@ -1,5 +1,6 @@
 #include "Input35SourseIncome.h"
 
+#include "DialogButtons.h"
 #include "EntryFields.h"
 #include "InputDeductCode.h"
 #include "InputIncomeCode.h"
@@ -10,7 +11,6 @@
 #include "WindowCheckAnswerer.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,11 +38,11 @@ TfmInput35SourseIncome::TfmInput35SourseIncome(QWidget* parent, Interaction& int
     setWindowTitle(QStringLiteral("Доход"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     m_pnlIncomeCod = display(this, "pnlIncomeCod");
-    m_bnIncomeCod = pickerButton(this, "bnIncomeCod");
+    m_bnIncomeCod = EntryFields::pickerButton(this, "bnIncomeCod");
     m_meItogIncomeSum = amount(this, QStringLiteral("meItogIncomeSum"));
     m_lbSubtractCod = new QLabel(QStringLiteral("Код вычета"), this);
     m_pnlSubtractCod = display(this, "pnlSubtractCod");
-    m_bnSubtractCod = pickerButton(this, "bnSubtractCod");
+    m_bnSubtractCod = EntryFields::pickerButton(this, "bnSubtractCod");
     m_lbSubtractSum = new QLabel(QStringLiteral("Сумма вычета"), this);
     m_meSubtractSum = amount(this, QStringLiteral("meSubtractSum"));
     m_meHoldSum = EntryFields::digits(this, QStringLiteral("meHoldSum"), 12);
@@ -67,14 +67,8 @@ TfmInput35SourseIncome::TfmInput35SourseIncome(QWidget* parent, Interaction& int
     grid->addWidget(m_meSubtractSum, row++, 1);
     addRow(QStringLiteral("Сумма удержанного налога"), m_meHoldSum);
 
-    auto* ok = new QPushButton(QStringLiteral("Да"), this);
-    ok->setObjectName(QStringLiteral("bnOk"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Нет"), this);
-    cancel->setObjectName(QStringLiteral("bnCansel"));
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &TfmInput35SourseIncome::confirm);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const DialogButtons buttons = DialogButtons::create(this);
+    connect(buttons.yes, &QPushButton::clicked, this, &TfmInput35SourseIncome::confirm);
     connect(m_bnIncomeCod, &QPushButton::clicked, this, &TfmInput35SourseIncome::pickIncome);
     connect(m_bnSubtractCod, &QPushButton::clicked, this, &TfmInput35SourseIncome::pickDeduction);
     connect(m_meItogIncomeSum, &QLineEdit::textChanged, this,
@@ -82,13 +76,9 @@ TfmInput35SourseIncome::TfmInput35SourseIncome(QWidget* parent, Interaction& int
     connect(m_meSubtractSum, &QLineEdit::textChanged, this,
             &TfmInput35SourseIncome::deductionChanged);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     resize(560, 0);
 
     m_meItogIncomeSum->setEnabled(false);

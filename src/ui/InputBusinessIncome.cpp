@@ -1,5 +1,7 @@
 #include "InputBusinessIncome.h"
 
+#include "DialogButtons.h"
+#include "EntryFields.h"
 #include "FormOKVED.h"
 #include "Interaction.h"
 #include "MyFrame.h"
@@ -41,34 +43,20 @@ TfmInputBusinessIncome::TfmInputBusinessIncome(QWidget* parent, FrameHost& host)
     m_me1->setObjectName(QStringLiteral("me1"));
     m_me1->setReadOnly(true);
     m_me1->setMaxLength(8);
-    m_bnIncomeCod = new QPushButton(QStringLiteral("..."), this);
-    m_bnIncomeCod->setObjectName(QStringLiteral("bnIncomeCod"));
-    m_bnIncomeCod->setToolTip(QStringLiteral("Выбрать код из справочника"));
-    m_bnIncomeCod->setAutoDefault(false);
-    m_bnIncomeCod->setFixedWidth(32);
+    m_bnIncomeCod = EntryFields::pickerButton(this, "bnIncomeCod");
     connect(m_bnIncomeCod, &QPushButton::clicked, this, &TfmInputBusinessIncome::pickActivity);
     auto* code = new QHBoxLayout;
     code->addWidget(m_lbCode);
     code->addWidget(m_me1);
     code->addWidget(m_bnIncomeCod);
 
-    auto* ok = new QPushButton(QStringLiteral("Да"), this);
-    ok->setObjectName(QStringLiteral("bnOk"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Нет"), this);
-    cancel->setObjectName(QStringLiteral("bnCansel"));
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const DialogButtons buttons = DialogButtons::create(this);
+    connect(buttons.yes, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(kinds);
     layout->addLayout(code);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     if (const ActivityDirectory* activities = m_host.activities())
         m_picker = std::make_unique<TFormOKVED>(this, *activities, m_host.interaction());

@@ -1,5 +1,6 @@
 #include "InputCurrencySourseIncome.h"
 
+#include "DialogButtons.h"
 #include "EntryFields.h"
 #include "Interaction.h"
 #include "ListPicker.h"
@@ -35,23 +36,13 @@ TfmInputCurrencySourseIncome::TfmInputCurrencySourseIncome(QWidget* parent, Fram
     form->addRow(QStringLiteral("Наименование источника выплаты"), m_meSourseName);
     form->addRow(QStringLiteral("Код страны"), country);
 
-    auto* ok = new QPushButton(QStringLiteral("Да"), this);
-    ok->setObjectName(QStringLiteral("bnOk"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Нет"), this);
-    cancel->setObjectName(QStringLiteral("bnCansel"));
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &TfmInputCurrencySourseIncome::confirm);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const DialogButtons buttons = DialogButtons::create(this);
+    connect(buttons.yes, &QPushButton::clicked, this, &TfmInputCurrencySourseIncome::confirm);
     connect(m_button1, &QPushButton::clicked, this, &TfmInputCurrencySourseIncome::pickCountry);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     resize(520, 0);
 }
 

@@ -1,6 +1,7 @@
 #include "InputSoursePens.h"
 
 #include "DayCount.h"
+#include "DialogButtons.h"
 #include "EntryFields.h"
 #include "FieldChecks.h"
 #include "FrameDeductData.h"
@@ -12,7 +13,6 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -88,22 +88,12 @@ TfmInputSoursePens::TfmInputSoursePens(QWidget* parent, Interaction& interaction
     form->addRow(QStringLiteral("Сумма взноса"), m_meVZSum);
     form->addRow(QStringLiteral("Сумма вычета у налогового агента (код 319)"), m_meNA);
 
-    auto* yes = new QPushButton(QStringLiteral("Да"), this);
-    yes->setObjectName(QStringLiteral("btnYes"));
-    yes->setDefault(true);
-    auto* no = new QPushButton(QStringLiteral("Нет"), this);
-    no->setObjectName(QStringLiteral("btnNo"));
-    no->setAutoDefault(false);
-    connect(yes, &QPushButton::clicked, this, &TfmInputSoursePens::confirm);
-    connect(no, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(yes);
-    buttons->addWidget(no);
+    const DialogButtons buttons = DialogButtons::create(this, "btnYes", "btnNo");
+    connect(buttons.yes, &QPushButton::clicked, this, &TfmInputSoursePens::confirm);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     resize(520, sizeHint().height());
 }
 

@@ -1,6 +1,7 @@
 #include "ListPicker.h"
 
-#include <QHBoxLayout>
+#include "DialogButtons.h"
+
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -31,15 +32,10 @@ TfmListPicker::TfmListPicker(QWidget* parent, const QString& caption, const QStr
         items.append(new QTreeWidgetItem(QStringList{row.code, row.name}));
     m_list->addTopLevelItems(items);
 
-    m_yes = new QPushButton(QStringLiteral("Да"), this);
-    m_yes->setObjectName(QStringLiteral("btnYes"));
-    m_yes->setDefault(true);
+    const DialogButtons buttons = DialogButtons::create(this, "btnYes", "btnNo");
+    m_yes = buttons.yes;
     m_yes->setEnabled(false);
-    auto* no = new QPushButton(QStringLiteral("Нет"), this);
-    no->setObjectName(QStringLiteral("btnNo"));
-    no->setAutoDefault(false);
     connect(m_yes, &QPushButton::clicked, this, &QDialog::accept);
-    connect(no, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &TfmListPicker::rememberSelection);
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] {
         if (m_yes->isEnabled())
@@ -47,14 +43,10 @@ TfmListPicker::TfmListPicker(QWidget* parent, const QString& caption, const QStr
     });
 
     m_extraArea = new QVBoxLayout;
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_yes);
-    buttons->addWidget(no);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list, 1);
     layout->addLayout(m_extraArea);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 }
 
 bool TfmListPicker::Preselect(const QString& code)

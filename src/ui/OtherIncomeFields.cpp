@@ -3,7 +3,6 @@
 #include "Interaction.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QValidator>
 
@@ -51,16 +50,6 @@ QLineEdit* panel(QWidget* parent, const char* name)
     edit->setReadOnly(true);
     edit->setAlignment(Qt::AlignRight);
     return edit;
-}
-
-QPushButton* pickerButton(QWidget* parent, const char* name)
-{
-    auto* button = new QPushButton(QStringLiteral("..."), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(QStringLiteral("Выбрать код из справочника"));
-    button->setAutoDefault(false);
-    button->setFixedWidth(32);
-    return button;
 }
 
 Money amountOf(const QLineEdit* edit)

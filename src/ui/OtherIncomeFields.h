@@ -6,7 +6,6 @@
 
 class Interaction;
 class QLineEdit;
-class QPushButton;
 class QWidget;
 
 // Entry fields shared by the screens of dividends, income at 35 %, income abroad and business
@@ -18,8 +17,6 @@ namespace OtherIncomeFields {
 QLineEdit* amount(QWidget* parent, const QString& name, int intDigits = 12, int decimals = 2);
 // A read-only display of an amount or a code, aligned right.
 QLineEdit* panel(QWidget* parent, const char* name);
-// The "..." button beside a code that opens its directory picker; never a dialog's default.
-QPushButton* pickerButton(QWidget* parent, const char* name);
 // The amount in a field; an empty or unreadable field gives 0.
 Money amountOf(const QLineEdit* edit);
 // Whether the field holds no amount at all.
