@@ -3,74 +3,51 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
+#include <initializer_list>
 
 namespace SeriesMask {
 
+namespace {
+
+// The document kinds that share one shape.
+struct KindShape
+{
+    TEditType shape;
+    std::initializer_list<int> kinds;
+};
+
+TEditType shapeOf(std::initializer_list<KindShape> table, int docKind, TEditType current)
+{
+    for (const KindShape& row : table) {
+        if (std::find(row.kinds.begin(), row.kinds.end(), docKind) != row.kinds.end())
+            return row.shape;
+    }
+    return current;
+}
+
+} // namespace
+
 TEditType KindAtBuilding(int docKind, TEditType current)
 {
-    switch (docKind) {
-    case 1:
-    case 3:
-        return TEditType::edtR_BB;
-    case 2:
-    case 9:
-    case 22:
-        return TEditType::edt99;
-    case 4:
-    case 6:
-        return TEditType::edtBB;
-    case 5:
-    case 11:
-    case 12:
-    case 13:
-    case 14:
-    case 91:
-        return TEditType::edtNone2;
-    case 7:
-    case 26:
-    case 27:
-        return TEditType::edtBB0;
-    case 10:
-        return TEditType::edtNone1;
-    case 21:
-        return TEditType::edt99_;
-    default:
-        return current;
-    }
+    return shapeOf({{TEditType::edtR_BB, {1, 3}},
+                    {TEditType::edt99, {2, 9, 22}},
+                    {TEditType::edtBB, {4, 6}},
+                    {TEditType::edtNone2, {5, 11, 12, 13, 14, 91}},
+                    {TEditType::edtBB0, {7, 26, 27}},
+                    {TEditType::edtNone1, {10}},
+                    {TEditType::edt99_, {21}}},
+                   docKind, current);
 }
 
 TEditType KindAtPicking(int docKind, TEditType current)
 {
-    switch (docKind) {
-    case 2:
-    case 9:
-    case 22:
-        return TEditType::edt99;
-    case 4:
-    case 6:
-        return TEditType::edtBB;
-    case 3:
-    case 5:
-    case 10:
-    case 11:
-    case 12:
-    case 13:
-    case 14:
-    case 15:
-    case 18:
-    case 23:
-    case 91:
-        return TEditType::edtNone1;
-    case 7:
-    case 24:
-    case 26:
-    case 27:
-        return TEditType::edtBB0;
-    case 21:
-        return TEditType::edt99_;
-    default:
-        return current;
-    }
+    return shapeOf({{TEditType::edt99, {2, 9, 22}},
+                    {TEditType::edtBB, {4, 6}},
+                    {TEditType::edtNone1, {3, 5, 10, 11, 12, 13, 14, 15, 18, 23, 91}},
+                    {TEditType::edtBB0, {7, 24, 26, 27}},
+                    {TEditType::edt99_, {21}}},
+                   docKind, current);
 }
 
 QString RomanNumeral(int value)
