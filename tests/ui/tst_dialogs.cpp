@@ -1,18 +1,27 @@
-// The list pickers' preselection, the tax-office import window, the About window and the
-// tax-year notice.
+// The list pickers' preselection, the tax-office import window, the About window, the tax-year
+// notice, and the button rows of the entry and check dialogs.
 #include "About.h"
 #include "Announce.h"
+#include "CheckAllError.h"
+#include "CheckError.h"
+#include "ChildEduSum.h"
 #include "FixedTables.h"
+#include "Input13Income.h"
+#include "Input30SourseIncome.h"
+#include "InputSoursePens.h"
 #include "ListPicker.h"
 #include "LoadSoun.h"
 #include "ScriptedInteraction.h"
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
 class TestDialogs : public QObject
 {
@@ -27,7 +36,47 @@ private slots:
     void sounImportWithEmptyPath();
     void aboutKeys();
     void noticeNeedsAgreement();
+    void yesNoRow_data();
+    void yesNoRow();
+    void checkAnswers_data();
+    void checkAnswers();
 };
+
+namespace {
+
+// The entry dialogs whose foot holds the "Да" / "Нет" pair, by their row in yesNoRow_data.
+std::unique_ptr<QDialog> entryDialog(int kind, Interaction& interaction)
+{
+    switch (kind) {
+    case 0:
+        return std::make_unique<TfmChildEduSum>(nullptr);
+    case 1:
+        return std::make_unique<TfmInput30SourseIncome>(nullptr, interaction);
+    case 2:
+        return std::make_unique<TfmInput13Income>(nullptr, interaction, true);
+    default:
+        return std::make_unique<TfmInputSoursePens>(nullptr, interaction);
+    }
+}
+
+QPushButton* button(QDialog& dialog, const QString& name)
+{
+    auto* found = dialog.findChild<QPushButton*>(name);
+    if (found == nullptr)
+        qFatal("no button %s", qPrintable(name));
+    return found;
+}
+
+// The widget that Tab moves to from widget.
+QWidget* nextTabStop(QWidget* widget)
+{
+    QWidget* next = widget->nextInFocusChain();
+    while (next != widget && (next->focusPolicy() & Qt::TabFocus) == 0)
+        next = next->nextInFocusChain();
+    return next;
+}
+
+} // namespace
 
 void TestDialogs::regionAndDocumentKind()
 {
@@ -163,6 +212,85 @@ void TestDialogs::noticeNeedsAgreement()
     clickChild(notice, "chbAgree");
     yes->click();
     QCOMPARE(notice.result(), int(QDialog::Accepted));
+}
+
+void TestDialogs::yesNoRow_data()
+{
+    QTest::addColumn<int>("kind");
+    // The last field before the buttons, then the names of "Да" and "Нет".
+    QTest::addColumn<QString>("names");
+    QTest::newRow("child education") << 0 << QStringLiteral("meChildEduSum btnYes btnNo");
+    QTest::newRow("dividends") << 1 << QStringLiteral("meTaxDiscount bnOk bnCansel");
+    QTest::newRow("income line") << 2 << QStringLiteral("mePropSale bnYes bnCansel");
+    QTest::newRow("pension contract") << 3 << QStringLiteral("rbFam4 btnYes btnNo");
+}
+
+void TestDialogs::yesNoRow()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, names);
+    const QStringList name = names.split(QLatin1Char(' '));
+    ScriptedInteraction interaction;
+    const std::unique_ptr<QDialog> dialog = entryDialog(kind, interaction);
+    QPushButton* yes = button(*dialog, name.at(1));
+    QPushButton* no = button(*dialog, name.at(2));
+    QCOMPARE(yes->text(), QStringLiteral("Да"));
+    QCOMPARE(no->text(), QStringLiteral("Нет"));
+    QVERIFY(yes->isDefault());
+    QVERIFY(!no->isDefault() && !no->autoDefault());
+    // Tab goes from the last field to "Да", then to "Нет".
+    QCOMPARE(nextTabStop(dialog->findChild<QWidget*>(name.at(0))), yes);
+    QCOMPARE(nextTabStop(yes), no);
+    dialog->layout()->activate();
+    QVERIFY(yes->geometry().right() < no->geometry().left());
+    QVERIFY(no->geometry().right() > dialog->width() * 3 / 4);
+
+    dialog->setResult(QDialog::Accepted);
+    no->click();
+    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+}
+
+void TestDialogs::checkAnswers_data()
+{
+    QTest::addColumn<bool>("section");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QList<int>>("results");
+    QTest::newRow("section") << true
+                             << QStringList{QStringLiteral("Исправить"),
+                                            QStringLiteral("Пропустить"),
+                                            QStringLiteral("Пропустить все")}
+                             << QList<int>{TfmCheckError::Fix, TfmCheckError::Skip,
+                                           TfmCheckError::SkipAll};
+    QTest::newRow("declaration") << false
+                                 << QStringList{QStringLiteral("Исправить"),
+                                                QStringLiteral("Отмена")}
+                                 << QList<int>{TfmCheckAllError::Fix, TfmCheckAllError::Cancel};
+}
+
+void TestDialogs::checkAnswers()
+{
+    QFETCH(bool, section);
+    QFETCH(QStringList, captions);
+    QFETCH(QList<int>, results);
+    std::unique_ptr<QDialog> dialog;
+    if (section)
+        dialog = std::make_unique<TfmCheckError>(nullptr);
+    else
+        dialog = std::make_unique<TfmCheckAllError>(nullptr);
+    dialog->layout()->activate();
+    int left = -1;
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        QPushButton* answer = button(*dialog, QStringLiteral("Button%1").arg(i + 1));
+        QCOMPARE(answer->text(), captions.at(i));
+        QCOMPARE(answer->isDefault(), i == 0);
+        QVERIFY(answer->geometry().left() > left);
+        left = answer->geometry().left();
+        dialog->setResult(-1);
+        answer->click();
+        QCOMPARE(dialog->result(), results.at(i));
+    }
+    QVERIFY(dialog->findChild<QPushButton*>(QStringLiteral("Button%1").arg(captions.size() + 1)) ==
+            nullptr);
 }
 
 QTEST_MAIN(TestDialogs)
