@@ -3,6 +3,8 @@
 #include "About.h"
 #include "Announce.h"
 #include "CheckError.h"
+#include "Input13SourseIncome.h"
+#include "Input30SourseIncome.h"
 #include "InputInspectionNumber.h"
 #include "LoadSoun.h"
 #include "Main.h"
@@ -53,6 +55,12 @@ int main(int argc, char** argv)
     });
     check.ask(answers, {QStringLiteral("Задание условий"),
                         QStringLiteral("Не введен номер инспекции"), true, true});
+    TfmInput13SourseIncome source13(&window, answers, true);
+    shoot(source13, QStringLiteral("source-13"));
+    source13.hide();
+    TfmInput30SourseIncome dividends(&window, answers);
+    shoot(dividends, QStringLiteral("source-dividends"));
+    dividends.hide();
     TfmLoadSoun soun(&window, answers, options.programFolder, {});
     shoot(soun, QStringLiteral("load-soun"));
     return 0;
