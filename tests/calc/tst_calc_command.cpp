@@ -1,9 +1,8 @@
 // calc FILE [--json]: the sheets of a saved declaration, file errors and usage errors.
 
-#include "CommandLine.h"
+#include "CliRun.h"
 #include "DeclarationBuilder.h"
 
-#include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -35,14 +34,10 @@ private:
 
 int TestCalcCommand::run(const QStringList& args)
 {
-    QBuffer out;
-    QBuffer err;
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    const int code = CommandLine::run(args, out, err);
-    m_out = out.data();
-    m_err = err.data();
-    return code;
+    const CliRun result = runCli(args);
+    m_out = result.out;
+    m_err = result.err.toUtf8();
+    return result.code;
 }
 
 void TestCalcCommand::initTestCase()

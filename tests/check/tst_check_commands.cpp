@@ -2,9 +2,8 @@
 
 #include "../directories/SounBuilder.h"
 #include "CheckSamples.h"
-#include "CommandLine.h"
+#include "CliRun.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,12 +19,8 @@ struct Run
 
 Run run(const QStringList& args)
 {
-    QBuffer out;
-    QBuffer err;
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    const int code = CommandLine::run(args, out, err);
-    return {code, QString::fromUtf8(out.data()), QString::fromUtf8(err.data())};
+    const CliRun result = runCli(args);
+    return {result.code, QString::fromUtf8(result.out), result.err};
 }
 
 enum class Sample

@@ -1,8 +1,7 @@
 // The command-line tool's verbs, run in-process with their output captured.
 
-#include "CommandLine.h"
+#include "CliRun.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -10,23 +9,6 @@
 #include <QTest>
 
 namespace {
-
-struct Run
-{
-    int code;
-    QByteArray out;
-    QString err;
-};
-
-Run run(const QStringList& args)
-{
-    QBuffer out;
-    QBuffer err;
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    const int code = CommandLine::run(args, out, err);
-    return {code, out.data(), QString::fromUtf8(err.data())};
-}
 
 QString sample()
 {
@@ -55,7 +37,7 @@ private slots:
 
 void TestCli::dumpIsJson()
 {
-    const Run result = run({QStringLiteral("dump"), sample()});
+    const CliRun result = runCli({QStringLiteral("dump"), sample()});
     QCOMPARE(result.code, 0);
     QCOMPARE(result.err, QString());
     QJsonParseError error;
@@ -71,7 +53,7 @@ void TestCli::convertWritesTheSameBytes()
 {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("copy.tv3"));
-    const Run result = run({QStringLiteral("convert"), sample(), out});
+    const CliRun result = runCli({QStringLiteral("convert"), sample(), out});
     QCOMPARE(result.code, 0);
     QCOMPARE(readAll(out), readAll(sample()));
 }
@@ -87,7 +69,7 @@ void TestCli::fileErrors()
     const QString out = dir.filePath(QStringLiteral("out.tv3"));
     for (const QStringList& args : {QStringList{QStringLiteral("dump"), broken},
                                     QStringList{QStringLiteral("convert"), broken, out}}) {
-        const Run result = run(args);
+        const CliRun result = runCli(args);
         QCOMPARE(result.code, 3);
         QCOMPARE(result.err,
                  QStringLiteral("Неправильный формат файла декларации, возможно он поврежден.\n"));
@@ -95,7 +77,7 @@ void TestCli::fileErrors()
     }
     QVERIFY(!QFile::exists(out));
 
-    const Run unwritable = run({QStringLiteral("convert"), sample(), dir.path()});
+    const CliRun unwritable = runCli({QStringLiteral("convert"), sample(), dir.path()});
     QCOMPARE(unwritable.code, 3);
     QCOMPARE(unwritable.err, QStringLiteral("Ошибка чтения файла: ") + dir.path() +
                                  QStringLiteral("\nВозможно он занят, или с признаком "
@@ -114,7 +96,7 @@ void TestCli::usageErrors_data()
 void TestCli::usageErrors()
 {
     QFETCH(QStringList, args);
-    const Run result = run(args);
+    const CliRun result = runCli(args);
     QCOMPARE(result.code, 2);
     QVERIFY(result.err.startsWith(QStringLiteral("Использование: tarvika-cli ")));
     QCOMPARE(result.err.count(QLatin1Char('\n')), 1);

@@ -1,33 +1,15 @@
 // tarvika-cli export, run in-process: the document bytes on standard output, the file in a
 // folder, reproducible output, usage errors and refused file names.
 
-#include "CommandLine.h"
+#include "CliRun.h"
 #include "ExportSamples.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-struct Run
-{
-    int code;
-    QByteArray out;
-    QString err;
-};
-
-Run run(const QStringList& args)
-{
-    QBuffer out;
-    QBuffer err;
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    const int code = CommandLine::run(args, out, err);
-    return {code, out.data(), QString::fromUtf8(err.data())};
-}
 
 QByteArray readFile(const QString& path)
 {
@@ -60,8 +42,8 @@ private:
 
 void TestExportCli::toStandardOutput()
 {
-    const Run result = run({u"export"_qs, m_case + u"declaration.tv3"_qs, u"--stdout"_qs,
-                            u"--date"_qs, kDate, u"--guid"_qs, kGuid});
+    const CliRun result = runCli({u"export"_qs, m_case + u"declaration.tv3"_qs, u"--stdout"_qs,
+                                  u"--date"_qs, kDate, u"--guid"_qs, kGuid});
     QCOMPARE(result.err, QString());
     QCOMPARE(result.code, 0);
     QCOMPARE(result.out, readFile(m_case + u"expected.xml"_qs));
@@ -70,18 +52,18 @@ void TestExportCli::toStandardOutput()
 void TestExportCli::intoFolder()
 {
     QTemporaryDir folder;
-    const Run result =
-        run({u"export"_qs, m_case + u"declaration.tv3"_qs, u"--guid"_qs, u"{"_qs + kGuid + u"}"_qs,
-             u"--out"_qs, folder.path(), u"--date"_qs, kDate});
+    const CliRun result =
+        runCli({u"export"_qs, m_case + u"declaration.tv3"_qs, u"--guid"_qs,
+                u"{"_qs + kGuid + u"}"_qs, u"--out"_qs, folder.path(), u"--date"_qs, kDate});
     QCOMPARE(result.code, 0);
     QCOMPARE(result.out, kName.toUtf8() + '\n');
     QCOMPARE(readFile(folder.filePath(kName)), readFile(m_case + u"expected.xml"_qs));
 
     // Without --date and --guid: today and a fresh identifier each time.
-    const Run first =
-        run({u"export"_qs, m_case + u"declaration.tv3"_qs, u"--out"_qs, folder.path()});
-    const Run second =
-        run({u"export"_qs, m_case + u"declaration.tv3"_qs, u"--out"_qs, folder.path()});
+    const CliRun first =
+        runCli({u"export"_qs, m_case + u"declaration.tv3"_qs, u"--out"_qs, folder.path()});
+    const CliRun second =
+        runCli({u"export"_qs, m_case + u"declaration.tv3"_qs, u"--out"_qs, folder.path()});
     QCOMPARE(first.code, 0);
     QVERIFY(first.out != second.out);
     QVERIFY(first.out.contains(QDate::currentDate().toString(u"yyyyMMdd"_qs).toLatin1()));
@@ -108,7 +90,7 @@ void TestExportCli::usageErrors_data()
 void TestExportCli::usageErrors()
 {
     QFETCH(QStringList, args);
-    const Run result = run(args);
+    const CliRun result = runCli(args);
     QCOMPARE(result.code, 2);
     QVERIFY(result.out.isEmpty());
     QVERIFY2(result.err.startsWith(u"Использование: tarvika-cli export FILE"_qs),
@@ -118,8 +100,8 @@ void TestExportCli::usageErrors()
 void TestExportCli::unreadableDeclaration()
 {
     QTemporaryDir folder;
-    const Run result =
-        run({u"export"_qs, folder.filePath(u"missing.tv3"_qs), u"--out"_qs, folder.path()});
+    const CliRun result =
+        runCli({u"export"_qs, folder.filePath(u"missing.tv3"_qs), u"--out"_qs, folder.path()});
     QCOMPARE(result.code, 3);
     QVERIFY(!result.err.isEmpty());
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList());
@@ -134,7 +116,7 @@ void TestExportCli::refusedFileName()
     declaration.SaveToFile(file);
     const QString out = folder.filePath(u"out"_qs);
     QVERIFY(QDir().mkpath(out));
-    const Run result = run({u"export"_qs, file, u"--out"_qs, out});
+    const CliRun result = runCli({u"export"_qs, file, u"--out"_qs, out});
     QCOMPARE(result.code, 3);
     QVERIFY(result.out.isEmpty());
     QVERIFY2(result.err.endsWith(u"Ошибка записи. Файл не сформирован.\n"_qs),
