@@ -14,15 +14,3 @@ void ScriptedDialogs::answerCheck(int result)
         return result;
     });
 }
-
-int ScriptedDialogs::execDialog(QDialog& dialog)
-{
-    titles.append(dialog.windowTitle());
-    if (m_scripts.empty()) {
-        unexpected.append(QStringLiteral("dialog: ") + dialog.windowTitle());
-        return QDialog::Rejected;
-    }
-    Script script = std::move(m_scripts.front());
-    m_scripts.pop_front();
-    return script(dialog);
-}

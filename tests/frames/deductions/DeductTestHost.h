@@ -6,23 +6,18 @@
 
 #include "CheckError.h"
 #include "Declaration.h"
-#include "Interaction.h"
 #include "MyFrame.h"
+#include "ScriptedDialogQueue.h"
 
 #include <QAbstractButton>
 #include <QDialog>
 #include <QLineEdit>
 #include <QTest>
 #include <algorithm>
-#include <deque>
-#include <functional>
 
-class ScriptedDialogs : public Interaction
+class ScriptedDialogs : public ScriptedDialogQueue
 {
 public:
-    using Script = std::function<int(QDialog&)>;
-
-    void answer(Script script) { m_scripts.push_back(std::move(script)); }
     // Answers the next section error dialog with a result of TfmCheckError, recording its text
     // and which of its skip buttons were enabled.
     void answerCheck(int result);
@@ -33,22 +28,9 @@ public:
         unexpected.append(QStringLiteral("message: ") + text);
         return QMessageBox::Cancel;
     }
-    int execDialog(QDialog& dialog) override;
-    QString openFileName(QWidget*, const FileDialogRequest&) override { return {}; }
-    QString saveFileName(QWidget*, const FileDialogRequest&) override { return {}; }
-    QString existingDirectory(QWidget*, const QString&, const QString&) override { return {}; }
-    bool openUrl(const QUrl&) override { return false; }
 
-    bool finished() const { return m_scripts.empty() && unexpected.isEmpty(); }
-
-    QStringList titles;
-    QStringList checkMessages;
     // For each check message: whether "Пропустить" and "Пропустить все" could be pressed.
     QList<bool> skipEnabled;
-    QStringList unexpected;
-
-private:
-    std::deque<Script> m_scripts;
 };
 
 class DeductTestHost : public FrameHost
@@ -70,20 +52,6 @@ public:
     ScriptedDialogs dialogs;
     int notifications = 0;
 };
-
-// Widgets of a frame or dialog by object name.
-template <class T> T* child(const QObject& parent, const char* name)
-{
-    T* found = parent.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr)
-        qFatal("no child %s", name);
-    return found;
-}
-
-inline void click(const QObject& parent, const char* name)
-{
-    child<QAbstractButton>(parent, name)->click();
-}
 
 inline void type(const QObject& parent, const char* name, const QString& text)
 {

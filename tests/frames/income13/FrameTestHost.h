@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Declaration.h"
-#include "Interaction.h"
 #include "MyFrame.h"
+#include "ScriptedDialogQueue.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -11,17 +11,12 @@
 #include <QLineEdit>
 #include <QStringList>
 #include <QTest>
-#include <deque>
-#include <functional>
 
-// Answers the modal questions of a frame from a script set up before the action and records
-// their titles; a question without an answer is recorded as unexpected and rejected.
-class ScriptedAnswers : public Interaction
+// The frame's modal questions answered from a script; the section error dialog answered by one
+// of its buttons, and messages recorded.
+class ScriptedAnswers : public ScriptedDialogQueue
 {
 public:
-    using Script = std::function<int(QDialog&)>;
-
-    void answer(Script script) { m_scripts.push_back(std::move(script)); }
     // Answers the section error dialog with one of its buttons and records its message.
     void answerCheck(const char* buttonName)
     {
@@ -48,32 +43,9 @@ public:
         messages.append(text);
         return QMessageBox::Ok;
     }
-    int execDialog(QDialog& dialog) override
-    {
-        titles.append(dialog.windowTitle());
-        if (m_scripts.empty()) {
-            unexpected.append(dialog.windowTitle());
-            return QDialog::Rejected;
-        }
-        Script script = std::move(m_scripts.front());
-        m_scripts.pop_front();
-        return script(dialog);
-    }
-    QString openFileName(QWidget*, const FileDialogRequest&) override { return {}; }
-    QString saveFileName(QWidget*, const FileDialogRequest&) override { return {}; }
-    QString existingDirectory(QWidget*, const QString&, const QString&) override { return {}; }
-    bool openUrl(const QUrl&) override { return false; }
 
-    bool finished() const { return m_scripts.empty() && unexpected.isEmpty(); }
-
-    QStringList titles;
-    QStringList checkMessages;
     QList<bool> skipEnabled;
     QStringList messages;
-    QStringList unexpected;
-
-private:
-    std::deque<Script> m_scripts;
 };
 
 // The window around a frame under test: one document, the scripted answers and a count of the
@@ -96,20 +68,6 @@ public:
     TfmGrazhd* countries = nullptr;
     int changes = 0;
 };
-
-// Test helpers that drive widgets by object name.
-template <class T = QWidget> T* child(const QObject& parent, const char* name)
-{
-    T* found = parent.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr)
-        qFatal("no child %s", name);
-    return found;
-}
-
-inline void click(const QObject& parent, const char* name)
-{
-    child<QAbstractButton>(parent, name)->click();
-}
 
 // Types text into a widget key by key, Cyrillic included.
 inline void typeKeys(QWidget* widget, const QString& text)

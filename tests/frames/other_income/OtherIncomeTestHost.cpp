@@ -11,18 +11,10 @@ QMessageBox::StandardButton ScriptedAnswers::message(QWidget*, QMessageBox::Icon
     return QMessageBox::Ok;
 }
 
-int ScriptedAnswers::execDialog(QDialog& dialog)
+void ScriptedAnswers::recordDialog(QDialog& dialog)
 {
-    titles.append(dialog.windowTitle());
     if (auto* check = qobject_cast<TfmCheckError*>(&dialog))
         checkMessages.append(check->message());
-    if (m_scripts.empty()) {
-        unexpected.append(QStringLiteral("dialog: ") + dialog.windowTitle());
-        return QDialog::Rejected;
-    }
-    Script script = std::move(m_scripts.front());
-    m_scripts.pop_front();
-    return script(dialog);
 }
 
 namespace Answer {

@@ -4,44 +4,26 @@
 #include "CheckError.h"
 #include "CurrencyDirectory.h"
 #include "Declaration.h"
-#include "Interaction.h"
 #include "ListPicker.h"
 #include "MyFrame.h"
+#include "ScriptedDialogQueue.h"
 
 #include <QDialog>
 #include <QStringList>
-#include <deque>
-#include <functional>
 #include <memory>
 #include <optional>
 
 // Answers every modal dialog from a script set up before the action and records what was asked.
 // A dialog without a script is recorded as unexpected and rejected, so no test waits on a modal
 // loop.
-class ScriptedAnswers : public Interaction
+class ScriptedAnswers : public ScriptedDialogQueue
 {
 public:
-    using Script = std::function<int(QDialog&)>;
-
-    void then(Script script) { m_scripts.push_back(std::move(script)); }
-
     QMessageBox::StandardButton message(QWidget*, QMessageBox::Icon, const QString&,
                                         const QString& text, QMessageBox::StandardButtons) override;
-    int execDialog(QDialog& dialog) override;
-    QString openFileName(QWidget*, const FileDialogRequest&) override { return {}; }
-    QString saveFileName(QWidget*, const FileDialogRequest&) override { return {}; }
-    QString existingDirectory(QWidget*, const QString&, const QString&) override { return {}; }
-    bool openUrl(const QUrl&) override { return false; }
 
-    bool finished() const { return m_scripts.empty() && unexpected.isEmpty(); }
-
-    QStringList titles;
-    // The messages of the check dialogs, in order.
-    QStringList checkMessages;
-    QStringList unexpected;
-
-private:
-    std::deque<Script> m_scripts;
+protected:
+    void recordDialog(QDialog& dialog) override;
 };
 
 // Scripts for the common dialogs.

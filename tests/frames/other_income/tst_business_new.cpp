@@ -119,7 +119,7 @@ void TestBusinessNew::addNotaryStartsWithFlatRate()
     TestHost host;
     TfrBusinessNew frame(nullptr, host);
     QVERIFY(!field(frame, "MaskedEdit1")->isEnabled());
-    host.answers.then(activity("rbNota"));
+    host.answers.answer(activity("rbNota"));
     press(frame, "fbAddSourseIncome");
     QVERIFY(host.answers.finished());
     QCOMPARE(host.doc.Businesses.Count(), 1);
@@ -145,12 +145,12 @@ void TestBusinessNew::entrepreneurNeedsActivityCode()
     TestHost host;
     host.activityDirectory = activities();
     TfrBusinessNew frame(nullptr, host);
-    host.answers.then(activity("rbPredp"));
+    host.answers.answer(activity("rbPredp"));
     press(frame, "fbAddSourseIncome");
     QCOMPARE(host.doc.Businesses.Count(), 0);
 
-    host.answers.then([&host](QDialog& dialog) {
-        host.answers.then([](QDialog& picker) {
+    host.answers.answer([&host](QDialog& dialog) {
+        host.answers.answer([](QDialog& picker) {
             auto& okved = dynamic_cast<TFormOKVED&>(picker);
             okved.PickItem(1, QStringLiteral("Раздел А"));
             okved.PickItem(2, QStringLiteral("Класс 02"));
@@ -204,10 +204,10 @@ void TestBusinessNew::shortActivityCodeAsksOnce()
     TFormOKVED picker(nullptr, *host.activityDirectory, host.interaction());
     picker.PickItem(1, QStringLiteral("Раздел А"));
     picker.PickItem(2, QStringLiteral("Класс 01"));
-    host.answers.then(Answer::check(TfmCheckError::Fix));
+    host.answers.answer(Answer::check(TfmCheckError::Fix));
     press(picker, "bnOk");
     QCOMPARE(picker.result(), int(QDialog::Rejected));
-    host.answers.then(Answer::check(TfmCheckError::Skip));
+    host.answers.answer(Answer::check(TfmCheckError::Skip));
     press(picker, "bnOk");
     QCOMPARE(picker.result(), int(QDialog::Accepted));
     QCOMPARE(host.answers.checkMessages.last(),
@@ -304,7 +304,7 @@ void TestBusinessNew::check()
     host.answers.unexpected.clear();
     QCOMPARE(host.answers.checkMessages, QStringList{message});
     host.answers.checkMessages.clear();
-    host.answers.then(Answer::check(TfmCheckError::Fix));
+    host.answers.answer(Answer::check(TfmCheckError::Fix));
     QCOMPARE(frame.CheckData(), quint16(2));
     QCOMPARE(host.answers.titles.last(),
              QStringLiteral("Проверка: Доходы от предпринимательской деятельности"));

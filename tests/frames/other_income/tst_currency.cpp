@@ -70,7 +70,7 @@ struct OneSource
     {
         host.currencyDirectory = std::move(directory);
         frame = std::make_unique<TfrCurrency>(nullptr, host);
-        host.answers.then(source(QStringLiteral("Employer Inc."), QStringLiteral("840")));
+        host.answers.answer(source(QStringLiteral("Employer Inc."), QStringLiteral("840")));
         press(*frame, "fbAddSourseIncome");
     }
 
@@ -160,7 +160,7 @@ void TestCurrency::manualRateConversion()
     OneSource s;
     TfrCurrency& frame = *s.frame;
     typeInto(field(frame, "meCurrencyCode"), QStringLiteral("999"));
-    s.host.answers.then(Answer::pick(QStringLiteral("2000")));
+    s.host.answers.answer(Answer::pick(QStringLiteral("2000")));
     press(frame, "bnIncomeCod");
     // The amount typed first, then the rate, then the units: the display follows each.
     typeInto(field(frame, "meIncomeCurrencySum"), amount);
@@ -200,7 +200,7 @@ void TestCurrency::shippedDirectoryGivesDollarRateOfTheDate()
     QCOMPARE(field(frame, "meCurrencyExchange2")->text(), QStringLiteral("30,6381"));
     QVERIFY(!field(frame, "meCurrencyExchange")->isEnabled());
 
-    s.host.answers.then(Answer::pick(QStringLiteral("2000")));
+    s.host.answers.answer(Answer::pick(QStringLiteral("2000")));
     press(frame, "bnIncomeCod");
     typeInto(field(frame, "meIncomeCurrencySum"), QStringLiteral("1000"));
     typeInto(field(frame, "meTaxCurrencySum"), QStringLiteral("100"));
@@ -293,11 +293,11 @@ void TestCurrency::deductionFollowsIncome()
     typeInto(field(frame, "meCurrencyCode"), QStringLiteral("999"));
     typeInto(field(frame, "meCurrencyExchange"), QStringLiteral("1"));
     typeInto(field(frame, "meCurrencyUnits"), QStringLiteral("1"));
-    s.host.answers.then(Answer::pick(incomeCode));
+    s.host.answers.answer(Answer::pick(incomeCode));
     press(frame, "bnIncomeCod");
     QVERIFY(frame.findChild<QPushButton*>(QStringLiteral("bnSubtractCod"))->isEnabled());
     typeInto(field(frame, "meIncomeCurrencySum"), QStringLiteral("100"));
-    s.host.answers.then(Answer::pick(deductionCode));
+    s.host.answers.answer(Answer::pick(deductionCode));
     press(frame, "bnSubtractCod");
     typeInto(field(frame, "meIncomeCurrencySum"), income);
     QCOMPARE(field(frame, "meSubtractSum")->text(), deduction);
@@ -389,11 +389,11 @@ void TestCurrency::check()
         QVERIFY(host.answers.checkMessages.isEmpty());
         return;
     }
-    host.answers.then(Answer::check(TfmCheckError::Fix));
+    host.answers.answer(Answer::check(TfmCheckError::Fix));
     QCOMPARE(frame.CheckData(), quint16(2));
     QCOMPARE(host.answers.checkMessages, QStringList{message});
     QCOMPARE(host.answers.titles, QStringList{QStringLiteral("Проверка: Доходы в валюте")});
-    host.answers.then(Answer::check(TfmCheckError::Skip));
+    host.answers.answer(Answer::check(TfmCheckError::Skip));
     QCOMPARE(frame.CheckData(), quint16(0));
     frame.FocusError(2);
     QCOMPARE(frame.selectedRow(), 1);
@@ -403,10 +403,10 @@ void TestCurrency::sourceWithoutCountry()
 {
     TestHost host;
     TfrCurrency frame(nullptr, host);
-    host.answers.then([&host](QDialog& dialog) {
+    host.answers.answer([&host](QDialog& dialog) {
         typeInto(field(dialog, "meSourseName"), QStringLiteral("Bank AG"));
-        host.answers.then(Answer::check(TfmCheckError::Fix));
-        host.answers.then(Answer::pick(QStringLiteral("276")));
+        host.answers.answer(Answer::check(TfmCheckError::Fix));
+        host.answers.answer(Answer::pick(QStringLiteral("276")));
         press(dialog, "bnOk"); // asks, then opens the country picker; the dialog stays
         if (dialog.result() != QDialog::Rejected)
             return int(QDialog::Rejected);

@@ -71,14 +71,14 @@ void TestThirtyFivePercent::equivalentDeductionFollowsIncomeUpToLimit()
     QVERIFY(!field(dialog, "meItogIncomeSum")->isEnabled());
     QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("bnSubtractCod"))->isEnabled());
 
-    host.answers.then(Answer::pick(QStringLiteral("2740")));
+    host.answers.answer(Answer::pick(QStringLiteral("2740")));
     press(dialog, "bnIncomeCod");
     QCOMPARE(field(dialog, "pnlIncomeCod")->text(), QStringLiteral("2740"));
     QVERIFY(field(dialog, "meItogIncomeSum")->isEnabled());
     QVERIFY(dialog.deductionExpected());
 
     typeInto(field(dialog, "meItogIncomeSum"), QStringLiteral("5000"));
-    host.answers.then([](QDialog& picker) {
+    host.answers.answer([](QDialog& picker) {
         // Both deductions of the code are offered.
         auto& list = dynamic_cast<TfmListPicker&>(picker);
         if (list.rowCount() != 2 || !list.Preselect(QStringLiteral("505")))
@@ -101,12 +101,12 @@ void TestThirtyFivePercent::noDeductionChoiceHidesAmount()
 {
     TestHost host;
     TfrThirtyFivePercent frame(nullptr, host);
-    host.answers.then([&host](QDialog& dialog) {
+    host.answers.answer([&host](QDialog& dialog) {
         fillSource(dialog);
-        host.answers.then(Answer::pick(QStringLiteral("2740")));
+        host.answers.answer(Answer::pick(QStringLiteral("2740")));
         press(dialog, "bnIncomeCod");
         typeInto(field(dialog, "meItogIncomeSum"), QStringLiteral("7000"));
-        host.answers.then(Answer::pick(QStringLiteral("0")));
+        host.answers.answer(Answer::pick(QStringLiteral("0")));
         press(dialog, "bnSubtractCod");
         if (!field(dialog, "meSubtractSum")->isHidden())
             return int(QDialog::Rejected);
@@ -131,9 +131,9 @@ void TestThirtyFivePercent::codeWithoutDeductionsNeverAsksForOne()
 {
     TestHost host;
     TfrThirtyFivePercent frame(nullptr, host);
-    host.answers.then([&host](QDialog& dialog) {
+    host.answers.answer([&host](QDialog& dialog) {
         fillSource(dialog);
-        host.answers.then(Answer::pick(QStringLiteral("2610")));
+        host.answers.answer(Answer::pick(QStringLiteral("2610")));
         press(dialog, "bnIncomeCod");
         typeInto(field(dialog, "meItogIncomeSum"), QStringLiteral("300"));
         return confirm(dialog);
@@ -149,10 +149,10 @@ void TestThirtyFivePercent::missingIncomeCodeOpensPicker()
 {
     TestHost host;
     TfrThirtyFivePercent frame(nullptr, host);
-    host.answers.then([&host](QDialog& dialog) {
+    host.answers.answer([&host](QDialog& dialog) {
         fillSource(dialog);
-        host.answers.then(Answer::check(TfmCheckError::Fix));
-        host.answers.then(Answer::cancel()); // the income-code picker opened by the fix
+        host.answers.answer(Answer::check(TfmCheckError::Fix));
+        host.answers.answer(Answer::cancel()); // the income-code picker opened by the fix
         confirm(dialog);
         return int(QDialog::Rejected);
     });
@@ -168,13 +168,13 @@ void TestThirtyFivePercent::deductionAboveIncome()
     TestHost host;
     TfmInput35SourseIncome dialog(nullptr, host.interaction());
     fillSource(dialog);
-    host.answers.then(Answer::pick(QStringLiteral("2740")));
+    host.answers.answer(Answer::pick(QStringLiteral("2740")));
     press(dialog, "bnIncomeCod");
-    host.answers.then(Answer::pick(QStringLiteral("505")));
+    host.answers.answer(Answer::pick(QStringLiteral("505")));
     press(dialog, "bnSubtractCod");
     typeInto(field(dialog, "meItogIncomeSum"), QStringLiteral("1000"));
     typeInto(field(dialog, "meSubtractSum"), QStringLiteral("1500"));
-    host.answers.then(Answer::check(TfmCheckError::Fix));
+    host.answers.answer(Answer::check(TfmCheckError::Fix));
     QCOMPARE(dialog.Check(), quint16(7));
     QCOMPARE(host.answers.checkMessages.last(),
              QStringLiteral("Сумма вычета превышает сумму дохода"));

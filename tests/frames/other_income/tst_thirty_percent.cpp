@@ -109,7 +109,7 @@ void TestThirtyPercent::addShowsTotalsAndNotifies()
     source.dividends = QStringLiteral("1000,5");
     source.taxable = QStringLiteral("1000,5");
     source.withheld = QStringLiteral("90");
-    host.answers.then(enter(source));
+    host.answers.answer(enter(source));
     click(frame, "fbAddSourseIncome");
 
     QVERIFY2(host.answers.finished(), qPrintable(host.answers.unexpected.join(u'\n')));
@@ -150,7 +150,7 @@ void TestThirtyPercent::withheldAboveDividends()
     source.withheld = QStringLiteral("2000");
     QString focusAfterFix;
     bool stayedOpen = false;
-    host.answers.then([&](QDialog& dialog) {
+    host.answers.answer([&](QDialog& dialog) {
         dialog.show();
         fill(dialog, source);
         // "Исправить": the dialog stays open.
@@ -158,8 +158,8 @@ void TestThirtyPercent::withheldAboveDividends()
         focusAfterFix = dialog.focusWidget() ? dialog.focusWidget()->objectName() : QString();
         return confirm(dialog); // "Пропустить": accepted as typed
     });
-    host.answers.then(Answer::check(TfmCheckError::Fix));
-    host.answers.then(Answer::check(TfmCheckError::Skip));
+    host.answers.answer(Answer::check(TfmCheckError::Fix));
+    host.answers.answer(Answer::check(TfmCheckError::Skip));
     click(frame, "fbAddSourseIncome");
 
     QVERIFY2(host.answers.finished(), qPrintable(host.answers.unexpected.join(u'\n')));
@@ -179,7 +179,7 @@ void TestThirtyPercent::noTaxableAndNoWithheldAsksNothing()
     TfrThirtyPercent frame(nullptr, host);
     Source source;
     source.dividends = QStringLiteral("500");
-    host.answers.then(enter(source));
+    host.answers.answer(enter(source));
     click(frame, "fbAddSourseIncome");
     QVERIFY(host.answers.finished());
     QVERIFY(host.answers.checkMessages.isEmpty());
@@ -201,7 +201,7 @@ void TestThirtyPercent::cancelOrBlankNameAddsNothing()
 {
     TestHost host;
     TfrThirtyPercent frame(nullptr, host);
-    host.answers.then(Answer::cancel());
+    host.answers.answer(Answer::cancel());
     click(frame, "fbAddSourseIncome");
     QCOMPARE(host.doc.Income30.Count(), 0);
     QCOMPARE(host.notifications, 0);
@@ -223,7 +223,7 @@ void TestThirtyPercent::editKeepsStoredTaxUntilTaxableChanges()
     TfrThirtyPercent frame(nullptr, host);
     frame.selectRow(0);
 
-    host.answers.then([](QDialog& dialog) {
+    host.answers.answer([](QDialog& dialog) {
         typeInto(field(dialog, "meSourseName"), QStringLiteral("АО Новое"));
         return confirm(dialog);
     });
@@ -232,7 +232,7 @@ void TestThirtyPercent::editKeepsStoredTaxUntilTaxableChanges()
     QCOMPARE(host.doc.Income30.At(0).TaxComputed30, 95_rub);
     QCOMPARE(frame.findChild<QTreeWidget*>()->topLevelItem(0)->text(0), QStringLiteral("АО Новое"));
 
-    host.answers.then([](QDialog& dialog) {
+    host.answers.answer([](QDialog& dialog) {
         typeInto(field(dialog, "meOblSum"), QStringLiteral("2000"));
         return confirm(dialog);
     });
