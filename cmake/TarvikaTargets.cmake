@@ -6,10 +6,20 @@ set(TARVIKA_WARNINGS -Wall -Wextra -Wold-style-cast -Wnon-virtual-dtor -Woverloa
 # A library of the core: Qt Core only, every conversion between bytes and text explicit.
 function(tarvika_core_library name)
     add_library(${name} STATIC ${ARGN})
-    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     tarvika_target_defaults(${name})
     target_compile_definitions(${name} PUBLIC QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII
                                QT_NO_CAST_FROM_BYTEARRAY)
+endfunction()
+
+# A library of the windows: one folder of src/ui. Usage: tarvika_ui_library(name sources... LIBS ...)
+function(tarvika_ui_library name)
+    cmake_parse_arguments(U "" "" "LIBS" ${ARGN})
+    add_library(${name} STATIC ${U_UNPARSED_ARGUMENTS})
+    set_target_properties(${name} PROPERTIES AUTOMOC ON AUTORCC ON)
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} PUBLIC ${U_LIBS} Qt6::Widgets Qt6::PrintSupport)
+    tarvika_target_defaults(${name})
 endfunction()
 
 function(tarvika_target_defaults name)

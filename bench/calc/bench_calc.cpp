@@ -1,8 +1,8 @@
 // The whole tax computation of a large declaration: 999 sources of 50 income lines in each
 // source list, 999 entries in every other list, 50 pension contracts and children.
 
-#include "Declaration.h"
-#include "SvodSum.h"
+#include "calc/SvodSum.h"
+#include "model/Declaration.h"
 
 #include <benchmark/benchmark.h>
 

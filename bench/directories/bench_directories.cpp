@@ -1,7 +1,7 @@
 // Loading the shipped directory files and looking up exchange rates.
 
-#include "CurrencyDirectory.h"
-#include "DirectoryFiles.h"
+#include "directories/CurrencyDirectory.h"
+#include "directories/DirectoryFiles.h"
 
 #include <QDate>
 #include <benchmark/benchmark.h>

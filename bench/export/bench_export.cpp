@@ -1,9 +1,9 @@
 // Export of a declaration with 999 entries in every list (sources of 13 % with 50 income lines
 // each), computation included; the target is under 200 ms per export.
 
-#include "DayCount.h"
-#include "Declaration.h"
-#include "ExportDeclaration.h"
+#include "export/ExportDeclaration.h"
+#include "model/Declaration.h"
+#include "storage/DayCount.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

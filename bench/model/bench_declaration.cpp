@@ -6,7 +6,7 @@
 // already holds; firstOpen opens the file in a fresh child process each time, as a user does
 // after starting the program, so every page the document needs is new to the process.
 
-#include "Declaration.h"
+#include "model/Declaration.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

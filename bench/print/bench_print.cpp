@@ -2,10 +2,10 @@
 // (tests/print/data/rich.xml), in memory and to a file (which is synced to disk before it
 // replaces the target), and one with 500 income sources on many pages.
 
-#include "FormLayout.h"
-#include "PagePainter.h"
-#include "PrintModuleLoader.h"
-#include "PrintXml.h"
+#include "print/FormLayout.h"
+#include "print/PagePainter.h"
+#include "print/PrintModuleLoader.h"
+#include "print/PrintXml.h"
 
 #include <QBuffer>
 #include <QFile>

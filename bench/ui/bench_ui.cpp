@@ -1,8 +1,8 @@
 // Start-up of the main window with every directory file of the program loaded, and opening the
 // tax-office picker. Run offscreen: QT_QPA_PLATFORM=offscreen bench_ui
-#include "InputInspectionNumber.h"
-#include "Interaction.h"
-#include "Main.h"
+#include "ui/dialogs/Interaction.h"
+#include "ui/pickers/InputInspectionNumber.h"
+#include "ui/window/Main.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,9 +1,9 @@
 // Loads arbitrary bytes as a declaration file. A file either opens, and then its image can be
 // measured and dumped, or it is refused with a declaration-file error; nothing else may happen.
 
-#include "Declaration.h"
-#include "DocumentDump.h"
-#include "StorageErrors.h"
+#include "model/Declaration.h"
+#include "model/DocumentDump.h"
+#include "storage/StorageErrors.h"
 
 #include <cstddef>
 #include <cstdint>

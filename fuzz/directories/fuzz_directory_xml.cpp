@@ -1,10 +1,10 @@
 // Every directory reader over arbitrary bytes: no crash, no hang, no unbounded allocation, and a
 // rate look-up on whatever was read.
 
-#include "ActivityDirectory.h"
-#include "CodeDirectory.h"
-#include "CurrencyDirectory.h"
-#include "IncomeCodeDirectory.h"
+#include "directories/ActivityDirectory.h"
+#include "directories/CodeDirectory.h"
+#include "directories/CurrencyDirectory.h"
+#include "directories/IncomeCodeDirectory.h"
 
 #include <QDate>
 #include <cstddef>

@@ -2,8 +2,8 @@
 // whatever it takes is written as a directory file that the program reads back unchanged at its
 // next start (a file it could not read would stop the program).
 
-#include "CodeDirectory.h"
-#include "SounImport.h"
+#include "directories/CodeDirectory.h"
+#include "directories/SounImport.h"
 
 #include <QBuffer>
 #include <cstddef>

@@ -1,9 +1,9 @@
 // The desktop program: the splash window for at least three seconds while the main window is
 // built, then the main window.
-#include "Main.h"
+#include "ui/window/Main.h"
 
-#include "DialogInteraction.h"
-#include "StartForm.h"
+#include "ui/dialogs/DialogInteraction.h"
+#include "ui/window/StartForm.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -1,6 +1,6 @@
-#include "Exact.h"
+#include "calc/Exact.h"
 
-#include "CalcError.h"
+#include "calc/CalcError.h"
 
 #include <limits>
 

@@ -1,11 +1,11 @@
 // Non-taxable income, prizes, material benefit and professional deductions.
 
-#include "ExemptSheets.h"
+#include "calc/ExemptSheets.h"
 
-#include "Declaration.h"
-#include "Exact.h"
-#include "IncomeEntries.h"
-#include "SvodSum.h"
+#include "calc/Exact.h"
+#include "calc/IncomeEntries.h"
+#include "calc/SvodSum.h"
+#include "model/Declaration.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Declaration.h"
+#include "model/Declaration.h"
 
 // Walks every entry of the 13 % list (for a non-resident, the income at 30 %), then every foreign
 // income record when there is foreign income. apply(incomeCode, deductCode, amount, deduction,

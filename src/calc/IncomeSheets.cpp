@@ -1,11 +1,11 @@
 // Income by rate and source: sources in the country, foreign income, business and practice.
 
-#include "IncomeSheets.h"
+#include "calc/IncomeSheets.h"
 
-#include "CalcError.h"
-#include "Declaration.h"
-#include "Exact.h"
-#include "SvodSum.h"
+#include "calc/CalcError.h"
+#include "calc/Exact.h"
+#include "calc/SvodSum.h"
+#include "model/Declaration.h"
 
 using namespace Exact;
 

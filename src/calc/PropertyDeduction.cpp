@@ -1,10 +1,10 @@
 // The property-purchase deduction with its limits and the remainders carried over.
 
-#include "CalcError.h"
-#include "DayCount.h"
-#include "Declaration.h"
-#include "Exact.h"
-#include "SvodSum.h"
+#include "calc/CalcError.h"
+#include "calc/Exact.h"
+#include "calc/SvodSum.h"
+#include "model/Declaration.h"
+#include "storage/DayCount.h"
 
 using namespace Exact;
 

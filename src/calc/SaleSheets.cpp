@@ -1,11 +1,11 @@
 // Property-sale deductions and the results of operations with securities and derivatives.
 
-#include "SaleSheets.h"
+#include "calc/SaleSheets.h"
 
-#include "Declaration.h"
-#include "Exact.h"
-#include "IncomeEntries.h"
-#include "SvodSum.h"
+#include "calc/Exact.h"
+#include "calc/IncomeEntries.h"
+#include "calc/SvodSum.h"
+#include "model/Declaration.h"
 
 using namespace Exact;
 

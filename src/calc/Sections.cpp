@@ -1,8 +1,8 @@
 // The per-rate sections and Section 1 with its pay and refund lines.
 
-#include "Declaration.h"
-#include "Exact.h"
-#include "SvodSum.h"
+#include "calc/Exact.h"
+#include "calc/SvodSum.h"
+#include "model/Declaration.h"
 
 #include <algorithm>
 #include <initializer_list>

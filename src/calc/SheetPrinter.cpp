@@ -1,8 +1,8 @@
-#include "SheetPrinter.h"
+#include "calc/SheetPrinter.h"
 
-#include "DayCount.h"
-#include "SheetVisitor.h"
-#include "SvodSum.h"
+#include "calc/SheetVisitor.h"
+#include "calc/SvodSum.h"
+#include "storage/DayCount.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 // The field lists of every sheet, by name and in record order.
 
-#include "SheetVisitor.h"
-#include "SvodSum.h"
+#include "calc/SheetVisitor.h"
+#include "calc/SvodSum.h"
 
 #define MONEY(field) visitor.money(#field, field)
 #define INTEGER(field) visitor.integer(#field, field)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Money.h"
+#include "model/Money.h"
 
 #include <QString>
 

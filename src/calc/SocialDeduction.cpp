@@ -1,8 +1,8 @@
 // Social deductions and the pension and insurance contracts.
 
-#include "Declaration.h"
-#include "Exact.h"
-#include "SvodSum.h"
+#include "calc/Exact.h"
+#include "calc/SvodSum.h"
+#include "model/Declaration.h"
 
 using namespace Exact;
 

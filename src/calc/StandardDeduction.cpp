@@ -1,8 +1,8 @@
 // Standard deductions by month, limited by the cumulative income of the year.
 
-#include "Declaration.h"
-#include "Exact.h"
-#include "SvodSum.h"
+#include "calc/Exact.h"
+#include "calc/SvodSum.h"
+#include "model/Declaration.h"
 
 #include <bit>
 

@@ -1,6 +1,6 @@
-#include "SvodSum.h"
+#include "calc/SvodSum.h"
 
-#include "Declaration.h"
+#include "model/Declaration.h"
 
 bool kTSvodSum::Calculate(mTDeclaration& declaration)
 {

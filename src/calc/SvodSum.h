@@ -1,10 +1,10 @@
 #pragma once
 
-#include "DeductionSheets.h"
-#include "ExemptSheets.h"
-#include "IncomeSheets.h"
-#include "SaleSheets.h"
-#include "SectionSheets.h"
+#include "calc/DeductionSheets.h"
+#include "calc/ExemptSheets.h"
+#include "calc/IncomeSheets.h"
+#include "calc/SaleSheets.h"
+#include "calc/SectionSheets.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "DeclarationCheck.h"
+#include "check/DeclarationCheck.h"
 
-#include "DayCount.h"
-#include "Declaration.h"
-#include "FieldChecks.h"
+#include "check/FieldChecks.h"
+#include "model/Declaration.h"
+#include "storage/DayCount.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,6 +1,6 @@
-#include "FieldChecks.h"
+#include "check/FieldChecks.h"
 
-#include "SectionCheckRun.h"
+#include "check/SectionCheckRun.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "SectionCheckRun.h"
+#include "check/SectionCheckRun.h"
 
 SectionCheckRun::SectionCheckRun(CheckAnswerer& answerer, QString title, bool skipEnabled,
                                  bool skipAllEnabled)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CheckAnswerer.h"
+#include "check/CheckAnswerer.h"
 
 #include <QString>
 

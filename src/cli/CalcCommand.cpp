@@ -1,9 +1,9 @@
-#include "CalcCommand.h"
+#include "cli/CalcCommand.h"
 
-#include "CalcError.h"
-#include "Declaration.h"
-#include "SheetPrinter.h"
-#include "SvodSum.h"
+#include "calc/CalcError.h"
+#include "calc/SheetPrinter.h"
+#include "calc/SvodSum.h"
+#include "model/Declaration.h"
 
 int CalcCommand::execute(const QStringList& args, const CliStreams& io) const
 {

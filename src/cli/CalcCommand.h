@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CliCommand.h"
+#include "cli/CliCommand.h"
 
 // calc FILE [--json]: runs the tax computation and prints every sheet.
 class CalcCommand : public CliCommand

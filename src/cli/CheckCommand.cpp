@@ -1,7 +1,7 @@
-#include "CheckCommand.h"
+#include "cli/CheckCommand.h"
 
-#include "Declaration.h"
-#include "DeclarationCheck.h"
+#include "check/DeclarationCheck.h"
+#include "model/Declaration.h"
 
 namespace {
 

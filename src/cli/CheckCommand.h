@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CliCommand.h"
+#include "cli/CliCommand.h"
 
 // check FILE: the whole-declaration check without questions. The first finding is taken as if
 // "Исправить" was chosen and printed as "GROUP CODE TITLE: MESSAGE"; a declaration that passes

@@ -1,7 +1,7 @@
-#include "CliCommand.h"
+#include "cli/CliCommand.h"
 
-#include "Declaration.h"
-#include "StorageErrors.h"
+#include "model/Declaration.h"
+#include "storage/StorageErrors.h"
 
 namespace {
 

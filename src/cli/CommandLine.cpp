@@ -1,13 +1,13 @@
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
-#include "CalcCommand.h"
-#include "CheckCommand.h"
-#include "ConvertCommand.h"
-#include "ImportSounCommand.h"
-#include "DumpCommand.h"
-#include "ExportCommand.h"
+#include "cli/CalcCommand.h"
+#include "cli/CheckCommand.h"
+#include "cli/ConvertCommand.h"
+#include "cli/DumpCommand.h"
+#include "cli/ExportCommand.h"
+#include "cli/ImportSounCommand.h"
 #ifdef TARVIKA_CLI_PRINT
-#include "PrintCommand.h"
+#include "cli/PrintCommand.h"
 #endif
 
 namespace CommandLine {

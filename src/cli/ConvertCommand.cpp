@@ -1,7 +1,7 @@
-#include "ConvertCommand.h"
+#include "cli/ConvertCommand.h"
 
-#include "Declaration.h"
-#include "StorageErrors.h"
+#include "model/Declaration.h"
+#include "storage/StorageErrors.h"
 
 int ConvertCommand::execute(const QStringList& args, const CliStreams& io) const
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CliCommand.h"
+#include "cli/CliCommand.h"
 
 // convert IN OUT: opens a declaration of any supported year and saves it as a current one.
 class ConvertCommand : public CliCommand

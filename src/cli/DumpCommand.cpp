@@ -1,7 +1,7 @@
-#include "DumpCommand.h"
+#include "cli/DumpCommand.h"
 
-#include "Declaration.h"
-#include "DocumentDump.h"
+#include "model/Declaration.h"
+#include "model/DocumentDump.h"
 
 int DumpCommand::execute(const QStringList& args, const CliStreams& io) const
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CliCommand.h"
+#include "cli/CliCommand.h"
 
 // dump FILE: the whole document as JSON.
 class DumpCommand : public CliCommand

@@ -1,7 +1,7 @@
-#include "ExportCommand.h"
+#include "cli/ExportCommand.h"
 
-#include "Declaration.h"
-#include "ExportDeclaration.h"
+#include "export/ExportDeclaration.h"
+#include "model/Declaration.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CliCommand.h"
+#include "cli/CliCommand.h"
 
 // export FILE (--out DIR | --stdout) [--date DD.MM.YYYY] [--guid GUID]: the tax authority's XML
 // file of a declaration, written into DIR (its name is printed) or as bytes to standard output.

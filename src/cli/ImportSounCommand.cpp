@@ -1,6 +1,6 @@
-#include "ImportSounCommand.h"
+#include "cli/ImportSounCommand.h"
 
-#include "SounImport.h"
+#include "directories/SounImport.h"
 
 #include <QDate>
 

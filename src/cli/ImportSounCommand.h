@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CliCommand.h"
+#include "cli/CliCommand.h"
 
 // import-soun SOUN1.DBF OUT.xml: rebuilds the tax-office directory from the tax authority's
 // dBase file, dated today, version "00".

@@ -1,7 +1,7 @@
-#include "PrintCommand.h"
+#include "cli/PrintCommand.h"
 
-#include "Declaration.h"
-#include "DeclarationPrinting.h"
+#include "model/Declaration.h"
+#include "print/DeclarationPrinting.h"
 
 #include <QGuiApplication>
 

@@ -1,10 +1,10 @@
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <memory>
 #ifdef TARVIKA_CLI_PRINT
-#include "PrintCommand.h"
+#include "cli/PrintCommand.h"
 #endif
 
 int main(int argc, char* argv[])

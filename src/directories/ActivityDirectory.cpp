@@ -1,6 +1,6 @@
-#include "ActivityDirectory.h"
+#include "directories/ActivityDirectory.h"
 
-#include "XmlReader.h"
+#include "directories/XmlReader.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
-#include "CodeDirectory.h"
+#include "directories/CodeDirectory.h"
 
-#include "XmlReader.h"
+#include "directories/XmlReader.h"
 
 namespace {
 

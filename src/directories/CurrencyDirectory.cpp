@@ -1,7 +1,7 @@
-#include "CurrencyDirectory.h"
+#include "directories/CurrencyDirectory.h"
 
-#include "DayCount.h"
-#include "XmlReader.h"
+#include "directories/XmlReader.h"
+#include "storage/DayCount.h"
 
 namespace {
 

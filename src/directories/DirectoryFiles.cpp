@@ -1,4 +1,4 @@
-#include "DirectoryFiles.h"
+#include "directories/DirectoryFiles.h"
 
 #include <QDir>
 #include <QFile>

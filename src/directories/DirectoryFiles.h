@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ActivityDirectory.h"
-#include "CodeDirectory.h"
-#include "CurrencyDirectory.h"
+#include "directories/ActivityDirectory.h"
+#include "directories/CodeDirectory.h"
+#include "directories/CurrencyDirectory.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "FixedTables.h"
+#include "directories/FixedTables.h"
 
 namespace FixedTables {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CodeDirectory.h"
+#include "directories/CodeDirectory.h"
 
 // The two fixed directories of the program, in the order the pickers show them.
 namespace FixedTables {

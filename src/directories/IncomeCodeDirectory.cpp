@@ -1,6 +1,6 @@
-#include "IncomeCodeDirectory.h"
+#include "directories/IncomeCodeDirectory.h"
 
-#include "XmlReader.h"
+#include "directories/XmlReader.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "SounImport.h"
+#include "directories/SounImport.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CodeDirectory.h"
+#include "directories/CodeDirectory.h"
 
 #include <QByteArray>
 #include <QIODevice>

@@ -1,4 +1,4 @@
-#include "XmlReader.h"
+#include "directories/XmlReader.h"
 
 #include <climits>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "ExportAddress.h"
+#include "export/ExportAddress.h"
 
 void ExportAddress::write(const ExportElement& address) const
 {

@@ -1,14 +1,14 @@
-#include "ExportDeclaration.h"
+#include "export/ExportDeclaration.h"
 
-#include "CalcError.h"
-#include "Declaration.h"
-#include "ExportElement.h"
-#include "ExportError.h"
-#include "ExportXmlDocument.h"
-#include "Ndfl3Body.h"
-#include "Ndfl4Document.h"
-#include "SvodSum.h"
-#include "TaxpayerElements.h"
+#include "calc/CalcError.h"
+#include "calc/SvodSum.h"
+#include "export/ExportElement.h"
+#include "export/ExportError.h"
+#include "export/ExportXmlDocument.h"
+#include "export/Ndfl3Body.h"
+#include "export/Ndfl4Document.h"
+#include "export/TaxpayerElements.h"
+#include "model/Declaration.h"
 
 #include <QDir>
 #include <QSaveFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExportIdentifier.h"
+#include "export/ExportIdentifier.h"
 
 #include <QByteArray>
 #include <QString>

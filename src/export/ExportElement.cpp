@@ -1,6 +1,6 @@
-#include "ExportElement.h"
+#include "export/ExportElement.h"
 
-#include "ExportFormat.h"
+#include "export/ExportFormat.h"
 
 void ExportElement::set(const char* name, const QString& value) const
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ExportXmlDocument.h"
-#include "Money.h"
+#include "export/ExportXmlDocument.h"
+#include "model/Money.h"
 
 #include <QString>
 

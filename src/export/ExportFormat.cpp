@@ -1,6 +1,6 @@
-#include "ExportFormat.h"
+#include "export/ExportFormat.h"
 
-#include "DayCount.h"
+#include "storage/DayCount.h"
 
 namespace ExportFormat {
 

@@ -1,7 +1,7 @@
-#include "ExportIdentifier.h"
+#include "export/ExportIdentifier.h"
 
-#include "Declaration.h"
-#include "ExportFormat.h"
+#include "export/ExportFormat.h"
+#include "model/Declaration.h"
 
 ExportStamp ExportStamp::now()
 {

@@ -1,6 +1,6 @@
-#include "ExportXmlDocument.h"
+#include "export/ExportXmlDocument.h"
 
-#include "ExportError.h"
+#include "export/ExportError.h"
 
 #include <libxml/tree.h>
 #include <new>

@@ -1,10 +1,10 @@
-#include "Ndfl3Body.h"
+#include "export/Ndfl3Body.h"
 
-#include "Declaration.h"
-#include "Ndfl3Deductions.h"
-#include "Ndfl3Income.h"
-#include "SheetVisitor.h"
-#include "SvodSum.h"
+#include "calc/SheetVisitor.h"
+#include "calc/SvodSum.h"
+#include "export/Ndfl3Deductions.h"
+#include "export/Ndfl3Income.h"
+#include "model/Declaration.h"
 
 #include <initializer_list>
 

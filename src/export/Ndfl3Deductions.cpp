@@ -1,10 +1,10 @@
-#include "Ndfl3Deductions.h"
+#include "export/Ndfl3Deductions.h"
 
-#include "Declaration.h"
-#include "ExportAddress.h"
-#include "ExportFormat.h"
-#include "SheetItems.h"
-#include "SvodSum.h"
+#include "calc/SvodSum.h"
+#include "export/ExportAddress.h"
+#include "export/ExportFormat.h"
+#include "export/SheetItems.h"
+#include "model/Declaration.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "Ndfl3Income.h"
+#include "export/Ndfl3Income.h"
 
-#include "Declaration.h"
-#include "Exact.h"
-#include "ExportFormat.h"
-#include "SheetItems.h"
-#include "SvodSum.h"
+#include "calc/Exact.h"
+#include "calc/SvodSum.h"
+#include "export/ExportFormat.h"
+#include "export/SheetItems.h"
+#include "model/Declaration.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExportElement.h"
+#include "export/ExportElement.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "Ndfl4Document.h"
+#include "export/Ndfl4Document.h"
 
-#include "Declaration.h"
-#include "ExportFormat.h"
-#include "TaxpayerElements.h"
+#include "export/ExportFormat.h"
+#include "export/TaxpayerElements.h"
+#include "model/Declaration.h"
 
 namespace Ndfl4Document {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ExportElement.h"
-#include "ExportIdentifier.h"
+#include "export/ExportElement.h"
+#include "export/ExportIdentifier.h"
 
 class mTDeclaration;
 

@@ -1,8 +1,8 @@
-#include "TaxpayerElements.h"
+#include "export/TaxpayerElements.h"
 
-#include "Declaration.h"
-#include "ExportAddress.h"
-#include "ExportFormat.h"
+#include "export/ExportAddress.h"
+#include "export/ExportFormat.h"
+#include "model/Declaration.h"
 
 namespace {
 

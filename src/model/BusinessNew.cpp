@@ -1,7 +1,7 @@
-#include "BusinessNew.h"
+#include "model/BusinessNew.h"
 
-#include "Measure.h"
-#include "StreamNames.h"
+#include "model/Measure.h"
+#include "model/StreamNames.h"
 
 void mTBusinessNew::Transfer(RecordIO& io, int position)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Money.h"
-#include "RecordIO.h"
+#include "model/Money.h"
+#include "model/RecordIO.h"
 
 #include <QString>
 #include <array>

@@ -1,6 +1,6 @@
-#include "CBDeduct.h"
+#include "model/CBDeduct.h"
 
-#include "Measure.h"
+#include "model/Measure.h"
 
 void mTCBDeduct::Transfer(RecordIO& io)
 {

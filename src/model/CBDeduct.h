@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Money.h"
-#include "RecordIO.h"
+#include "model/Money.h"
+#include "model/RecordIO.h"
 
 // Losses of earlier tax periods on securities and derivatives.
 class mTCBDeduct

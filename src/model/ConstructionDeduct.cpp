@@ -1,7 +1,7 @@
-#include "ConstructionDeduct.h"
+#include "model/ConstructionDeduct.h"
 
-#include "DayCount.h"
-#include "Measure.h"
+#include "model/Measure.h"
+#include "storage/DayCount.h"
 
 mTConstructionDeduct::mTConstructionDeduct()
     : RightRegDate(DayCount::fromDate(2003, 1, 1)), ActDate(DayCount::fromDate(2003, 1, 1)),

@@ -1,8 +1,8 @@
-#include "CurrencyIncome.h"
+#include "model/CurrencyIncome.h"
 
-#include "DayCount.h"
-#include "Measure.h"
-#include "StreamNames.h"
+#include "model/Measure.h"
+#include "model/StreamNames.h"
+#include "storage/DayCount.h"
 
 mTCurrencyIncome::mTCurrencyIncome()
     : IncomeDate(DayCount::fromDate(2013, 1, 1)), TaxPayDate(DayCount::fromDate(2013, 1, 1))

@@ -1,13 +1,13 @@
-#include "Declaration.h"
+#include "model/Declaration.h"
 
-#include "DayCount.h"
-#include "DeclarationSignature.h"
-#include "DocumentStorage.h"
-#include "FileLoader.h"
-#include "Measure.h"
-#include "StorageErrors.h"
-#include "StorageIO.h"
-#include "StreamNames.h"
+#include "model/DeclarationSignature.h"
+#include "model/Measure.h"
+#include "model/StorageIO.h"
+#include "model/StreamNames.h"
+#include "storage/DayCount.h"
+#include "storage/DocumentStorage.h"
+#include "storage/FileLoader.h"
+#include "storage/StorageErrors.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,9 +1,9 @@
-#include "DocumentDump.h"
+#include "model/DocumentDump.h"
 
-#include "DayCount.h"
-#include "Declaration.h"
-#include "DeclarationSignature.h"
-#include "DocumentStorage.h"
+#include "model/Declaration.h"
+#include "model/DeclarationSignature.h"
+#include "storage/DayCount.h"
+#include "storage/DocumentStorage.h"
 
 #include <memory>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "FieldLabels.h"
+#include "model/FieldLabels.h"
 
 #include <QHash>
 

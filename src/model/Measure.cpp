@@ -1,8 +1,8 @@
-#include "Measure.h"
+#include "model/Measure.h"
 
-#include "DeclarationSignature.h"
-#include "DocumentStorage.h"
-#include "StorageIO.h"
+#include "model/DeclarationSignature.h"
+#include "model/StorageIO.h"
+#include "storage/DocumentStorage.h"
 
 namespace Measure {
 

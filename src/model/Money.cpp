@@ -1,6 +1,6 @@
-#include "Money.h"
+#include "model/Money.h"
 
-#include "FixedPointText.h"
+#include "storage/FixedPointText.h"
 
 QString Money::toText(QChar separator) const
 {

@@ -1,7 +1,7 @@
-#include "Nalog.h"
+#include "model/Nalog.h"
 
-#include "Measure.h"
-#include "StreamNames.h"
+#include "model/Measure.h"
+#include "model/StreamNames.h"
 
 void mTNalog::Transfer(RecordIO& io, int position)
 {

@@ -1,6 +1,6 @@
-#include "Pens.h"
+#include "model/Pens.h"
 
-#include "StreamNames.h"
+#include "model/StreamNames.h"
 
 void mTPens::Transfer(RecordIO& io, int position)
 {

@@ -1,7 +1,7 @@
-#include "PersonInformation.h"
+#include "model/PersonInformation.h"
 
-#include "DayCount.h"
-#include "Measure.h"
+#include "model/Measure.h"
+#include "storage/DayCount.h"
 
 namespace {
 

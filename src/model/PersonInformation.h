@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordIO.h"
+#include "model/RecordIO.h"
 
 #include <QString>
 

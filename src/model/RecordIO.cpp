@@ -1,6 +1,6 @@
-#include "RecordIO.h"
+#include "model/RecordIO.h"
 
-#include "StorageErrors.h"
+#include "storage/StorageErrors.h"
 
 int RecordIO::wordCount(FieldName field, int count)
 {

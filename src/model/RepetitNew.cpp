@@ -1,7 +1,7 @@
-#include "RepetitNew.h"
+#include "model/RepetitNew.h"
 
-#include "Measure.h"
-#include "StreamNames.h"
+#include "model/Measure.h"
+#include "model/StreamNames.h"
 
 void mTRepetitNew::Transfer(RecordIO& io, int position)
 {

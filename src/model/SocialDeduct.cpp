@@ -1,8 +1,8 @@
-#include "SocialDeduct.h"
+#include "model/SocialDeduct.h"
 
-#include "Measure.h"
-#include "StorageErrors.h"
-#include "StreamNames.h"
+#include "model/Measure.h"
+#include "model/StreamNames.h"
+#include "storage/StorageErrors.h"
 
 void mTSocialDeduct::checkChildEducation(int position) const
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Money.h"
-#include "Pens.h"
-#include "RecordIO.h"
+#include "model/Money.h"
+#include "model/Pens.h"
+#include "model/RecordIO.h"
 
 #include <vector>
 

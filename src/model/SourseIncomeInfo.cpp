@@ -1,4 +1,4 @@
-#include "SourseIncomeInfo.h"
+#include "model/SourseIncomeInfo.h"
 
 void mTSourseIncomeInfo::TransferSource(RecordIO& io)
 {

@@ -1,6 +1,6 @@
-#include "StandartDeduct.h"
+#include "model/StandartDeduct.h"
 
-#include "Measure.h"
+#include "model/Measure.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "StorageIO.h"
+#include "model/StorageIO.h"
 
-#include "DocumentStorage.h"
-#include "FieldLabels.h"
-#include "StorageErrors.h"
+#include "model/FieldLabels.h"
+#include "storage/DocumentStorage.h"
+#include "storage/StorageErrors.h"
 
 StorageIO::StorageIO(mTDocumentStorage& storage) : m_storage(storage), m_reading(storage.readOnly())
 {}

@@ -1,4 +1,4 @@
-#include "StreamNames.h"
+#include "model/StreamNames.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,9 @@
-#include "ThirteenPercent.h"
+#include "model/ThirteenPercent.h"
 
-#include "DocumentStorage.h"
-#include "Measure.h"
-#include "StorageErrors.h"
-#include "StreamNames.h"
+#include "model/Measure.h"
+#include "model/StreamNames.h"
+#include "storage/DocumentStorage.h"
+#include "storage/StorageErrors.h"
 
 #include <algorithm>
 

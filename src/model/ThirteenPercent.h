@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SourseIncomeInfo.h"
+#include "model/SourseIncomeInfo.h"
 
 #include <array>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "ThirtyFivePercent.h"
+#include "model/ThirtyFivePercent.h"
 
-#include "Measure.h"
-#include "StreamNames.h"
+#include "model/Measure.h"
+#include "model/StreamNames.h"
 
 void mTThirtyFivePercent::Transfer(RecordIO& io, int position, bool)
 {

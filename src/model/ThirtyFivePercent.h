@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SourseIncomeInfo.h"
+#include "model/SourseIncomeInfo.h"
 
 // A source of income taxed at 35 %: one income code and amount (TotalIncome, stored) with one
 // deduction.

@@ -1,7 +1,7 @@
-#include "ThirtyPercent.h"
+#include "model/ThirtyPercent.h"
 
-#include "Measure.h"
-#include "StreamNames.h"
+#include "model/Measure.h"
+#include "model/StreamNames.h"
 
 void mTThirtyPercent::Transfer(RecordIO& io, int position, bool)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SourseIncomeInfo.h"
+#include "model/SourseIncomeInfo.h"
 
 // A source of dividends; TotalIncome is the amount of dividends and is stored.
 class mTThirtyPercent : public mTSourseIncomeInfo

@@ -1,8 +1,8 @@
-#include "DeclarationPrinting.h"
+#include "print/DeclarationPrinting.h"
 
-#include "Declaration.h"
-#include "ExportDeclaration.h"
-#include "PrintModuleLoader.h"
+#include "export/ExportDeclaration.h"
+#include "model/Declaration.h"
+#include "print/PrintModuleLoader.h"
 
 #include <QDir>
 

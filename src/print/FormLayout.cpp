@@ -1,7 +1,7 @@
-#include "FormLayout.h"
+#include "print/FormLayout.h"
 
-#include "FormTable.h"
-#include "PrintXml.h"
+#include "print/FormTable.h"
+#include "print/PrintXml.h"
 
 #include <QHash>
 #include <QMap>

@@ -1,7 +1,7 @@
-#include "FormPrinter.h"
+#include "print/FormPrinter.h"
 
-#include "PagePainter.h"
-#include "PrintXml.h"
+#include "print/PagePainter.h"
+#include "print/PrintXml.h"
 
 #include <QApplication>
 #include <QPdfWriter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FormLayout.h"
-#include "PrintModule.h"
+#include "print/FormLayout.h"
+#include "print/PrintModule.h"
 
 #include <optional>
 

@@ -1,9 +1,9 @@
-#include "FormTable.h"
+#include "print/FormTable.h"
 
 namespace {
 
 const char16_t* const tableText =
-#include "FormTable.inc"
+#include "print/FormTable.inc"
     ;
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "PagePainter.h"
+#include "print/PagePainter.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>

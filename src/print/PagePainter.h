@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FormLayout.h"
+#include "print/FormLayout.h"
 
 #include <QFont>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "PrintModuleLoader.h"
+#include "print/PrintModuleLoader.h"
 
 #include <QCoreApplication>
 #include <QDir>

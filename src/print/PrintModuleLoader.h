@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintModule.h"
+#include "print/PrintModule.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 // The plug-in library's entry: a factory of FormPrinter modules.
 
-#include "FormPrinter.h"
+#include "print/FormPrinter.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "PrintXml.h"
+#include "print/PrintXml.h"
 
 #include <QXmlStreamReader>
 

@@ -1,4 +1,4 @@
-#include "DayCount.h"
+#include "storage/DayCount.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "DecodedTexts.h"
+#include "storage/DecodedTexts.h"
 
 QString DecodedTexts::decodeOnce(QByteArrayView bytes)
 {

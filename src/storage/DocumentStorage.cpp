@@ -1,9 +1,9 @@
-#include "DocumentStorage.h"
+#include "storage/DocumentStorage.h"
 
-#include "DayCount.h"
-#include "FileLoader.h"
-#include "FixedPointText.h"
-#include "StorageErrors.h"
+#include "storage/DayCount.h"
+#include "storage/FileLoader.h"
+#include "storage/FixedPointText.h"
+#include "storage/StorageErrors.h"
 
 #include <QDate>
 #include <charconv>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DecodedTexts.h"
+#include "storage/DecodedTexts.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "FileLoader.h"
+#include "storage/FileLoader.h"
 
-#include "StorageErrors.h"
+#include "storage/StorageErrors.h"
 
 #include <QFileInfo>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "FixedPointText.h"
+#include "storage/FixedPointText.h"
 
 #include <limits>
 

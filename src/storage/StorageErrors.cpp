@@ -1,4 +1,4 @@
-#include "StorageErrors.h"
+#include "storage/StorageErrors.h"
 
 mEPrivBase::mEPrivBase(QString message, quint16 placeCode)
     : m_message(std::move(message)), m_utf8(m_message.toUtf8()), m_placeCode(placeCode)

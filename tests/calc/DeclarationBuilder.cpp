@@ -1,7 +1,7 @@
 #include "DeclarationBuilder.h"
 
-#include "SheetPrinter.h"
-#include "SvodSum.h"
+#include "calc/SheetPrinter.h"
+#include "calc/SvodSum.h"
 
 namespace Build {
 

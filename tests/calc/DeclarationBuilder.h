@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Declaration.h"
+#include "model/Declaration.h"
 
 #include <QMap>
 #include <initializer_list>

@@ -1,9 +1,9 @@
 // Exact arithmetic of the computation: the named roundings applied to exact rationals, and
 // overflow reported as a computation fault instead of wrapping.
 
-#include "CalcError.h"
-#include "Exact.h"
-#include "IncomeSheets.h"
+#include "calc/CalcError.h"
+#include "calc/Exact.h"
+#include "calc/IncomeSheets.h"
 
 #include <QTest>
 #include <limits>

@@ -1,10 +1,10 @@
 // The computed sheets of the declaration. Each row builds a declaration through the model, runs
 // the whole computation and compares the named fields ("Sheet.Field=value", amounts in roubles).
 
-#include "CalcError.h"
-#include "DayCount.h"
 #include "DeclarationBuilder.h"
-#include "SvodSum.h"
+#include "calc/CalcError.h"
+#include "calc/SvodSum.h"
+#include "storage/DayCount.h"
 
 #include <QTest>
 #include <functional>

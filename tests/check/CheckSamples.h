@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DayCount.h"
-#include "Declaration.h"
+#include "model/Declaration.h"
+#include "storage/DayCount.h"
 
 // A declaration that passes the whole check: a resident with a valid INN, a passport and an
 // address, and no income kinds.

@@ -1,8 +1,8 @@
 // The whole-declaration check: every group, its rules, messages, codes and titles, and the answers.
 
 #include "CheckSamples.h"
-#include "DeclarationCheck.h"
 #include "ScriptedAnswerer.h"
+#include "check/DeclarationCheck.h"
 
 #include <QTest>
 #include <functional>

@@ -1,7 +1,7 @@
 // INN and KPP checks and the two source-of-payment checks with their dialog protocol.
 
-#include "FieldChecks.h"
 #include "ScriptedAnswerer.h"
+#include "check/FieldChecks.h"
 
 #include <QTest>
 

@@ -1,12 +1,12 @@
 // Directory formats, look-ups, hardened parsing and start-up loading, including the shipped files.
 
-#include "ActivityDirectory.h"
-#include "CodeDirectory.h"
-#include "CurrencyDirectory.h"
-#include "DayCount.h"
-#include "DirectoryFiles.h"
-#include "FixedTables.h"
-#include "IncomeCodeDirectory.h"
+#include "directories/ActivityDirectory.h"
+#include "directories/CodeDirectory.h"
+#include "directories/CurrencyDirectory.h"
+#include "directories/DirectoryFiles.h"
+#include "directories/FixedTables.h"
+#include "directories/IncomeCodeDirectory.h"
+#include "storage/DayCount.h"
 
 #include <QDir>
 #include <QFile>

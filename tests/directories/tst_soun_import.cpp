@@ -1,8 +1,8 @@
 // The tax-office import from the tax authority's dBase file.
 
-#include "CodeDirectory.h"
 #include "SounBuilder.h"
-#include "SounImport.h"
+#include "directories/CodeDirectory.h"
+#include "directories/SounImport.h"
 
 #include <QBuffer>
 #include <QFile>

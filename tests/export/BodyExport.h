@@ -3,11 +3,11 @@
 // Writes the 3-NDFL body of a declaration from sheets the test fills in by hand, so the export is
 // tested apart from the computation, and reads the result back.
 
-#include "Declaration.h"
-#include "ExportElement.h"
-#include "ExportXmlDocument.h"
-#include "Ndfl3Body.h"
-#include "SvodSum.h"
+#include "calc/SvodSum.h"
+#include "export/ExportElement.h"
+#include "export/ExportXmlDocument.h"
+#include "export/Ndfl3Body.h"
+#include "model/Declaration.h"
 
 #include <QByteArray>
 

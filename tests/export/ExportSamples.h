@@ -2,9 +2,9 @@
 
 // Declarations for the export tests.
 
-#include "DayCount.h"
-#include "Declaration.h"
-#include "ExportIdentifier.h"
+#include "export/ExportIdentifier.h"
+#include "model/Declaration.h"
+#include "storage/DayCount.h"
 
 inline ExportStamp fixedStamp()
 {

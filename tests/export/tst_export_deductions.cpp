@@ -2,9 +2,9 @@
 // standard, social, pension contracts, securities operations and property purchase.
 
 #include "BodyExport.h"
-#include "DayCount.h"
-#include "Declaration.h"
 #include "XmlProbe.h"
+#include "model/Declaration.h"
+#include "storage/DayCount.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 // The export operation: its two modes, the file it writes, the header, the taxpayer and the
 // signer of the 3-NDFL document, the 4-NDFL document, and its behaviour on hostile values.
 
-#include "ExportDeclaration.h"
 #include "ExportSamples.h"
 #include "XmlProbe.h"
+#include "export/ExportDeclaration.h"
 
 #include <QDir>
 #include <QLocale>

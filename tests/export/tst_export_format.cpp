@@ -1,11 +1,11 @@
 // Value formats of the tax authority's XML file, the file identifier and the representative's
 // name split.
 
-#include "DayCount.h"
-#include "Declaration.h"
-#include "ExportFormat.h"
-#include "ExportIdentifier.h"
-#include "TaxpayerElements.h"
+#include "export/ExportFormat.h"
+#include "export/ExportIdentifier.h"
+#include "export/TaxpayerElements.h"
+#include "model/Declaration.h"
+#include "storage/DayCount.h"
 
 #include <QTest>
 #include <cmath>

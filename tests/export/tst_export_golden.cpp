@@ -7,9 +7,9 @@
 //     TARVIKA_REFRESH_GOLDEN=1 <build>/tests/export/tst_export_golden
 // and review the difference (git diff) before committing.
 
-#include "ExportDeclaration.h"
 #include "GoldenCases.h"
 #include "XmlProbe.h"
+#include "export/ExportDeclaration.h"
 
 #include <QDir>
 #include <QFile>

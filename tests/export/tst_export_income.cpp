@@ -3,9 +3,9 @@
 // material benefit, professional deductions and the payment lines.
 
 #include "BodyExport.h"
-#include "DayCount.h"
-#include "Declaration.h"
 #include "XmlProbe.h"
+#include "model/Declaration.h"
+#include "storage/DayCount.h"
 
 #include <QTest>
 #include <functional>

@@ -2,8 +2,8 @@
 
 // Declarations with something in every list, for round trips and damaged-file tests.
 
-#include "DayCount.h"
-#include "Declaration.h"
+#include "model/Declaration.h"
+#include "storage/DayCount.h"
 
 inline mTDeclaration richDeclaration()
 {

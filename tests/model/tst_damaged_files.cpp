@@ -1,10 +1,10 @@
 // Damaged and hostile declaration files end in the container's message and leave the document
 // as it was; nothing crashes, hangs or allocates without bound.
 
-#include "Declaration.h"
 #include "ImageBuilder.h"
 #include "SampleDeclarations.h"
-#include "StorageErrors.h"
+#include "model/Declaration.h"
+#include "storage/StorageErrors.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,11 +1,11 @@
 // The declaration document: defaults, income kinds, list operations, and the exact layout of the
 // saved file with its round trip.
 
-#include "DayCount.h"
-#include "Declaration.h"
 #include "ImageBuilder.h"
 #include "SampleDeclarations.h"
-#include "StorageErrors.h"
+#include "model/Declaration.h"
+#include "storage/DayCount.h"
+#include "storage/StorageErrors.h"
 
 #include <QFile>
 #include <QFileInfo>

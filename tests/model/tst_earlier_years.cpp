@@ -1,10 +1,10 @@
 // Declarations of earlier tax years yield their taxpayer; what each year's file holds follows
 // its signature. Also the oldest format version, without the main-source flag.
 
-#include "DayCount.h"
-#include "Declaration.h"
 #include "ImageBuilder.h"
-#include "StorageErrors.h"
+#include "model/Declaration.h"
+#include "storage/DayCount.h"
+#include "storage/StorageErrors.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 // Money: exact text forms and the two named roundings.
 
-#include "Money.h"
+#include "model/Money.h"
 
 #include <QTest>
 

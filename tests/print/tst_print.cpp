@@ -2,14 +2,14 @@
 // of the sheets, hostile XML, the plug-in library missing or present, PDF output and the print
 // command of the command-line tool.
 
-#include "Declaration.h"
-#include "DeclarationPrinting.h"
-#include "FormLayout.h"
-#include "PagePainter.h"
-#include "PrintCommand.h"
-#include "PrintModuleLoader.h"
-#include "PrintXml.h"
 #include "RecordingDevice.h"
+#include "cli/PrintCommand.h"
+#include "model/Declaration.h"
+#include "print/DeclarationPrinting.h"
+#include "print/FormLayout.h"
+#include "print/PagePainter.h"
+#include "print/PrintModuleLoader.h"
+#include "print/PrintXml.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -1,9 +1,9 @@
 // The container file: header, item encodings, stream look-up and the container's errors.
 
-#include "DayCount.h"
-#include "DocumentStorage.h"
-#include "FileLoader.h"
-#include "StorageErrors.h"
+#include "storage/DayCount.h"
+#include "storage/DocumentStorage.h"
+#include "storage/FileLoader.h"
+#include "storage/StorageErrors.h"
 
 #include <QDir>
 #include <QFile>

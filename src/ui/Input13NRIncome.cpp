@@ -1,7 +1,0 @@
-#include "Input13NRIncome.h"
-
-TfmInput13NRIncome::TfmInput13NRIncome(QWidget* parent, Interaction& interaction)
-    : TfmInput13Income(parent, interaction, Variant::Specialist)
-{
-    setObjectName(QStringLiteral("TfmInput13NRIncome"));
-}

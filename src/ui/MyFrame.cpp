@@ -1,8 +1,0 @@
-#include "MyFrame.h"
-
-TThinkingFrame::TThinkingFrame(QWidget* parent, FrameHost& host) : QFrame(parent), m_host(host) {}
-
-mTDeclaration& TThinkingFrame::document() const
-{
-    return m_host.document();
-}

@@ -1,0 +1,16 @@
+#include "ui/dialogs/Interaction.h"
+
+QString Interaction::programCaption()
+{
+    return QStringLiteral("Тарвика 2013");
+}
+
+void Interaction::showError(QWidget* parent, const QString& text)
+{
+    message(parent, QMessageBox::Critical, programCaption(), text, QMessageBox::Ok);
+}
+
+void Interaction::showInformation(QWidget* parent, const QString& text)
+{
+    message(parent, QMessageBox::Information, programCaption(), text, QMessageBox::Ok);
+}

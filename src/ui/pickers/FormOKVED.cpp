@@ -1,0 +1,118 @@
+#include "ui/pickers/FormOKVED.h"
+
+#include "check/SectionCheckRun.h"
+#include "directories/ActivityDirectory.h"
+#include "ui/dialogs/DialogButtons.h"
+#include "ui/dialogs/WindowCheckAnswerer.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QString none()
+{
+    return QStringLiteral("нет");
+}
+
+} // namespace
+
+TFormOKVED::TFormOKVED(QWidget* parent, const ActivityDirectory& directory,
+                       Interaction& interaction)
+    : QDialog(parent), m_directory(directory), m_interaction(interaction)
+{
+    setWindowTitle(QStringLiteral("Код по ОКВЭД"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    auto* layout = new QVBoxLayout(this);
+    for (int level = 1; level <= ActivityDirectory::kLevels; ++level) {
+        auto* list = new QComboBox(this);
+        list->setObjectName(QStringLiteral("ComboBox%1").arg(level));
+        list->setEditable(false);
+        list->setMinimumWidth(520);
+        list->addItem(none());
+        m_lists[size_t(level - 1)] = list;
+        layout->addWidget(list);
+        connect(list, &QComboBox::activated, this,
+                [this, level](int index) { picked(level, index); });
+    }
+    for (int position : m_directory.entriesOfLevel(1))
+        m_lists[0]->addItem(m_directory.entries().at(position).name);
+
+    m_edOKV = new QLineEdit(none(), this);
+    m_edOKV->setObjectName(QStringLiteral("edOKV"));
+    m_edOKV->setReadOnly(true);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Код по ОКВЭД"), m_edOKV);
+    layout->addLayout(form);
+
+    const DialogButtons buttons = DialogButtons::create(this);
+    connect(buttons.yes, &QPushButton::clicked, this, &TFormOKVED::confirm);
+    layout->addLayout(buttons.row);
+}
+
+QString TFormOKVED::okvedText() const
+{
+    return m_edOKV->text();
+}
+
+bool TFormOKVED::PickItem(int level, const QString& text)
+{
+    if (level < 1 || level > ActivityDirectory::kLevels)
+        return false;
+    QComboBox* list = m_lists[size_t(level - 1)];
+    const int index = list->findText(text, Qt::MatchExactly);
+    if (index < 0)
+        return false;
+    list->setCurrentIndex(index);
+    picked(level, index);
+    return true;
+}
+
+void TFormOKVED::resetBelow(int level)
+{
+    for (int below = level + 1; below <= ActivityDirectory::kLevels; ++below) {
+        QComboBox* list = m_lists[size_t(below - 1)];
+        list->clear();
+        list->addItem(none());
+        list->setCurrentIndex(0);
+    }
+}
+
+void TFormOKVED::picked(int level, int index)
+{
+    QComboBox* list = m_lists[size_t(level - 1)];
+    if (index > 0) {
+        const int position = m_directory.findByName(level, list->itemText(index));
+        if (position < 0)
+            return;
+        const ActivityEntry& entry = m_directory.entries().at(position);
+        m_kod = entry.kod;
+        m_name = entry.name;
+        m_edOKV->setText(entry.okved);
+        resetBelow(level);
+        for (int below = level + 1; below <= ActivityDirectory::kLevels; ++below) {
+            QComboBox* lower = m_lists[size_t(below - 1)];
+            for (int child : m_directory.entriesOfLevel(below, m_kod))
+                lower->addItem(m_directory.entries().at(child).name);
+            lower->setCurrentIndex(0);
+        }
+    } else if (list->count() > 1) {
+        resetBelow(level);
+    }
+}
+
+void TFormOKVED::confirm()
+{
+    if (m_kod.length() > 3) {
+        accept();
+        return;
+    }
+    WindowCheckAnswerer answerer(m_interaction, this);
+    SectionCheckRun run(answerer, QStringLiteral("ОКВЭД"), true, false);
+    run.fail(QStringLiteral("Длина кода ОКВЭД должна быть не меньше 4 знаков вклячая точку"), 1);
+    if (run.result() == 0)
+        accept();
+}

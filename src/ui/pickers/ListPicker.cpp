@@ -1,0 +1,133 @@
+#include "ui/pickers/ListPicker.h"
+
+#include "ui/dialogs/DialogButtons.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+TfmListPicker::TfmListPicker(QWidget* parent, const QString& caption, const QString& nameColumn,
+                             const QList<PickerRow>& rows)
+    : QDialog(parent)
+{
+    setWindowTitle(caption);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    resize(560, 420);
+
+    m_list = new QTreeWidget(this);
+    m_list->setObjectName(QStringLiteral("lvList"));
+    m_list->setColumnCount(2);
+    m_list->setHeaderLabels({QStringLiteral("Код"), nameColumn});
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->header()->setStretchLastSection(true);
+    m_list->setColumnWidth(0, 70);
+    QList<QTreeWidgetItem*> items;
+    items.reserve(rows.size());
+    for (const PickerRow& row : rows)
+        items.append(new QTreeWidgetItem(QStringList{row.code, row.name}));
+    m_list->addTopLevelItems(items);
+
+    const DialogButtons buttons = DialogButtons::create(this, "btnYes", "btnNo");
+    m_yes = buttons.yes;
+    m_yes->setEnabled(false);
+    connect(m_yes, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_list, &QTreeWidget::itemSelectionChanged, this, &TfmListPicker::rememberSelection);
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] {
+        if (m_yes->isEnabled())
+            accept();
+    });
+
+    m_extraArea = new QVBoxLayout;
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_list, 1);
+    layout->addLayout(m_extraArea);
+    layout->addLayout(buttons.row);
+}
+
+bool TfmListPicker::Preselect(const QString& code)
+{
+    m_list->clearSelection();
+    for (int row = 0; row < m_list->topLevelItemCount(); ++row) {
+        if (m_list->topLevelItem(row)->text(0) == code) {
+            selectRow(row);
+            return true;
+        }
+    }
+    return false;
+}
+
+int TfmListPicker::rowCount() const
+{
+    return m_list->topLevelItemCount();
+}
+
+void TfmListPicker::selectRow(int row)
+{
+    QTreeWidgetItem* item = m_list->topLevelItem(row);
+    if (item == nullptr)
+        return;
+    m_list->setCurrentItem(item);
+    item->setSelected(true);
+    m_list->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+    m_list->setFocus();
+}
+
+void TfmListPicker::rememberSelection()
+{
+    const QList<QTreeWidgetItem*> selected = m_list->selectedItems();
+    m_yes->setEnabled(!selected.isEmpty());
+    if (selected.isEmpty())
+        return;
+    m_code = selected.constFirst()->text(0);
+    m_name = selected.constFirst()->text(1);
+}
+
+TfmGrazhd::TfmGrazhd(QWidget* parent, const QList<PickerRow>& countries)
+    : TfmListPicker(parent, QStringLiteral("Справочник стран"),
+                    QStringLiteral("Наименование государства"), countries)
+{}
+
+namespace {
+
+QString twoDigits(int value)
+{
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+TfmDocType::TfmDocType(QWidget* parent, const QList<PickerRow>& kinds)
+    : TfmListPicker(parent, QStringLiteral("Справочник видов документов"),
+                    QStringLiteral("Наименование документа"), kinds)
+{}
+
+void TfmDocType::PreselectKind(int kind)
+{
+    Preselect(twoDigits(kind == 0 ? 1 : kind));
+}
+
+TfmRegionName::TfmRegionName(QWidget* parent, const QList<PickerRow>& regions)
+    : TfmListPicker(parent, QStringLiteral("Справочник регионов"),
+                    QStringLiteral("Наименование региона"), regions)
+{}
+
+void TfmRegionName::PreselectRegion(int region)
+{
+    Preselect(twoDigits(region == 0 ? 1 : region));
+}
+
+TfmInputCurrencyCode::TfmInputCurrencyCode(QWidget* parent, const QList<PickerRow>& currencies)
+    : TfmListPicker(parent, QStringLiteral("Справочник валют"),
+                    QStringLiteral("Наименование валюты"), currencies)
+{}
+
+void TfmInputCurrencyCode::PreselectCurrency(const QString& code)
+{
+    if (!Preselect(code.isEmpty() ? QStringLiteral("0") : code))
+        selectRow(0);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ui/widgets/MyFrame.h"
+
+class QLineEdit;
+
+// Losses of earlier tax periods on securities and on derivatives, which the computation carries
+// forward. It has no checks of its own.
+class TfrCB : public TThinkingFrame
+{
+    Q_OBJECT
+
+public:
+    TfrCB(QWidget* parent, FrameHost& host);
+
+    void StoreData() override;
+    quint16 CheckData() override { return 0; }
+    void FocusError(quint16) override {}
+
+private:
+    QLineEdit* m_meCB;
+    QLineEdit* m_meFinInstr;
+};

@@ -1,0 +1,364 @@
+#include "ui/sections/deductions/FramePensDeduct.h"
+
+#include "check/SectionCheckRun.h"
+#include "model/Declaration.h"
+#include "ui/dialogs/Interaction.h"
+#include "ui/dialogs/WindowCheckAnswerer.h"
+#include "ui/sections/deductions/ChildEduSum.h"
+#include "ui/sections/deductions/FrameDeductData.h"
+#include "ui/sections/deductions/InputSoursePens.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+QToolButton* button(QWidget* parent, const char* name, const QString& caption, const QString& hint)
+{
+    auto* created = new QToolButton(parent);
+    created->setObjectName(QString::fromLatin1(name));
+    created->setText(caption);
+    created->setToolTip(hint);
+    created->setMinimumWidth(100);
+    return created;
+}
+
+QTreeWidget* list(QWidget* parent, const char* name, const QString& column, const QString& hint)
+{
+    auto* created = new QTreeWidget(parent);
+    created->setObjectName(QString::fromLatin1(name));
+    created->setColumnCount(1);
+    created->setHeaderLabels({column});
+    created->setToolTip(hint);
+    created->setRootIsDecorated(false);
+    created->setSelectionMode(QAbstractItemView::SingleSelection);
+    created->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return created;
+}
+
+// The position of the selected row, or -1.
+int selectedRow(const QTreeWidget* list)
+{
+    const QList<QTreeWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->indexOfTopLevelItem(selected.constFirst());
+}
+
+void selectRow(QTreeWidget* list, int row)
+{
+    QTreeWidgetItem* item = list->topLevelItem(row);
+    if (item == nullptr)
+        return;
+    list->setCurrentItem(item);
+    item->setSelected(true);
+}
+
+} // namespace
+
+TfrFramePensDeduct::TfrFramePensDeduct(QWidget* parent, FrameHost& host)
+    : TThinkingFrame(parent, host)
+{
+    setObjectName(QStringLiteral("TfrFramePensDeduct"));
+    m_loading = true;
+    buildControls();
+    loadFromDocument();
+    m_loading = false;
+}
+
+QString TfrFramePensDeduct::sectionName()
+{
+    return QStringLiteral("Социальные вычеты");
+}
+
+void TfrFramePensDeduct::buildControls()
+{
+    auto* outer = new QGroupBox(QStringLiteral(" Предоставить социальные налоговые вычеты"), this);
+    m_chbGrantingSocDeduct =
+        new QCheckBox(QStringLiteral("Предоставить социальные налоговые вычеты"), outer);
+    m_chbGrantingSocDeduct->setObjectName(QStringLiteral("chbGrantingSocDeduct"));
+
+    auto* spent = new QGroupBox(QStringLiteral("Суммы, затраченные на"), outer);
+    const char* const names[6] = {"meCharitySum",          "meSelfEducationSum", "meMedicalSum",
+                                  "meExpensiveMedicalSum", "meStrahovka",        "meStrahovka2"};
+    const QString captions[6] = {QStringLiteral("благотворительность"),
+                                 QStringLiteral("свое обучение"),
+                                 QStringLiteral("лечение"),
+                                 QStringLiteral("дорогостоящее лечение"),
+                                 QStringLiteral("добровольное страхование"),
+                                 QStringLiteral("дополнительные страховые\nпенсионные взносы")};
+    auto* spentLayout = new QGridLayout(spent);
+    for (int index = 0; index < 6; ++index) {
+        auto* label = new QLabel(captions[index], spent);
+        m_amountLabels.append(label);
+        m_amounts[size_t(index)] =
+            DeductFields::money(spent, QString::fromLatin1(names[index]), 12);
+        m_amounts[size_t(index)]->setFixedWidth(140);
+        spentLayout->addWidget(label, index % 3, index / 3 * 2);
+        spentLayout->addWidget(m_amounts[size_t(index)], index % 3, index / 3 * 2 + 1);
+    }
+
+    auto* children = new QGroupBox(QStringLiteral("Суммы, уплаченные за обучение детей"), outer);
+    m_lvSumList = list(children, "lvSumList", QStringLiteral("Суммы"),
+                       QStringLiteral("Список сумм, уплаченных за всех детей"));
+    m_fbAddSum = button(children, "fbAddSum", QStringLiteral("Добавить"),
+                        QStringLiteral("Добавить очередную сумму, уплаченную за обучение детей"));
+    m_fbDeleteSum = button(children, "fbDeleteSum", QStringLiteral("Удалить"),
+                           QStringLiteral("Удалить сумму, уплаченную за обучение детей"));
+    m_fbEditSum = button(children, "fbEditSum", QStringLiteral("Изменить"),
+                         QStringLiteral("Редактировать сумму, уплаченную за обучение детей"));
+    auto* childrenButtons = new QVBoxLayout;
+    for (QToolButton* each : {m_fbAddSum, m_fbDeleteSum, m_fbEditSum})
+        childrenButtons->addWidget(each);
+    childrenButtons->addStretch();
+    auto* childrenLayout = new QHBoxLayout(children);
+    childrenLayout->addWidget(m_lvSumList, 1);
+    childrenLayout->addLayout(childrenButtons);
+
+    const QString pensCaption = QStringLiteral("Договоры добровольного пенс. страхования и "
+                                               "негосударственного пенс. обеспечения");
+    m_lvPensInfo = list(outer, "lvPensInfo", pensCaption, pensCaption);
+    m_fbAddPens = button(outer, "fbAddPens", QStringLiteral("Добавить"),
+                         QStringLiteral("Добавить источник выплат"));
+    m_fbDeletePens = button(outer, "fbDeletePens", QStringLiteral("Удалить"),
+                            QStringLiteral("Удалить источник выплат"));
+    m_fbEditPens = button(outer, "fbEditPens", QStringLiteral("Изменить"),
+                          QStringLiteral("Редактировать источник выплат"));
+    auto* pensButtons = new QVBoxLayout;
+    for (QToolButton* each : {m_fbAddPens, m_fbDeletePens, m_fbEditPens})
+        pensButtons->addWidget(each);
+    pensButtons->addStretch();
+    auto* pensLayout = new QHBoxLayout;
+    pensLayout->addWidget(m_lvPensInfo, 1);
+    pensLayout->addLayout(pensButtons);
+
+    auto* outerLayout = new QVBoxLayout(outer);
+    outerLayout->addWidget(m_chbGrantingSocDeduct);
+    outerLayout->addWidget(spent);
+    outerLayout->addWidget(children, 1);
+    outerLayout->addLayout(pensLayout, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(outer);
+
+    connect(m_chbGrantingSocDeduct, &QCheckBox::clicked, this, &TfrFramePensDeduct::claimClicked);
+    connect(m_fbAddSum, &QToolButton::clicked, this, &TfrFramePensDeduct::addSum);
+    connect(m_fbEditSum, &QToolButton::clicked, this, &TfrFramePensDeduct::editSum);
+    connect(m_fbDeleteSum, &QToolButton::clicked, this, &TfrFramePensDeduct::deleteSum);
+    connect(m_fbAddPens, &QToolButton::clicked, this, &TfrFramePensDeduct::addPens);
+    connect(m_fbEditPens, &QToolButton::clicked, this, &TfrFramePensDeduct::editPens);
+    connect(m_fbDeletePens, &QToolButton::clicked, this, &TfrFramePensDeduct::deletePens);
+    connect(m_lvSumList, &QTreeWidget::itemDoubleClicked, this, &TfrFramePensDeduct::editSum);
+    connect(m_lvPensInfo, &QTreeWidget::itemDoubleClicked, this, &TfrFramePensDeduct::editPens);
+    m_lvSumList->installEventFilter(this);
+    m_lvPensInfo->installEventFilter(this);
+}
+
+bool TfrFramePensDeduct::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (watched == m_lvSumList) {
+                editSum();
+                return true;
+            }
+            if (watched == m_lvPensInfo) {
+                editPens();
+                return true;
+            }
+        }
+    }
+    return TThinkingFrame::eventFilter(watched, event);
+}
+
+void TfrFramePensDeduct::loadFromDocument()
+{
+    const mTSocialDeduct& record = document().SocialDeduction;
+    m_chbGrantingSocDeduct->setChecked(record.SocialEnabled != 0);
+    applyClaimRule(record.SocialEnabled != 0);
+    if (record.SocialEnabled == 0)
+        return;
+    const Money amounts[6] = {record.CharitySum,   record.SelfEducationSum,
+                              record.MedicalSum,   record.ExpensiveMedicalSum,
+                              record.InsuranceSum, record.PensionContribSum};
+    for (size_t index = 0; index < 6; ++index)
+        m_amounts[index]->setText(DeductFields::text(amounts[index]));
+    for (const Money amount : record.ChildEducationSums())
+        m_lvSumList->addTopLevelItem(new QTreeWidgetItem(QStringList{DeductFields::text(amount)}));
+    selectRow(m_lvSumList, 0);
+    for (const mTPens& contract : record.PensionContracts())
+        m_lvPensInfo->addTopLevelItem(new QTreeWidgetItem(QStringList{contract.PensOrgName}));
+}
+
+void TfrFramePensDeduct::applyClaimRule(bool claimed)
+{
+    for (QLineEdit* field : m_amounts)
+        field->setEnabled(claimed);
+    for (QLabel* label : std::as_const(m_amountLabels))
+        label->setEnabled(claimed);
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{m_fbAddSum, m_fbDeleteSum, m_fbEditSum, m_fbAddPens,
+                                         m_fbDeletePens, m_fbEditPens, m_lvSumList, m_lvPensInfo})
+        widget->setEnabled(claimed);
+}
+
+void TfrFramePensDeduct::claimClicked(bool claimed)
+{
+    applyClaimRule(claimed);
+    if (!claimed) {
+        for (QLineEdit* field : m_amounts)
+            field->clear();
+        mTSocialDeduct& record = document().SocialDeduction;
+        while (record.ChildEducationCount() > 0)
+            record.DeleteChildEducation(record.ChildEducationCount() - 1);
+        while (record.PensCount() > 0)
+            record.DeletePens(record.PensCount() - 1);
+        m_lvSumList->clear();
+        m_lvPensInfo->clear();
+    }
+    notify();
+}
+
+void TfrFramePensDeduct::addSum()
+{
+    TfmChildEduSum dialog(this);
+    if (host().interaction().execDialog(dialog) != QDialog::Accepted || dialog.amount().isZero())
+        return;
+    const int position = document().SocialDeduction.AddChildEducation(dialog.amount());
+    m_lvSumList->addTopLevelItem(
+        new QTreeWidgetItem(QStringList{DeductFields::text(dialog.amount())}));
+    m_lvSumList->clearSelection();
+    selectRow(m_lvSumList, position);
+    notify();
+}
+
+void TfrFramePensDeduct::editSum()
+{
+    const int row = selectedRow(m_lvSumList);
+    if (row < 0 || !m_lvSumList->isEnabled())
+        return;
+    mTSocialDeduct& record = document().SocialDeduction;
+    TfmChildEduSum dialog(this);
+    dialog.setAmount(record.GetChildEducation(row));
+    if (host().interaction().execDialog(dialog) != QDialog::Accepted || dialog.amount().isZero())
+        return;
+    record.ReplaceChildEducation(row, dialog.amount());
+    m_lvSumList->topLevelItem(row)->setText(0, DeductFields::text(dialog.amount()));
+    // A changed amount is a change of the document as much as an added one.
+    notify();
+}
+
+void TfrFramePensDeduct::deleteSum()
+{
+    const int row = selectedRow(m_lvSumList);
+    if (row < 0)
+        return;
+    document().SocialDeduction.DeleteChildEducation(row);
+    delete m_lvSumList->takeTopLevelItem(row);
+    m_lvSumList->clearSelection();
+    if (m_lvSumList->topLevelItemCount() > 0)
+        selectRow(m_lvSumList, std::max(row - 1, 0));
+    notify();
+}
+
+void TfrFramePensDeduct::addPens()
+{
+    mTSocialDeduct& record = document().SocialDeduction;
+    // Contracts are numbered with three digits in the file.
+    if (record.PensCount() >= 999)
+        return;
+    TfmInputSoursePens dialog(this, host().interaction());
+    if (host().interaction().execDialog(dialog) != QDialog::Accepted)
+        return;
+    const mTPens contract = dialog.contract();
+    if (contract.PensOrgName.trimmed().isEmpty())
+        return;
+    const int position = record.AddPens();
+    record.ReplacePens(position, contract);
+    m_lvPensInfo->addTopLevelItem(new QTreeWidgetItem(QStringList{contract.PensOrgName}));
+    m_lvPensInfo->clearSelection();
+    selectRow(m_lvPensInfo, position);
+    notify();
+}
+
+void TfrFramePensDeduct::editPens()
+{
+    const int row = selectedRow(m_lvPensInfo);
+    if (row < 0 || !m_lvPensInfo->isEnabled())
+        return;
+    mTSocialDeduct& record = document().SocialDeduction;
+    TfmInputSoursePens dialog(this, host().interaction());
+    dialog.setContract(record.GetPens(row));
+    if (host().interaction().execDialog(dialog) != QDialog::Accepted)
+        return;
+    const mTPens contract = dialog.contract();
+    if (contract.PensOrgName.trimmed().isEmpty())
+        return;
+    record.ReplacePens(row, contract);
+    m_lvPensInfo->topLevelItem(row)->setText(0, contract.PensOrgName);
+    notify();
+}
+
+void TfrFramePensDeduct::deletePens()
+{
+    const int row = selectedRow(m_lvPensInfo);
+    if (row < 0)
+        return;
+    document().SocialDeduction.DeletePens(row);
+    delete m_lvPensInfo->takeTopLevelItem(row);
+    m_lvPensInfo->clearSelection();
+    if (m_lvPensInfo->topLevelItemCount() > 0)
+        selectRow(m_lvPensInfo, std::max(row - 1, 0));
+    notify();
+}
+
+void TfrFramePensDeduct::notify()
+{
+    if (!m_loading)
+        host().NotifyDocumentChanged();
+}
+
+void TfrFramePensDeduct::StoreData()
+{
+    mTSocialDeduct& record = document().SocialDeduction;
+    record.SocialEnabled = m_chbGrantingSocDeduct->isChecked() ? 1 : 0;
+    record.CharitySum = DeductFields::value(m_amounts[0]);
+    record.SelfEducationSum = DeductFields::value(m_amounts[1]);
+    record.MedicalSum = DeductFields::value(m_amounts[2]);
+    record.ExpensiveMedicalSum = DeductFields::value(m_amounts[3]);
+    record.InsuranceSum = DeductFields::value(m_amounts[4]);
+    record.PensionContribSum = DeductFields::value(m_amounts[5]);
+}
+
+quint16 TfrFramePensDeduct::CheckData()
+{
+    const mTSocialDeduct& record = document().SocialDeduction;
+    const bool empty = record.CharitySum.isZero() && record.SelfEducationSum.isZero() &&
+                       record.MedicalSum.isZero() && record.ExpensiveMedicalSum.isZero() &&
+                       record.InsuranceSum.isZero() && record.PensionContribSum.isZero() &&
+                       record.ChildEducationCount() == 0 && record.PensCount() == 0;
+    if (record.SocialEnabled == 0 || !empty)
+        return 0;
+    WindowCheckAnswerer answerer(host().interaction(), this);
+    SectionCheckRun run(answerer, sectionName());
+    run.fail(QStringLiteral("Не введены данные по социальным налоговым вычетам"), 1);
+    return run.result();
+}
+
+void TfrFramePensDeduct::FocusError(quint16 code)
+{
+    if (code == 1)
+        m_amounts[0]->setFocus();
+    else if (code == 3)
+        m_lvSumList->setFocus();
+}

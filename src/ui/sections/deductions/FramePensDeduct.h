@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ui/widgets/MyFrame.h"
+
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QToolButton;
+class QTreeWidget;
+
+// Social deductions: whether they are claimed, six amounts spent in the year, the amounts paid for
+// the education of children and the pension contracts. Changes to the two lists reach the
+// document at once; the amounts and the claim reach it when the frame is stored.
+class TfrFramePensDeduct : public TThinkingFrame
+{
+    Q_OBJECT
+
+public:
+    TfrFramePensDeduct(QWidget* parent, FrameHost& host);
+
+    void StoreData() override;
+    quint16 CheckData() override;
+    // 1 focuses the charity amount, 3 the children's list.
+    void FocusError(quint16 code) override;
+
+    static QString sectionName();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void loadFromDocument();
+    void applyClaimRule(bool claimed);
+    void claimClicked(bool claimed);
+    void addSum();
+    void editSum();
+    void deleteSum();
+    void addPens();
+    void editPens();
+    void deletePens();
+    void notify();
+
+    bool m_loading = false;
+    QCheckBox* m_chbGrantingSocDeduct;
+    // Charity, own education, treatment, expensive treatment, insurance, pension contributions.
+    std::array<QLineEdit*, 6> m_amounts{};
+    QList<QLabel*> m_amountLabels;
+    QTreeWidget* m_lvSumList;
+    QTreeWidget* m_lvPensInfo;
+    QToolButton* m_fbAddSum;
+    QToolButton* m_fbDeleteSum;
+    QToolButton* m_fbEditSum;
+    QToolButton* m_fbAddPens;
+    QToolButton* m_fbDeletePens;
+    QToolButton* m_fbEditPens;
+};

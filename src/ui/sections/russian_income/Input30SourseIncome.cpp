@@ -1,0 +1,132 @@
+#include "ui/sections/russian_income/Input30SourseIncome.h"
+
+#include "check/SectionCheckRun.h"
+#include "model/ThirtyPercent.h"
+#include "ui/dialogs/DialogButtons.h"
+#include "ui/dialogs/WindowCheckAnswerer.h"
+#include "ui/widgets/EntryFields.h"
+#include "ui/widgets/OtherIncomeFields.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace OtherIncomeFields;
+
+TfmInput30SourseIncome::TfmInput30SourseIncome(QWidget* parent, Interaction& interaction)
+    : QDialog(parent), m_interaction(interaction), m_source(this, 10)
+{
+    setWindowTitle(QStringLiteral("Доход"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    m_meItogIncomeSum = amount(this, QStringLiteral("meItogIncomeSum"));
+    m_meHoldSum = EntryFields::digits(this, QStringLiteral("meHoldSum"), 12);
+    m_meOblSum = amount(this, QStringLiteral("meOblSum"));
+    m_meTaxDiscount = amount(this, QStringLiteral("meTaxDiscount"));
+    m_meTaxDiscount->setReadOnly(true);
+
+    auto* form = new QFormLayout;
+    m_source.addRows(form);
+    form->addRow(QStringLiteral("Сумма дивидендов"), m_meItogIncomeSum);
+    form->addRow(QStringLiteral("Облагаемая сумма дивидендов"), m_meOblSum);
+    form->addRow(QStringLiteral("Удержанный налог"), m_meHoldSum);
+    auto* taxLabel = new QLabel(QStringLiteral("Налог, исчисленный:"), this);
+    form->addRow(taxLabel, m_meTaxDiscount);
+    taxLabel->hide();
+    m_meTaxDiscount->hide();
+
+    const DialogButtons buttons = DialogButtons::create(this);
+    connect(buttons.yes, &QPushButton::clicked, this, &TfmInput30SourseIncome::confirm);
+    connect(m_meOblSum, &QLineEdit::textChanged, this, &TfmInput30SourseIncome::taxableChanged);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons.row);
+    resize(520, 0);
+}
+
+QString TfmInput30SourseIncome::groupTitle()
+{
+    return QStringLiteral("Доходы, облагаемые по ставке 30%");
+}
+
+Money TfmInput30SourseIncome::DividendTax(Money taxable)
+{
+    // 9 % of the amount in 1/10000 rouble, rounded to whole roubles without leaving integers.
+    const __int128 hundredths = __int128(taxable.units()) * 9; // in 1/1 000 000 rouble
+    constexpr qint64 kPerRouble = Money::kUnitsPerRouble * 100;
+    qint64 roubles = qint64(hundredths / kPerRouble);
+    if (hundredths >= 0 && (hundredths % kPerRouble) * 2 >= kPerRouble)
+        ++roubles;
+    return Money::fromRoubles(roubles);
+}
+
+void TfmInput30SourseIncome::Fill(const mTThirtyPercent& entry)
+{
+    m_source.load(entry);
+    m_meItogIncomeSum->setText(text(entry.TotalIncome));
+    m_meOblSum->setText(text(entry.TaxableDividends));
+    m_meTaxDiscount->setText(text(entry.TaxComputed30));
+    m_meHoldSum->setText(QString::number(entry.TaxWithheld.wholeRoubles()));
+}
+
+void TfmInput30SourseIncome::Apply(mTThirtyPercent& entry) const
+{
+    m_source.store(entry);
+    entry.TotalIncome = amountOf(m_meItogIncomeSum);
+    entry.TaxableDividends = amountOf(m_meOblSum);
+    entry.TaxComputed30 = amountOf(m_meTaxDiscount);
+    entry.TaxWithheld = amountOf(m_meHoldSum);
+}
+
+QString TfmInput30SourseIncome::sourceName() const
+{
+    return m_source.name();
+}
+
+void TfmInput30SourseIncome::taxableChanged()
+{
+    if (isEmpty(m_meOblSum))
+        m_meTaxDiscount->clear();
+    else
+        m_meTaxDiscount->setText(text(DividendTax(amountOf(m_meOblSum))));
+}
+
+quint16 TfmInput30SourseIncome::Check()
+{
+    const quint16 source = m_source.check(m_interaction, groupTitle(), true);
+    if (source != 0)
+        return source;
+
+    const Money withheld = amountOf(m_meHoldSum);
+    if ((amountOf(m_meOblSum) + withheld).isZero())
+        return 0;
+    const bool noDividends = isEmpty(m_meItogIncomeSum);
+    if (!noDividends && withheld <= amountOf(m_meItogIncomeSum))
+        return 0;
+    WindowCheckAnswerer ownAnswerer(m_interaction, this);
+    SectionCheckRun run(ownAnswerer, groupTitle());
+    run.fail(QStringLiteral("Сумма дивидендов меньше суммы удержанного налога"),
+             noDividends ? 5 : 6);
+    return run.result();
+}
+
+void TfmInput30SourseIncome::FocusField(quint16 code)
+{
+    if (m_source.focus(code))
+        return;
+    if (code == 5)
+        m_meOblSum->setFocus();
+    else if (code == 6)
+        m_meHoldSum->setFocus();
+}
+
+void TfmInput30SourseIncome::confirm()
+{
+    const quint16 code = Check();
+    if (code == 0)
+        accept();
+    else
+        FocusField(code);
+}

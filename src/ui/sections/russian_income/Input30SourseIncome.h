@@ -1,0 +1,46 @@
+#pragma once
+
+#include "model/Money.h"
+#include "ui/widgets/PaymentSourceFields.h"
+
+#include <QDialog>
+
+class Interaction;
+class QLineEdit;
+class mTThirtyPercent;
+
+// The source of dividends: its name and codes, the dividends, the taxable part with the tax
+// computed on it at 9 %, and the tax withheld.
+class TfmInput30SourseIncome : public QDialog
+{
+    Q_OBJECT
+
+public:
+    TfmInput30SourseIncome(QWidget* parent, Interaction& interaction);
+
+    static QString groupTitle();
+    // The tax on taxable dividends: 9 %, rounded to whole roubles half up.
+    static Money DividendTax(Money taxable);
+
+    // Fills the fields from an entry; the entry's computed tax stands until the taxable amount
+    // is changed.
+    void Fill(const mTThirtyPercent& entry);
+    // Writes the fields into an entry (the income code is left alone).
+    void Apply(mTThirtyPercent& entry) const;
+    QString sourceName() const;
+
+    // The checks of "Да": 0 to accept, otherwise the field to fix.
+    quint16 Check();
+    void FocusField(quint16 code);
+
+private:
+    void taxableChanged();
+    void confirm();
+
+    Interaction& m_interaction;
+    PaymentSourceFields m_source;
+    QLineEdit* m_meItogIncomeSum;
+    QLineEdit* m_meHoldSum;
+    QLineEdit* m_meOblSum;
+    QLineEdit* m_meTaxDiscount;
+};

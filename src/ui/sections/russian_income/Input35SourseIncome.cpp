@@ -1,0 +1,297 @@
+#include "ui/sections/russian_income/Input35SourseIncome.h"
+
+#include "check/SectionCheckRun.h"
+#include "model/ThirtyFivePercent.h"
+#include "ui/dialogs/DialogButtons.h"
+#include "ui/dialogs/Interaction.h"
+#include "ui/dialogs/WindowCheckAnswerer.h"
+#include "ui/pickers/InputDeductCode.h"
+#include "ui/pickers/InputIncomeCode.h"
+#include "ui/widgets/EntryFields.h"
+#include "ui/widgets/OtherIncomeFields.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace OtherIncomeFields;
+
+namespace {
+
+QLineEdit* display(QWidget* parent, const char* name)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setReadOnly(true);
+    edit->setFixedWidth(70);
+    return edit;
+}
+
+} // namespace
+
+TfmInput35SourseIncome::TfmInput35SourseIncome(QWidget* parent, Interaction& interaction)
+    : QDialog(parent), m_interaction(interaction), m_directory(IncomeCodeDirectory::embedded()),
+      m_source(this, 12)
+{
+    setWindowTitle(QStringLiteral("Доход"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    m_pnlIncomeCod = display(this, "pnlIncomeCod");
+    m_bnIncomeCod = EntryFields::pickerButton(this, "bnIncomeCod");
+    m_meItogIncomeSum = amount(this, QStringLiteral("meItogIncomeSum"));
+    m_lbSubtractCod = new QLabel(QStringLiteral("Код вычета"), this);
+    m_pnlSubtractCod = display(this, "pnlSubtractCod");
+    m_bnSubtractCod = EntryFields::pickerButton(this, "bnSubtractCod");
+    m_lbSubtractSum = new QLabel(QStringLiteral("Сумма вычета"), this);
+    m_meSubtractSum = amount(this, QStringLiteral("meSubtractSum"));
+    m_meHoldSum = EntryFields::digits(this, QStringLiteral("meHoldSum"), 12);
+
+    auto* grid = new QGridLayout;
+    int row = 0;
+    const auto addRow = [&](const QString& caption, QWidget* field, QWidget* button = nullptr) {
+        grid->addWidget(new QLabel(caption, this), row, 0);
+        grid->addWidget(field, row, 1);
+        if (button != nullptr)
+            grid->addWidget(button, row, 2, Qt::AlignLeft);
+        ++row;
+    };
+    for (const PaymentSourceFields::Row& source : m_source.rows())
+        addRow(source.caption, source.field);
+    addRow(QStringLiteral("Код дохода"), m_pnlIncomeCod, m_bnIncomeCod);
+    addRow(QStringLiteral("Сумма дохода"), m_meItogIncomeSum);
+    grid->addWidget(m_lbSubtractCod, row, 0);
+    grid->addWidget(m_pnlSubtractCod, row, 1);
+    grid->addWidget(m_bnSubtractCod, row++, 2, Qt::AlignLeft);
+    grid->addWidget(m_lbSubtractSum, row, 0);
+    grid->addWidget(m_meSubtractSum, row++, 1);
+    addRow(QStringLiteral("Сумма удержанного налога"), m_meHoldSum);
+
+    const DialogButtons buttons = DialogButtons::create(this);
+    connect(buttons.yes, &QPushButton::clicked, this, &TfmInput35SourseIncome::confirm);
+    connect(m_bnIncomeCod, &QPushButton::clicked, this, &TfmInput35SourseIncome::pickIncome);
+    connect(m_bnSubtractCod, &QPushButton::clicked, this, &TfmInput35SourseIncome::pickDeduction);
+    connect(m_meItogIncomeSum, &QLineEdit::textChanged, this,
+            &TfmInput35SourseIncome::incomeChanged);
+    connect(m_meSubtractSum, &QLineEdit::textChanged, this,
+            &TfmInput35SourseIncome::deductionChanged);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons.row);
+    resize(560, 0);
+
+    m_meItogIncomeSum->setEnabled(false);
+    setDeductionControls(false);
+    m_meSubtractSum->setEnabled(false);
+}
+
+QString TfmInput35SourseIncome::groupTitle()
+{
+    return QStringLiteral("Доходы, облагаемые по ставке 35%");
+}
+
+QString TfmInput35SourseIncome::sourceName() const
+{
+    return m_source.name();
+}
+
+QString TfmInput35SourseIncome::incomeCode() const
+{
+    return m_pnlIncomeCod->text();
+}
+
+void TfmInput35SourseIncome::setDeductionControls(bool enabled)
+{
+    m_lbSubtractCod->setEnabled(enabled);
+    m_bnSubtractCod->setEnabled(enabled);
+    m_lbSubtractSum->setEnabled(enabled);
+}
+
+QString TfmInput35SourseIncome::equivalentAmount() const
+{
+    if (m_maxSum == 0)
+        return m_meItogIncomeSum->text();
+    if (isEmpty(m_meItogIncomeSum))
+        return QStringLiteral("0");
+    const Money income = amountOf(m_meItogIncomeSum);
+    const Money limit = Money::fromRoubles(m_maxSum);
+    return income <= limit ? m_meItogIncomeSum->text() : text(limit);
+}
+
+void TfmInput35SourseIncome::takeDeduction(const DeductionCode& deduction)
+{
+    m_amountVisible = deduction.visible;
+    m_amountEditable = deduction.enabled;
+    m_maxSum = deduction.maxSum;
+    m_amountEquivalent = deduction.equivalent;
+    m_meSubtractSum->setVisible(m_amountVisible);
+    m_lbSubtractSum->setEnabled(m_amountVisible);
+    m_meSubtractSum->setEnabled(m_amountEditable);
+}
+
+void TfmInput35SourseIncome::Fill(const mTThirtyFivePercent& entry)
+{
+    if (entry.IncomeCode35 != 0) {
+        const QString code = QString::number(entry.IncomeCode35);
+        m_pnlIncomeCod->setText(code);
+        m_meItogIncomeSum->setEnabled(true);
+        m_meItogIncomeSum->setText(textOrEmpty(entry.TotalIncome));
+        const IncomeCode* income = m_directory.find(code);
+        if (income == nullptr || income->deductions.isEmpty()) {
+            m_deductionExpected = false;
+            setDeductionControls(false);
+            m_pnlSubtractCod->clear();
+            m_meSubtractSum->setEnabled(false);
+        } else {
+            m_deductionExpected = true;
+            m_lbSubtractCod->setEnabled(true);
+            m_bnSubtractCod->setEnabled(true);
+            // The code 0 is the choice "no deduction" and is shown as such.
+            m_pnlSubtractCod->setText(QString::number(entry.DeductCode35));
+            m_meSubtractSum->setText(textOrEmpty(entry.DeductSum35));
+            const DeductionCode* deduction =
+                income->findDeduction(QString::number(entry.DeductCode35));
+            if (deduction == nullptr) {
+                m_pnlSubtractCod->clear();
+                m_meSubtractSum->clear();
+                m_meSubtractSum->setEnabled(false);
+            } else {
+                takeDeduction(*deduction);
+                if (m_amountEquivalent)
+                    m_meSubtractSum->setText(equivalentAmount());
+            }
+        }
+    }
+    m_source.load(entry);
+    m_meHoldSum->setText(QString::number(entry.TaxWithheld.wholeRoubles()));
+}
+
+void TfmInput35SourseIncome::Apply(mTThirtyFivePercent& entry) const
+{
+    m_source.store(entry);
+    entry.IncomeCode35 = m_pnlIncomeCod->text().toInt();
+    entry.TotalIncome = amountOf(m_meItogIncomeSum);
+    entry.DeductCode35 = m_pnlSubtractCod->text().toInt();
+    entry.DeductSum35 = amountOf(m_meSubtractSum);
+    entry.TaxWithheld = amountOf(m_meHoldSum);
+}
+
+void TfmInput35SourseIncome::pickIncome()
+{
+    TfmInputIncomeCode picker(this, false, m_pnlIncomeCod->text(), QStringLiteral("35"),
+                              m_directory);
+    if (m_interaction.execDialog(picker) != QDialog::Accepted)
+        return;
+    const IncomeCode* choice = picker.chosen();
+    if (choice == nullptr || choice->code == m_pnlIncomeCod->text())
+        return;
+    m_pnlIncomeCod->setText(choice->code);
+    m_meItogIncomeSum->setEnabled(true);
+    m_amountEditable = m_amountVisible = m_amountEquivalent = false;
+    m_maxSum = 0;
+    m_deductionExpected = !choice->deductions.isEmpty();
+    m_pnlSubtractCod->clear();
+    m_meSubtractSum->clear();
+    setDeductionControls(m_deductionExpected);
+    m_meSubtractSum->show();
+    m_meSubtractSum->setEnabled(false);
+}
+
+void TfmInput35SourseIncome::pickDeduction()
+{
+    TfmInputDeductCode picker(this, true, m_pnlSubtractCod->text(), m_pnlIncomeCod->text(),
+                              m_directory);
+    if (m_interaction.execDialog(picker) != QDialog::Accepted)
+        return;
+    const DeductionCode* choice = picker.chosen();
+    if (choice == nullptr || choice->code == m_pnlSubtractCod->text())
+        return;
+    m_pnlSubtractCod->setText(choice->code);
+    m_meSubtractSum->clear();
+    takeDeduction(*choice);
+    if (m_amountEquivalent)
+        m_meSubtractSum->setText(equivalentAmount());
+}
+
+void TfmInput35SourseIncome::incomeChanged()
+{
+    if (!m_deductionExpected)
+        return;
+    Money deduction = m_amountEquivalent ? amountOf(m_meItogIncomeSum) : Money();
+    const Money limit = Money::fromRoubles(m_maxSum);
+    if (m_maxSum != 0 && deduction > limit)
+        deduction = limit;
+    m_meSubtractSum->setText(text(deduction));
+}
+
+void TfmInput35SourseIncome::deductionChanged()
+{
+    if (isEmpty(m_meSubtractSum) || !m_amountEditable || m_maxSum == 0)
+        return;
+    const Money limit = Money::fromRoubles(m_maxSum);
+    if (amountOf(m_meSubtractSum) > limit)
+        m_meSubtractSum->setText(text(limit));
+}
+
+quint16 TfmInput35SourseIncome::Check()
+{
+    const quint16 source = m_source.check(m_interaction, groupTitle(), false);
+    if (source != 0)
+        return source;
+
+    WindowCheckAnswerer ownAnswerer(m_interaction, this);
+    SectionCheckRun run(ownAnswerer, groupTitle(), true, false);
+    const bool noCode = m_pnlIncomeCod->text().isEmpty();
+    const bool noIncome = isEmpty(m_meItogIncomeSum);
+    const Money income = amountOf(m_meItogIncomeSum);
+    if (run.active() && noCode)
+        run.fail(QStringLiteral("Не выбран доход"), 9, true);
+    if (run.active() && noIncome)
+        run.fail(QStringLiteral("Не указана сумма дохода"), noCode ? 9 : 5, true);
+    if (run.active() && m_deductionExpected && m_pnlSubtractCod->text().isEmpty())
+        run.fail(QStringLiteral("Не выбран вычет"), 6);
+    if (run.active() && m_amountEditable && !isEmpty(m_meSubtractSum) &&
+        (noIncome || amountOf(m_meSubtractSum) > income))
+        run.fail(QStringLiteral("Сумма вычета превышает сумму дохода"), noIncome ? 5 : 7, true);
+    if (run.active() && m_amountEditable && !isEmpty(m_meHoldSum) &&
+        (noIncome || amountOf(m_meHoldSum) > income))
+        run.fail(QStringLiteral("Удержанная сумма превышает сумму дохода"), noIncome ? 5 : 8);
+    return run.result();
+}
+
+void TfmInput35SourseIncome::FocusField(quint16 code)
+{
+    if (m_source.focus(code))
+        return;
+    switch (code) {
+    case 5:
+        m_meItogIncomeSum->setFocus();
+        break;
+    case 6:
+        m_bnSubtractCod->setFocus();
+        pickDeduction();
+        break;
+    case 7:
+        m_meSubtractSum->setFocus();
+        break;
+    case 8:
+        m_meHoldSum->setFocus();
+        break;
+    case 9:
+        m_bnIncomeCod->setFocus();
+        pickIncome();
+        break;
+    default:
+        break;
+    }
+}
+
+void TfmInput35SourseIncome::confirm()
+{
+    const quint16 code = Check();
+    if (code == 0)
+        accept();
+    else
+        FocusField(code);
+}

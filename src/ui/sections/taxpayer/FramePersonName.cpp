@@ -1,0 +1,395 @@
+#include "ui/sections/taxpayer/FramePersonName.h"
+
+#include "check/FieldChecks.h"
+#include "check/SectionCheckRun.h"
+#include "directories/FixedTables.h"
+#include "model/Declaration.h"
+#include "storage/DayCount.h"
+#include "ui/dialogs/Interaction.h"
+#include "ui/dialogs/WindowCheckAnswerer.h"
+#include "ui/pickers/ListPicker.h"
+#include "ui/sections/taxpayer/FramePersonData.h"
+#include "ui/widgets/EntryFields.h"
+
+#include <QButtonGroup>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* label(QWidget* parent, const QString& caption, const char* name = nullptr)
+{
+    auto* text = new QLabel(caption, parent);
+    if (name != nullptr)
+        text->setObjectName(QString::fromLatin1(name));
+    return text;
+}
+
+QLineEdit* display(QWidget* parent, const char* name)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    return edit;
+}
+
+QDateEdit* dateField(QWidget* parent, const char* name)
+{
+    auto* date = new QDateEdit(parent);
+    date->setObjectName(QString::fromLatin1(name));
+    date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    date->setCalendarPopup(true);
+    date->setMinimumDate(QDate(1900, 1, 1));
+    date->setMaximumDate(QDate::currentDate());
+    return date;
+}
+
+// The date fourteen years after a birth date; 29 February counts as 28 February.
+QDate fourteenYearsAfter(const QDate& birth)
+{
+    const int day = birth.month() == 2 && birth.day() == 29 ? 28 : birth.day();
+    return QDate(birth.year() + 14, birth.month(), day);
+}
+
+bool oktmoLengthValid(const QString& oktmo)
+{
+    const qsizetype length = oktmo.trimmed().size();
+    return length == 8 || length == 11;
+}
+
+} // namespace
+
+TfrPersonNaim::TfrPersonNaim(QWidget* parent, FrameHost& host) : TThinkingFrame(parent, host)
+{
+    setObjectName(QStringLiteral("TfrPersonNaim"));
+    buildControls();
+    loadFromDocument();
+}
+
+void TfrPersonNaim::buildControls()
+{
+    auto* name = new QGroupBox(QStringLiteral("Ф.И.О."), this);
+    name->setObjectName(QStringLiteral("gbFIO"));
+    m_meSurName = EntryFields::text(name, QStringLiteral("meSurName"), 33);
+    m_meName = EntryFields::text(name, QStringLiteral("meName"), 33);
+    m_mePatronymic = EntryFields::text(name, QStringLiteral("mePatronymic"), 33);
+    m_meINN = EntryFields::digits(name, QStringLiteral("meINN"), 12);
+    m_lbOKATO = label(name, QStringLiteral("ОКТМО"), "lbOKATO");
+    m_meOKATO = EntryFields::digits(name, QStringLiteral("meOKATO"), 11);
+    m_lbHomePhone = label(name, QStringLiteral("Телефон"), "lbHomePhone");
+    m_meHomePhone = EntryFields::digits(name, QStringLiteral("meHomePhone"), 20);
+    m_lbBirthDate = label(name, QStringLiteral("Дата рождения"), "lbBirthDate");
+    m_dtBirthDate = dateField(name, "dtBirthDate");
+    m_lbMesto = label(name, QStringLiteral("Место рождения"), "lbMesto");
+    m_meMesto = EntryFields::text(name, QStringLiteral("meMesto"), 128);
+    auto* nameLayout = new QGridLayout(name);
+    nameLayout->addWidget(label(name, QStringLiteral("Фамилия")), 0, 0);
+    nameLayout->addWidget(m_meSurName, 0, 1);
+    nameLayout->addWidget(label(name, QStringLiteral("ИНН")), 0, 2);
+    nameLayout->addWidget(m_meINN, 0, 3);
+    nameLayout->addWidget(label(name, QStringLiteral("Имя")), 1, 0);
+    nameLayout->addWidget(m_meName, 1, 1);
+    nameLayout->addWidget(m_lbBirthDate, 1, 2);
+    nameLayout->addWidget(m_dtBirthDate, 1, 3);
+    nameLayout->addWidget(m_lbOKATO, 1, 2);
+    nameLayout->addWidget(m_meOKATO, 1, 3);
+    nameLayout->addWidget(label(name, QStringLiteral("Отчество")), 2, 0);
+    nameLayout->addWidget(m_mePatronymic, 2, 1);
+    nameLayout->addWidget(m_lbHomePhone, 2, 2);
+    nameLayout->addWidget(m_meHomePhone, 2, 3);
+    nameLayout->addWidget(m_lbMesto, 3, 0);
+    nameLayout->addWidget(m_meMesto, 3, 1, 1, 3);
+    nameLayout->setColumnStretch(1, 2);
+    nameLayout->setColumnStretch(3, 1);
+
+    m_gbDocument =
+        new QGroupBox(QStringLiteral("Сведения о документе, удостоверяющем личность"), this);
+    m_gbDocument->setObjectName(QStringLiteral("gbDocument"));
+    m_pnlDocType = display(m_gbDocument, "pnlDocType");
+    m_bnDocType = EntryFields::pickerButton(m_gbDocument, "bnDocType");
+    m_meSerial = new QLineEdit(m_gbDocument);
+    m_meSerial->setObjectName(QStringLiteral("meSerial"));
+    m_serialMask = new SeriesNumberValidator(m_meSerial);
+    m_meSerial->setValidator(m_serialMask);
+    m_meKem = EntryFields::text(m_gbDocument, QStringLiteral("meKem"), 128);
+    m_dtRegDate = dateField(m_gbDocument, "dtRegDate");
+    auto* documentLayout = new QGridLayout(m_gbDocument);
+    documentLayout->addWidget(label(m_gbDocument, QStringLiteral("Вид документа")), 0, 0);
+    auto* kind = new QHBoxLayout;
+    kind->addWidget(m_pnlDocType, 1);
+    kind->addWidget(m_bnDocType);
+    documentLayout->addLayout(kind, 0, 1, 1, 3);
+    documentLayout->addWidget(label(m_gbDocument, QStringLiteral("Серия и номер")), 1, 0);
+    documentLayout->addWidget(m_meSerial, 1, 1);
+    documentLayout->addWidget(label(m_gbDocument, QStringLiteral("Дата выдачи")), 1, 2);
+    documentLayout->addWidget(m_dtRegDate, 1, 3);
+    documentLayout->addWidget(label(m_gbDocument, QStringLiteral("Кем выдан")), 2, 0);
+    documentLayout->addWidget(m_meKem, 2, 1, 1, 3);
+    documentLayout->setColumnStretch(1, 2);
+    documentLayout->setColumnStretch(3, 1);
+
+    m_gbCitizenship = new QGroupBox(QStringLiteral("Данные о гражданстве"), this);
+    m_gbCitizenship->setObjectName(QStringLiteral("gbCitizenship"));
+    m_rbGr = new QRadioButton(QStringLiteral("Гражданин"), m_gbCitizenship);
+    m_rbGr->setObjectName(QStringLiteral("rbGr"));
+    m_rbBomzh = new QRadioButton(QStringLiteral("Лицо без гражданства"), m_gbCitizenship);
+    m_rbBomzh->setObjectName(QStringLiteral("rbBomzh"));
+    auto* sign = new QButtonGroup(this);
+    sign->addButton(m_rbGr);
+    sign->addButton(m_rbBomzh);
+    m_meKodGrazhd = display(m_gbCitizenship, "meKodGrazhd");
+    m_meKodGrazhd->setMaxLength(32);
+    m_meKodGrazhd->setFixedWidth(70);
+    m_bnGrazhd = EntryFields::pickerButton(m_gbCitizenship, "bnGrazhd");
+    m_meCitizenship = display(m_gbCitizenship, "meCitizenship");
+    m_meCitizenship->setMaxLength(70);
+    auto* citizenshipLayout = new QGridLayout(m_gbCitizenship);
+    citizenshipLayout->addWidget(m_rbGr, 0, 0);
+    citizenshipLayout->addWidget(m_rbBomzh, 0, 1, 1, 3);
+    citizenshipLayout->addWidget(label(m_gbCitizenship, QStringLiteral("Код страны")), 1, 0);
+    citizenshipLayout->addWidget(m_meKodGrazhd, 1, 1);
+    citizenshipLayout->addWidget(m_bnGrazhd, 1, 2);
+    citizenshipLayout->addWidget(m_meCitizenship, 1, 3);
+    citizenshipLayout->setColumnStretch(3, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(name);
+    layout->addWidget(m_gbDocument);
+    layout->addWidget(m_gbCitizenship);
+    layout->addStretch();
+
+    connect(m_bnDocType, &QPushButton::clicked, this, &TfrPersonNaim::pickDocumentKind);
+    connect(m_bnGrazhd, &QPushButton::clicked, this, &TfrPersonNaim::pickCountry);
+    connect(m_dtBirthDate, &QDateEdit::dateChanged, this, [this] {
+        if (!m_loading)
+            m_birthChanged = true;
+        changed();
+    });
+    connect(m_dtRegDate, &QDateEdit::dateChanged, this, [this] {
+        if (!m_loading)
+            m_issueChanged = true;
+        changed();
+    });
+    for (QLineEdit* edit : {m_meSurName, m_meName, m_mePatronymic, m_meINN, m_meOKATO,
+                            m_meHomePhone, m_meMesto, m_meSerial, m_meKem})
+        connect(edit, &QLineEdit::textEdited, this, &TfrPersonNaim::changed);
+    connect(m_rbGr, &QRadioButton::clicked, this, &TfrPersonNaim::changed);
+    connect(m_rbBomzh, &QRadioButton::clicked, this, &TfrPersonNaim::changed);
+}
+
+void TfrPersonNaim::changed()
+{
+    if (!m_loading)
+        host().NotifyDocumentChanged();
+}
+
+void TfrPersonNaim::loadFromDocument()
+{
+    m_loading = true;
+    const mTDeclaration& doc = document();
+    const mTPersonInformation& person = doc.Person;
+
+    const bool estimated = doc.DeclForm == DeclarationForm::EstimatedIncome;
+    for (QWidget* widget : std::initializer_list<QWidget*>{m_gbCitizenship, m_gbDocument, m_lbMesto,
+                                                           m_meMesto, m_lbBirthDate, m_dtBirthDate})
+        widget->setVisible(!estimated);
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{m_lbOKATO, m_meOKATO, m_lbHomePhone, m_meHomePhone})
+        widget->setVisible(estimated);
+
+    m_meSurName->setText(person.Surname);
+    m_meName->setText(person.FirstName);
+    m_mePatronymic->setText(person.Patronymic);
+    m_meINN->setText(person.INN);
+    m_meOKATO->setText(person.OKTMO);
+    m_meHomePhone->setText(person.Phone);
+    m_meMesto->setText(person.BirthPlace);
+    m_meKem->setText(person.DocIssuer);
+    m_docKind = person.DocKind;
+    m_pnlDocType->setText(person.DocKindName);
+
+    const bool hasDocument = !person.DocKindName.isEmpty();
+    if (hasDocument) {
+        m_meSerial->setText(person.DocNumber);
+        m_serialMask->setKind(SeriesMask::KindAtBuilding(m_docKind, m_serialMask->kind()));
+    }
+    setDocumentFieldsEnabled(hasDocument);
+
+    m_dtRegDate->setDate(DayCount::toDate(person.DocIssueDate));
+    m_dtBirthDate->setDate(DayCount::toDate(person.BirthDate));
+
+    if (person.CitizenshipSign == QLatin1String("2"))
+        m_rbBomzh->setChecked(true);
+    else
+        m_rbGr->setChecked(true);
+    m_meCitizenship->setText(person.CitizenshipName);
+    m_meKodGrazhd->setText(person.CitizenshipCode);
+    m_bnGrazhd->setEnabled(host().countryPicker() != nullptr);
+    m_loading = false;
+}
+
+void TfrPersonNaim::setDocumentFieldsEnabled(bool enabled)
+{
+    m_meSerial->setEnabled(enabled);
+    m_dtRegDate->setEnabled(enabled);
+    m_meKem->setEnabled(enabled);
+}
+
+TEditType TfrPersonNaim::serialKind() const
+{
+    return m_serialMask->kind();
+}
+
+void TfrPersonNaim::pickDocumentKind()
+{
+    TfmDocType picker(this, FixedTables::DocumentKinds());
+    picker.PreselectKind(m_docKind);
+    if (host().interaction().execDialog(picker) != QDialog::Accepted)
+        return;
+    if (picker.chosenName() == m_pnlDocType->text())
+        return;
+    changed();
+    m_docKind = quint16(picker.chosenKind());
+    m_pnlDocType->setText(picker.chosenName());
+    if (picker.chosenName().isEmpty())
+        return;
+    m_meSerial->clear();
+    m_serialMask->setKind(SeriesMask::KindAtPicking(m_docKind, m_serialMask->kind()));
+    setDocumentFieldsEnabled(true);
+    m_dtRegDate->setDate(QDate(1990, 1, 1));
+    m_issueChanged = true;
+    m_meKem->clear();
+}
+
+void TfrPersonNaim::pickCountry()
+{
+    TfmGrazhd* picker = host().countryPicker();
+    if (picker == nullptr)
+        return;
+    picker->Preselect(m_meKodGrazhd->text());
+    if (host().interaction().execDialog(*picker) != QDialog::Accepted)
+        return;
+    if (picker->chosenCode() == m_meKodGrazhd->text())
+        return;
+    m_meKodGrazhd->setText(picker->chosenCode());
+    m_meCitizenship->setText(picker->chosenName());
+    changed();
+}
+
+void TfrPersonNaim::StoreData()
+{
+    mTPersonInformation& person = document().Person;
+    person.Surname = m_meSurName->text();
+    person.FirstName = m_meName->text();
+    person.Patronymic = m_mePatronymic->text();
+    person.INN = m_meINN->text();
+    person.DocKind = m_docKind;
+    person.DocKindName = m_pnlDocType->text();
+    person.DocNumber = m_meSerial->text();
+    // A date is written back once it was changed here, so that a stored date outside the
+    // picker's range is not replaced by the range's bound.
+    if (m_issueChanged)
+        person.DocIssueDate = DayCount::fromDate(m_dtRegDate->date());
+    if (m_birthChanged)
+        person.BirthDate = DayCount::fromDate(m_dtBirthDate->date());
+    person.DocIssuer = m_meKem->text();
+    person.BirthPlace = m_meMesto->text();
+    person.OKTMO = m_meOKATO->text();
+    person.Phone = m_meHomePhone->text();
+    person.CitizenshipSign = m_rbGr->isChecked() ? QStringLiteral("1") : QStringLiteral("2");
+    person.CitizenshipName = m_meCitizenship->text();
+    person.CitizenshipCode = m_meKodGrazhd->text();
+}
+
+quint16 TfrPersonNaim::CheckData()
+{
+    const mTDeclaration& doc = document();
+    const mTPersonInformation& person = doc.Person;
+    WindowCheckAnswerer answerer(host().interaction(), this);
+    SectionCheckRun run(answerer, TfrPersonData::sectionName());
+
+    if (person.Surname.isEmpty())
+        run.fail(QStringLiteral("Не введена фамилия"), 1);
+    if (run.active() && person.FirstName.isEmpty())
+        run.fail(QStringLiteral("Не введено имя"), 2);
+    const int inn = CheckINN(person.INN, InnKind::Person);
+    if (run.active() && inn == InnCheck::BadLengthPerson)
+        run.fail(QStringLiteral("Длинна ИНН должна быть равна 12 цифрам"), 4);
+    if (run.active() && inn == InnCheck::WrongControlDigits)
+        run.fail(QStringLiteral("Номер ИНН введен неверно"), 4);
+    if (run.active() && inn == InnCheck::Empty)
+        run.fail(QStringLiteral("Не указан ИНН"), 4);
+    const bool innValid = inn == InnCheck::Valid;
+    if (run.active() && !innValid && person.BirthPlace.trimmed().isEmpty())
+        run.fail(QStringLiteral("Не указано место рождения"), 9);
+    if (run.active() && !innValid && person.DocKind == 0)
+        run.fail(QStringLiteral("Не указан документ, удостоверяющий личность"), 5);
+
+    const bool hasDocument = person.DocKind != 0;
+    const QDate issued = DayCount::toDate(person.DocIssueDate);
+    const QDate born = DayCount::toDate(person.BirthDate);
+    if (run.active() && hasDocument && person.DocNumber.isEmpty())
+        run.fail(QStringLiteral("Не указаны серия и номер документа, удостоверяющего личность"), 6);
+    if (run.active() && hasDocument && issued < born)
+        run.fail(QStringLiteral("Дата выдачи документа не может быть меньше даты рождения"), 7);
+    const bool needsAge14 =
+        person.DocKind == 7 || person.DocKind == 8 || person.DocKind == 21 || person.DocKind == 24;
+    if (run.active() && hasDocument && !(issued < born) && needsAge14 &&
+        fourteenYearsAfter(born) > issued)
+        run.fail(QStringLiteral("Дата выдачи документа должна быть больше даты рождения как "
+                                "минимум на 14 лет"),
+                 7);
+    if (run.active() && hasDocument && person.DocIssuer.isEmpty())
+        run.fail(QStringLiteral("Не указано, кем выдан документ, удостоверяющий личность"), 8);
+    if (run.active() && doc.DeclForm == DeclarationForm::EstimatedIncome &&
+        !oktmoLengthValid(person.OKTMO))
+        run.fail(QStringLiteral("Не введен код ОКТМО(8 или 11 символов)"), 10);
+    return run.result();
+}
+
+void TfrPersonNaim::FocusError(quint16 code)
+{
+    switch (code) {
+    case 1:
+        m_meSurName->setFocus();
+        break;
+    case 2:
+        m_meName->setFocus();
+        break;
+    case 3:
+        m_mePatronymic->setFocus();
+        break;
+    case 4:
+        m_meINN->setFocus();
+        break;
+    case 5:
+        m_bnDocType->setFocus();
+        pickDocumentKind();
+        break;
+    case 6:
+        m_meSerial->setFocus();
+        break;
+    case 7:
+        m_dtRegDate->setFocus();
+        break;
+    case 8:
+        m_meKem->setFocus();
+        break;
+    case 9:
+        m_meMesto->setFocus();
+        break;
+    case 10:
+        m_meOKATO->setFocus();
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,189 @@
+#include "ui/widgets/OtherIncomeListFrame.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <functional>
+
+namespace {
+
+QPushButton* listButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& hint)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(hint);
+    return button;
+}
+
+// Enter in the list edits the selected entry.
+class EnterFilter : public QObject
+{
+public:
+    EnterFilter(QObject* parent, std::function<void()> onEnter)
+        : QObject(parent), m_onEnter(std::move(onEnter))
+    {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                m_onEnter();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_onEnter;
+};
+
+} // namespace
+
+OtherIncomeListFrame::OtherIncomeListFrame(QWidget* parent, FrameHost& host, const QString& column,
+                                           const QString& listHint)
+    : TThinkingFrame(parent, host)
+{
+    m_list = new QTreeWidget(this);
+    m_list->setObjectName(QStringLiteral("lvSourseIncomeInfo"));
+    m_list->setColumnCount(1);
+    m_list->setHeaderLabels({column});
+    m_list->setToolTip(listHint);
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->header()->setStretchLastSection(true);
+    m_list->setMinimumWidth(220);
+
+    auto* add = listButton(this, "fbAddSourseIncome", QStringLiteral("Добавить"),
+                           QStringLiteral("Добавить источник выплат"));
+    auto* edit = listButton(this, "fbEditSourseIncome", QStringLiteral("Изменить"),
+                            QStringLiteral("Редактировать источник выплат"));
+    auto* remove = listButton(this, "fbDeleteSourseIncome", QStringLiteral("Удалить"),
+                              QStringLiteral("Удалить источник выплат"));
+    connect(add, &QPushButton::clicked, this, [this] { addEntry(); });
+    connect(edit, &QPushButton::clicked, this, &OtherIncomeListFrame::editSelected);
+    connect(remove, &QPushButton::clicked, this, [this] {
+        if (m_selected >= 0)
+            deleteEntry(m_selected);
+    });
+    connect(m_list, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current) { currentChanged(current); });
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, &OtherIncomeListFrame::editSelected);
+    m_list->installEventFilter(new EnterFilter(this, [this] { editSelected(); }));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(add);
+    buttons->addWidget(edit);
+    buttons->addWidget(remove);
+    buttons->addStretch();
+    auto* left = new QVBoxLayout;
+    left->addLayout(buttons);
+    left->addWidget(m_list, 1);
+    m_details = new QVBoxLayout;
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 2);
+    layout->addLayout(m_details, 3);
+}
+
+int OtherIncomeListFrame::rowCount() const
+{
+    return m_list->topLevelItemCount();
+}
+
+void OtherIncomeListFrame::selectRow(int row)
+{
+    QTreeWidgetItem* item = row >= 0 ? m_list->topLevelItem(row) : nullptr;
+    if (item == nullptr) {
+        m_ignoreSelection = true;
+        m_list->setCurrentItem(nullptr);
+        m_list->clearSelection();
+        m_ignoreSelection = false;
+        if (m_selected >= 0) {
+            const int left = m_selected;
+            m_selected = -1;
+            rowLeft(left);
+        }
+        return;
+    }
+    if (m_list->currentItem() == item) {
+        // The same row again: show it afresh.
+        item->setSelected(true);
+        m_selected = row;
+        rowShown(row);
+        return;
+    }
+    m_list->setCurrentItem(item);
+    item->setSelected(true);
+}
+
+void OtherIncomeListFrame::fillRows(const QStringList& texts)
+{
+    m_ignoreSelection = true;
+    m_list->clear();
+    QList<QTreeWidgetItem*> items;
+    items.reserve(texts.size());
+    for (const QString& text : texts)
+        items.append(new QTreeWidgetItem(QStringList{text}));
+    m_list->addTopLevelItems(items);
+    m_list->setCurrentItem(nullptr);
+    m_ignoreSelection = false;
+    m_selected = -1;
+}
+
+void OtherIncomeListFrame::appendRow(const QString& text)
+{
+    m_ignoreSelection = true;
+    m_list->addTopLevelItem(new QTreeWidgetItem(QStringList{text}));
+    m_ignoreSelection = false;
+}
+
+void OtherIncomeListFrame::setRowText(int row, const QString& text)
+{
+    if (QTreeWidgetItem* item = m_list->topLevelItem(row))
+        item->setText(0, text);
+}
+
+int OtherIncomeListFrame::removeRowAndSelectNeighbour(int row)
+{
+    m_ignoreSelection = true;
+    delete m_list->takeTopLevelItem(row);
+    m_list->setCurrentItem(nullptr);
+    m_list->clearSelection();
+    m_ignoreSelection = false;
+    m_selected = -1;
+    if (rowCount() == 0)
+        return -1;
+    const int neighbour = row > 0 ? row - 1 : 0;
+    selectRow(neighbour);
+    return neighbour;
+}
+
+void OtherIncomeListFrame::currentChanged(QTreeWidgetItem* current)
+{
+    if (m_ignoreSelection)
+        return;
+    if (m_selected >= 0) {
+        const int left = m_selected;
+        m_selected = -1;
+        rowLeft(left);
+    }
+    if (current == nullptr)
+        return;
+    m_selected = m_list->indexOfTopLevelItem(current);
+    rowShown(m_selected);
+}
+
+void OtherIncomeListFrame::editSelected()
+{
+    if (m_selected >= 0)
+        editEntry(m_selected);
+}

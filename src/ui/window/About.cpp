@@ -1,0 +1,164 @@
+#include "ui/window/About.h"
+
+#include "ui/dialogs/Interaction.h"
+#include "ui/window/StartForm.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStackedLayout>
+#include <QUrl>
+#include <QVBoxLayout>
+
+TfmAbout::TfmAbout(QWidget* parent, Interaction& interaction)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_interaction(interaction)
+{
+    InitUiResources();
+    setObjectName(QStringLiteral("TfmAbout"));
+    setWindowTitle(QStringLiteral("О программе"));
+    setFixedSize(460, 232);
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+
+    m_picture = new QLabel(this);
+    m_picture->setObjectName(QStringLiteral("imgPicture"));
+    m_picture->setPixmap(QPixmap(QStringLiteral(":/ui/about.jpg")));
+    m_picture->setFixedSize(460, 104);
+
+    auto* info = new QWidget(this);
+    info->setObjectName(QStringLiteral("pnlInfo"));
+    auto* infoLayout = new QVBoxLayout(info);
+    infoLayout->setContentsMargins(12, 8, 12, 4);
+    infoLayout->setSpacing(4);
+    auto* support = new QLabel(QStringLiteral("По вопросам, связанным с использованием программы "
+                                              "обращайтесь в службу поддержки."),
+                               info);
+    support->setWordWrap(true);
+    infoLayout->addWidget(support);
+    auto* mailRow = new QHBoxLayout;
+    mailRow->addWidget(new QLabel(QStringLiteral("Эл.адрес \"горячей линии\": "), info));
+    auto* mail = new QLineEdit(supportAddress(), info);
+    mail->setObjectName(QStringLiteral("edMail"));
+    mail->setFrame(false);
+    mail->setReadOnly(true);
+    mail->setFocusPolicy(Qt::ClickFocus);
+    mailRow->addWidget(mail, 1);
+    infoLayout->addLayout(mailRow);
+    auto* siteRow = new QHBoxLayout;
+    siteRow->addWidget(new QLabel(QStringLiteral("Последние версии ПО на сайте "), info));
+    auto* site = new QLabel(
+        QStringLiteral("<a href=\"site\" style=\"color:#0000ff\">%1</a>").arg(siteUrl().toString()),
+        info);
+    site->setObjectName(QStringLiteral("lbSite"));
+    site->setCursor(Qt::PointingHandCursor);
+    site->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    connect(site, &QLabel::linkActivated, this, &TfmAbout::openSite);
+    siteRow->addWidget(site);
+    siteRow->addStretch();
+    infoLayout->addLayout(siteRow);
+    infoLayout->addStretch();
+
+    auto* credits = new QLabel(QStringLiteral("Над программой работали сотрудники компании "
+                                              "«Кронверт».\nСпасибо всем, кто присылал нам "
+                                              "замечания и пожелания."),
+                               this);
+    credits->setObjectName(QStringLiteral("pnlCredits"));
+    credits->setAlignment(Qt::AlignCenter);
+    credits->setWordWrap(true);
+    m_panels = new QStackedLayout;
+    m_panels->addWidget(info);
+    m_panels->addWidget(credits);
+
+    m_symbol = new QLabel(QStringLiteral("©"), this);
+    m_symbol->setObjectName(QStringLiteral("lbSymbol"));
+    auto* publisher = new QLabel(QStringLiteral("ООО «Кронверт», 2013"), this);
+    auto* bottom = new QHBoxLayout;
+    bottom->setContentsMargins(12, 0, 12, 6);
+    bottom->addWidget(m_symbol);
+    bottom->addWidget(publisher);
+    bottom->addStretch();
+
+    // A one-pixel button holds the focus so that Enter closes the window.
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("btnOK"));
+    ok->setFixedSize(1, 1);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    bottom->addWidget(ok);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_picture);
+    layout->addLayout(m_panels, 1);
+    layout->addLayout(bottom);
+    ok->setFocus();
+
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (label != site)
+            label->installEventFilter(this);
+    }
+    info->installEventFilter(this);
+}
+
+QString TfmAbout::supportAddress()
+{
+    return QStringLiteral("support@kronvert.example");
+}
+
+QUrl TfmAbout::siteUrl()
+{
+    return QUrl(QStringLiteral("https://kronvert.example/tarvika"));
+}
+
+bool TfmAbout::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonPress)
+        return QDialog::eventFilter(watched, event);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = mouse->modifiers();
+    if (watched == m_picture && mouse->button() == Qt::RightButton &&
+        modifiers.testFlag(Qt::ShiftModifier)) {
+        m_picture->hide();
+        return true;
+    }
+    if (watched == m_symbol && mouse->button() == Qt::LeftButton &&
+        modifiers.testFlag(Qt::ShiftModifier) && modifiers.testFlag(Qt::ControlModifier)) {
+        m_panels->setCurrentIndex(1 - m_panels->currentIndex());
+        return true;
+    }
+    accept();
+    return true;
+}
+
+void TfmAbout::mousePressEvent(QMouseEvent* /*event*/)
+{
+    accept();
+}
+
+void TfmAbout::keyPressEvent(QKeyEvent* event)
+{
+    // Escape closes on release, as the key comes up.
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+void TfmAbout::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        reject();
+        return;
+    }
+    QDialog::keyReleaseEvent(event);
+}
+
+void TfmAbout::openSite()
+{
+    if (!m_interaction.openUrl(siteUrl()))
+        m_interaction.showError(this, QStringLiteral("Не удалось запустить браузер"));
+}

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "directories/DirectoryFiles.h"
+#include "ui/pickers/LoadSoun.h"
+#include "ui/widgets/MyFrame.h"
+
+#include <QMainWindow>
+#include <map>
+#include <memory>
+
+class QAbstractButton;
+class QAction;
+class QButtonGroup;
+class QToolBar;
+class QToolButton;
+class TfmGrazhd;
+class TfmInputInspectionNumber;
+
+// The program's main window. It owns the one declaration, its file name and saved flag, the
+// section frame shown in the working area, the pickers built from the directory files at start-up,
+// and the interaction through which every modal question is asked.
+class TFormMain : public QMainWindow, public FrameHost
+{
+    Q_OBJECT
+
+public:
+    struct Options
+    {
+        // The program's arguments without the program name.
+        QStringList arguments;
+        // The folder of the directory files and the help pages.
+        QString programFolder;
+        // Rebuilds the tax-office directory from the import window; ImportSoun when empty.
+        TfmLoadSoun::Importer sounImporter;
+        // Folders searched for the print module; the standard places when empty.
+        QStringList printModuleFolders;
+    };
+
+    TFormMain(std::unique_ptr<Interaction> interaction, Options options);
+    ~TFormMain() override;
+
+    // False when start-up met a fault after which the program must end (the message was shown).
+    bool startupSucceeded() const { return m_startupSucceeded; }
+    // Places the window as the settings say, fitted to the screen, and shows it.
+    void showPlaced();
+
+    // FrameHost
+    mTDeclaration& document() override { return *m_document; }
+    void NotifyDocumentChanged() override;
+    Interaction& interaction() override { return *m_interaction; }
+    void setSectionEnabled(Section section, bool enabled) override;
+    TfmInputInspectionNumber* inspectionPicker() override { return m_inspectionPicker; }
+    TfmGrazhd* countryPicker() override { return m_countryPicker; }
+    const ActivityDirectory* activities() const override;
+    const CurrencyDirectory* currencies() const override;
+    QString programFolder() const override { return m_programFolder; }
+
+    QString fileName() const { return m_fileName; }
+    bool isSaved() const { return m_saved; }
+    TThinkingFrame* currentFrame() const { return m_frame; }
+    Section currentSection() const { return m_section; }
+    QAbstractButton* sectionButton(Section section) const;
+
+    // The commands of the menu and the tool bar.
+    void CreateDoc();
+    void OpenDoc();
+    void SaveDoc();
+    void SaveAsDoc();
+    void PreviewDoc();
+    void PrintDoc();
+    void ExportDoc();
+    void CheckDoc();
+    void Help();
+    void About();
+
+    // Switches to a section as its button does: the frame shown is stored and checked first.
+    bool selectSection(Section section);
+    // Stores the frame shown, checks the whole declaration and shows the place of an error:
+    // 0 passed, 1 the user chose to fix an error, 2 the user cancelled.
+    int CheckAndLocate();
+    // Shows the section of a check's group and the field of the code there.
+    void locateError(int group, quint16 code);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildActions();
+    void buildSectionButtons();
+    void applyToolbarSettings();
+    void loadDirectories();
+    void openAtStartup();
+    void replaceFrame(Section section);
+    void applyButtonRule();
+    void updateTitle();
+    void resetDocument();
+    bool askToSave();
+    bool saveTo(const QString& fileName);
+    QString askSaveName();
+    bool loadInto(mTDeclaration& target, const QString& fileName);
+    void PrintOrPreview(bool preview);
+
+    std::unique_ptr<Interaction> m_interaction;
+    std::unique_ptr<mTDeclaration> m_document;
+    QString m_fileName;
+    QString m_programFolder;
+    TfmLoadSoun::Importer m_sounImporter;
+    QStringList m_printModuleFolders;
+    bool m_saved = true;
+    bool m_building = false;
+    bool m_startupSucceeded = true;
+    TThinkingFrame* m_frame = nullptr;
+    Section m_section = Section::InitialData;
+    QWidget* m_container = nullptr;
+    QButtonGroup* m_sectionGroup = nullptr;
+    std::map<Section, QToolButton*> m_sectionButtons;
+    QToolBar* m_toolBar = nullptr;
+    QAction* m_showToolbar = nullptr;
+    QAction* m_textLabels = nullptr;
+    TfmInputInspectionNumber* m_inspectionPicker = nullptr;
+    TfmGrazhd* m_countryPicker = nullptr;
+    std::optional<ActivityDirectory> m_activities;
+    std::optional<CurrencyDirectory> m_currencies;
+};

@@ -1,0 +1,197 @@
+// The main window's check, navigation to the place of an error, export, print and help.
+#include "check/DeclarationCheck.h"
+#include "directories/SounImport.h"
+#include "export/ExportDeclaration.h"
+#include "model/Declaration.h"
+#include "print/DeclarationPrinting.h"
+#include "ui/dialogs/HelpWindow.h"
+#include "ui/dialogs/Interaction.h"
+#include "ui/dialogs/WindowCheckAnswerer.h"
+#include "ui/pickers/InputInspectionNumber.h"
+#include "ui/window/About.h"
+#include "ui/window/Main.h"
+#include "ui/window/SectionFrames.h"
+
+#include <QDir>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+// Where "Исправить" leads for each group of the whole check: the section, and the sub-frame of a
+// section made of sub-sections (-1: the section's own FocusError).
+struct ErrorPlace
+{
+    Section section;
+    int subFrame;
+};
+
+std::optional<ErrorPlace> placeOf(int group)
+{
+    switch (group) {
+    case 1:
+        return ErrorPlace{Section::InitialData, -1};
+    case 2:
+        return ErrorPlace{Section::PersonInfo, 0};
+    case 3:
+        return ErrorPlace{Section::PersonInfo, 1};
+    case 4:
+        return ErrorPlace{Section::RussianIncome, 0};
+    case 7:
+        return ErrorPlace{Section::ForeignIncome, -1};
+    case 8:
+        return ErrorPlace{Section::BusinessIncome, -1};
+    case 9:
+        return ErrorPlace{Section::Deduction, 0};
+    case 10:
+        return ErrorPlace{Section::Deduction, 1};
+    default:
+        // Private practice (11) has no section to show.
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+void TFormMain::locateError(int group, quint16 code)
+{
+    const std::optional<ErrorPlace> place = placeOf(group);
+    if (!place)
+        return;
+    if (m_frame == nullptr || m_section != place->section)
+        replaceFrame(place->section);
+    if (place->subFrame < 0) {
+        m_frame->FocusError(code);
+    } else if (auto* container = qobject_cast<TContainerFrame*>(m_frame)) {
+        container->FocusSubError(place->subFrame, code);
+    }
+}
+
+int TFormMain::CheckAndLocate()
+{
+    if (m_frame != nullptr)
+        m_frame->StoreData();
+    WindowCheckAnswerer answerer(*m_interaction, this);
+    const CheckOutcome outcome = CheckDeclaration(*m_document, answerer, QLatin1Char(','));
+    if (outcome.passed())
+        return 0;
+    if (outcome.cancelled())
+        return 2;
+    locateError(outcome.group, quint16(outcome.field));
+    return 1;
+}
+
+void TFormMain::CheckDoc()
+{
+    if (CheckAndLocate() == 0)
+        m_interaction->showInformation(this, QStringLiteral("Проверка декларации завершена "
+                                                            "успешно"));
+}
+
+void TFormMain::ExportDoc()
+{
+    if (CheckAndLocate() != 0)
+        return;
+    setEnabled(false);
+    const QString folder =
+        m_interaction->existingDirectory(this, Interaction::programCaption(), QDir::homePath());
+    if (!folder.isEmpty()) {
+        QStringList messages;
+        QString result;
+        try {
+            result = ExportDeclaration(folder, *m_document, ExportMode::File, ExportStamp::now(),
+                                       &messages);
+        } catch (const std::exception& error) {
+            result = ExportFailedResult();
+            messages.append(QString::fromUtf8(error.what()));
+        }
+        if (!messages.isEmpty())
+            m_interaction->showError(this, messages.join(QLatin1Char('\n')));
+        m_interaction->showInformation(this, result == ExportFailedResult()
+                                                 ? ExportMessage::writeFailed()
+                                                 : ExportMessage::fileCreated() + result);
+    }
+    setEnabled(true);
+}
+
+void TFormMain::PreviewDoc()
+{
+    if (CheckAndLocate() != 0)
+        return;
+    setEnabled(false);
+    PrintOrPreview(true);
+    setEnabled(true);
+}
+
+void TFormMain::PrintDoc()
+{
+    if (CheckAndLocate() != 0)
+        return;
+    setEnabled(false);
+    PrintOrPreview(false);
+    setEnabled(true);
+}
+
+void TFormMain::PrintOrPreview(bool preview)
+{
+    if (CheckAndLocate() != 0)
+        return;
+    const DeclarationPrinting printing(m_programFolder, m_printModuleFolders);
+    const PrintOutcome outcome =
+        preview ? printing.preview(*m_document, this)
+                : printing.print(*m_document, [this]() -> std::optional<PrinterChoice> {
+                      QPrinter printer;
+                      QPrintDialog dialog(&printer, this);
+                      if (m_interaction->execDialog(dialog) != QDialog::Accepted)
+                          return std::nullopt;
+                      return PrinterChoice{printer.printerName(), printer.copyCount()};
+                  });
+    for (const QString& message : outcome.messages)
+        m_interaction->showError(this, message);
+}
+
+void TFormMain::Help()
+{
+    HelpWindow::showTopic(this, *m_interaction, m_programFolder,
+                          QString::fromLatin1(HelpWindow::kStartTopic));
+}
+
+void TFormMain::About()
+{
+    TfmAbout about(this, *m_interaction);
+    m_interaction->execDialog(about);
+}
+
+const ActivityDirectory* TFormMain::activities() const
+{
+    return m_activities ? &*m_activities : nullptr;
+}
+
+const CurrencyDirectory* TFormMain::currencies() const
+{
+    return m_currencies ? &*m_currencies : nullptr;
+}
+
+void TFormMain::loadDirectories()
+{
+    DirectoryLoadResult loaded = LoadDirectories(m_programFolder);
+    if (loaded.fatal) {
+        m_interaction->showError(this, loaded.fatalMessage);
+        m_startupSucceeded = false;
+        return;
+    }
+    for (const QString& warning : std::as_const(loaded.warnings))
+        m_interaction->showError(this, warning);
+    ReferenceDirectories& found = loaded.directories;
+    if (found.taxOffices) {
+        TfmLoadSoun::Importer importer =
+            m_sounImporter ? m_sounImporter : TfmLoadSoun::Importer(ImportSoun);
+        m_inspectionPicker =
+            new TfmInputInspectionNumber(this, found.taxOffices->entries(), *m_interaction,
+                                         m_programFolder, std::move(importer));
+    }
+    if (found.countries)
+        m_countryPicker = new TfmGrazhd(this, found.countries->entries());
+    m_activities = std::move(found.activities);
+    m_currencies = std::move(found.currencies);
+}

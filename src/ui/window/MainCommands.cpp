@@ -1,0 +1,168 @@
+// The main window's document commands: create, open, save, save as, and the question about
+// unsaved changes.
+#include "model/Declaration.h"
+#include "storage/StorageErrors.h"
+#include "ui/dialogs/Interaction.h"
+#include "ui/window/Main.h"
+
+#include <QDir>
+
+namespace {
+
+FileDialogRequest openRequest()
+{
+    FileDialogRequest request;
+    request.caption = QStringLiteral("Открыть");
+    request.defaultSuffix = QStringLiteral("tv3");
+    request.filters = {
+        QStringLiteral("Тарвика 2013 (*.tv3)"), QStringLiteral("Тарвика 2012 (*.tv2)"),
+        QStringLiteral("Тарвика 2011 (*.tv1)"), QStringLiteral("Тарвика 2010 (*.tv0)"),
+        QStringLiteral("Тарвика 2009 (*.tv9)"), QStringLiteral("Тарвика 2008 (*.tv8)"),
+        QStringLiteral("Тарвика 2007 (*.tv7)"), QStringLiteral("Тарвика 2006 (*.tv6)"),
+        QStringLiteral("Тарвика 2005 (*.tv5)"), QStringLiteral("Тарвика 200* (*.tvl)")};
+    return request;
+}
+
+} // namespace
+
+bool TFormMain::loadInto(mTDeclaration& target, const QString& fileName)
+{
+    QString message;
+    try {
+        target.LoadFromFile(fileName);
+        return true;
+    } catch (const mEConvert&) {
+        message = StorageMessage::badFormat();
+    } catch (const mEPrivBase& error) {
+        // Every other failure of the file, a missing stream included, is shown with its own
+        // message; the document is then replaced by a new one.
+        message = error.message();
+    } catch (const std::bad_alloc&) {
+        message = StorageMessage::outOfMemory();
+    }
+    m_interaction->showError(this, message);
+    return false;
+}
+
+void TFormMain::openAtStartup()
+{
+    auto loaded = std::make_unique<mTDeclaration>();
+    if (loadInto(*loaded, m_fileName)) {
+        m_document = std::move(loaded);
+        return;
+    }
+    m_fileName.clear();
+    m_document = std::make_unique<mTDeclaration>();
+    m_document->SetInteractiveDefaults();
+}
+
+void TFormMain::resetDocument()
+{
+    m_document = std::make_unique<mTDeclaration>();
+    m_document->SetInteractiveDefaults();
+    m_fileName.clear();
+}
+
+QString TFormMain::askSaveName()
+{
+    FileDialogRequest request;
+    request.caption = QStringLiteral("Сохранить как");
+    request.directory = m_fileName.isEmpty() ? QDir::homePath() : m_fileName;
+    request.filters = {QStringLiteral("Тарвика 2013 (*.tv3)")};
+    request.defaultSuffix = QStringLiteral("tv3");
+    return m_interaction->saveFileName(this, request);
+}
+
+bool TFormMain::saveTo(const QString& fileName)
+{
+    if (m_frame != nullptr)
+        m_frame->StoreData();
+    try {
+        m_document->SaveToFile(fileName);
+    } catch (const mEPrivBase& error) {
+        m_interaction->showError(this, error.message());
+        return false;
+    } catch (const std::bad_alloc&) {
+        m_interaction->showError(this, StorageMessage::outOfMemory());
+        return false;
+    }
+    m_fileName = fileName;
+    updateTitle();
+    m_saved = true;
+    return true;
+}
+
+bool TFormMain::askToSave()
+{
+    if (m_saved)
+        return true;
+    const QMessageBox::StandardButton answer =
+        m_interaction->message(this, QMessageBox::Question, Interaction::programCaption(),
+                               QStringLiteral("Вы хотите сохранить декларацию?"),
+                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    if (answer != QMessageBox::Yes)
+        return true;
+    QString name = m_fileName;
+    if (name.isEmpty())
+        name = askSaveName();
+    // A save that fails keeps the window and the document as they are.
+    return name.isEmpty() || saveTo(name);
+}
+
+void TFormMain::CreateDoc()
+{
+    if (!askToSave())
+        return;
+    resetDocument();
+    replaceFrame(Section::InitialData);
+    m_saved = true;
+    updateTitle();
+    applyButtonRule();
+}
+
+void TFormMain::OpenDoc()
+{
+    if (!askToSave())
+        return;
+    // The old frame goes with the old document.
+    delete m_frame;
+    m_frame = nullptr;
+    m_document = std::make_unique<mTDeclaration>();
+    const QString chosen = m_interaction->openFileName(this, openRequest());
+    if (chosen.isEmpty()) {
+        resetDocument();
+    } else {
+        m_fileName = chosen;
+        if (!loadInto(*m_document, m_fileName))
+            resetDocument();
+    }
+    updateTitle();
+    replaceFrame(Section::InitialData);
+    m_saved = true;
+    applyButtonRule();
+}
+
+void TFormMain::SaveDoc()
+{
+    QString name = m_fileName;
+    if (name.isEmpty()) {
+        name = askSaveName();
+        if (name.isEmpty())
+            return;
+    }
+    // A file of an earlier year is saved as a file of this year beside it.
+    if (!name.endsWith(QLatin1Char('3'))) {
+        name.chop(1);
+        name += QLatin1Char('3');
+    }
+    saveTo(name);
+}
+
+void TFormMain::SaveAsDoc()
+{
+    const QString name = askSaveName();
+    if (!name.isEmpty())
+        saveTo(name);
+}

@@ -1,0 +1,123 @@
+#include "ui/window/SectionFrames.h"
+
+#include "ui/sections/business_income/FrameBusinessNew.h"
+#include "ui/sections/conditions/FrameInitialData.h"
+#include "ui/sections/deductions/FrameDeductData.h"
+#include "ui/sections/foreign_income/FrameCurrency.h"
+#include "ui/sections/russian_income/FrameRussianIncome.h"
+#include "ui/sections/taxpayer/FramePersonData.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace SectionFrames {
+
+QString caption(Section section)
+{
+    switch (section) {
+    case Section::InitialData:
+        return QStringLiteral("Задание условий");
+    case Section::PersonInfo:
+        return QStringLiteral("Сведения о декларанте");
+    case Section::RussianIncome:
+        return QStringLiteral("Доходы, полученные в РФ");
+    case Section::ForeignIncome:
+        return QStringLiteral("Доходы за пределами РФ");
+    case Section::BusinessIncome:
+        return QStringLiteral("Предприниматели");
+    case Section::Deduction:
+        return QStringLiteral("Вычеты");
+    }
+    return {};
+}
+
+QString hint(Section section)
+{
+    switch (section) {
+    case Section::InitialData:
+        return QStringLiteral("Выбор режима ввода");
+    case Section::PersonInfo:
+        return QStringLiteral("Персональные данные налогоплательщика");
+    case Section::RussianIncome:
+        return QStringLiteral("Доходы, полученные от налоговых агентов или иных источников, в "
+                              "т.ч. физлиц");
+    case Section::ForeignIncome:
+        return QStringLiteral("Доходы, полученные в иностранной валюте");
+    case Section::BusinessIncome:
+        return QStringLiteral("Доходы, полученные от проедпринимательской деятельности без "
+                              "образования юридического лица и частной практики");
+    case Section::Deduction:
+        return QStringLiteral("Стандартные, социальные и имущественный налоговые вычеты");
+    }
+    return {};
+}
+
+QString buttonName(Section section)
+{
+    switch (section) {
+    case Section::InitialData:
+        return QStringLiteral("fbInitialData");
+    case Section::PersonInfo:
+        return QStringLiteral("fbPrsonInfo");
+    case Section::RussianIncome:
+        return QStringLiteral("fbRussianIncome");
+    case Section::ForeignIncome:
+        return QStringLiteral("fbForeignIncome");
+    case Section::BusinessIncome:
+        return QStringLiteral("fbBusinessIncome");
+    case Section::Deduction:
+        return QStringLiteral("fbDeduction");
+    }
+    return {};
+}
+
+TThinkingFrame* create(Section section, QWidget* parent, FrameHost& host)
+{
+    switch (section) {
+    case Section::InitialData:
+        return new TfrInitialData(parent, host);
+    case Section::PersonInfo:
+        return new TfrPersonData(parent, host);
+    case Section::RussianIncome:
+        return new TfrRussianIncome(parent, host);
+    case Section::ForeignIncome:
+        return new TfrCurrency(parent, host);
+    case Section::BusinessIncome:
+        return new TfrBusinessNew(parent, host);
+    case Section::Deduction:
+        return new TfrFrameDeductData(parent, host);
+    }
+    return new TPlaceholderFrame(parent, host, caption(section));
+}
+
+} // namespace SectionFrames
+
+TPlaceholderFrame::TPlaceholderFrame(QWidget* parent, FrameHost& host, const QString& title)
+    : TContainerFrame(parent, host)
+{
+    setObjectName(QStringLiteral("TPlaceholderFrame"));
+    auto* heading = new QLabel(title, this);
+    QFont font = heading->font();
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    font.setBold(true);
+    heading->setFont(font);
+    auto* note = new QLabel(QStringLiteral("Ввод данных этого раздела появится в следующей "
+                                           "версии программы."),
+                            this);
+    note->setWordWrap(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addWidget(note);
+    layout->addStretch();
+}
+
+void TPlaceholderFrame::FocusError(quint16 code)
+{
+    m_code = code;
+}
+
+void TPlaceholderFrame::FocusSubError(int index, quint16 code)
+{
+    m_subFrame = index;
+    m_code = code;
+}

@@ -1,0 +1,297 @@
+// The list pickers' preselection, the tax-office import window, the About window, the tax-year
+// notice, and the button rows of the entry and check dialogs.
+#include "directories/FixedTables.h"
+#include "support/ScriptedInteraction.h"
+#include "ui/dialogs/Announce.h"
+#include "ui/dialogs/CheckAllError.h"
+#include "ui/dialogs/CheckError.h"
+#include "ui/pickers/ListPicker.h"
+#include "ui/pickers/LoadSoun.h"
+#include "ui/sections/deductions/ChildEduSum.h"
+#include "ui/sections/deductions/InputSoursePens.h"
+#include "ui/sections/russian_income/Input13Income.h"
+#include "ui/sections/russian_income/Input30SourseIncome.h"
+#include "ui/window/About.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void regionAndDocumentKind();
+    void currencyFallsBackToFirstRow();
+    void yesNeedsARow();
+    void sounImport_data();
+    void sounImport();
+    void sounImportWithEmptyPath();
+    void aboutKeys();
+    void noticeNeedsAgreement();
+    void yesNoRow_data();
+    void yesNoRow();
+    void checkAnswers_data();
+    void checkAnswers();
+};
+
+namespace {
+
+// The entry dialogs whose foot holds the "Да" / "Нет" pair, by their row in yesNoRow_data.
+std::unique_ptr<QDialog> entryDialog(int kind, Interaction& interaction)
+{
+    switch (kind) {
+    case 0:
+        return std::make_unique<TfmChildEduSum>(nullptr);
+    case 1:
+        return std::make_unique<TfmInput30SourseIncome>(nullptr, interaction);
+    case 2:
+        return std::make_unique<TfmInput13Income>(nullptr, interaction, true);
+    default:
+        return std::make_unique<TfmInputSoursePens>(nullptr, interaction);
+    }
+}
+
+QPushButton* button(QDialog& dialog, const QString& name)
+{
+    auto* found = dialog.findChild<QPushButton*>(name);
+    if (found == nullptr)
+        qFatal("no button %s", qPrintable(name));
+    return found;
+}
+
+// The widget that Tab moves to from widget.
+QWidget* nextTabStop(QWidget* widget)
+{
+    QWidget* next = widget->nextInFocusChain();
+    while (next != widget && (next->focusPolicy() & Qt::TabFocus) == 0)
+        next = next->nextInFocusChain();
+    return next;
+}
+
+} // namespace
+
+void TestDialogs::regionAndDocumentKind()
+{
+    TfmRegionName regions(nullptr, FixedTables::Regions());
+    QCOMPARE(regions.rowCount(), 85);
+    regions.PreselectRegion(0);
+    QCOMPARE(regions.chosenCode(), QStringLiteral("01"));
+    regions.PreselectRegion(77);
+    QCOMPARE(regions.chosenRegion(), 77);
+
+    TfmDocType kinds(nullptr, FixedTables::DocumentKinds());
+    kinds.PreselectKind(0);
+    QVERIFY(kinds.chosenCode().isEmpty());
+    QVERIFY(!kinds.findChild<QAbstractButton*>(QStringLiteral("btnYes"))->isEnabled());
+    kinds.PreselectKind(21);
+    QCOMPARE(kinds.chosenKind(), 21);
+}
+
+void TestDialogs::currencyFallsBackToFirstRow()
+{
+    const QList<PickerRow> rows{{QStringLiteral("840"), QStringLiteral("Доллар США")},
+                                {QStringLiteral("978"), QStringLiteral("Евро")}};
+    TfmInputCurrencyCode picker(nullptr, rows);
+    picker.PreselectCurrency(QStringLiteral("999"));
+    QCOMPARE(picker.chosenCode(), QStringLiteral("840"));
+    picker.PreselectCurrency(QStringLiteral("978"));
+    QCOMPARE(picker.chosenName(), QStringLiteral("Евро"));
+    clickChild(picker, "btnYes");
+    QCOMPARE(picker.result(), int(QDialog::Accepted));
+}
+
+void TestDialogs::yesNeedsARow()
+{
+    const QList<PickerRow> rows{{QStringLiteral("643"), QStringLiteral("РОССИЯ")},
+                                {QStringLiteral("643"), QStringLiteral("ДУБЛЬ")}};
+    TfmGrazhd picker(nullptr, rows);
+    QVERIFY(!picker.Preselect(QStringLiteral("000")));
+    QVERIFY(!picker.findChild<QAbstractButton*>(QStringLiteral("btnYes"))->isEnabled());
+    // Two rows with one code: the first is taken.
+    QVERIFY(picker.Preselect(QStringLiteral("643")));
+    QCOMPARE(picker.chosenName(), QStringLiteral("РОССИЯ"));
+}
+
+void TestDialogs::sounImport_data()
+{
+    QTest::addColumn<bool>("succeeds");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("imported") << true
+                              << QStringLiteral("Данные успешно импортированы. Не забудьте "
+                                                "перезапустить программу.");
+    QTest::newRow("failed") << false << QStringLiteral("Импортировать данные не удалось");
+}
+
+void TestDialogs::sounImport()
+{
+    QFETCH(bool, succeeds);
+    QFETCH(QString, message);
+    QTemporaryDir folder;
+    ScriptedInteraction script;
+    QStringList call;
+    TfmLoadSoun window(
+        nullptr, script, folder.path(),
+        [&](const QString& dbf, const QString& out, const QString& date, const QString& version) {
+            call << dbf << out << date << version;
+            return succeeds;
+        });
+    auto* import = window.findChild<QAbstractButton*>(QStringLiteral("Button1"));
+    auto* ok = window.findChild<QAbstractButton*>(QStringLiteral("BitBtn1"));
+    QVERIFY(!import->isEnabled());
+    script.answerFile(QStringLiteral("/tmp/soun1.dbf"));
+    clickChild(window, "Button4");
+    QCOMPARE(script.fileRequests.constFirst().filters,
+             QStringList{QStringLiteral("*.dbf (soun1.dbf)")});
+    QVERIFY(import->isEnabled());
+    QVERIFY(!ok->isEnabled());
+    import->click();
+    QVERIFY(ok->isEnabled());
+    QCOMPARE(script.messageTexts(), QStringList{message});
+    QCOMPARE(call.size(), 4);
+    QCOMPARE(call.at(0), QStringLiteral("/tmp/soun1.dbf"));
+    QVERIFY(call.at(1).endsWith(QStringLiteral("/InspectionNumbers.xml")));
+    QCOMPARE(call.at(2), QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+    QCOMPARE(call.at(3), QStringLiteral("00"));
+}
+
+void TestDialogs::sounImportWithEmptyPath()
+{
+    ScriptedInteraction script;
+    bool called = false;
+    TfmLoadSoun window(nullptr, script, QStringLiteral("/nowhere"),
+                       [&](const QString&, const QString&, const QString&, const QString&) {
+                           called = true;
+                           return true;
+                       });
+    script.answerFile(QString());
+    clickChild(window, "Button4");
+    clickChild(window, "Button1");
+    QVERIFY(!called);
+    QCOMPARE(script.messageTexts(), QStringList{QStringLiteral("Укажите путь к файлу soun1.dbf")});
+    // The help link without help pages names the missing page.
+    window.findChild<QLabel*>(QStringLiteral("lbHelpLink"))->linkActivated(QStringLiteral("help"));
+    QCOMPARE(script.messageTexts().constLast(),
+             QStringLiteral("Не найден файл справки help/EditSOUN.htm"));
+    window.findChild<QLabel*>(QStringLiteral("lbSiteLink"))->linkActivated(QStringLiteral("site"));
+    QCOMPARE(script.messageTexts().constLast(), QStringLiteral("Не удалось запустить браузер"));
+}
+
+void TestDialogs::aboutKeys()
+{
+    ScriptedInteraction script;
+    TfmAbout about(nullptr, script);
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QTest::keyClick(&about, Qt::Key_A);
+    QVERIFY(about.isVisible());
+    auto* mail = about.findChild<QLineEdit*>(QStringLiteral("edMail"));
+    QTest::keyClicks(mail, QStringLiteral("xyz"));
+    QCOMPARE(mail->text(), TfmAbout::supportAddress());
+    QTest::keyClick(&about, Qt::Key_Escape);
+    QVERIFY(!about.isVisible());
+    QCOMPARE(about.result(), int(QDialog::Rejected));
+}
+
+void TestDialogs::noticeNeedsAgreement()
+{
+    TfmAnnounce notice(nullptr);
+    auto* yes = notice.findChild<QAbstractButton*>(QStringLiteral("btnYes"));
+    QVERIFY(!yes->isEnabled());
+    clickChild(notice, "chbAgree");
+    QVERIFY(yes->isEnabled());
+    clickChild(notice, "chbAgree");
+    QVERIFY(!yes->isEnabled());
+    clickChild(notice, "chbAgree");
+    yes->click();
+    QCOMPARE(notice.result(), int(QDialog::Accepted));
+}
+
+void TestDialogs::yesNoRow_data()
+{
+    QTest::addColumn<int>("kind");
+    // The last field before the buttons, then the names of "Да" and "Нет".
+    QTest::addColumn<QString>("names");
+    QTest::newRow("child education") << 0 << QStringLiteral("meChildEduSum btnYes btnNo");
+    QTest::newRow("dividends") << 1 << QStringLiteral("meTaxDiscount bnOk bnCansel");
+    QTest::newRow("income line") << 2 << QStringLiteral("mePropSale bnYes bnCansel");
+    QTest::newRow("pension contract") << 3 << QStringLiteral("rbFam4 btnYes btnNo");
+}
+
+void TestDialogs::yesNoRow()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, names);
+    const QStringList name = names.split(QLatin1Char(' '));
+    ScriptedInteraction interaction;
+    const std::unique_ptr<QDialog> dialog = entryDialog(kind, interaction);
+    QPushButton* yes = button(*dialog, name.at(1));
+    QPushButton* no = button(*dialog, name.at(2));
+    QCOMPARE(yes->text(), QStringLiteral("Да"));
+    QCOMPARE(no->text(), QStringLiteral("Нет"));
+    QVERIFY(yes->isDefault());
+    QVERIFY(!no->isDefault() && !no->autoDefault());
+    // Tab goes from the last field to "Да", then to "Нет".
+    QCOMPARE(nextTabStop(dialog->findChild<QWidget*>(name.at(0))), yes);
+    QCOMPARE(nextTabStop(yes), no);
+    dialog->layout()->activate();
+    QVERIFY(yes->geometry().right() < no->geometry().left());
+    QVERIFY(no->geometry().right() > dialog->width() * 3 / 4);
+
+    dialog->setResult(QDialog::Accepted);
+    no->click();
+    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+}
+
+void TestDialogs::checkAnswers_data()
+{
+    QTest::addColumn<bool>("section");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QList<int>>("results");
+    QTest::newRow("section") << true
+                             << QStringList{QStringLiteral("Исправить"),
+                                            QStringLiteral("Пропустить"),
+                                            QStringLiteral("Пропустить все")}
+                             << QList<int>{TfmCheckError::Fix, TfmCheckError::Skip,
+                                           TfmCheckError::SkipAll};
+    QTest::newRow("declaration") << false
+                                 << QStringList{QStringLiteral("Исправить"),
+                                                QStringLiteral("Отмена")}
+                                 << QList<int>{TfmCheckAllError::Fix, TfmCheckAllError::Cancel};
+}
+
+void TestDialogs::checkAnswers()
+{
+    QFETCH(bool, section);
+    QFETCH(QStringList, captions);
+    QFETCH(QList<int>, results);
+    std::unique_ptr<QDialog> dialog;
+    if (section)
+        dialog = std::make_unique<TfmCheckError>(nullptr);
+    else
+        dialog = std::make_unique<TfmCheckAllError>(nullptr);
+    dialog->layout()->activate();
+    int left = -1;
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        QPushButton* answer = button(*dialog, QStringLiteral("Button%1").arg(i + 1));
+        QCOMPARE(answer->text(), captions.at(i));
+        QCOMPARE(answer->isDefault(), i == 0);
+        QVERIFY(answer->geometry().left() > left);
+        left = answer->geometry().left();
+        dialog->setResult(-1);
+        answer->click();
+        QCOMPARE(dialog->result(), results.at(i));
+    }
+    QVERIFY(dialog->findChild<QPushButton*>(QStringLiteral("Button%1").arg(captions.size() + 1)) ==
+            nullptr);
+}
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"

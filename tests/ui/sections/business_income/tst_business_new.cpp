@@ -1,0 +1,337 @@
+// The business section: activities with flat-rate or documented expenses, the advance payments
+// and farm data, the activity dialog with its classifier picker, and the section check.
+#include "storage/DayCount.h"
+#include "support/OtherIncomeTestHost.h"
+#include "ui/pickers/FormOKVED.h"
+#include "ui/sections/business_income/FrameBusinessNew.h"
+#include "ui/sections/business_income/InputBusinessIncome.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+QLineEdit* field(QWidget& parent, const char* name)
+{
+    return parent.findChild<QLineEdit*>(QString::fromLatin1(name));
+}
+
+void press(QWidget& parent, const char* name)
+{
+    parent.findChild<QPushButton*>(QString::fromLatin1(name))->click();
+}
+
+std::unique_ptr<ActivityDirectory> activities()
+{
+    const auto entry = [](const char* grup, const char* name, const char* kod, const char* okved) {
+        return ActivityEntry{QString::fromLatin1(grup), QString::fromUtf8(name),
+                             QString::fromLatin1(kod), QString::fromLatin1(okved)};
+    };
+    return std::make_unique<ActivityDirectory>(QList<ActivityEntry>{
+        entry("1", "Раздел А", "A", "A"), entry("2", "Класс 01", "A01", "01"),
+        entry("3", "Подкласс 01.1", "A01.1", "01.1"), entry("2", "Класс 02", "A02", "02"),
+        entry("3", "Подкласс 02.1", "A02.1", "02.1"), entry("1", "Раздел B", "B", "B")});
+}
+
+// Chooses a kind in the activity dialog and confirms it.
+ScriptedAnswers::Script activity(const char* kindButton)
+{
+    return [kindButton](QDialog& dialog) {
+        dialog.findChild<QRadioButton*>(QString::fromLatin1(kindButton))->click();
+        press(dialog, "bnOk");
+        return dialog.result();
+    };
+}
+
+mTBusinessNew documented(Money total, Money material, Money labour, Money contracts, Money other,
+                         Money depreciation)
+{
+    mTBusinessNew entry;
+    entry.ActivityKind = QStringLiteral("2");
+    entry.HasDocumentedExpenses = 1;
+    entry.ExpensesTotal = total;
+    entry.MaterialExpenses = material;
+    entry.LabourCosts = labour;
+    entry.LabourContracts = contracts;
+    entry.OtherExpenses = other;
+    entry.Depreciation = depreciation;
+    return entry;
+}
+
+} // namespace
+
+class TestBusinessNew : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void flatRateExpenses_data();
+    void flatRateExpenses();
+    void addNotaryStartsWithFlatRate();
+    void entrepreneurNeedsActivityCode();
+    void activityPickerNarrowsLists();
+    void shortActivityCodeAsksOnce();
+    void switchingRowsStoresTypedAmounts();
+    void storeDeclarationFields();
+    void check_data();
+    void check();
+    void deletingLastActivityClearsPaymentsAndFarm();
+};
+
+void TestBusinessNew::flatRateExpenses_data()
+{
+    QTest::addColumn<QString>("income");
+    QTest::addColumn<QString>("expenses");
+    QTest::newRow("1234.57") << "1234,57"
+                             << "246,91";
+    QTest::newRow("1000.03") << "1000,03"
+                             << "200,01";
+    QTest::newRow("empty") << ""
+                           << "0";
+}
+
+void TestBusinessNew::flatRateExpenses()
+{
+    QFETCH(QString, income);
+    QFETCH(QString, expenses);
+    TestHost host;
+    mTBusinessNew& entry = host.doc.Businesses.At(host.doc.Businesses.Add());
+    entry.ActivityKind = QStringLiteral("4");
+    entry.HasDocumentedExpenses = 0;
+    TfrBusinessNew frame(nullptr, host);
+    frame.selectRow(0);
+    typeInto(field(frame, "MaskedEdit1"), QStringLiteral("5"));
+    typeInto(field(frame, "MaskedEdit1"), income);
+    QCOMPARE(field(frame, "Panel5")->text(), expenses);
+    frame.StoreData();
+    QCOMPARE(host.doc.Businesses.At(0).FlatRateExpenses.toText(QLatin1Char(',')), expenses);
+    QCOMPARE(host.doc.Businesses.At(0).HasDocumentedExpenses, quint8(0));
+}
+
+void TestBusinessNew::addNotaryStartsWithFlatRate()
+{
+    TestHost host;
+    TfrBusinessNew frame(nullptr, host);
+    QVERIFY(!field(frame, "MaskedEdit1")->isEnabled());
+    host.answers.answer(activity("rbNota"));
+    press(frame, "fbAddSourseIncome");
+    QVERIFY(host.answers.finished());
+    QCOMPARE(host.doc.Businesses.Count(), 1);
+    QCOMPARE(host.doc.Businesses.At(0).ActivityKind, QStringLiteral("2"));
+    QCOMPARE(host.doc.Businesses.At(0).HasDocumentedExpenses, quint8(0));
+    QCOMPARE(frame.findChild<QTreeWidget*>()->topLevelItem(0)->text(0),
+             QStringLiteral("Нотариальная деятельность"));
+    QVERIFY(field(frame, "MaskedEdit1")->isEnabled());
+    QVERIFY(!field(frame, "Panel5")->isHidden());
+    QVERIFY(field(frame, "MaskedEdit2")->isHidden());
+    QCOMPARE(field(frame, "Panel5")->text(), QStringLiteral("0"));
+    QCOMPARE(host.notifications, 1);
+
+    // Documented expenses show the detail fields instead.
+    frame.findChild<QCheckBox*>(QStringLiteral("chbIsConfirmedExpensies"))->click();
+    QVERIFY(field(frame, "Panel5")->isHidden());
+    QVERIFY(!field(frame, "MaskedEdit2")->isHidden());
+    QCOMPARE(host.notifications, 2);
+}
+
+void TestBusinessNew::entrepreneurNeedsActivityCode()
+{
+    TestHost host;
+    host.activityDirectory = activities();
+    TfrBusinessNew frame(nullptr, host);
+    host.answers.answer(activity("rbPredp"));
+    press(frame, "fbAddSourseIncome");
+    QCOMPARE(host.doc.Businesses.Count(), 0);
+
+    host.answers.answer([&host](QDialog& dialog) {
+        host.answers.answer([](QDialog& picker) {
+            auto& okved = dynamic_cast<TFormOKVED&>(picker);
+            okved.PickItem(1, QStringLiteral("Раздел А"));
+            okved.PickItem(2, QStringLiteral("Класс 02"));
+            okved.PickItem(3, QStringLiteral("Подкласс 02.1"));
+            press(okved, "bnOk");
+            return okved.result();
+        });
+        press(dialog, "bnIncomeCod");
+        press(dialog, "bnOk");
+        return dialog.result();
+    });
+    press(frame, "fbAddSourseIncome");
+    QVERIFY2(host.answers.finished(), qPrintable(host.answers.unexpected.join(u'\n')));
+    QCOMPARE(host.doc.Businesses.Count(), 1);
+    QCOMPARE(host.doc.Businesses.At(0).ActivityKind, QStringLiteral("1"));
+    QCOMPARE(host.doc.Businesses.At(0).ActivityName, QStringLiteral("02.1"));
+    QCOMPARE(frame.findChild<QTreeWidget*>()->topLevelItem(0)->text(0), QStringLiteral("02.1"));
+}
+
+void TestBusinessNew::activityPickerNarrowsLists()
+{
+    TestHost host;
+    host.activityDirectory = activities();
+    TFormOKVED picker(nullptr, *host.activityDirectory, host.interaction());
+    const auto list = [&picker](int level) {
+        QStringList items;
+        auto* box = picker.findChild<QComboBox*>(QStringLiteral("ComboBox%1").arg(level));
+        for (int i = 0; i < box->count(); ++i)
+            items.append(box->itemText(i));
+        return items;
+    };
+    QCOMPARE(list(1), QStringList({QStringLiteral("нет"), QStringLiteral("Раздел А"),
+                                   QStringLiteral("Раздел B")}));
+    QCOMPARE(field(picker, "edOKV")->text(), QStringLiteral("нет"));
+    QVERIFY(picker.PickItem(1, QStringLiteral("Раздел А")));
+    QCOMPARE(field(picker, "edOKV")->text(), QStringLiteral("A"));
+    // Every third-level entry under the section, not only under one class.
+    QCOMPARE(list(3), QStringList({QStringLiteral("нет"), QStringLiteral("Подкласс 01.1"),
+                                   QStringLiteral("Подкласс 02.1")}));
+    QVERIFY(picker.PickItem(2, QStringLiteral("Класс 01")));
+    QCOMPARE(list(3), QStringList({QStringLiteral("нет"), QStringLiteral("Подкласс 01.1")}));
+    QVERIFY(picker.PickItem(2, QStringLiteral("нет")));
+    QCOMPARE(list(3), QStringList({QStringLiteral("нет")}));
+    QCOMPARE(field(picker, "edOKV")->text(), QStringLiteral("01"));
+}
+
+void TestBusinessNew::shortActivityCodeAsksOnce()
+{
+    TestHost host;
+    host.activityDirectory = activities();
+    TFormOKVED picker(nullptr, *host.activityDirectory, host.interaction());
+    picker.PickItem(1, QStringLiteral("Раздел А"));
+    picker.PickItem(2, QStringLiteral("Класс 01"));
+    host.answers.answer(Answer::check(TfmCheckError::Fix));
+    press(picker, "bnOk");
+    QCOMPARE(picker.result(), int(QDialog::Rejected));
+    host.answers.answer(Answer::check(TfmCheckError::Skip));
+    press(picker, "bnOk");
+    QCOMPARE(picker.result(), int(QDialog::Accepted));
+    QCOMPARE(host.answers.checkMessages.last(),
+             QStringLiteral("Длина кода ОКВЭД должна быть не меньше 4 знаков вклячая точку"));
+    QCOMPARE(host.answers.titles.last(), QStringLiteral("Проверка: ОКВЭД"));
+    // A code of four characters and more passes at once.
+    picker.PickItem(3, QStringLiteral("Подкласс 01.1"));
+    press(picker, "bnOk");
+    QCOMPARE(host.answers.checkMessages.size(), 2);
+    QVERIFY(host.answers.finished());
+}
+
+void TestBusinessNew::switchingRowsStoresTypedAmounts()
+{
+    TestHost host;
+    host.doc.Businesses.At(host.doc.Businesses.Add()) =
+        documented(100_rub, 100_rub, 0_rub, 0_rub, 0_rub, 0_rub);
+    host.doc.Businesses.At(host.doc.Businesses.Add()) =
+        documented(0_rub, 0_rub, 0_rub, 0_rub, 0_rub, 0_rub);
+    TfrBusinessNew frame(nullptr, host);
+    frame.selectRow(0);
+    QCOMPARE(field(frame, "MaskedEdit3")->text(), QStringLiteral("100"));
+    typeInto(field(frame, "MaskedEdit1"), QStringLiteral("5000"));
+    typeInto(field(frame, "MaskedEdit7"), QStringLiteral("25,5"));
+    frame.selectRow(1);
+    QCOMPARE(host.doc.Businesses.At(0).BusinessIncome, 5000_rub);
+    QCOMPARE(host.doc.Businesses.At(0).OtherExpenses, Money::fromKopecks(2550));
+    QCOMPARE(field(frame, "MaskedEdit7")->text(), QStringLiteral("0"));
+    QCOMPARE(host.notifications, 0);
+}
+
+void TestBusinessNew::storeDeclarationFields()
+{
+    TestHost host;
+    host.doc.Businesses.Add();
+    host.doc.IsFarm = 1;
+    host.doc.FarmStartDate = DayCount::fromDate(2005, 1, 1);
+    host.doc.AccruedAdvance = 1500_rub;
+    TfrBusinessNew frame(nullptr, host);
+    auto* year = frame.findChild<QSpinBox*>(QStringLiteral("meBeginninFH"));
+    QCOMPARE(year->value(), 2005);
+    QCOMPARE(year->maximum(), 2013);
+    QVERIFY(year->isEnabled());
+    QCOMPARE(field(frame, "meNachPrepayment")->text(), QStringLiteral("1500"));
+    typeInto(field(frame, "meActualPrepayment"), QStringLiteral("1200,5"));
+    typeInto(field(frame, "meFHSum"), QStringLiteral("300"));
+    year->setValue(2010);
+    frame.StoreData();
+    QCOMPARE(host.doc.ActualAdvance, Money::fromKopecks(120050));
+    QCOMPARE(host.doc.FarmExemptIncome, 300_rub);
+    QCOMPARE(host.doc.FarmStartDate, DayCount::fromDate(2010, 1, 1));
+    QCOMPARE(host.doc.IsFarm, quint8(1));
+
+    frame.findChild<QCheckBox*>(QStringLiteral("cbIsFH"))->click();
+    QVERIFY(!year->isEnabled());
+    frame.StoreData();
+    QCOMPARE(host.doc.IsFarm, quint8(0));
+}
+
+void TestBusinessNew::check_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("mixed expense modes")
+        << 1 << "Нельзя одновременно пользоваться и подтвержденными расходами и нормативом 20%.";
+    QTest::newRow("contracts above labour")
+        << 2
+        << "Расходы по оплате трудовых договоров(150) превышают сумму расходов на оплату труда "
+           "(100)";
+    QTest::newRow("total differs")
+        << 3
+        << "Общие расходы (90) не совпадают с суммой расходов материальных, на оплату труда, "
+           "прочих и амортизационных отчислений (100)";
+}
+
+void TestBusinessNew::check()
+{
+    QFETCH(int, fault);
+    QFETCH(QString, message);
+    TestHost host;
+    host.doc.Businesses.At(host.doc.Businesses.Add()) =
+        documented(100_rub, 10_rub, 20_rub, 5_rub, 30_rub, 40_rub);
+    mTBusinessNew second = documented(100_rub, 10_rub, 20_rub, 5_rub, 30_rub, 40_rub);
+    if (fault == 1)
+        second.HasDocumentedExpenses = 0;
+    else if (fault == 2)
+        second = documented(150_rub, 0_rub, 100_rub, 150_rub, 50_rub, 0_rub);
+    else
+        second.ExpensesTotal = 90_rub;
+    host.doc.Businesses.At(host.doc.Businesses.Add()) = second;
+    TfrBusinessNew frame(nullptr, host);
+
+    QCOMPARE(frame.CheckData(), quint16(0)); // unscripted: the dialog closes, as "Пропустить"
+    host.answers.unexpected.clear();
+    QCOMPARE(host.answers.checkMessages, QStringList{message});
+    host.answers.checkMessages.clear();
+    host.answers.answer(Answer::check(TfmCheckError::Fix));
+    QCOMPARE(frame.CheckData(), quint16(2));
+    QCOMPARE(host.answers.titles.last(),
+             QStringLiteral("Проверка: Доходы от предпринимательской деятельности"));
+    frame.FocusError(2);
+    QCOMPARE(frame.selectedRow(), 1);
+    QVERIFY(host.answers.finished());
+}
+
+void TestBusinessNew::deletingLastActivityClearsPaymentsAndFarm()
+{
+    TestHost host;
+    host.doc.Businesses.Add();
+    host.doc.IsFarm = 1;
+    host.doc.FarmExemptIncome = 700_rub;
+    host.doc.ActualAdvance = 10_rub;
+    TfrBusinessNew frame(nullptr, host);
+    frame.selectRow(0);
+    press(frame, "fbDeleteSourseIncome");
+    QCOMPARE(host.doc.Businesses.Count(), 0);
+    for (const char* name : {"meFHSum", "meNachPrepayment", "meActualPrepayment"})
+        QCOMPARE(field(frame, name)->text(), QStringLiteral("0"));
+    QVERIFY(!frame.findChild<QCheckBox*>(QStringLiteral("cbIsFH"))->isChecked());
+    QVERIFY(!field(frame, "MaskedEdit1")->isEnabled());
+    frame.StoreData();
+    QCOMPARE(host.doc.IsFarm, quint8(0));
+    QCOMPARE(host.doc.FarmExemptIncome, Money());
+}
+
+QTEST_MAIN(TestBusinessNew)
+#include "tst_business_new.moc"

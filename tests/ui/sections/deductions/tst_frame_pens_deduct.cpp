@@ -1,0 +1,301 @@
+#include "storage/DayCount.h"
+#include "support/DeductTestHost.h"
+#include "ui/sections/deductions/ChildEduSum.h"
+#include "ui/sections/deductions/FramePensDeduct.h"
+#include "ui/sections/deductions/InputSoursePens.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QTreeWidget>
+#include <memory>
+
+namespace {
+
+// A contract that passes every check of the contract dialog.
+struct ContractInput
+{
+    QString name = QStringLiteral("НПФ «Будущее»");
+    QString inn = QStringLiteral("7707083893");
+    QString kpp = QStringLiteral("773601001");
+    QString number = QStringLiteral("Д-15");
+    QString contribution = QStringLiteral("10000");
+    QString agent = QStringLiteral("0");
+};
+
+void fillContract(QDialog& dialog, const ContractInput& input)
+{
+    type(dialog, "meSourseName", input.name);
+    type(dialog, "meINN", input.inn);
+    type(dialog, "meKPP", input.kpp);
+    type(dialog, "meNomDog", input.number);
+    type(dialog, "meVZSum", input.contribution);
+    type(dialog, "meNA", input.agent);
+}
+
+QTreeWidget* list(const QObject& frame, const char* name)
+{
+    return child<QTreeWidget>(frame, name);
+}
+
+} // namespace
+
+class TestFramePensDeduct : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TfrFramePensDeduct> build(DeductTestHost& host)
+    {
+        return std::make_unique<TfrFramePensDeduct>(nullptr, host);
+    }
+
+    static void addAmount(DeductTestHost& host, QObject& frame, const QString& amount)
+    {
+        host.dialogs.answer([amount](QDialog& dialog) {
+            type(dialog, "meChildEduSum", amount);
+            click(dialog, "btnYes");
+            return dialog.result();
+        });
+        click(frame, "fbAddSum");
+    }
+
+    // Opens the contract dialog with the button, fills it and presses "Да"; the check dialogs it
+    // raises are answered with the given results.
+    static void enterContract(DeductTestHost& host, QObject& frame, const char* button,
+                              const ContractInput& input, QList<int> checkAnswers = {})
+    {
+        host.dialogs.answer([input](QDialog& dialog) {
+            fillContract(dialog, input);
+            click(dialog, "btnYes");
+            return dialog.result();
+        });
+        for (int answer : checkAnswers)
+            host.dialogs.answerCheck(answer);
+        click(frame, button);
+    }
+
+private slots:
+    void claimedWithoutData()
+    {
+        DeductTestHost host;
+        auto frame = build(host);
+        QVERIFY(!child<QWidget>(*frame, "meMedicalSum")->isEnabled());
+        click(*frame, "chbGrantingSocDeduct");
+        QCOMPARE(host.notifications, 1);
+        QVERIFY(child<QWidget>(*frame, "meMedicalSum")->isEnabled());
+        frame->StoreData();
+        host.dialogs.answerCheck(TfmCheckError::Fix);
+        QCOMPARE(frame->CheckData(), quint16(1));
+        QCOMPARE(host.dialogs.checkMessages,
+                 QStringList{QStringLiteral("Не введены данные по социальным налоговым вычетам")});
+        QCOMPARE(host.dialogs.titles.constLast(), QStringLiteral("Проверка: Социальные вычеты"));
+        host.dialogs.answerCheck(TfmCheckError::SkipAll);
+        QCOMPARE(frame->CheckData(), quint16(0));
+
+        type(*frame, "meMedicalSum", QStringLiteral("45000"));
+        type(*frame, "meSelfEducationSum", QStringLiteral("30000,5"));
+        frame->StoreData();
+        QCOMPARE(frame->CheckData(), quint16(0));
+        QCOMPARE(host.doc.SocialDeduction.MedicalSum, Money::fromRoubles(45000));
+        QCOMPARE(host.doc.SocialDeduction.SelfEducationSum, Money::fromKopecks(3000050));
+        QVERIFY(host.dialogs.finished());
+    }
+
+    void childrenAmounts()
+    {
+        DeductTestHost host;
+        host.doc.SocialDeduction.SocialEnabled = 1;
+        auto frame = build(host);
+        addAmount(host, *frame, QStringLiteral("0"));
+        addAmount(host, *frame, QString());
+        QCOMPARE(host.doc.SocialDeduction.ChildEducationCount(), 0);
+        QCOMPARE(host.notifications, 0);
+
+        addAmount(host, *frame, QStringLiteral("10000"));
+        addAmount(host, *frame, QStringLiteral("20000"));
+        addAmount(host, *frame, QStringLiteral("30000"));
+        QCOMPARE(host.notifications, 3);
+        QTreeWidget* sums = list(*frame, "lvSumList");
+        QCOMPARE(sums->topLevelItemCount(), 3);
+        QCOMPARE(sums->currentItem()->text(0), QStringLiteral("30000"));
+
+        // Edit the middle one with Enter in the list, then delete it.
+        sums->setCurrentItem(sums->topLevelItem(1));
+        QString shown;
+        host.dialogs.answer([&shown](QDialog& dialog) {
+            shown = text(dialog, "meChildEduSum");
+            type(dialog, "meChildEduSum", QStringLiteral("25000"));
+            click(dialog, "btnYes");
+            return dialog.result();
+        });
+        QTest::keyClick(sums, Qt::Key_Return);
+        QCOMPARE(shown, QStringLiteral("20000"));
+        QCOMPARE(host.doc.SocialDeduction.GetChildEducation(1), Money::fromRoubles(25000));
+        QCOMPARE(sums->topLevelItem(1)->text(0), QStringLiteral("25000"));
+
+        click(*frame, "fbDeleteSum");
+        QCOMPARE(host.doc.SocialDeduction.ChildEducationSums(),
+                 (std::vector<Money>{Money::fromRoubles(10000), Money::fromRoubles(30000)}));
+        QCOMPARE(sums->currentItem()->text(0), QStringLiteral("10000"));
+        QVERIFY(host.dialogs.finished());
+
+        // The list is built again with the frame, its first row selected.
+        frame = build(host);
+        QCOMPARE(list(*frame, "lvSumList")->topLevelItemCount(), 2);
+        QCOMPARE(list(*frame, "lvSumList")->currentItem()->text(0), QStringLiteral("10000"));
+    }
+
+    void clearingTheClaimEmptiesTheLists()
+    {
+        DeductTestHost host;
+        host.doc.SocialDeduction.SocialEnabled = 1;
+        auto frame = build(host);
+        addAmount(host, *frame, QStringLiteral("100"));
+        addAmount(host, *frame, QStringLiteral("200"));
+        enterContract(host, *frame, "fbAddPens", ContractInput());
+        QCOMPARE(host.doc.SocialDeduction.PensCount(), 1);
+        type(*frame, "meCharitySum", QStringLiteral("5"));
+
+        click(*frame, "chbGrantingSocDeduct");
+        QCOMPARE(host.doc.SocialDeduction.ChildEducationCount(), 0);
+        QCOMPARE(host.doc.SocialDeduction.PensCount(), 0);
+        QCOMPARE(list(*frame, "lvSumList")->topLevelItemCount(), 0);
+        QCOMPARE(list(*frame, "lvPensInfo")->topLevelItemCount(), 0);
+        QVERIFY(text(*frame, "meCharitySum").isEmpty());
+        QVERIFY(!child<QWidget>(*frame, "fbAddSum")->isEnabled());
+        frame->StoreData();
+        QCOMPARE(host.doc.SocialDeduction.SocialEnabled, quint8(0));
+        QCOMPARE(host.doc.SocialDeduction.CharitySum, Money());
+
+        click(*frame, "chbGrantingSocDeduct");
+        QCOMPARE(list(*frame, "lvSumList")->topLevelItemCount(), 0);
+        QVERIFY(host.dialogs.finished());
+    }
+
+    void contractIsStoredWhole()
+    {
+        DeductTestHost host;
+        host.doc.SocialDeduction.SocialEnabled = 1;
+        auto frame = build(host);
+        bool firstKind = false;
+        host.dialogs.answer([&firstKind](QDialog& dialog) {
+            firstKind = child<QAbstractButton>(dialog, "rbSelf3")->isChecked();
+            fillContract(dialog, ContractInput());
+            click(dialog, "rbFam4");
+            child<QDateEdit>(dialog, "dtpDatDog")->setDate(QDate(2011, 4, 1));
+            click(dialog, "btnYes");
+            return dialog.result();
+        });
+        click(*frame, "fbAddPens");
+        QVERIFY(firstKind);
+        QCOMPARE(host.dialogs.titles.constLast(), QStringLiteral("Данные договора"));
+        QCOMPARE(host.notifications, 1);
+        const mTPens& contract = host.doc.SocialDeduction.GetPens(0);
+        QCOMPARE(contract.PensOrgName, QStringLiteral("НПФ «Будущее»"));
+        QCOMPARE(contract.PensINN, QStringLiteral("7707083893"));
+        QCOMPARE(contract.PensKPP, QStringLiteral("773601001"));
+        QCOMPARE(contract.ContractNumber, QStringLiteral("Д-15"));
+        QCOMPARE(contract.ContractKind, 4);
+        QCOMPARE(contract.ContractDate, DayCount::fromDate(2011, 4, 1));
+        QCOMPARE(contract.Contribution, Money::fromRoubles(10000));
+        QCOMPARE(list(*frame, "lvPensInfo")->topLevelItem(0)->text(0), contract.PensOrgName);
+
+        // Editing shows the contract and replaces it.
+        ContractInput renamed;
+        renamed.name = QStringLiteral("НПФ «Завтра»");
+        host.dialogs.answer([renamed](QDialog& dialog) {
+            if (!child<QAbstractButton>(dialog, "rbFam4")->isChecked())
+                return int(QDialog::Rejected);
+            type(dialog, "meSourseName", renamed.name);
+            click(dialog, "btnYes");
+            return dialog.result();
+        });
+        click(*frame, "fbEditPens");
+        QCOMPARE(host.doc.SocialDeduction.GetPens(0).PensOrgName, renamed.name);
+        QCOMPARE(host.doc.SocialDeduction.GetPens(0).ContractKind, 4);
+        QCOMPARE(list(*frame, "lvPensInfo")->topLevelItem(0)->text(0), renamed.name);
+
+        click(*frame, "fbDeletePens");
+        QCOMPARE(host.doc.SocialDeduction.PensCount(), 0);
+        QVERIFY(host.dialogs.finished());
+    }
+
+    void refusedContracts_data()
+    {
+        QTest::addColumn<QString>("inn");
+        QTest::addColumn<QString>("kpp");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("agent");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("short INN") << "770708389"
+                                   << "773601001"
+                                   << "1"
+                                   << "0"
+                                   << "Длинна ИНН должна быть равна 10 цифрам"
+                                   << "meINN";
+        QTest::newRow("no KPP") << "7707083893"
+                                << ""
+                                << "1"
+                                << "0"
+                                << "Отсутствует КПП"
+                                << "meKPP";
+        QTest::newRow("no number") << "7707083893"
+                                   << "773601001"
+                                   << ""
+                                   << "0"
+                                   << "Введите номер договора"
+                                   << "meNomDog";
+        QTest::newRow("agent exceeds") << "7707083893"
+                                       << "773601001"
+                                       << "1"
+                                       << "12000"
+                                       << "Сумма взносов меньше суммы предоставленного вычета"
+                                       << "meVZSum";
+    }
+
+    void refusedContracts()
+    {
+        QFETCH(QString, inn);
+        QFETCH(QString, kpp);
+        QFETCH(QString, number);
+        QFETCH(QString, agent);
+        QFETCH(QString, message);
+        QFETCH(QString, focused);
+        DeductTestHost host;
+        TfmInputSoursePens dialog(nullptr, host.dialogs);
+        dialog.show();
+        ContractInput input;
+        input.inn = inn;
+        input.kpp = kpp;
+        input.number = number;
+        input.agent = agent;
+        fillContract(dialog, input);
+        host.dialogs.answerCheck(TfmCheckError::Fix);
+        // Enter in any field confirms as "Да" does.
+        QTest::keyClick(child<QLineEdit>(dialog, "meSourseName"), Qt::Key_Return);
+        QCOMPARE(host.dialogs.checkMessages, QStringList{message});
+        QCOMPARE(host.dialogs.skipEnabled, QList<bool>{false});
+        QCOMPARE(host.dialogs.titles.constLast(), QStringLiteral("Проверка: Пенсионные договоры"));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(dialog.focusWidget()->objectName(), focused);
+        QVERIFY(host.dialogs.finished());
+    }
+
+    void refusedContractIsNotAdded()
+    {
+        DeductTestHost host;
+        host.doc.SocialDeduction.SocialEnabled = 1;
+        auto frame = build(host);
+        ContractInput input;
+        input.kpp.clear();
+        enterContract(host, *frame, "fbAddPens", input, {TfmCheckError::Fix});
+        QCOMPARE(host.doc.SocialDeduction.PensCount(), 0);
+        QCOMPARE(host.notifications, 0);
+        QVERIFY(host.dialogs.finished());
+    }
+};
+
+QTEST_MAIN(TestFramePensDeduct)
+#include "tst_frame_pens_deduct.moc"

@@ -1,0 +1,450 @@
+// The section of income abroad: rates from the currency directory by date, conversion into
+// roubles, the deduction rules, the source dialog and the section check.
+#include "storage/DayCount.h"
+#include "support/OtherIncomeTestHost.h"
+#include "ui/sections/foreign_income/FrameCurrency.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QLineEdit* field(QWidget& parent, const char* name)
+{
+    return parent.findChild<QLineEdit*>(QString::fromLatin1(name));
+}
+
+QDateEdit* dateField(QWidget& parent, const char* name)
+{
+    return parent.findChild<QDateEdit*>(QString::fromLatin1(name));
+}
+
+QCheckBox* autoBox(QWidget& frame)
+{
+    return frame.findChild<QCheckBox*>(QStringLiteral("chbAutoExchange"));
+}
+
+void press(QWidget& parent, const char* name)
+{
+    parent.findChild<QPushButton*>(QString::fromLatin1(name))->click();
+}
+
+ScriptedAnswers::Script source(const QString& name, const QString& country)
+{
+    return [name, country](QDialog& dialog) {
+        typeInto(field(dialog, "meSourseName"), name);
+        typeInto(field(dialog, "meGos"), country);
+        press(dialog, "bnOk");
+        return dialog.result();
+    };
+}
+
+CurrencyRate rate(const char* date, const char* value)
+{
+    const QString text = QString::fromLatin1(date);
+    return {text, QString::fromLatin1(value),
+            QDate::fromString(text, QStringLiteral("dd.MM.yyyy")).toJulianDay()};
+}
+
+std::unique_ptr<CurrencyDirectory> smallDirectory()
+{
+    Currency dollar{QStringLiteral("840"),
+                    QStringLiteral("Доллар США"),
+                    QStringLiteral("1"),
+                    {rate("10.01.2013", "30,0000"), rate("15.01.2013", "30,5000")}};
+    Currency yen{QStringLiteral("392"),
+                 QStringLiteral("Японская иена"),
+                 QStringLiteral("100"),
+                 {rate("10.01.2013", "34,1200")}};
+    return std::make_unique<CurrencyDirectory>(QList<Currency>{dollar, yen});
+}
+
+// A frame with one new source selected.
+struct OneSource
+{
+    explicit OneSource(std::unique_ptr<CurrencyDirectory> directory = smallDirectory())
+    {
+        host.currencyDirectory = std::move(directory);
+        frame = std::make_unique<TfrCurrency>(nullptr, host);
+        host.answers.answer(source(QStringLiteral("Employer Inc."), QStringLiteral("840")));
+        press(*frame, "fbAddSourseIncome");
+    }
+
+    TestHost host;
+    std::unique_ptr<TfrCurrency> frame;
+};
+
+mTCurrencyIncome completeEntry()
+{
+    mTCurrencyIncome entry;
+    entry.CurSourceName = QStringLiteral("Employer Inc.");
+    entry.CurrencyCode = QStringLiteral("840");
+    entry.IncomeUnits = 1;
+    entry.IncomeExchangeRate = 30_rub;
+    entry.CurIncomeCode = 2000;
+    entry.SetIncomeInCurrency(100_rub);
+    return entry;
+}
+
+} // namespace
+
+class TestCurrency : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void newSectionIsDisabled();
+    void manualRateConversion_data();
+    void manualRateConversion();
+    void shippedDirectoryGivesDollarRateOfTheDate();
+    void rateFollowsDatesAndCurrency();
+    void unknownCurrencyLetsUserTypeName();
+    void deductionFollowsIncome_data();
+    void deductionFollowsIncome();
+    void storeWritesEntryAndReloads();
+    void check_data();
+    void check();
+    void sourceWithoutCountry();
+    void deleteSelectsNeighbourOrDisables();
+};
+
+void TestCurrency::newSectionIsDisabled()
+{
+    TestHost host;
+    TfrCurrency frame(nullptr, host);
+    QVERIFY(!field(frame, "meCurrencyCode")->isEnabled());
+    QVERIFY(!field(frame, "meIncomeCurrencySum")->isEnabled());
+    QVERIFY(!frame.findChild<QPushButton*>(QStringLiteral("bnCurrencyCode"))->isEnabled());
+    QCOMPARE(frame.CheckData(), quint16(0));
+    QCOMPARE(host.notifications, 0);
+}
+
+void TestCurrency::manualRateConversion_data()
+{
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QString>("units");
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<QString>("roubles");
+    QTest::newRow("one unit") << "100"
+                              << "1"
+                              << "32,73"
+                              << "3273";
+    QTest::newRow("ten units, to kopecks") << "1234,56"
+                                           << "10"
+                                           << "45,11"
+                                           << "5569,1";
+    QTest::newRow("no units") << "100"
+                              << ""
+                              << "32,73"
+                              << "0";
+    QTest::newRow("zero units") << "100"
+                                << "0"
+                                << "32,73"
+                                << "0";
+    QTest::newRow("zero rate") << "100"
+                               << "1"
+                               << "0"
+                               << "0";
+}
+
+void TestCurrency::manualRateConversion()
+{
+    QFETCH(QString, amount);
+    QFETCH(QString, units);
+    QFETCH(QString, rate);
+    QFETCH(QString, roubles);
+    OneSource s;
+    TfrCurrency& frame = *s.frame;
+    typeInto(field(frame, "meCurrencyCode"), QStringLiteral("999"));
+    s.host.answers.answer(Answer::pick(QStringLiteral("2000")));
+    press(frame, "bnIncomeCod");
+    // The amount typed first, then the rate, then the units: the display follows each.
+    typeInto(field(frame, "meIncomeCurrencySum"), amount);
+    typeInto(field(frame, "meCurrencyExchange"), rate);
+    typeInto(field(frame, "meCurrencyUnits"), units);
+    QCOMPARE(field(frame, "pnlIncomeRublSum")->text(), roubles);
+    typeInto(field(frame, "meTaxCurrencySum"), amount);
+    typeInto(field(frame, "meCurrencyExchange2"), rate);
+    typeInto(field(frame, "meCurrencyUnits2"), units);
+    QCOMPARE(field(frame, "pnlTaxRoubleSum")->text(), roubles);
+
+    frame.StoreData();
+    const mTCurrencyIncome& entry = s.host.doc.CurrencyIncomes.At(0);
+    QCOMPARE(entry.IncomeInRoubles.toText(QLatin1Char(',')), roubles);
+    QCOMPARE(entry.TaxInRoubles.toText(QLatin1Char(',')), roubles);
+}
+
+void TestCurrency::shippedDirectoryGivesDollarRateOfTheDate()
+{
+    QFile file(QStringLiteral(TARVIKA_SOURCE_DIR "/data/CurrencyRates.xml"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QString error;
+    auto directory = CurrencyDirectory::fromXml(file.readAll(), &error);
+    QVERIFY2(directory, qPrintable(error));
+    OneSource s(std::make_unique<CurrencyDirectory>(*directory));
+    TfrCurrency& frame = *s.frame;
+
+    dateField(frame, "dtIncomeGetDate")->setDate(QDate(2013, 3, 5));
+    dateField(frame, "dtSubtractDate")->setDate(QDate(2013, 3, 4)); // no rate of its own
+    typeInto(field(frame, "meCurrencyCode"), QStringLiteral("840"));
+    QVERIFY(autoBox(frame)->isEnabled());
+    QVERIFY(autoBox(frame)->isChecked());
+    QCOMPARE(field(frame, "meCurrencyName")->text(), QStringLiteral("Доллар США"));
+    QVERIFY(!field(frame, "meCurrencyName")->isEnabled());
+    QCOMPARE(field(frame, "meCurrencyExchange")->text(), QStringLiteral("30,7870"));
+    QCOMPARE(field(frame, "meCurrencyUnits")->text(), QStringLiteral("1"));
+    QCOMPARE(field(frame, "meCurrencyExchange2")->text(), QStringLiteral("30,6381"));
+    QVERIFY(!field(frame, "meCurrencyExchange")->isEnabled());
+
+    s.host.answers.answer(Answer::pick(QStringLiteral("2000")));
+    press(frame, "bnIncomeCod");
+    typeInto(field(frame, "meIncomeCurrencySum"), QStringLiteral("1000"));
+    typeInto(field(frame, "meTaxCurrencySum"), QStringLiteral("100"));
+    QCOMPARE(field(frame, "pnlIncomeRublSum")->text(), QStringLiteral("30787"));
+    QCOMPARE(field(frame, "pnlTaxRoubleSum")->text(), QStringLiteral("3063,81"));
+    frame.StoreData();
+    QCOMPARE(frame.CheckData(), quint16(0));
+    const mTCurrencyIncome& entry = s.host.doc.CurrencyIncomes.At(0);
+    QCOMPARE(entry.IncomeInRoubles, 30787_rub);
+    QCOMPARE(entry.AutoExchange, quint8(1));
+    QCOMPARE(entry.IncomeDate, DayCount::fromDate(2013, 3, 5));
+    QCOMPARE(entry.CurIncomeCode, 2000);
+    QCOMPARE(entry.IncomeTaxRate, 13);
+    QVERIFY(s.host.answers.finished());
+}
+
+void TestCurrency::rateFollowsDatesAndCurrency()
+{
+    OneSource s;
+    TfrCurrency& frame = *s.frame;
+    dateField(frame, "dtIncomeGetDate")->setDate(QDate(2013, 1, 20));
+    typeInto(field(frame, "meCurrencyCode"), QStringLiteral("392"));
+    QCOMPARE(field(frame, "meCurrencyUnits")->text(), QStringLiteral("100"));
+    QCOMPARE(field(frame, "meCurrencyExchange")->text(), QStringLiteral("34,1200"));
+
+    typeInto(field(frame, "meCurrencyCode"), QStringLiteral("840"));
+    QCOMPARE(field(frame, "meCurrencyExchange")->text(), QStringLiteral("30,5000"));
+    dateField(frame, "dtIncomeGetDate")->setDate(QDate(2013, 1, 12));
+    QCOMPARE(field(frame, "meCurrencyExchange")->text(), QStringLiteral("30,0000"));
+
+    // Before every rate of the currency: no automatic rate.
+    dateField(frame, "dtIncomeGetDate")->setDate(QDate(2013, 1, 5));
+    dateField(frame, "dtSubtractDate")->setDate(QDate(2013, 1, 5));
+    QVERIFY(!autoBox(frame)->isEnabled());
+    QVERIFY(!autoBox(frame)->isChecked());
+
+    // Clearing the box frees the rate fields and empties them.
+    dateField(frame, "dtIncomeGetDate")->setDate(QDate(2013, 1, 20));
+    dateField(frame, "dtSubtractDate")->setDate(QDate(2013, 1, 20));
+    QVERIFY(autoBox(frame)->isChecked());
+    autoBox(frame)->click();
+    QVERIFY(field(frame, "meCurrencyExchange")->isEnabled());
+    QVERIFY(field(frame, "meCurrencyExchange")->text().isEmpty());
+    autoBox(frame)->click();
+    QCOMPARE(field(frame, "meCurrencyExchange2")->text(), QStringLiteral("30,5000"));
+    QVERIFY(s.host.notifications > 1);
+}
+
+void TestCurrency::unknownCurrencyLetsUserTypeName()
+{
+    OneSource s;
+    TfrCurrency& frame = *s.frame;
+    typeInto(field(frame, "meCurrencyCode"), QStringLiteral("999"));
+    QVERIFY(field(frame, "meCurrencyName")->isEnabled());
+    QVERIFY(!autoBox(frame)->isEnabled());
+    typeInto(field(frame, "meCurrencyName"), QStringLiteral("Тугрик"));
+    frame.StoreData();
+    QCOMPARE(s.host.doc.CurrencyIncomes.At(0).CurrencyName, QStringLiteral("Тугрик"));
+    QCOMPARE(s.host.doc.CurrencyIncomes.At(0).AutoExchange, quint8(0));
+}
+
+void TestCurrency::deductionFollowsIncome_data()
+{
+    QTest::addColumn<QString>("incomeCode");
+    QTest::addColumn<QString>("deductionCode");
+    QTest::addColumn<QString>("income");
+    QTest::addColumn<QString>("deduction");
+    QTest::newRow("equivalent above limit") << "2740"
+                                            << "505"
+                                            << "5000"
+                                            << "4000";
+    QTest::newRow("equivalent below limit") << "2740"
+                                            << "505"
+                                            << "3000"
+                                            << "3000";
+    QTest::newRow("norm 20 %") << "2201"
+                               << "405"
+                               << "1234,57"
+                               << "246,91";
+}
+
+void TestCurrency::deductionFollowsIncome()
+{
+    QFETCH(QString, incomeCode);
+    QFETCH(QString, deductionCode);
+    QFETCH(QString, income);
+    QFETCH(QString, deduction);
+    OneSource s;
+    TfrCurrency& frame = *s.frame;
+    typeInto(field(frame, "meCurrencyCode"), QStringLiteral("999"));
+    typeInto(field(frame, "meCurrencyExchange"), QStringLiteral("1"));
+    typeInto(field(frame, "meCurrencyUnits"), QStringLiteral("1"));
+    s.host.answers.answer(Answer::pick(incomeCode));
+    press(frame, "bnIncomeCod");
+    QVERIFY(frame.findChild<QPushButton*>(QStringLiteral("bnSubtractCod"))->isEnabled());
+    typeInto(field(frame, "meIncomeCurrencySum"), QStringLiteral("100"));
+    s.host.answers.answer(Answer::pick(deductionCode));
+    press(frame, "bnSubtractCod");
+    typeInto(field(frame, "meIncomeCurrencySum"), income);
+    QCOMPARE(field(frame, "meSubtractSum")->text(), deduction);
+
+    // Leaving the row and coming back shows the same deduction.
+    frame.selectRow(-1);
+    frame.StoreData();
+    frame.selectRow(0);
+    QCOMPARE(field(frame, "pnlSubtractCod")->text(), deductionCode);
+    QCOMPARE(field(frame, "meSubtractSum")->text(), deduction);
+    QVERIFY(s.host.answers.finished());
+}
+
+void TestCurrency::storeWritesEntryAndReloads()
+{
+    TestHost host;
+    host.currencyDirectory = smallDirectory();
+    mTCurrencyIncome entry = completeEntry();
+    entry.AutoExchange = 0;
+    entry.TaxUnits = 1;
+    entry.TaxExchangeRate = Money::fromKopecks(3150);
+    entry.SetTaxInCurrency(10_rub);
+    host.doc.CurrencyIncomes.At(host.doc.CurrencyIncomes.Add()) = entry;
+    host.doc.ForeignProofSheets = 3;
+    const mTCurrencyIncome before = host.doc.CurrencyIncomes.At(0);
+    TfrCurrency frame(nullptr, host);
+    frame.selectRow(0);
+    QCOMPARE(field(frame, "pnlIncomeRublSum")->text(), QStringLiteral("3000"));
+    QCOMPARE(field(frame, "pnlTaxRoubleSum")->text(), QStringLiteral("315"));
+    QCOMPARE(field(frame, "meCurrencyName")->text(), QStringLiteral("Доллар США"));
+    frame.StoreData();
+    mTCurrencyIncome after = host.doc.CurrencyIncomes.At(0);
+    // Showing the entry takes the income code's name and rate from the directory.
+    QCOMPARE(after.IncomeTaxRate, 13);
+    after.IncomeTaxRate = before.IncomeTaxRate;
+    after.CurIncomeCodeName = before.CurIncomeCodeName;
+    after.CurrencyName = before.CurrencyName;
+    QCOMPARE(after, before);
+    QCOMPARE(host.doc.ForeignProofSheets, 3);
+    QCOMPARE(host.notifications, 0);
+}
+
+void TestCurrency::check_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no currency") << 1 << "По данному источнику выплаты не указан код валюты";
+    QTest::newRow("no units") << 2 << "По данному источнику выплаты не указан курс валюты";
+    QTest::newRow("no income code") << 3 << "По данному источнику выплаты не указан код дохода";
+    QTest::newRow("no income") << 4 << "По данному источнику выплаты не указана сумма дохода";
+    QTest::newRow("no deduction amount")
+        << 5 << "По данному источнику выплаты не указана сумма вычета";
+    QTest::newRow("1530 needs no deduction amount") << 6 << "";
+}
+
+void TestCurrency::check()
+{
+    QFETCH(int, fault);
+    QFETCH(QString, message);
+    TestHost host;
+    host.doc.CurrencyIncomes.At(host.doc.CurrencyIncomes.Add()) = completeEntry();
+    mTCurrencyIncome entry = completeEntry();
+    switch (fault) {
+    case 1:
+        entry.CurrencyCode.clear();
+        break;
+    case 2:
+        entry.IncomeUnits = 0;
+        break;
+    case 3:
+        entry.CurIncomeCode = 0;
+        break;
+    case 4:
+        entry.SetIncomeInCurrency(Money());
+        break;
+    case 5:
+        entry.CurIncomeCode = 2201;
+        entry.CurDeductCode = 404;
+        break;
+    default:
+        entry.CurIncomeCode = 1530;
+        entry.CurDeductCode = 201;
+        break;
+    }
+    host.doc.CurrencyIncomes.At(host.doc.CurrencyIncomes.Add()) = entry;
+    TfrCurrency frame(nullptr, host);
+    if (message.isEmpty()) {
+        QCOMPARE(frame.CheckData(), quint16(0));
+        QVERIFY(host.answers.checkMessages.isEmpty());
+        return;
+    }
+    host.answers.answer(Answer::check(TfmCheckError::Fix));
+    QCOMPARE(frame.CheckData(), quint16(2));
+    QCOMPARE(host.answers.checkMessages, QStringList{message});
+    QCOMPARE(host.answers.titles, QStringList{QStringLiteral("Проверка: Доходы в валюте")});
+    host.answers.answer(Answer::check(TfmCheckError::Skip));
+    QCOMPARE(frame.CheckData(), quint16(0));
+    frame.FocusError(2);
+    QCOMPARE(frame.selectedRow(), 1);
+}
+
+void TestCurrency::sourceWithoutCountry()
+{
+    TestHost host;
+    TfrCurrency frame(nullptr, host);
+    host.answers.answer([&host](QDialog& dialog) {
+        typeInto(field(dialog, "meSourseName"), QStringLiteral("Bank AG"));
+        host.answers.answer(Answer::check(TfmCheckError::Fix));
+        host.answers.answer(Answer::pick(QStringLiteral("276")));
+        press(dialog, "bnOk"); // asks, then opens the country picker; the dialog stays
+        if (dialog.result() != QDialog::Rejected)
+            return int(QDialog::Rejected);
+        press(dialog, "bnOk");
+        return dialog.result();
+    });
+    press(frame, "fbAddSourseIncome");
+    QVERIFY2(host.answers.finished(), qPrintable(host.answers.unexpected.join(u'\n')));
+    QCOMPARE(host.answers.checkMessages, QStringList{QStringLiteral("Не выбран код страны")});
+    QCOMPARE(host.doc.CurrencyIncomes.Count(), 1);
+    QCOMPARE(host.doc.CurrencyIncomes.At(0).SourceCountryCode, QStringLiteral("276"));
+    QCOMPARE(frame.selectedRow(), 0);
+    QVERIFY(field(frame, "meCurrencyCode")->isEnabled());
+}
+
+void TestCurrency::deleteSelectsNeighbourOrDisables()
+{
+    TestHost host;
+    for (const char* name : {"A", "B"}) {
+        mTCurrencyIncome entry = completeEntry();
+        entry.CurSourceName = QString::fromLatin1(name);
+        host.doc.CurrencyIncomes.At(host.doc.CurrencyIncomes.Add()) = entry;
+    }
+    TfrCurrency frame(nullptr, host);
+    frame.selectRow(0);
+    press(frame, "fbDeleteSourseIncome");
+    QCOMPARE(host.doc.CurrencyIncomes.Count(), 1);
+    QCOMPARE(host.doc.CurrencyIncomes.At(0).CurSourceName, QStringLiteral("B"));
+    QCOMPARE(frame.selectedRow(), 0);
+    press(frame, "fbDeleteSourseIncome");
+    QCOMPARE(host.doc.CurrencyIncomes.Count(), 0);
+    QVERIFY(!field(frame, "meCurrencyCode")->isEnabled());
+    QVERIFY(field(frame, "meCurrencyCode")->text().isEmpty());
+    QVERIFY(field(frame, "pnlIncomeRublSum")->text().isEmpty());
+    QCOMPARE(host.notifications, 2);
+    frame.StoreData();
+    QCOMPARE(frame.CheckData(), quint16(0));
+}
+
+QTEST_MAIN(TestCurrency)
+#include "tst_currency.moc"

@@ -1,0 +1,269 @@
+// The dividends sub-frame and its source dialog, driven through their widgets with scripted
+// answers to every modal dialog.
+#include "support/OtherIncomeTestHost.h"
+#include "ui/sections/russian_income/FrameThirtyPercent.h"
+#include "ui/sections/russian_income/Input30SourseIncome.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+struct Source
+{
+    QString name = QStringLiteral("ООО Ромашка");
+    QString inn = QStringLiteral("7707083893");
+    QString kpp = QStringLiteral("773601001");
+    QString oktmo = QStringLiteral("45380000");
+    QString dividends;
+    QString taxable;
+    QString withheld;
+};
+
+QLineEdit* field(QWidget& parent, const char* name)
+{
+    return parent.findChild<QLineEdit*>(QString::fromLatin1(name));
+}
+
+void fill(QDialog& dialog, const Source& source)
+{
+    typeInto(field(dialog, "meSourseName"), source.name);
+    typeInto(field(dialog, "meINN"), source.inn);
+    typeInto(field(dialog, "meKPP"), source.kpp);
+    typeInto(field(dialog, "meOKATO"), source.oktmo);
+    typeInto(field(dialog, "meItogIncomeSum"), source.dividends);
+    typeInto(field(dialog, "meOblSum"), source.taxable);
+    typeInto(field(dialog, "meHoldSum"), source.withheld);
+}
+
+int confirm(QDialog& dialog)
+{
+    dialog.findChild<QPushButton*>(QStringLiteral("bnOk"))->click();
+    return dialog.result();
+}
+
+ScriptedAnswers::Script enter(Source source)
+{
+    return [source](QDialog& dialog) {
+        fill(dialog, source);
+        return confirm(dialog);
+    };
+}
+
+void click(QWidget& frame, const char* name)
+{
+    frame.findChild<QPushButton*>(QString::fromLatin1(name))->click();
+}
+
+} // namespace
+
+class TestThirtyPercent : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dividendTax_data();
+    void dividendTax();
+    void addShowsTotalsAndNotifies();
+    void withheldAboveDividends_data();
+    void withheldAboveDividends();
+    void noTaxableAndNoWithheldAsksNothing();
+    void innTakesTenDigits();
+    void cancelOrBlankNameAddsNothing();
+    void editKeepsStoredTaxUntilTaxableChanges();
+    void deleteSelectsNeighbourOrClears();
+};
+
+void TestThirtyPercent::dividendTax_data()
+{
+    QTest::addColumn<QString>("taxable");
+    QTest::addColumn<QString>("tax");
+    QTest::newRow("12345.67") << "12345,67"
+                              << "1111";
+    QTest::newRow("half up") << "50"
+                             << "5";
+    QTest::newRow("just below half") << "105,55"
+                                     << "9";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestThirtyPercent::dividendTax()
+{
+    QFETCH(QString, taxable);
+    QFETCH(QString, tax);
+    TestHost host;
+    TfmInput30SourseIncome dialog(nullptr, host.interaction());
+    typeInto(field(dialog, "meOblSum"), QStringLiteral("1"));
+    typeInto(field(dialog, "meOblSum"), taxable);
+    QCOMPARE(field(dialog, "meTaxDiscount")->text(), tax);
+}
+
+void TestThirtyPercent::addShowsTotalsAndNotifies()
+{
+    TestHost host;
+    TfrThirtyPercent frame(nullptr, host);
+    Source source;
+    source.dividends = QStringLiteral("1000,5");
+    source.taxable = QStringLiteral("1000,5");
+    source.withheld = QStringLiteral("90");
+    host.answers.answer(enter(source));
+    click(frame, "fbAddSourseIncome");
+
+    QVERIFY2(host.answers.finished(), qPrintable(host.answers.unexpected.join(u'\n')));
+    QCOMPARE(host.doc.Income30.Count(), 1);
+    const mTThirtyPercent& entry = host.doc.Income30.At(0);
+    QCOMPARE(entry.SourceName, source.name);
+    QCOMPARE(entry.IncomeCode30, 1010);
+    QCOMPARE(entry.TotalIncome, Money::fromKopecks(100050));
+    QCOMPARE(entry.TaxComputed30, 90_rub);
+    QCOMPARE(entry.TaxWithheld, 90_rub);
+    QCOMPARE(host.notifications, 1);
+    QCOMPARE(frame.selectedRow(), 0);
+    QCOMPARE(field(frame, "pnlItogIncomeSum")->text(), QStringLiteral("1000,5"));
+    QCOMPARE(field(frame, "pnlHoldSum")->text(), QStringLiteral("90"));
+    frame.StoreData();
+    QCOMPARE(frame.CheckData(), quint16(0));
+}
+
+void TestThirtyPercent::withheldAboveDividends_data()
+{
+    QTest::addColumn<QString>("dividends");
+    QTest::addColumn<QString>("focused");
+    QTest::newRow("dividends below tax") << "1000"
+                                         << "meHoldSum";
+    QTest::newRow("no dividends") << ""
+                                  << "meOblSum";
+}
+
+void TestThirtyPercent::withheldAboveDividends()
+{
+    QFETCH(QString, dividends);
+    QFETCH(QString, focused);
+    TestHost host;
+    TfrThirtyPercent frame(nullptr, host);
+    Source source;
+    source.dividends = dividends;
+    source.taxable = QStringLiteral("1000");
+    source.withheld = QStringLiteral("2000");
+    QString focusAfterFix;
+    bool stayedOpen = false;
+    host.answers.answer([&](QDialog& dialog) {
+        dialog.show();
+        fill(dialog, source);
+        // "Исправить": the dialog stays open.
+        stayedOpen = confirm(dialog) == QDialog::Rejected && dialog.isVisible();
+        focusAfterFix = dialog.focusWidget() ? dialog.focusWidget()->objectName() : QString();
+        return confirm(dialog); // "Пропустить": accepted as typed
+    });
+    host.answers.answer(Answer::check(TfmCheckError::Fix));
+    host.answers.answer(Answer::check(TfmCheckError::Skip));
+    click(frame, "fbAddSourseIncome");
+
+    QVERIFY2(host.answers.finished(), qPrintable(host.answers.unexpected.join(u'\n')));
+    const QString message = QStringLiteral("Сумма дивидендов меньше суммы удержанного налога");
+    QCOMPARE(host.answers.checkMessages, QStringList({message, message}));
+    QCOMPARE(host.answers.titles.at(1),
+             QStringLiteral("Проверка: Доходы, облагаемые по ставке 30%"));
+    QVERIFY(stayedOpen);
+    QCOMPARE(focusAfterFix, focused);
+    QCOMPARE(host.doc.Income30.Count(), 1);
+    QCOMPARE(host.doc.Income30.At(0).TaxWithheld, 2000_rub);
+}
+
+void TestThirtyPercent::noTaxableAndNoWithheldAsksNothing()
+{
+    TestHost host;
+    TfrThirtyPercent frame(nullptr, host);
+    Source source;
+    source.dividends = QStringLiteral("500");
+    host.answers.answer(enter(source));
+    click(frame, "fbAddSourseIncome");
+    QVERIFY(host.answers.finished());
+    QVERIFY(host.answers.checkMessages.isEmpty());
+    QCOMPARE(host.doc.Income30.Count(), 1);
+}
+
+void TestThirtyPercent::innTakesTenDigits()
+{
+    TestHost host;
+    TfmInput30SourseIncome dialog(nullptr, host.interaction());
+    QCOMPARE(typeInto(field(dialog, "meINN"), QStringLiteral("770708389312")),
+             QStringLiteral("7707083893"));
+    QCOMPARE(typeInto(field(dialog, "meHoldSum"), QStringLiteral("12,5")), QStringLiteral("125"));
+    QCOMPARE(typeInto(field(dialog, "meItogIncomeSum"), QStringLiteral("12.345")),
+             QStringLiteral("12,34"));
+}
+
+void TestThirtyPercent::cancelOrBlankNameAddsNothing()
+{
+    TestHost host;
+    TfrThirtyPercent frame(nullptr, host);
+    host.answers.answer(Answer::cancel());
+    click(frame, "fbAddSourseIncome");
+    QCOMPARE(host.doc.Income30.Count(), 0);
+    QCOMPARE(host.notifications, 0);
+}
+
+void TestThirtyPercent::editKeepsStoredTaxUntilTaxableChanges()
+{
+    TestHost host;
+    const int row = host.doc.Income30.Add();
+    mTThirtyPercent& stored = host.doc.Income30.At(row);
+    stored.SourceName = QStringLiteral("АО Старое");
+    stored.SourceINN = QStringLiteral("7707083893");
+    stored.SourceKPP = QStringLiteral("773601001");
+    stored.SourceOKTMO = QStringLiteral("45380000");
+    stored.TotalIncome = 1000_rub;
+    stored.TaxableDividends = 1000_rub;
+    stored.TaxComputed30 = 95_rub; // differs from 9 %: typed long ago
+    stored.IncomeCode30 = 1010;
+    TfrThirtyPercent frame(nullptr, host);
+    frame.selectRow(0);
+
+    host.answers.answer([](QDialog& dialog) {
+        typeInto(field(dialog, "meSourseName"), QStringLiteral("АО Новое"));
+        return confirm(dialog);
+    });
+    click(frame, "fbEditSourseIncome");
+    QCOMPARE(host.doc.Income30.At(0).SourceName, QStringLiteral("АО Новое"));
+    QCOMPARE(host.doc.Income30.At(0).TaxComputed30, 95_rub);
+    QCOMPARE(frame.findChild<QTreeWidget*>()->topLevelItem(0)->text(0), QStringLiteral("АО Новое"));
+
+    host.answers.answer([](QDialog& dialog) {
+        typeInto(field(dialog, "meOblSum"), QStringLiteral("2000"));
+        return confirm(dialog);
+    });
+    click(frame, "fbEditSourseIncome");
+    QCOMPARE(host.doc.Income30.At(0).TaxComputed30, 180_rub);
+    QVERIFY(host.answers.finished());
+}
+
+void TestThirtyPercent::deleteSelectsNeighbourOrClears()
+{
+    TestHost host;
+    for (const char* name : {"Первый", "Второй"}) {
+        mTThirtyPercent& entry = host.doc.Income30.At(host.doc.Income30.Add());
+        entry.SourceName = QString::fromUtf8(name);
+        entry.TotalIncome = 100_rub;
+    }
+    TfrThirtyPercent frame(nullptr, host);
+    QCOMPARE(frame.selectedRow(), -1);
+    QVERIFY(field(frame, "pnlItogIncomeSum")->text().isEmpty());
+    frame.selectRow(0);
+    click(frame, "fbDeleteSourseIncome");
+    QCOMPARE(host.doc.Income30.Count(), 1);
+    QCOMPARE(host.doc.Income30.At(0).SourceName, QStringLiteral("Второй"));
+    QCOMPARE(frame.selectedRow(), 0);
+    QCOMPARE(field(frame, "pnlItogIncomeSum")->text(), QStringLiteral("100"));
+    click(frame, "fbDeleteSourseIncome");
+    QCOMPARE(host.doc.Income30.Count(), 0);
+    QCOMPARE(frame.selectedRow(), -1);
+    QVERIFY(field(frame, "pnlItogIncomeSum")->text().isEmpty());
+    QCOMPARE(host.notifications, 2);
+}
+
+QTEST_MAIN(TestThirtyPercent)
+#include "tst_thirty_percent.moc"

@@ -1,0 +1,86 @@
+#include "UiTestSupport.h"
+
+#include "model/Declaration.h"
+#include "storage/DayCount.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+
+namespace {
+
+QString g_settingsFolder;
+
+} // namespace
+
+void UiTestBench::useTemporarySettings(const QString& folder)
+{
+    g_settingsFolder = folder;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+}
+
+void UiTestBench::clearSettings()
+{
+    QDir(g_settingsFolder).removeRecursively();
+    QDir().mkpath(g_settingsFolder);
+}
+
+UiTestBench::UiTestBench(bool withDirectories)
+{
+    if (!withDirectories)
+        return;
+    for (const char* name :
+         {"InspectionNumbers.xml", "Oksm.xml", "CurrencyRates.xml", "Sp_OKVED2.xml"}) {
+        const QString file = QString::fromLatin1(name);
+        QFile::copy(QStringLiteral(TARVIKA_TEST_DATA "/") + file, m_folder.filePath(file));
+    }
+}
+
+TFormMain& UiTestBench::start(const QStringList& arguments)
+{
+    auto script = std::make_unique<ScriptedInteraction>();
+    m_script = script.get();
+    TFormMain::Options options;
+    options.arguments = arguments;
+    options.programFolder = m_folder.path();
+    // No print module there: a real preview would wait for a person.
+    options.printModuleFolders = {m_folder.path()};
+    options.sounImporter = [this](const QString& dbf, const QString& out, const QString& date,
+                                  const QString& version) {
+        importCalls << dbf << out << date << version;
+        return dbf.endsWith(QStringLiteral("soun1.dbf"));
+    };
+    m_window = std::make_unique<TFormMain>(std::move(script), std::move(options));
+    return *m_window;
+}
+
+QString UiTestBench::writeDeclaration(const QString& name, const mTDeclaration& declaration) const
+{
+    const QString file = m_folder.filePath(name);
+    declaration.SaveToFile(file);
+    return file;
+}
+
+mTDeclaration UiTestBench::completeDeclaration()
+{
+    mTDeclaration doc;
+    doc.SetInteractiveDefaults();
+    doc.InspectionCode = QStringLiteral("7701");
+    mTPersonInformation& person = doc.Person;
+    person.Surname = QStringLiteral("Иванов");
+    person.FirstName = QStringLiteral("Иван");
+    person.INN = QStringLiteral("500100732259");
+    person.RegionCode = 77;
+    person.Street = QStringLiteral("Тверская");
+    person.OKTMO = QStringLiteral("45382000");
+    person.BirthDate = DayCount::fromDate(1970, 1, 1);
+    return doc;
+}
+
+ScriptedInteraction::DialogScript press(const char* buttonName)
+{
+    return [buttonName](QDialog& dialog) {
+        clickChild(dialog, buttonName);
+        return dialog.result();
+    };
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ScriptedInteraction.h"
+#include "ui/window/Main.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+// A fresh program folder and settings store for each GUI test, and a main window over them whose
+// questions are answered by a script.
+class UiTestBench
+{
+public:
+    // Points the settings at a temporary store; call from initTestCase().
+    static void useTemporarySettings(const QString& folder);
+    // Forgets every setting; call from init().
+    static void clearSettings();
+
+    explicit UiTestBench(bool withDirectories = true);
+
+    // Builds the main window with the program's arguments.
+    TFormMain& start(const QStringList& arguments = {});
+    TFormMain& window() { return *m_window; }
+    ScriptedInteraction& script() { return *m_script; }
+    QString folder() const { return m_folder.path(); }
+    QString path(const QString& name) const { return m_folder.filePath(name); }
+
+    // A declaration file written into the program folder.
+    QString writeDeclaration(const QString& name, const mTDeclaration& declaration) const;
+    // A declaration that passes the whole check.
+    static mTDeclaration completeDeclaration();
+
+    QStringList importCalls;
+
+private:
+    QTemporaryDir m_folder;
+    ScriptedInteraction* m_script = nullptr;
+    std::unique_ptr<TFormMain> m_window;
+};
+
+// Scripts that answer a dialog by pressing one of its buttons.
+ScriptedInteraction::DialogScript press(const char* buttonName);

@@ -1,0 +1,403 @@
+// The main window: start-up and command line, title, create, open, save, the question about
+// unsaved changes, settings, window placement and help.
+#include "model/Declaration.h"
+#include "storage/StorageErrors.h"
+#include "support/UiTestSupport.h"
+#include "ui/dialogs/HelpWindow.h"
+#include "ui/sections/conditions/FrameInitialData.h"
+#include "ui/window/WindowPlacement.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void newDocument();
+    void commandLine_data();
+    void commandLine();
+    void saveAndReopen();
+    void savingEarlierYearWritesCurrentYearFile();
+    void failedSaveKeepsTitleAndFlag();
+    void unsavedChanges_data();
+    void unsavedChanges();
+    void closeWithCancelledSaveDialog();
+    void cancelledOpenLeavesNewDocument();
+    void estimatedIncomeDisablesDeductions();
+    void settingsOfToolbar();
+    void placement_data();
+    void placement();
+    void help();
+    void damagedTaxOfficeFileEndsStartup();
+
+private:
+    QTemporaryDir m_settings;
+};
+
+void TestMainWindow::initTestCase()
+{
+    UiTestBench::useTemporarySettings(m_settings.path());
+}
+
+void TestMainWindow::init()
+{
+    UiTestBench::clearSettings();
+}
+
+void TestMainWindow::newDocument()
+{
+    UiTestBench bench;
+    TFormMain& window = bench.start();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Без имени - Тарвика 2013"));
+    QVERIFY(qobject_cast<TfrInitialData*>(window.currentFrame()));
+    QCOMPARE(window.currentSection(), Section::InitialData);
+    QVERIFY(window.sectionButton(Section::InitialData)->isChecked());
+    QVERIFY(window.sectionButton(Section::RussianIncome)->isEnabled());
+    QVERIFY(!window.sectionButton(Section::ForeignIncome)->isEnabled());
+    QVERIFY(!window.sectionButton(Section::BusinessIncome)->isEnabled());
+    QVERIFY(window.sectionButton(Section::Deduction)->isEnabled());
+    QVERIFY(window.isSaved());
+    QCOMPARE(window.document().AutoCountSheets, quint8(1));
+    QVERIFY(window.inspectionPicker() != nullptr);
+    QVERIFY(window.countryPicker() != nullptr);
+    QVERIFY(window.activities() != nullptr);
+    QVERIFY(window.currencies() != nullptr);
+    QVERIFY(bench.script().finished());
+
+    // Creating again from a changed document asks first.
+    window.NotifyDocumentChanged();
+    bench.script().answerMessage(QMessageBox::No);
+    window.CreateDoc();
+    QVERIFY(window.isSaved());
+    QCOMPARE(bench.script().messageTexts(),
+             QStringList{QStringLiteral("Вы хотите сохранить декларацию?")});
+}
+
+void TestMainWindow::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<QString>("message");
+    const QString file = QStringLiteral("@file");
+    QTest::newRow("file") << QStringList{file} << true << QString();
+    QTest::newRow("-p and file") << QStringList{QStringLiteral("-P"), file} << true << QString();
+    QTest::newRow("file and any second")
+        << QStringList{file, QStringLiteral("x")} << true << QString();
+    QTest::newRow("-p alone") << QStringList{QStringLiteral("-p")} << false
+                              << StorageMessage::zeroLength();
+    QTest::newRow("damaged") << QStringList{QStringLiteral("@damaged")} << false
+                             << StorageMessage::badFormat();
+    QTest::newRow("three arguments") << QStringList{file, file, file} << false << QString();
+}
+
+void TestMainWindow::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, opens);
+    QFETCH(QString, message);
+    UiTestBench bench;
+    mTDeclaration saved;
+    saved.InspectionCode = QStringLiteral("7702");
+    const QString file = bench.writeDeclaration(QStringLiteral("decl.tv3"), saved);
+    const QString damaged = bench.path(QStringLiteral("damaged.tv3"));
+    QFile broken(damaged);
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("not a declaration at all");
+    broken.close();
+    arguments.replaceInStrings(QStringLiteral("@file"), file);
+    arguments.replaceInStrings(QStringLiteral("@damaged"), damaged);
+
+    TFormMain& window = bench.start(arguments);
+    QVERIFY(window.startupSucceeded());
+    QCOMPARE(window.fileName().isEmpty(), !opens);
+    QCOMPARE(window.document().InspectionCode, opens ? QStringLiteral("7702") : QString());
+    QCOMPARE(window.windowTitle(), opens ? QStringLiteral("decl.tv3 - Тарвика 2013")
+                                         : QStringLiteral("Без имени - Тарвика 2013"));
+    QVERIFY(window.isSaved());
+    QCOMPARE(bench.script().messageTexts(),
+             message.isEmpty() ? QStringList() : QStringList{message});
+    if (!opens)
+        QCOMPARE(window.document().AutoCountSheets, quint8(1));
+}
+
+void TestMainWindow::saveAndReopen()
+{
+    UiTestBench bench;
+    TFormMain& window = bench.start();
+    auto* currency = window.findChild<QAbstractButton*>(QStringLiteral("chbIncomeCurrency"));
+    currency->click();
+    QVERIFY(!window.isSaved());
+    QVERIFY(window.sectionButton(Section::ForeignIncome)->isEnabled());
+
+    const QString file = bench.path(QStringLiteral("saved.tv3"));
+    bench.script().answerFile(file);
+    window.SaveDoc();
+    QVERIFY(bench.script().finished());
+    QVERIFY(window.isSaved());
+    QCOMPARE(window.fileName(), file);
+    QCOMPARE(window.windowTitle(), QStringLiteral("saved.tv3 - Тарвика 2013"));
+    QCOMPARE(bench.script().fileRequests.constLast().filters,
+             QStringList{QStringLiteral("Тарвика 2013 (*.tv3)")});
+
+    window.CreateDoc();
+    QCOMPARE(window.document().IncomeKinds(), IncomeKind::Country);
+    bench.script().answerFile(file);
+    window.OpenDoc();
+    QVERIFY(bench.script().finished());
+    QCOMPARE(bench.script().fileRequests.constLast().filters.size(), 10);
+    QCOMPARE(window.fileName(), file);
+    QCOMPARE(window.document().IncomeKinds(), quint8(IncomeKind::Country | IncomeKind::Abroad));
+    QVERIFY(window.sectionButton(Section::ForeignIncome)->isEnabled());
+    QVERIFY(window.isSaved());
+}
+
+void TestMainWindow::savingEarlierYearWritesCurrentYearFile()
+{
+    UiTestBench bench;
+    mTDeclaration earlier;
+    earlier.InspectionCode = QStringLiteral("7703");
+    const QString older = bench.writeDeclaration(QStringLiteral("a.tv2"), earlier);
+    const QByteArray olderBytes = [&] {
+        QFile f(older);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    TFormMain& window = bench.start({older});
+    window.SaveDoc();
+    QCOMPARE(window.fileName(), bench.path(QStringLiteral("a.tv3")));
+    QVERIFY(QFile::exists(bench.path(QStringLiteral("a.tv3"))));
+    QFile f(older);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), olderBytes);
+    QCOMPARE(window.windowTitle(), QStringLiteral("a.tv3 - Тарвика 2013"));
+}
+
+void TestMainWindow::failedSaveKeepsTitleAndFlag()
+{
+    UiTestBench bench;
+    TFormMain& window = bench.start();
+    window.NotifyDocumentChanged();
+    bench.script().answerFile(bench.path(QStringLiteral("missing/folder/x.tv3")));
+    window.SaveAsDoc();
+    QCOMPARE(bench.script().messages.size(), 1);
+    QCOMPARE(bench.script().messages.constFirst().icon, QMessageBox::Critical);
+    QVERIFY(!window.isSaved());
+    QVERIFY(window.fileName().isEmpty());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Без имени - Тарвика 2013"));
+
+    // Answering "Да" to the question with a save that fails keeps the document.
+    bench.script().answerMessage(QMessageBox::Yes);
+    bench.script().answerFile(bench.path(QStringLiteral("missing/folder/x.tv3")));
+    window.CreateDoc();
+    QVERIFY(!window.isSaved());
+}
+
+void TestMainWindow::unsavedChanges_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("goesOn");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("yes") << int(QMessageBox::Yes) << true << true;
+    QTest::newRow("no") << int(QMessageBox::No) << true << false;
+    QTest::newRow("cancel") << int(QMessageBox::Cancel) << false << false;
+}
+
+void TestMainWindow::unsavedChanges()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, goesOn);
+    QFETCH(bool, written);
+    UiTestBench bench;
+    const QString file = bench.writeDeclaration(QStringLiteral("d.tv3"), mTDeclaration());
+    TFormMain& window = bench.start({file});
+    window.findChild<QAbstractButton*>(QStringLiteral("rbGiveTrustFase"))->click();
+    window.findChild<QLineEdit*>(QStringLiteral("meFIO"))->setText(QStringLiteral("Петров"));
+    QVERIFY(!window.isSaved());
+
+    bench.script().answerMessage(QMessageBox::StandardButton(answer));
+    window.CreateDoc();
+    QCOMPARE(bench.script().messages.constFirst().caption, QStringLiteral("Тарвика 2013"));
+    QCOMPARE(bench.script().messages.constFirst().icon, QMessageBox::Question);
+    QCOMPARE(window.fileName().isEmpty(), goesOn);
+    mTDeclaration reread;
+    reread.LoadFromFile(file);
+    QCOMPARE(reread.RepresentativeName, written ? QStringLiteral("Петров") : QString());
+    QCOMPARE(window.isSaved(), goesOn);
+    QVERIFY(bench.script().finished());
+}
+
+void TestMainWindow::closeWithCancelledSaveDialog()
+{
+    UiTestBench bench;
+    TFormMain& window = bench.start();
+    window.NotifyDocumentChanged();
+    bench.script().answerMessage(QMessageBox::Yes);
+    bench.script().answerFile(QString());
+    QVERIFY(window.close());
+    QVERIFY(bench.script().finished());
+
+    UiTestBench kept;
+    TFormMain& other = kept.start();
+    other.NotifyDocumentChanged();
+    kept.script().answerMessage(QMessageBox::Cancel);
+    QVERIFY(!other.close());
+}
+
+void TestMainWindow::cancelledOpenLeavesNewDocument()
+{
+    UiTestBench bench;
+    mTDeclaration saved;
+    saved.InspectionCode = QStringLiteral("7701");
+    TFormMain& window = bench.start({bench.writeDeclaration(QStringLiteral("x.tv3"), saved)});
+    window.NotifyDocumentChanged();
+    bench.script().answerMessage(QMessageBox::No);
+    bench.script().answerFile(QString());
+    window.OpenDoc();
+    QVERIFY(bench.script().finished());
+    QVERIFY(window.fileName().isEmpty());
+    QVERIFY(window.document().InspectionCode.isEmpty());
+    QCOMPARE(window.document().IncomeKinds(), IncomeKind::Country);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Без имени - Тарвика 2013"));
+    QVERIFY(qobject_cast<TfrInitialData*>(window.currentFrame()));
+
+    // A damaged file chosen in the dialog gives the message and a new unnamed document.
+    const QString damaged = bench.path(QStringLiteral("bad.tv3"));
+    QFile broken(damaged);
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write(QByteArray(300, 'z'));
+    broken.close();
+    bench.script().answerFile(damaged);
+    window.OpenDoc();
+    QCOMPARE(bench.script().messages.constLast().text, StorageMessage::badFormat());
+    QVERIFY(window.fileName().isEmpty());
+    QVERIFY(window.isSaved());
+}
+
+void TestMainWindow::estimatedIncomeDisablesDeductions()
+{
+    UiTestBench bench;
+    mTDeclaration estimated;
+    estimated.DeclForm = DeclarationForm::EstimatedIncome;
+    estimated.SetIncomeKinds(IncomeKind::Business);
+    TFormMain& window = bench.start({bench.writeDeclaration(QStringLiteral("e.tv3"), estimated)});
+    QVERIFY(!window.sectionButton(Section::Deduction)->isEnabled());
+    QVERIFY(window.isSaved());
+}
+
+void TestMainWindow::settingsOfToolbar()
+{
+    {
+        UiTestBench bench;
+        TFormMain& window = bench.start();
+        auto* save = window.findChild<QToolButton*>(QStringLiteral("fbSave"));
+        QVERIFY(save);
+        QCOMPARE(save->size(), QSize(80, 47));
+        auto* exportButton = window.findChild<QToolButton*>(QStringLiteral("fbExsport"));
+        QCOMPARE(exportButton->text(), QStringLiteral("Файл xml"));
+        window.findChild<QAction*>(QStringLiteral("TextLabels"))->trigger();
+        QCOMPARE(save->size(), QSize(35, 35));
+        QCOMPARE(save->toolButtonStyle(), Qt::ToolButtonIconOnly);
+        window.findChild<QAction*>(QStringLiteral("ShowStdToolbar"))->trigger();
+        QVERIFY(window.findChild<QToolBar*>(QStringLiteral("StdToolbar"))->isHidden());
+    }
+    UiTestBench again;
+    TFormMain& window = again.start();
+    QVERIFY(!window.findChild<QAction*>(QStringLiteral("TextLabels"))->isChecked());
+    QVERIFY(!window.findChild<QAction*>(QStringLiteral("ShowStdToolbar"))->isChecked());
+    QVERIFY(window.findChild<QToolBar*>(QStringLiteral("StdToolbar"))->isHidden());
+}
+
+void TestMainWindow::placement_data()
+{
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<QRect>("saved");
+    QTest::addColumn<QRect>("expected");
+    QTest::newRow("no settings: centred") << false << QRect() << QRect(240, 214, 800, 571);
+    QTest::newRow("zero placement: centred")
+        << true << QRect(0, 0, 0, 0) << QRect(240, 214, 800, 571);
+    QTest::newRow("fits") << true << QRect(10, 20, 900, 700) << QRect(10, 20, 900, 700);
+    QTest::newRow("off to the right")
+        << true << QRect(700, 20, 900, 700) << QRect(480, 20, 800, 700);
+    QTest::newRow("off below") << true << QRect(10, 600, 900, 700) << QRect(10, 428, 900, 571);
+    QTest::newRow("negative") << true << QRect(-50, -20, 900, 700) << QRect(0, 0, 900, 700);
+    QTest::newRow("too small") << true << QRect(10, 10, 300, 200) << QRect(10, 10, 800, 571);
+}
+
+void TestMainWindow::placement()
+{
+    QFETCH(bool, stored);
+    QFETCH(QRect, saved);
+    QFETCH(QRect, expected);
+    std::optional<AppSettings::StoredPlacement> value;
+    if (stored)
+        value = AppSettings::StoredPlacement{false, saved.left(), saved.top(),
+                                             saved.isNull() ? 0 : saved.width(),
+                                             saved.isNull() ? 0 : saved.height()};
+    // A screen of 1280 x 1024 with a work area 999 high.
+    const WindowPlacement placed = WindowPlacement::fit(value, 1280, 999);
+    QCOMPARE(placed.geometry, expected);
+
+    // The settings store gives back what closing the window wrote.
+    if (stored && !saved.isNull()) {
+        AppSettings::setPlacement(saved, false);
+        const auto reread = AppSettings::placement();
+        QVERIFY(reread.has_value());
+        QCOMPARE(QRect(reread->left, reread->top, reread->width, reread->height), saved);
+    }
+}
+
+void TestMainWindow::help()
+{
+    UiTestBench bench;
+    TFormMain& window = bench.start();
+    window.Help();
+    QCOMPARE(bench.script().messageTexts(),
+             QStringList{QStringLiteral("Не найден файл справки help/runprogramm.htm")});
+
+    QDir(bench.folder()).mkpath(QStringLiteral("help"));
+    QFile page(bench.path(QStringLiteral("help/runprogramm.htm")));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.write("<html><body><h1>Help</h1></body></html>");
+    page.close();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::keyClick(&window, Qt::Key_F1);
+    auto* helpWindow = window.findChild<HelpWindow*>();
+    QVERIFY(helpWindow);
+    QVERIFY(helpWindow->currentPage().endsWith(QStringLiteral("help/runprogramm.htm")));
+    QCOMPARE(bench.script().messages.size(), 1);
+}
+
+void TestMainWindow::damagedTaxOfficeFileEndsStartup()
+{
+    UiTestBench bench(false);
+    QFile broken(bench.path(QStringLiteral("InspectionNumbers.xml")));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("<Inspections><Inspection Code=");
+    broken.close();
+    TFormMain& window = bench.start();
+    QVERIFY(!window.startupSucceeded());
+    QCOMPARE(bench.script().messages.size(), 1);
+    QVERIFY(bench.script().messages.constFirst().text.startsWith(
+        QStringLiteral("Поменяйте язык и региональные стандарты ОС на русские.")));
+
+    // Without directory files the pickers are absent and the program starts.
+    UiTestBench bare(false);
+    TFormMain& plain = bare.start();
+    QVERIFY(plain.startupSucceeded());
+    QVERIFY(plain.inspectionPicker() == nullptr);
+    QVERIFY(!plain.findChild<QAbstractButton*>(QStringLiteral("bnInspection"))->isEnabled());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
