@@ -59,11 +59,6 @@ QString trimmedSpaces(const QString& text)
     return text.trimmed();
 }
 
-bool oktmoLengthValid(const QString& oktmo)
-{
-    return oktmo.size() == 8 || oktmo.size() == 11;
-}
-
 const QString& sourceNameMessage()
 {
     static const QString text =
@@ -72,6 +67,12 @@ const QString& sourceNameMessage()
 }
 
 } // namespace
+
+bool OktmoLengthValid(const QString& oktmo)
+{
+    const qsizetype length = oktmo.trimmed().size();
+    return length == 8 || length == 11;
+}
 
 int CheckINN(const QString& inn, InnKind kind)
 {
@@ -111,7 +112,7 @@ quint16 CheckPaymentSource(CheckAnswerer& answerer, const QString& groupTitle,
     if (sourceName.trimmed().isEmpty())
         run.fail(sourceNameMessage(), SourceField::Name, true);
     const QString oktmo = sourceOKTMO.trimmed();
-    if (run.active() && !oktmo.isEmpty() && !oktmoLengthValid(oktmo))
+    if (run.active() && !oktmo.isEmpty() && !OktmoLengthValid(oktmo))
         run.fail(QStringLiteral("Код ОКТМО введен некорректно(должно быть 8 или 11 симв.)(При "
                                 "продаже имущества физ.лицу - не нужен)"),
                  SourceField::Oktmo, true);
@@ -154,7 +155,7 @@ quint16 CheckPaymentSourceStrict(CheckAnswerer& answerer, const QString& groupTi
     SectionCheckRun run(answerer, groupTitle, false, false);
     if (sourceName.trimmed().isEmpty())
         run.fail(sourceNameMessage(), SourceField::Name);
-    if (run.active() && !oktmoLengthValid(sourceOKTMO.trimmed()))
+    if (run.active() && !OktmoLengthValid(sourceOKTMO.trimmed()))
         run.fail(QStringLiteral("Не введен код ОКТМО(8 или 11 симв.)"), SourceField::Oktmo);
     if (run.active()) {
         const int inn = CheckINN(sourceINN, InnKind::Organisation);

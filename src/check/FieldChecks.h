@@ -43,6 +43,9 @@ int CheckINN(const QString& inn, InnKind kind);
 // The KPP after trimming spaces: empty or not 9 characters long.
 int CheckKPP(const QString& kpp);
 
+// Whether an OKTMO code, trimmed, has one of its two lengths: 8 or 11 characters.
+bool OktmoLengthValid(const QString& oktmo);
+
 // The source-of-payment checks an entry dialog runs when the user confirms a source. They ask
 // through one section error dialog titled "Проверка: " + groupTitle and return 0 or the field to
 // fix (SourceField). A caller without an OKTMO field passes an 11-character placeholder.

@@ -29,3 +29,18 @@ void SectionCheckRun::fail(const QString& message, quint16 code, bool disableSki
         break;
     }
 }
+
+void SectionCheckRun::failEach(const RuleFailures& failures)
+{
+    for (const RuleFailure& failure : failures) {
+        if (!active())
+            break;
+        fail(failure.message, failure.code);
+    }
+}
+
+void SectionCheckRun::failFirst(const RuleFailures& failures)
+{
+    if (!failures.isEmpty())
+        fail(failures.first().message, failures.first().code);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "check/CheckAnswerer.h"
+#include "check/SectionRules.h"
 
 #include <QString>
 
@@ -19,6 +20,11 @@ public:
 
     // Reports a failed rule: shows message and records the answer.
     void fail(const QString& message, quint16 code, bool disableSkip = false);
+
+    // Puts every failed rule of a section in turn, while the run goes on.
+    void failEach(const RuleFailures& failures);
+    // Puts only the first failed rule, if any.
+    void failFirst(const RuleFailures& failures);
 
     void disableSkip() { m_skipEnabled = false; }
 

@@ -1,5 +1,7 @@
 #include "directories/FixedTables.h"
 
+#include <algorithm>
+
 namespace FixedTables {
 
 const QList<DirectoryEntry>& DocumentKinds()
@@ -123,6 +125,40 @@ const QList<DirectoryEntry>& Regions()
          QStringLiteral("иные территории, включая город и космодром Байконур")},
     };
     return table;
+}
+
+namespace {
+
+template <std::size_t N> bool contains(const qint32 (&codes)[N], qint32 code)
+{
+    return std::find(std::begin(codes), std::end(codes), code) != std::end(codes);
+}
+
+} // namespace
+
+bool IssuedFromFourteen(quint16 documentKind)
+{
+    using namespace DocumentKind;
+    return documentKind == MilitaryCard || documentKind == TemporaryMilitary ||
+           documentKind == Passport || documentKind == ServicemanCard;
+}
+
+bool IsSecuritiesIncome(qint32 incomeCode)
+{
+    static constexpr qint32 codes[] = {1530, 1531, 1532, 1533, 1535, 1536, 1537, 1538, 1539, 1541};
+    return contains(codes, incomeCode);
+}
+
+bool IsSecuritiesExpense(qint32 deductCode)
+{
+    static constexpr qint32 codes[] = {201, 202, 203, 206, 207, 211, 213, 215, 620};
+    return contains(codes, deductCode);
+}
+
+bool NonResidentMayDeduct(qint32 incomeCode)
+{
+    static constexpr qint32 codes[] = {2761, 2762, 2760, 2720, 2730, 2770, 2790, 2740, 1534};
+    return IsSecuritiesIncome(incomeCode) || contains(codes, incomeCode);
 }
 
 } // namespace FixedTables

@@ -1,5 +1,6 @@
 #include "ui/sections/business_income/FrameBusinessNew.h"
 
+#include "check/BusinessRules.h"
 #include "check/SectionCheckRun.h"
 #include "model/Declaration.h"
 #include "storage/DayCount.h"
@@ -296,33 +297,9 @@ void TfrBusinessNew::StoreData()
 
 quint16 TfrBusinessNew::CheckData()
 {
-    const mTDeclaration& doc = document();
     WindowCheckAnswerer answerer(host().interaction(), this);
     SectionCheckRun run(answerer, sectionName());
-    const auto plain = [](Money amount) { return text(amount); };
-    for (int position = 0; position < doc.Businesses.Count() && run.active(); ++position) {
-        const mTBusinessNew& entry = doc.Businesses.At(position);
-        const quint16 code = quint16(position + 1);
-        if (entry.HasDocumentedExpenses != doc.Businesses.At(0).HasDocumentedExpenses)
-            run.fail(QStringLiteral("Нельзя одновременно пользоваться и подтвержденными "
-                                    "расходами и нормативом 20%."),
-                     code);
-        if (run.active() && entry.HasDocumentedExpenses == 1 &&
-            entry.LabourCosts < entry.LabourContracts)
-            run.fail(QStringLiteral("Расходы по оплате трудовых договоров(") +
-                         plain(entry.LabourContracts) +
-                         QStringLiteral(") превышают сумму расходов на оплату труда (") +
-                         plain(entry.LabourCosts) + QStringLiteral(")"),
-                     code);
-        const Money sum =
-            entry.MaterialExpenses + entry.LabourCosts + entry.OtherExpenses + entry.Depreciation;
-        if (run.active() && entry.HasDocumentedExpenses == 1 && sum != entry.ExpensesTotal)
-            run.fail(QStringLiteral("Общие расходы (") + plain(entry.ExpensesTotal) +
-                         QStringLiteral(") не совпадают с суммой расходов материальных, на "
-                                        "оплату труда, прочих и амортизационных отчислений (") +
-                         plain(sum) + QStringLiteral(")"),
-                     code);
-    }
+    run.failEach(BusinessFailures(document(), CheckScope::Section, QLatin1Char(',')));
     return run.result();
 }
 

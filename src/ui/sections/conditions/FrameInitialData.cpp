@@ -1,5 +1,6 @@
 #include "ui/sections/conditions/FrameInitialData.h"
 
+#include "check/ConditionsRules.h"
 #include "check/SectionCheckRun.h"
 #include "model/Declaration.h"
 #include "storage/DayCount.h"
@@ -473,18 +474,9 @@ void TfrInitialData::StoreData()
 
 quint16 TfrInitialData::CheckData()
 {
-    const mTDeclaration& doc = document();
     WindowCheckAnswerer answerer(host().interaction(), this);
     SectionCheckRun run(answerer, sectionName());
-    const bool representative = doc.ConfirmKind != 0;
-    if (run.active() && doc.InspectionCode.isEmpty())
-        run.fail(QStringLiteral("Не введен номер инспекции"), 1);
-    if (run.active() && representative && doc.RepresentativeName.trimmed().isEmpty())
-        run.fail(QStringLiteral("Не указаны ФИО подписанта-представителя"), 3);
-    if (run.active() && representative && doc.RepresentativeDoc.trimmed().isEmpty())
-        run.fail(QStringLiteral("Не указан документ, подтверждающий полномочия представителя"), 4);
-    if (run.active() && doc.ConfirmKind == 2 && doc.RepresentativeOrg.trimmed().isEmpty())
-        run.fail(QStringLiteral("Не указано наименование Юр.лица-представителя"), 5);
+    run.failEach(ConditionsFailures(document()));
     return run.result();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/sections/deductions/FrameConstructionDeduct.h"
 
+#include "check/DeductionRules.h"
 #include "check/SectionCheckRun.h"
 #include "directories/FixedTables.h"
 #include "model/Declaration.h"
@@ -555,41 +556,9 @@ void TfrConstructionDeduct::StoreData()
 
 quint16 TfrConstructionDeduct::CheckData()
 {
-    const mTDeclaration& doc = document();
-    const mTConstructionDeduct& record = doc.PropertyDeduction;
-    if (record.PropertyEnabled == 0)
-        return 0;
-    QString message;
-    quint16 code = 0;
-    const int start = yearOf(record.StartYearDate);
-    const int keyYear = yearOf(record.ByInvestment != 0 ? record.ActDate : record.RightRegDate);
-    if (record.ObjectKind == 0) {
-        message = QStringLiteral("Не введено наименование объекта");
-        code = 1;
-    } else if (record.OwnershipKind == 0) {
-        message = QStringLiteral("Не введен вид собственности");
-        code = 10;
-    } else if (record.OwnerSign == 0) {
-        message = QStringLiteral("Не введен признак налогоплательщика");
-        code = 11;
-    } else if (record.ObjPostIndex.trimmed().isEmpty()) {
-        message = QStringLiteral("Не введен почтовый индекс");
-        code = 2;
-    } else if (record.ObjRegionCode == QStringLiteral("0")) {
-        message = QStringLiteral("Не указан код региона");
-        code = 12;
-    } else if (doc.Pensioner == 0 && start < keyYear && keyYear > 2008) {
-        message = record.ByInvestment != 0
-                      ? QStringLiteral("Год начала пользования льготой меньше даты акта о передаче")
-                      : QStringLiteral("Год начала пользования льготой меньше даты регистрации "
-                                       "прав собственности");
-        code = 5;
-    }
-    if (code == 0)
-        return 0;
     WindowCheckAnswerer answerer(host().interaction(), this);
     SectionCheckRun run(answerer, sectionName());
-    run.fail(message, code);
+    run.failFirst(PropertyFailures(document(), CheckScope::Section));
     return run.result();
 }
 

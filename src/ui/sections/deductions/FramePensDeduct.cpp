@@ -1,5 +1,6 @@
 #include "ui/sections/deductions/FramePensDeduct.h"
 
+#include "check/DeductionRules.h"
 #include "check/SectionCheckRun.h"
 #include "model/Declaration.h"
 #include "ui/dialogs/Interaction.h"
@@ -342,16 +343,9 @@ void TfrFramePensDeduct::StoreData()
 
 quint16 TfrFramePensDeduct::CheckData()
 {
-    const mTSocialDeduct& record = document().SocialDeduction;
-    const bool empty = record.CharitySum.isZero() && record.SelfEducationSum.isZero() &&
-                       record.MedicalSum.isZero() && record.ExpensiveMedicalSum.isZero() &&
-                       record.InsuranceSum.isZero() && record.PensionContribSum.isZero() &&
-                       record.ChildEducationCount() == 0 && record.PensCount() == 0;
-    if (record.SocialEnabled == 0 || !empty)
-        return 0;
     WindowCheckAnswerer answerer(host().interaction(), this);
     SectionCheckRun run(answerer, sectionName());
-    run.fail(QStringLiteral("Не введены данные по социальным налоговым вычетам"), 1);
+    run.failFirst(SocialFailures(document()));
     return run.result();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/sections/foreign_income/FrameCurrency.h"
 
+#include "check/IncomeRules.h"
 #include "check/SectionCheckRun.h"
 #include "directories/CurrencyDirectory.h"
 #include "model/Declaration.h"
@@ -35,13 +36,6 @@ QDateEdit* dateField(QWidget* parent, const char* name)
     edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     edit->setCalendarPopup(true);
     return edit;
-}
-
-// The income codes whose deduction needs no amount.
-bool deductionAmountOptional(qint32 incomeCode)
-{
-    static constexpr qint32 kCodes[] = {1530, 1531, 1532, 1533, 1535, 1536, 1537, 1538, 1539, 1541};
-    return std::find(std::begin(kCodes), std::end(kCodes), incomeCode) != std::end(kCodes);
 }
 
 QString unitsText(qint32 units)
@@ -619,29 +613,10 @@ void TfrCurrency::StoreData()
 
 quint16 TfrCurrency::CheckData()
 {
-    const mTDeclaration& doc = document();
-    for (int position = 0; position < doc.CurrencyIncomes.Count(); ++position) {
-        const mTCurrencyIncome& entry = doc.CurrencyIncomes.At(position);
-        QString message;
-        if (entry.CurrencyCode.trimmed().isEmpty())
-            message = QStringLiteral("По данному источнику выплаты не указан код валюты");
-        else if (entry.IncomeUnits == 0 || entry.IncomeExchangeRate.isZero())
-            message = QStringLiteral("По данному источнику выплаты не указан курс валюты");
-        else if (entry.CurIncomeCode == 0)
-            message = QStringLiteral("По данному источнику выплаты не указан код дохода");
-        else if (entry.IncomeInCurrency.isZero())
-            message = QStringLiteral("По данному источнику выплаты не указана сумма дохода");
-        else if (entry.CurDeductCode != 0 && !deductionAmountOptional(entry.CurIncomeCode) &&
-                 entry.CurDeductSum.isZero())
-            message = QStringLiteral("По данному источнику выплаты не указана сумма вычета");
-        if (message.isEmpty())
-            continue;
-        WindowCheckAnswerer answerer(host().interaction(), this);
-        SectionCheckRun run(answerer, sectionName());
-        run.fail(message, quint16(position + 1));
-        return run.result();
-    }
-    return 0;
+    WindowCheckAnswerer answerer(host().interaction(), this);
+    SectionCheckRun run(answerer, sectionName());
+    run.failFirst(CurrencyFailures(document(), CheckScope::Section));
+    return run.result();
 }
 
 void TfrCurrency::FocusError(quint16 code)

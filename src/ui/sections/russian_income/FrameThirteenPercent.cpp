@@ -1,5 +1,6 @@
 #include "ui/sections/russian_income/FrameThirteenPercent.h"
 
+#include "check/IncomeRules.h"
 #include "check/SectionCheckRun.h"
 #include "model/Declaration.h"
 #include "storage/StorageErrors.h"
@@ -497,17 +498,9 @@ void TfrThirteenPercent::StoreData()
 quint16 TfrThirteenPercent::CheckData()
 {
     WindowCheckAnswerer answerer(host().interaction(), this);
-    for (int position = 0; position < sources().Count(); ++position) {
-        const mTThirteenPercent& source = sources().At(position);
-        if (source.TotalIncome >= source.TaxWithheld)
-            continue;
-        SectionCheckRun run(answerer, sectionName());
-        run.fail(QStringLiteral("По данному источнику выплаты общая сумма дохода меньше "
-                                "удержанной суммы"),
-                 quint16(position + 1));
-        return run.result();
-    }
-    return 0;
+    SectionCheckRun run(answerer, sectionName());
+    run.failFirst(Income13Failures(document(), CheckScope::Section));
+    return run.result();
 }
 
 void TfrThirteenPercent::FocusError(quint16 code)

@@ -1,6 +1,7 @@
 #include "ui/sections/russian_income/Input13Income.h"
 
 #include "check/SectionCheckRun.h"
+#include "directories/FixedTables.h"
 #include "ui/dialogs/DialogButtons.h"
 #include "ui/dialogs/Interaction.h"
 #include "ui/dialogs/WindowCheckAnswerer.h"
@@ -20,33 +21,11 @@
 
 namespace {
 
-// Income codes whose deductions a non-resident may claim at 13 % in this dialog.
-bool nonResidentDeductible(const QString& incomeCode)
-{
-    static const QStringList codes{
-        QStringLiteral("2761"), QStringLiteral("2762"), QStringLiteral("2760"),
-        QStringLiteral("2720"), QStringLiteral("2730"), QStringLiteral("2770"),
-        QStringLiteral("2790"), QStringLiteral("2740"), QStringLiteral("1530"),
-        QStringLiteral("1531"), QStringLiteral("1532"), QStringLiteral("1533"),
-        QStringLiteral("1534"), QStringLiteral("1535"), QStringLiteral("1537"),
-        QStringLiteral("1538"), QStringLiteral("1539"), QStringLiteral("1541"),
-        QStringLiteral("1536")};
-    return codes.contains(incomeCode);
-}
-
 // Securities and derivatives: their expenses may exceed the income.
 bool excessAllowed(const QString& incomeCode, const QString& deductCode)
 {
-    static const QStringList incomes{QStringLiteral("1530"), QStringLiteral("1531"),
-                                     QStringLiteral("1532"), QStringLiteral("1533"),
-                                     QStringLiteral("1535"), QStringLiteral("1536"),
-                                     QStringLiteral("1537"), QStringLiteral("1538"),
-                                     QStringLiteral("1539"), QStringLiteral("1541")};
-    static const QStringList deductions{
-        QStringLiteral("201"), QStringLiteral("202"), QStringLiteral("203"),
-        QStringLiteral("206"), QStringLiteral("207"), QStringLiteral("211"),
-        QStringLiteral("213"), QStringLiteral("215"), QStringLiteral("620")};
-    return incomes.contains(incomeCode) && deductions.contains(deductCode);
+    return FixedTables::IsSecuritiesIncome(incomeCode.toInt()) &&
+           FixedTables::IsSecuritiesExpense(deductCode.toInt());
 }
 
 QLabel* label(QWidget* parent, const QString& caption, const char* name)
@@ -198,7 +177,7 @@ void TfmInput13Income::chooseIncomeCode()
 
     bool deductible = !chosen->deductions.isEmpty();
     if (m_variant == Variant::NonResident)
-        deductible = deductible && nonResidentDeductible(m_incomeCode);
+        deductible = deductible && FixedTables::NonResidentMayDeduct(m_incomeCode.toInt());
     setDeductionCodeEnabled(deductible);
     m_deductionExpected = deductible;
     if (m_variant != Variant::NonResident)
@@ -299,7 +278,7 @@ void TfmInput13Income::load(const mTSourseIncome& line)
     const QString deductCode = QString::number(line.DeductCode);
 
     if (m_variant == Variant::NonResident) {
-        const bool deductible = nonResidentDeductible(m_incomeCode);
+        const bool deductible = FixedTables::NonResidentMayDeduct(m_incomeCode.toInt());
         setDeductionCodeEnabled(deductible);
         m_deductionExpected = deductible;
         if (!deductible)

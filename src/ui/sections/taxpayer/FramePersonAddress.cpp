@@ -1,6 +1,7 @@
 #include "ui/sections/taxpayer/FramePersonAddress.h"
 
 #include "check/SectionCheckRun.h"
+#include "check/TaxpayerRules.h"
 #include "directories/FixedTables.h"
 #include "model/Declaration.h"
 #include "ui/dialogs/Interaction.h"
@@ -176,20 +177,9 @@ void TfrPersonAddress::StoreData()
 
 quint16 TfrPersonAddress::CheckData()
 {
-    const mTDeclaration& doc = document();
-    const mTPersonInformation& person = doc.Person;
     WindowCheckAnswerer answerer(host().interaction(), this);
     SectionCheckRun run(answerer, TfrPersonData::sectionName());
-    if (person.RegionCode == 0)
-        run.fail(QStringLiteral("Не указан регион постоянного местожительства"), 2);
-    if (run.active() && person.Locality.isEmpty() && person.Street.isEmpty())
-        run.fail(QStringLiteral("Не указан населенный пункт (село, поселок) или улица (проспект, "
-                                "переулок)"),
-                 5);
-    const qsizetype oktmo = person.OKTMO.trimmed().size();
-    if (run.active() && doc.DeclForm != DeclarationForm::EstimatedIncome && oktmo != 8 &&
-        oktmo != 11)
-        run.fail(QStringLiteral("Не введен код ОКТМО(8 или 11 символов)"), 4);
+    run.failEach(ResidenceFailures(document(), CheckScope::Section));
     return run.result();
 }
 

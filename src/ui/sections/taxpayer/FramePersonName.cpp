@@ -2,6 +2,7 @@
 
 #include "check/FieldChecks.h"
 #include "check/SectionCheckRun.h"
+#include "check/TaxpayerRules.h"
 #include "directories/FixedTables.h"
 #include "model/Declaration.h"
 #include "storage/DayCount.h"
@@ -50,19 +51,6 @@ QDateEdit* dateField(QWidget* parent, const char* name)
     date->setMinimumDate(QDate(1900, 1, 1));
     date->setMaximumDate(QDate::currentDate());
     return date;
-}
-
-// The date fourteen years after a birth date; 29 February counts as 28 February.
-QDate fourteenYearsAfter(const QDate& birth)
-{
-    const int day = birth.month() == 2 && birth.day() == 29 ? 28 : birth.day();
-    return QDate(birth.year() + 14, birth.month(), day);
-}
-
-bool oktmoLengthValid(const QString& oktmo)
-{
-    const qsizetype length = oktmo.trimmed().size();
-    return length == 8 || length == 11;
 }
 
 } // namespace
@@ -311,47 +299,9 @@ void TfrPersonNaim::StoreData()
 
 quint16 TfrPersonNaim::CheckData()
 {
-    const mTDeclaration& doc = document();
-    const mTPersonInformation& person = doc.Person;
     WindowCheckAnswerer answerer(host().interaction(), this);
     SectionCheckRun run(answerer, TfrPersonData::sectionName());
-
-    if (person.Surname.isEmpty())
-        run.fail(QStringLiteral("Не введена фамилия"), 1);
-    if (run.active() && person.FirstName.isEmpty())
-        run.fail(QStringLiteral("Не введено имя"), 2);
-    const int inn = CheckINN(person.INN, InnKind::Person);
-    if (run.active() && inn == InnCheck::BadLengthPerson)
-        run.fail(QStringLiteral("Длинна ИНН должна быть равна 12 цифрам"), 4);
-    if (run.active() && inn == InnCheck::WrongControlDigits)
-        run.fail(QStringLiteral("Номер ИНН введен неверно"), 4);
-    if (run.active() && inn == InnCheck::Empty)
-        run.fail(QStringLiteral("Не указан ИНН"), 4);
-    const bool innValid = inn == InnCheck::Valid;
-    if (run.active() && !innValid && person.BirthPlace.trimmed().isEmpty())
-        run.fail(QStringLiteral("Не указано место рождения"), 9);
-    if (run.active() && !innValid && person.DocKind == 0)
-        run.fail(QStringLiteral("Не указан документ, удостоверяющий личность"), 5);
-
-    const bool hasDocument = person.DocKind != 0;
-    const QDate issued = DayCount::toDate(person.DocIssueDate);
-    const QDate born = DayCount::toDate(person.BirthDate);
-    if (run.active() && hasDocument && person.DocNumber.isEmpty())
-        run.fail(QStringLiteral("Не указаны серия и номер документа, удостоверяющего личность"), 6);
-    if (run.active() && hasDocument && issued < born)
-        run.fail(QStringLiteral("Дата выдачи документа не может быть меньше даты рождения"), 7);
-    const bool needsAge14 =
-        person.DocKind == 7 || person.DocKind == 8 || person.DocKind == 21 || person.DocKind == 24;
-    if (run.active() && hasDocument && !(issued < born) && needsAge14 &&
-        fourteenYearsAfter(born) > issued)
-        run.fail(QStringLiteral("Дата выдачи документа должна быть больше даты рождения как "
-                                "минимум на 14 лет"),
-                 7);
-    if (run.active() && hasDocument && person.DocIssuer.isEmpty())
-        run.fail(QStringLiteral("Не указано, кем выдан документ, удостоверяющий личность"), 8);
-    if (run.active() && doc.DeclForm == DeclarationForm::EstimatedIncome &&
-        !oktmoLengthValid(person.OKTMO))
-        run.fail(QStringLiteral("Не введен код ОКТМО(8 или 11 символов)"), 10);
+    run.failEach(TaxpayerNameFailures(document(), CheckScope::Section));
     return run.result();
 }
 

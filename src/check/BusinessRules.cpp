@@ -1,0 +1,123 @@
+#include "check/BusinessRules.h"
+
+#include "model/Declaration.h"
+
+#include <numeric>
+
+namespace {
+
+// Builds the messages that set two amounts side by side: "<before><first><between><second>)".
+class AmountMessages
+{
+public:
+    explicit AmountMessages(QChar separator) : m_separator(separator) {}
+
+    QString twoAmounts(const QString& before, Money first, const QString& between,
+                       Money second) const
+    {
+        return before + first.toText(m_separator) + between + second.toText(m_separator) +
+               QStringLiteral(")");
+    }
+    // Business and practice alike: labour contracts cost more than labour in total.
+    QString contractsOverLabour(Money contracts, Money labour) const
+    {
+        return twoAmounts(QStringLiteral("Расходы по оплате трудовых договоров("), contracts,
+                          QStringLiteral(") превышают сумму расходов на оплату труда ("), labour);
+    }
+
+private:
+    QChar m_separator;
+};
+
+} // namespace
+
+RuleFailures BusinessFailures(const mTDeclaration& d, CheckScope scope, QChar separator)
+{
+    const AmountMessages messages(separator);
+    const bool section = scope == CheckScope::Section;
+    RuleCollector rules;
+    quint16 position = 0;
+    for (const mTBusinessNew& b : d.Businesses) {
+        ++position;
+        const bool documented = b.HasDocumentedExpenses != 0;
+        rules.fail(b.HasDocumentedExpenses != d.Businesses.At(0).HasDocumentedExpenses,
+                   QStringLiteral("Нельзя одновременно пользоваться и подтвержденными расходами и "
+                                  "нормативом 20%."),
+                   position);
+        if (!section)
+            rules.fail(b.ActivityKind == QLatin1String("1") && b.ActivityName.trimmed().size() < 4,
+                       QStringLiteral("Длина кода ОКВЭД должна быть не меньше 4 знаков вклячая "
+                                      "точку"),
+                       position);
+        if (!documented)
+            continue;
+        rules.fail(b.LabourCosts < b.LabourContracts,
+                   messages.contractsOverLabour(b.LabourContracts, b.LabourCosts), position);
+        const Money parts = b.MaterialExpenses + b.Depreciation + b.LabourCosts + b.OtherExpenses;
+        if (section) {
+            rules.fail(parts != b.ExpensesTotal,
+                       messages.twoAmounts(QStringLiteral("Общие расходы ("), b.ExpensesTotal,
+                                           QStringLiteral(") не совпадают с суммой расходов "
+                                                          "материальных, на оплату труда, прочих "
+                                                          "и амортизационных отчислений ("),
+                                           parts),
+                       position);
+            continue;
+        }
+        const Money details =
+            std::accumulate(b.ExpenseDetails.begin(), b.ExpenseDetails.end(), Money());
+        rules.fail(details > b.OtherExpenses,
+                   messages.twoAmounts(QStringLiteral("Сумма прочих расходов ("), b.OtherExpenses,
+                                       QStringLiteral(") меньше суммы ее составляющих ("), details),
+                   position);
+        rules.fail(parts > b.ExpensesTotal,
+                   messages.twoAmounts(QStringLiteral("Общие расходы ("), b.ExpensesTotal,
+                                       QStringLiteral(") меньше суммы расходов материальных, на "
+                                                      "оплату труда, прочих и амортизационных "
+                                                      "отчислений ("),
+                                       parts),
+                   position);
+    }
+    return rules.take();
+}
+
+RuleFailures PracticeFailures(const mTDeclaration& d, QChar separator)
+{
+    const AmountMessages messages(separator);
+    RuleCollector rules;
+    quint16 position = 0;
+    for (const mTRepetitNew& r : d.PracticeIncomes) {
+        ++position;
+        const auto& x = r.PracticeDetails;
+        const Money material = x[mTRepetitNew::MaterialExpenses];
+        const Money labour = x[mTRepetitNew::Labour];
+        const Money contracts = x[mTRepetitNew::LabourContracts];
+        const Money other = x[mTRepetitNew::OtherExpenses];
+        rules.fail(labour < contracts, messages.contractsOverLabour(contracts, labour), position);
+        const Money energyAndProperty =
+            x[mTRepetitNew::EnergyExpenses] + x[mTRepetitNew::NonAmortizableProperty];
+        rules.fail(energyAndProperty > material,
+                   messages.twoAmounts(QStringLiteral("Сумма материальных расходов меньше ("),
+                                       material,
+                                       QStringLiteral(") суммы расходов на энергию и "
+                                                      "неамортизируемое имущество("),
+                                       energyAndProperty),
+                   position);
+        const Money components =
+            std::accumulate(x.begin() + mTRepetitNew::FirstOtherComponent, x.end(), Money());
+        rules.fail(components > other,
+                   messages.twoAmounts(QStringLiteral("Сумма прочих расходов ("), other,
+                                       QStringLiteral(") не совпадает с суммой ее составляющих ("),
+                                       components),
+                   position);
+        const Money parts = material + x[mTRepetitNew::Amortization] + labour + other;
+        rules.fail(parts > r.PracticeExpenses,
+                   messages.twoAmounts(QStringLiteral("Общие расходы ("), r.PracticeExpenses,
+                                       QStringLiteral(") не совпадают с суммой расходов "
+                                                      "материальных, на оплату труда, прочих и "
+                                                      "амортизационных отчислений ("),
+                                       parts),
+                   position);
+    }
+    return rules.take();
+}

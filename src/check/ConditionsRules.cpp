@@ -1,0 +1,17 @@
+#include "check/ConditionsRules.h"
+
+#include "model/Declaration.h"
+
+RuleFailures ConditionsFailures(const mTDeclaration& d)
+{
+    const bool representative = d.ConfirmKind != 0;
+    RuleCollector rules;
+    rules.fail(d.InspectionCode.isEmpty(), QStringLiteral("Не введен номер инспекции"), 1);
+    rules.fail(representative && d.RepresentativeName.trimmed().isEmpty(),
+               QStringLiteral("Не указаны ФИО подписанта-представителя"), 3);
+    rules.fail(representative && d.RepresentativeDoc.trimmed().isEmpty(),
+               QStringLiteral("Не указан документ, подтверждающий полномочия представителя"), 4);
+    rules.fail(d.ConfirmKind == 2 && d.RepresentativeOrg.trimmed().isEmpty(),
+               QStringLiteral("Не указано наименование Юр.лица-представителя"), 5);
+    return rules.take();
+}

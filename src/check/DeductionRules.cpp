@@ -1,0 +1,105 @@
+#include "check/DeductionRules.h"
+
+#include "model/Declaration.h"
+#include "storage/DayCount.h"
+
+#include <algorithm>
+
+namespace {
+
+// The calendar year of a day count, 0 when it is no date.
+int yearOf(double dayCount)
+{
+    const QDate date = DayCount::toDate(dayCount);
+    return date.isValid() ? date.year() : 0;
+}
+
+// RoundKop of 2 000 000 roubles times numerator / denominator, computed exactly in kopecks. A
+// share with a zero denominator (possible only in a damaged file) allows nothing.
+Money propertyCap(qint32 numerator, qint32 denominator)
+{
+    if (denominator == 0)
+        return Money();
+    const qint64 dividend = qint64(200000000) * numerator;
+    const qint64 divisor = denominator;
+    qint64 whole = dividend / divisor;
+    const qint64 rest = dividend % divisor;
+    const bool positive = (dividend >= 0) == (divisor > 0);
+    if (positive && rest != 0 && 2 * std::abs(rest) >= std::abs(divisor))
+        ++whole;
+    return Money::fromKopecks(whole);
+}
+
+} // namespace
+
+RuleFailures SocialFailures(const mTDeclaration& d)
+{
+    const mTSocialDeduct& s = d.SocialDeduction;
+    RuleCollector rules;
+    rules.fail(s.SocialEnabled && s.CharitySum.isZero() && s.SelfEducationSum.isZero() &&
+                   s.MedicalSum.isZero() && s.ExpensiveMedicalSum.isZero() &&
+                   s.InsuranceSum.isZero() && s.PensionContribSum.isZero() &&
+                   s.ChildEducationSums().empty() && s.PensionContracts().empty(),
+               QStringLiteral("Не введены данные по социальным налоговым вычетам"), 1);
+    return rules.take();
+}
+
+RuleFailures StandardFailures(const mTDeclaration& d)
+{
+    const mTStandartDeduct& st = d.StandardDeduction;
+    if (!st.StdEnabled || st.MonthlyIncomeMode || !d.HasIncomeKind(IncomeKind::Country) ||
+        d.HasIncomeKind(IncomeKind::Business))
+        return {};
+    RuleCollector rules;
+    for (int month = 0; month < 12; ++month) {
+        const auto sources =
+            std::count_if(d.Income13.begin(), d.Income13.end(),
+                          [month](const mTThirteenPercent& s) { return s.HasMonthAmount(month); });
+        if (sources >= 2) {
+            rules.fail(true,
+                       QStringLiteral("Вы не могли получать стандартные вычеты работая в "
+                                      "нескольких местах ОДНОВРЕМЕННО."),
+                       2);
+            break;
+        }
+    }
+    return rules.take();
+}
+
+RuleFailures PropertyFailures(const mTDeclaration& d, CheckScope scope)
+{
+    const mTConstructionDeduct& c = d.PropertyDeduction;
+    if (!c.PropertyEnabled)
+        return {};
+    const bool section = scope == CheckScope::Section;
+    RuleCollector rules;
+    rules.fail(c.ObjectKind == 0, QStringLiteral("Не введено наименование объекта"), 1);
+    rules.fail(c.OwnershipKind == 0, QStringLiteral("Не введен вид собственности"), 10);
+    rules.fail(c.OwnerSign == 0, QStringLiteral("Не введен признак налогоплательщика"), 11);
+    if (section)
+        rules.fail(c.ObjPostIndex.trimmed().isEmpty(), QStringLiteral("Не введен почтовый индекс"),
+                   2);
+    rules.fail(c.ObjRegionCode == QLatin1String("0"), QStringLiteral("Не указан код региона"), 12);
+    const int startYear = yearOf(c.StartYearDate);
+    const int keyYear = yearOf(c.ByInvestment ? c.ActDate : c.RightRegDate);
+    rules.fail(d.Pensioner == 0 && startYear < keyYear && keyYear > 2008,
+               c.ByInvestment ? QStringLiteral("Год начала пользования льготой меньше даты акта "
+                                               "о передаче")
+                              : QStringLiteral("Год начала пользования льготой меньше даты "
+                                               "регистрации прав собственности"),
+               5);
+    if (section)
+        return rules.take();
+    rules.fail(keyYear < 2008 && c.PriorYearsDeduction > 1000000_rub,
+               QStringLiteral("В предыдущие отчетные годы не могли зачесть более 1000000 рублей"),
+               8);
+    rules.fail(keyYear >= 2008 && c.PriorYearsDeduction > 2000000_rub,
+               QStringLiteral("В предыдущие отчетные годы не могли зачесть более 2000000 рублей"),
+               8);
+    const Money claimed = c.PriorYearsDeduction + c.PriorYearsAgentDeduction + c.CarriedCost;
+    rules.fail(propertyCap(c.ShareNumerator, c.ShareDenominator) < claimed,
+               QStringLiteral("Перейти с прошлого года может не более 2000000 рублей * долю "
+                              "собственности (за вычетом уже зачтенных сумм)"),
+               6);
+    return rules.take();
+}
