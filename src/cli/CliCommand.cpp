@@ -1,7 +1,6 @@
 #include "cli/CliCommand.h"
 
-#include "model/Declaration.h"
-#include "storage/StorageErrors.h"
+#include "model/DeclarationFile.h"
 
 namespace {
 
@@ -37,11 +36,8 @@ int CliCommand::usageError(const CliStreams& io) const
 
 bool CliCommand::load(const QString& fileName, mTDeclaration& declaration, const CliStreams& io)
 {
-    try {
-        declaration.LoadFromFile(fileName);
-    } catch (const mEPrivBase& error) {
-        io.error(error.message());
-        return false;
-    }
-    return true;
+    const std::optional<QString> failure = LoadDeclarationFile(declaration, fileName);
+    if (failure)
+        io.error(*failure);
+    return !failure;
 }

@@ -1,6 +1,7 @@
 // The main window's document commands: create, open, save, save as, and the question about
 // unsaved changes.
 #include "model/Declaration.h"
+#include "model/DeclarationFile.h"
 #include "storage/StorageErrors.h"
 #include "ui/dialogs/Interaction.h"
 #include "ui/window/Main.h"
@@ -27,21 +28,11 @@ FileDialogRequest openRequest()
 
 bool TFormMain::loadInto(mTDeclaration& target, const QString& fileName)
 {
-    QString message;
-    try {
-        target.LoadFromFile(fileName);
-        return true;
-    } catch (const mEConvert&) {
-        message = StorageMessage::badFormat();
-    } catch (const mEPrivBase& error) {
-        // Every other failure of the file, a missing stream included, is shown with its own
-        // message; the document is then replaced by a new one.
-        message = error.message();
-    } catch (const std::bad_alloc&) {
-        message = StorageMessage::outOfMemory();
-    }
-    m_interaction->showError(this, message);
-    return false;
+    // On a failure the caller replaces the document by a new one.
+    const std::optional<QString> failure = LoadDeclarationFile(target, fileName);
+    if (failure)
+        m_interaction->showError(this, *failure);
+    return !failure;
 }
 
 void TFormMain::openAtStartup()
