@@ -1,5 +1,7 @@
 #include "ui/widgets/EntryFields.h"
 
+#include "ui/widgets/AmountValidator.h"
+
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -41,6 +43,68 @@ QLineEdit* digits(QWidget* parent, const QString& name, int maxDigits)
     edit->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("\\d{0,%1}").arg(maxDigits)), edit));
     return edit;
+}
+
+int number(const QLineEdit* field)
+{
+    return field->text().toInt();
+}
+
+QLineEdit* amount(QWidget* parent, const QString& name, int integerDigits, int decimals)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setMaxLength(integerDigits + (decimals > 0 ? decimals + 1 : 0));
+    edit->setValidator(new AmountValidator(edit, integerDigits, decimals));
+    edit->setAlignment(Qt::AlignRight);
+    return edit;
+}
+
+std::optional<Money> amountValue(const QLineEdit* field)
+{
+    QString typed = field->text().trimmed();
+    typed.replace(QLatin1Char('.'), QLatin1Char(','));
+    if (typed.isEmpty() || typed == QLatin1String(","))
+        return std::nullopt;
+    if (typed.startsWith(QLatin1Char(',')))
+        typed.prepend(QLatin1Char('0'));
+    if (typed.endsWith(QLatin1Char(',')))
+        typed.chop(1);
+    return Money::parse(typed, QLatin1Char(','));
+}
+
+Money amountOrZero(const QLineEdit* field)
+{
+    return amountValue(field).value_or(Money());
+}
+
+QString amountText(Money amount)
+{
+    return amount.toText(QLatin1Char(','));
+}
+
+QString amountTextOrEmpty(Money amount)
+{
+    return amount.isZero() ? QString() : amountText(amount);
+}
+
+bool isBlank(const QLineEdit* field)
+{
+    return field->text().trimmed().isEmpty();
+}
+
+QLineEdit* panel(QWidget* parent, const char* name)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setReadOnly(true);
+    edit->setAlignment(Qt::AlignRight);
+    return edit;
+}
+
+QString codeText(qint32 code)
+{
+    return code == 0 ? QString() : QString::number(code);
 }
 
 QPushButton* pickerButton(QWidget* parent, const char* name)

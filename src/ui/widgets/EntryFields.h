@@ -1,6 +1,9 @@
 #pragma once
 
+#include "model/Money.h"
+
 #include <QValidator>
+#include <optional>
 
 class QLineEdit;
 class QPushButton;
@@ -19,13 +22,38 @@ public:
     static bool encodable(const QString& text);
 };
 
-// The entry-field kinds shared by the section frames.
+// The entry fields of every screen: one kind of field for each kind of value, each with one
+// behaviour wherever it is used.
 namespace EntryFields {
 
 // Any text of at most maxLength characters (0: no limit), Windows-1251 only.
 QLineEdit* text(QWidget* parent, const QString& name, int maxLength);
 // Digits only, at most maxDigits of them.
 QLineEdit* digits(QWidget* parent, const QString& name, int maxDigits);
+// The integer a digits field holds; an empty field holds 0.
+int number(const QLineEdit* field);
+
+// A money amount, aligned right: at most integerDigits digits, then optionally the decimal comma
+// and at most decimals digits (AmountValidator).
+QLineEdit* amount(QWidget* parent, const QString& name, int integerDigits = 12, int decimals = 2);
+// The amount in a field, or nothing when it holds none. A comma with nothing before or after it
+// reads as if the missing digits were 0: ",5" is 0,5 and "12," is 12.
+std::optional<Money> amountValue(const QLineEdit* field);
+// The same, with 0 for an empty field.
+Money amountOrZero(const QLineEdit* field);
+// An amount as the screens show it: the shortest text with the decimal comma, 0 as "0".
+QString amountText(Money amount);
+// The same, but an empty text for 0.
+QString amountTextOrEmpty(Money amount);
+
+// Whether a field holds nothing but spaces.
+bool isBlank(const QLineEdit* field);
+
+// A read-only display of an amount or a code, aligned right.
+QLineEdit* panel(QWidget* parent, const char* name);
+// A code of a record as a field shows it: empty for 0.
+QString codeText(qint32 code);
+
 // The narrow "..." button beside a code that opens its directory picker; never a dialog's default.
 QPushButton* pickerButton(QWidget* parent, const char* name);
 

@@ -1,5 +1,7 @@
 #include "ui/widgets/OtherIncomeListFrame.h"
 
+#include "ui/dialogs/Interaction.h"
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -186,4 +188,12 @@ void OtherIncomeListFrame::editSelected()
 {
     if (m_selected >= 0)
         editEntry(m_selected);
+}
+
+bool OtherIncomeListFrame::refuseWhenFull(bool full)
+{
+    if (full)
+        host().interaction().showInformation(
+            this, QStringLiteral("В списке может быть не более 999 записей"));
+    return full;
 }

@@ -31,6 +31,8 @@ protected:
     QVBoxLayout* detailArea() const { return m_details; }
     QTreeWidget* list() const { return m_list; }
     int rowCount() const;
+    // When the list is full, tells the user that it takes no more entries and returns true.
+    bool refuseWhenFull(bool full);
 
     // Fills the list without reporting selections.
     void fillRows(const QStringList& texts);

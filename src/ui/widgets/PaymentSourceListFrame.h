@@ -2,7 +2,7 @@
 
 #include "model/Declaration.h"
 #include "ui/dialogs/Interaction.h"
-#include "ui/widgets/OtherIncomeFields.h"
+#include "ui/widgets/EntryFields.h"
 #include "ui/widgets/OtherIncomeListFrame.h"
 
 // A frame over one list of sources of payment of the document (dividends, income at 35 %) whose
@@ -48,9 +48,9 @@ protected:
 
     void addEntry() override
     {
-        Interaction& interaction = host().interaction();
-        if (OtherIncomeFields::refuseWhenFull(this, interaction, entries().IsFull()))
+        if (this->refuseWhenFull(entries().IsFull()))
             return;
+        Interaction& interaction = host().interaction();
         Dialog dialog(this, interaction);
         if (interaction.execDialog(dialog) != QDialog::Accepted || !complete(dialog))
             return;

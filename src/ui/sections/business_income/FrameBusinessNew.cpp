@@ -7,7 +7,7 @@
 #include "ui/dialogs/Interaction.h"
 #include "ui/dialogs/WindowCheckAnswerer.h"
 #include "ui/sections/business_income/InputBusinessIncome.h"
-#include "ui/widgets/OtherIncomeFields.h"
+#include "ui/widgets/EntryFields.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -17,8 +17,6 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-using namespace OtherIncomeFields;
 
 TfrBusinessNew::TfrBusinessNew(QWidget* parent, FrameHost& host)
     : OtherIncomeListFrame(parent, host, QStringLiteral("Виды деятельности"),
@@ -34,10 +32,10 @@ TfrBusinessNew::TfrBusinessNew(QWidget* parent, FrameHost& host)
         rows.append(RowText(entry));
     fillRows(rows);
 
-    m_meActualPrepayment->setText(text(doc.ActualAdvance));
-    m_meNachPrepayment->setText(text(doc.AccruedAdvance));
+    m_meActualPrepayment->setText(EntryFields::amountText(doc.ActualAdvance));
+    m_meNachPrepayment->setText(EntryFields::amountText(doc.AccruedAdvance));
     m_cbIsFH->setChecked(doc.IsFarm != 0);
-    m_meFHSum->setText(text(doc.FarmExemptIncome));
+    m_meFHSum->setText(EntryFields::amountText(doc.FarmExemptIncome));
     const QDate start = DayCount::toDate(doc.FarmStartDate);
     if (start.isValid() && start.year() >= m_meBeginninFH->minimum() &&
         start.year() <= m_meBeginninFH->maximum())
@@ -75,7 +73,7 @@ Money TfrBusinessNew::FlatRateExpenses(Money income)
 void TfrBusinessNew::buildControls()
 {
     auto* income = new QGroupBox(this);
-    m_maskedEdit1 = amount(income, QStringLiteral("MaskedEdit1"));
+    m_maskedEdit1 = EntryFields::amount(income, QStringLiteral("MaskedEdit1"));
     m_chbIsConfirmedExpensies =
         new QCheckBox(QStringLiteral("Имеются документально подтв. расходы"), income);
     m_chbIsConfirmedExpensies->setObjectName(QStringLiteral("chbIsConfirmedExpensies"));
@@ -99,7 +97,7 @@ void TfrBusinessNew::buildControls()
         QStringLiteral("в т.ч. по тр. договорам"), QStringLiteral("Прочие расходы")};
     auto* including = new QLabel(QStringLiteral("в том числе"), income);
     for (int i = 0; i < 6; ++i) {
-        m_details[size_t(i)] = amount(income, QString::fromLatin1(kNames[i]));
+        m_details[size_t(i)] = EntryFields::amount(income, QString::fromLatin1(kNames[i]));
         auto* label = new QLabel(captions[i], income);
         const int row = 3 + i + (i > 0 ? 1 : 0);
         grid->addWidget(label, row, 0);
@@ -112,8 +110,8 @@ void TfrBusinessNew::buildControls()
     }
 
     auto* payments = new QGroupBox(this);
-    m_meNachPrepayment = amount(payments, QStringLiteral("meNachPrepayment"));
-    m_meActualPrepayment = amount(payments, QStringLiteral("meActualPrepayment"));
+    m_meNachPrepayment = EntryFields::amount(payments, QStringLiteral("meNachPrepayment"));
+    m_meActualPrepayment = EntryFields::amount(payments, QStringLiteral("meActualPrepayment"));
     auto* nachLabel = new QLabel(QStringLiteral("Начисленные платежи"), payments);
     auto* actualLabel = new QLabel(QStringLiteral("Фактические платежи"), payments);
     auto* paymentGrid = new QGridLayout(payments);
@@ -130,7 +128,7 @@ void TfrBusinessNew::buildControls()
     m_meBeginninFH->setObjectName(QStringLiteral("meBeginninFH"));
     m_meBeginninFH->setRange(1997, 2013);
     auto* sumLabel = new QLabel(QStringLiteral("Необлагаемый доход"), farm);
-    m_meFHSum = amount(farm, QStringLiteral("meFHSum"));
+    m_meFHSum = EntryFields::amount(farm, QStringLiteral("meFHSum"));
     auto* farmGrid = new QGridLayout(farm);
     farmGrid->addWidget(m_cbIsFH, 0, 0, 1, 2);
     farmGrid->addWidget(yearLabel, 1, 0);
@@ -186,8 +184,10 @@ void TfrBusinessNew::showExpenseMode(bool documented)
 
 void TfrBusinessNew::incomeChanged()
 {
-    m_panel5->setText(isEmpty(m_maskedEdit1) ? QStringLiteral("0")
-                                             : text(FlatRateExpenses(amountOf(m_maskedEdit1))));
+    m_panel5->setText(
+        EntryFields::isBlank(m_maskedEdit1)
+            ? QStringLiteral("0")
+            : EntryFields::amountText(FlatRateExpenses(EntryFields::amountOrZero(m_maskedEdit1))));
 }
 
 void TfrBusinessNew::expensesClicked(bool documented)
@@ -206,18 +206,18 @@ void TfrBusinessNew::farmClicked(bool /*farm*/)
 
 void TfrBusinessNew::store(mTBusinessNew& entry) const
 {
-    entry.BusinessIncome = amountOf(m_maskedEdit1);
+    entry.BusinessIncome = EntryFields::amountOrZero(m_maskedEdit1);
     if (m_chbIsConfirmedExpensies->isChecked()) {
         entry.HasDocumentedExpenses = 1;
-        entry.ExpensesTotal = amountOf(m_details[0]);
-        entry.MaterialExpenses = amountOf(m_details[1]);
-        entry.Depreciation = amountOf(m_details[2]);
-        entry.LabourCosts = amountOf(m_details[3]);
-        entry.LabourContracts = amountOf(m_details[4]);
-        entry.OtherExpenses = amountOf(m_details[5]);
+        entry.ExpensesTotal = EntryFields::amountOrZero(m_details[0]);
+        entry.MaterialExpenses = EntryFields::amountOrZero(m_details[1]);
+        entry.Depreciation = EntryFields::amountOrZero(m_details[2]);
+        entry.LabourCosts = EntryFields::amountOrZero(m_details[3]);
+        entry.LabourContracts = EntryFields::amountOrZero(m_details[4]);
+        entry.OtherExpenses = EntryFields::amountOrZero(m_details[5]);
     } else {
         entry.HasDocumentedExpenses = 0;
-        entry.FlatRateExpenses = amountOf(m_panel5);
+        entry.FlatRateExpenses = EntryFields::amountOrZero(m_panel5);
     }
 }
 
@@ -230,18 +230,18 @@ void TfrBusinessNew::rowShown(int row)
 {
     const mTBusinessNew& entry = document().Businesses.At(row);
     showExpenseMode(entry.HasDocumentedExpenses == 1);
-    m_maskedEdit1->setText(text(entry.BusinessIncome));
+    m_maskedEdit1->setText(EntryFields::amountText(entry.BusinessIncome));
     const Money details[] = {entry.ExpensesTotal, entry.MaterialExpenses, entry.Depreciation,
                              entry.LabourCosts,   entry.LabourContracts,  entry.OtherExpenses};
     for (size_t i = 0; i < m_details.size(); ++i)
-        m_details[i]->setText(text(details[i]));
-    m_panel5->setText(text(entry.FlatRateExpenses));
+        m_details[i]->setText(EntryFields::amountText(details[i]));
+    m_panel5->setText(EntryFields::amountText(entry.FlatRateExpenses));
 }
 
 void TfrBusinessNew::addEntry()
 {
     mTDeclaration& doc = document();
-    if (refuseWhenFull(this, host().interaction(), doc.Businesses.IsFull()))
+    if (refuseWhenFull(doc.Businesses.IsFull()))
         return;
     TfmInputBusinessIncome dialog(this, host());
     if (host().interaction().execDialog(dialog) != QDialog::Accepted)
@@ -287,10 +287,10 @@ void TfrBusinessNew::StoreData()
     mTDeclaration& doc = document();
     if (selectedRow() >= 0)
         store(doc.Businesses.At(selectedRow()));
-    doc.ActualAdvance = amountOf(m_meActualPrepayment);
-    doc.AccruedAdvance = amountOf(m_meNachPrepayment);
+    doc.ActualAdvance = EntryFields::amountOrZero(m_meActualPrepayment);
+    doc.AccruedAdvance = EntryFields::amountOrZero(m_meNachPrepayment);
     doc.IsFarm = m_cbIsFH->isChecked() ? 1 : 0;
-    doc.FarmExemptIncome = amountOf(m_meFHSum);
+    doc.FarmExemptIncome = EntryFields::amountOrZero(m_meFHSum);
     const QString year = m_meBeginninFH->cleanText().trimmed();
     doc.FarmStartDate = DayCount::fromDate(year.isEmpty() ? 2000 : year.toInt(), 1, 1);
 }

@@ -1,7 +1,7 @@
 #include "ui/sections/deductions/ChildEduSum.h"
 
 #include "ui/dialogs/DialogButtons.h"
-#include "ui/sections/deductions/FrameDeductData.h"
+#include "ui/widgets/EntryFields.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +12,7 @@ TfmChildEduSum::TfmChildEduSum(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Сумма за обучение"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    m_meChildEduSum = DeductFields::money(this, QStringLiteral("meChildEduSum"), 12);
+    m_meChildEduSum = EntryFields::amount(this, QStringLiteral("meChildEduSum"), 12);
     const DialogButtons buttons = DialogButtons::create(this, "btnYes", "btnNo");
     connect(buttons.yes, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -25,10 +25,10 @@ TfmChildEduSum::TfmChildEduSum(QWidget* parent) : QDialog(parent)
 
 void TfmChildEduSum::setAmount(Money amount)
 {
-    m_meChildEduSum->setText(DeductFields::text(amount));
+    m_meChildEduSum->setText(EntryFields::amountText(amount));
 }
 
 Money TfmChildEduSum::amount() const
 {
-    return DeductFields::value(m_meChildEduSum);
+    return EntryFields::amountOrZero(m_meChildEduSum);
 }

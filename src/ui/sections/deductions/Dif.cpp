@@ -1,7 +1,8 @@
 #include "ui/sections/deductions/Dif.h"
 
 #include "ui/dialogs/DialogButtons.h"
-#include "ui/sections/deductions/FrameDeductData.h"
+#include "ui/widgets/EntryFields.h"
+#include "ui/widgets/MonthNames.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -23,7 +24,7 @@ TfmMonthCombination::TfmMonthCombination(QWidget* parent, const QString& heading
         list->addItems(items);
         m_lists[size_t(month)] = list;
         const int column = month / 6 * 2;
-        grid->addWidget(new QLabel(DeductFields::monthName(month), this), month % 6, column);
+        grid->addWidget(new QLabel(MonthName(month), this), month % 6, column);
         grid->addWidget(list, month % 6, column + 1);
     }
 

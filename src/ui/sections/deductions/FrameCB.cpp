@@ -1,7 +1,7 @@
 #include "ui/sections/deductions/FrameCB.h"
 
 #include "model/Declaration.h"
-#include "ui/sections/deductions/FrameDeductData.h"
+#include "ui/widgets/EntryFields.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -12,8 +12,8 @@ TfrCB::TfrCB(QWidget* parent, FrameHost& host) : TThinkingFrame(parent, host)
 {
     setObjectName(QStringLiteral("TfrCB"));
     auto* group = new QGroupBox(QStringLiteral("Убытки предыдущих налоговых периодов"), this);
-    m_meCB = DeductFields::money(group, QStringLiteral("meCB"), 12);
-    m_meFinInstr = DeductFields::money(group, QStringLiteral("meFinInstr"), 12);
+    m_meCB = EntryFields::amount(group, QStringLiteral("meCB"), 12);
+    m_meFinInstr = EntryFields::amount(group, QStringLiteral("meFinInstr"), 12);
     m_meCB->setFixedWidth(150);
     m_meFinInstr->setFixedWidth(150);
     auto* form = new QFormLayout(group);
@@ -26,13 +26,13 @@ TfrCB::TfrCB(QWidget* parent, FrameHost& host) : TThinkingFrame(parent, host)
     layout->addStretch();
 
     const mTCBDeduct& record = document().SecuritiesDeduction;
-    m_meCB->setText(DeductFields::text(record.SecuritiesLoss));
-    m_meFinInstr->setText(DeductFields::text(record.DerivativesLoss));
+    m_meCB->setText(EntryFields::amountText(record.SecuritiesLoss));
+    m_meFinInstr->setText(EntryFields::amountText(record.DerivativesLoss));
 }
 
 void TfrCB::StoreData()
 {
     mTCBDeduct& record = document().SecuritiesDeduction;
-    record.SecuritiesLoss = DeductFields::value(m_meCB);
-    record.DerivativesLoss = DeductFields::value(m_meFinInstr);
+    record.SecuritiesLoss = EntryFields::amountOrZero(m_meCB);
+    record.DerivativesLoss = EntryFields::amountOrZero(m_meFinInstr);
 }

@@ -8,8 +8,8 @@
 #include "ui/dialogs/Interaction.h"
 #include "ui/dialogs/WindowCheckAnswerer.h"
 #include "ui/pickers/ListPicker.h"
-#include "ui/sections/deductions/FrameDeductData.h"
 #include "ui/widgets/EntryFields.h"
+#include "ui/widgets/UpDown.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -115,7 +115,7 @@ void TfrConstructionDeduct::buildControls()
     connect(m_bnNext, &QPushButton::clicked, this, [this] { showSums(true); });
     connect(m_bnPrev, &QPushButton::clicked, this, [this] { showSums(false); });
     connect(m_mePart, &QLineEdit::textChanged, this, [this] {
-        if (DeductFields::value(m_mePart) > Money::fromRoubles(1))
+        if (EntryFields::amountOrZero(m_mePart) > Money::fromRoubles(1))
             m_mePart->setText(QStringLiteral("1"));
     });
 }
@@ -181,7 +181,7 @@ QGroupBox* TfrConstructionDeduct::buildObjectPage()
         new TUpDown(page, QStringLiteral("updBeginningUsePrivilegeDate"), kFirstStartYear, 2013);
     m_updBeginningUsePrivilegeDate->setBuddy(m_meBeginningUsePrivilegeDate);
 
-    m_mePart = DeductFields::money(page, QStringLiteral("mePart"), 1);
+    m_mePart = EntryFields::amount(page, QStringLiteral("mePart"), 1);
     m_mePart->hide();
     m_meDol1 = EntryFields::digits(page, QStringLiteral("meDol1"), 6);
     m_meDol2 = EntryFields::digits(page, QStringLiteral("meDol2"), 6);
@@ -313,7 +313,7 @@ QGroupBox* TfrConstructionDeduct::buildSumsPage()
                                      : QStringLiteral("Расходы по погашению кредитов"),
                           page);
         auto* form = new QFormLayout(box);
-        QLineEdit* total = DeductFields::money(
+        QLineEdit* total = EntryFields::amount(
             box, group == 0 ? QStringLiteral("meObsch") : QStringLiteral("meobschip"), 8);
         auto* totalLabel =
             new QLabel(group == 0 ? QStringLiteral("Стоимость объекта (доли)")
@@ -324,7 +324,7 @@ QGroupBox* TfrConstructionDeduct::buildSumsPage()
         (group == 0 ? m_meObsch : m_meobschip) = total;
         for (int index = 0; index < 4; ++index) {
             const size_t at = size_t(group * 4 + index);
-            m_sums[at] = DeductFields::money(box, QString::fromLatin1(names[at]), 8);
+            m_sums[at] = EntryFields::amount(box, QString::fromLatin1(names[at]), 8);
             auto* label = new QLabel(captions[index], box);
             if (index >= 2) {
                 label->setToolTip(agentHint);
@@ -396,11 +396,12 @@ void TfrConstructionDeduct::loadFromDocument()
         const int year = yearOf(record.StartYearDate);
         m_meBeginningUsePrivilegeDate->setText(
             QString::number(std::clamp(year, kFirstStartYear, yearLimit())));
-        m_mePart->setText(record.Share.isZero() ? QString() : DeductFields::text(record.Share));
+        m_mePart->setText(record.Share.isZero() ? QString()
+                                                : EntryFields::amountText(record.Share));
         m_meDol1->setText(QString::number(record.ShareNumerator));
         m_meDol2->setText(QString::number(record.ShareDenominator));
-        m_meObsch->setText(DeductFields::text(record.ObjectCost));
-        m_meobschip->setText(DeductFields::text(record.InterestPaid));
+        m_meObsch->setText(EntryFields::amountText(record.ObjectCost));
+        m_meobschip->setText(EntryFields::amountText(record.InterestPaid));
         const Money sums[8] = {record.CarriedCost,
                                record.PriorYearsDeduction,
                                record.PriorYearsAgentDeduction,
@@ -410,7 +411,7 @@ void TfrConstructionDeduct::loadFromDocument()
                                record.PriorYearsAgentInterest,
                                record.AgentInterest};
         for (size_t index = 0; index < 8; ++index)
-            m_sums[index]->setText(DeductFields::text(sums[index]));
+            m_sums[index]->setText(EntryFields::amountText(sums[index]));
         if (record.ByInvestment != 0)
             m_rbInvest->setChecked(true);
         else
@@ -531,27 +532,27 @@ void TfrConstructionDeduct::StoreData()
         record.ByInvestment = m_rbInvest->isChecked() ? 1 : 0;
         const int year = m_meBeginningUsePrivilegeDate->text().isEmpty() ? 1997 : startYear();
         record.StartYearDate = DayCount::fromDate(year, 1, 1);
-        record.Share =
-            m_mePart->text().isEmpty() ? Money::fromRoubles(1) : DeductFields::value(m_mePart);
+        record.Share = m_mePart->text().isEmpty() ? Money::fromRoubles(1)
+                                                  : EntryFields::amountOrZero(m_mePart);
         const auto shareNumber = [](const QLineEdit* field) {
-            const int value = DeductFields::number(field);
+            const int value = EntryFields::number(field);
             return value == 0 ? 1 : value;
         };
         record.ShareNumerator = shareNumber(m_meDol1);
         record.ShareDenominator = shareNumber(m_meDol2);
         if (record.ShareDenominator < record.ShareNumerator)
             record.ShareNumerator = record.ShareDenominator;
-        record.ObjectCost = DeductFields::value(m_meObsch);
-        record.InterestPaid = DeductFields::value(m_meobschip);
+        record.ObjectCost = EntryFields::amountOrZero(m_meObsch);
+        record.InterestPaid = EntryFields::amountOrZero(m_meobschip);
     }
-    record.CarriedCost = DeductFields::value(m_sums[CarriedCost]);
-    record.PriorYearsDeduction = DeductFields::value(m_sums[PriorCost]);
-    record.PriorYearsAgentDeduction = DeductFields::value(m_sums[PriorAgentCost]);
-    record.AgentDeduction = DeductFields::value(m_sums[AgentCost]);
-    record.CarriedInterest = DeductFields::value(m_sums[CarriedInterest]);
-    record.PriorYearsInterest = DeductFields::value(m_sums[PriorInterest]);
-    record.PriorYearsAgentInterest = DeductFields::value(m_sums[PriorAgentInterest]);
-    record.AgentInterest = DeductFields::value(m_sums[AgentInterest]);
+    record.CarriedCost = EntryFields::amountOrZero(m_sums[CarriedCost]);
+    record.PriorYearsDeduction = EntryFields::amountOrZero(m_sums[PriorCost]);
+    record.PriorYearsAgentDeduction = EntryFields::amountOrZero(m_sums[PriorAgentCost]);
+    record.AgentDeduction = EntryFields::amountOrZero(m_sums[AgentCost]);
+    record.CarriedInterest = EntryFields::amountOrZero(m_sums[CarriedInterest]);
+    record.PriorYearsInterest = EntryFields::amountOrZero(m_sums[PriorInterest]);
+    record.PriorYearsAgentInterest = EntryFields::amountOrZero(m_sums[PriorAgentInterest]);
+    record.AgentInterest = EntryFields::amountOrZero(m_sums[AgentInterest]);
 }
 
 quint16 TfrConstructionDeduct::CheckData()

@@ -6,8 +6,8 @@
 #include "ui/dialogs/Interaction.h"
 #include "ui/dialogs/WindowCheckAnswerer.h"
 #include "ui/sections/deductions/ChildEduSum.h"
-#include "ui/sections/deductions/FrameDeductData.h"
 #include "ui/sections/deductions/InputSoursePens.h"
+#include "ui/widgets/EntryFields.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -102,7 +102,7 @@ void TfrFramePensDeduct::buildControls()
         auto* label = new QLabel(captions[index], spent);
         m_amountLabels.append(label);
         m_amounts[size_t(index)] =
-            DeductFields::money(spent, QString::fromLatin1(names[index]), 12);
+            EntryFields::amount(spent, QString::fromLatin1(names[index]), 12);
         m_amounts[size_t(index)]->setFixedWidth(140);
         spentLayout->addWidget(label, index % 3, index / 3 * 2);
         spentLayout->addWidget(m_amounts[size_t(index)], index % 3, index / 3 * 2 + 1);
@@ -193,9 +193,10 @@ void TfrFramePensDeduct::loadFromDocument()
                               record.MedicalSum,   record.ExpensiveMedicalSum,
                               record.InsuranceSum, record.PensionContribSum};
     for (size_t index = 0; index < 6; ++index)
-        m_amounts[index]->setText(DeductFields::text(amounts[index]));
+        m_amounts[index]->setText(EntryFields::amountText(amounts[index]));
     for (const Money amount : record.ChildEducationSums())
-        m_lvSumList->addTopLevelItem(new QTreeWidgetItem(QStringList{DeductFields::text(amount)}));
+        m_lvSumList->addTopLevelItem(
+            new QTreeWidgetItem(QStringList{EntryFields::amountText(amount)}));
     selectRow(m_lvSumList, 0);
     for (const mTPens& contract : record.PensionContracts())
         m_lvPensInfo->addTopLevelItem(new QTreeWidgetItem(QStringList{contract.PensOrgName}));
@@ -237,7 +238,7 @@ void TfrFramePensDeduct::addSum()
         return;
     const int position = document().SocialDeduction.AddChildEducation(dialog.amount());
     m_lvSumList->addTopLevelItem(
-        new QTreeWidgetItem(QStringList{DeductFields::text(dialog.amount())}));
+        new QTreeWidgetItem(QStringList{EntryFields::amountText(dialog.amount())}));
     m_lvSumList->clearSelection();
     selectRow(m_lvSumList, position);
     notify();
@@ -254,7 +255,7 @@ void TfrFramePensDeduct::editSum()
     if (host().interaction().execDialog(dialog) != QDialog::Accepted || dialog.amount().isZero())
         return;
     record.ReplaceChildEducation(row, dialog.amount());
-    m_lvSumList->topLevelItem(row)->setText(0, DeductFields::text(dialog.amount()));
+    m_lvSumList->topLevelItem(row)->setText(0, EntryFields::amountText(dialog.amount()));
     // A changed amount is a change of the document as much as an added one.
     notify();
 }
@@ -333,12 +334,12 @@ void TfrFramePensDeduct::StoreData()
 {
     mTSocialDeduct& record = document().SocialDeduction;
     record.SocialEnabled = m_chbGrantingSocDeduct->isChecked() ? 1 : 0;
-    record.CharitySum = DeductFields::value(m_amounts[0]);
-    record.SelfEducationSum = DeductFields::value(m_amounts[1]);
-    record.MedicalSum = DeductFields::value(m_amounts[2]);
-    record.ExpensiveMedicalSum = DeductFields::value(m_amounts[3]);
-    record.InsuranceSum = DeductFields::value(m_amounts[4]);
-    record.PensionContribSum = DeductFields::value(m_amounts[5]);
+    record.CharitySum = EntryFields::amountOrZero(m_amounts[0]);
+    record.SelfEducationSum = EntryFields::amountOrZero(m_amounts[1]);
+    record.MedicalSum = EntryFields::amountOrZero(m_amounts[2]);
+    record.ExpensiveMedicalSum = EntryFields::amountOrZero(m_amounts[3]);
+    record.InsuranceSum = EntryFields::amountOrZero(m_amounts[4]);
+    record.PensionContribSum = EntryFields::amountOrZero(m_amounts[5]);
 }
 
 quint16 TfrFramePensDeduct::CheckData()

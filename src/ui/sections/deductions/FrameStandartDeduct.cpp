@@ -3,8 +3,9 @@
 #include "model/Declaration.h"
 #include "ui/dialogs/Interaction.h"
 #include "ui/sections/deductions/Dif.h"
-#include "ui/sections/deductions/FrameDeductData.h"
 #include "ui/widgets/EntryFields.h"
+#include "ui/widgets/MonthNames.h"
+#include "ui/widgets/UpDown.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -161,7 +162,7 @@ QWidget* TfrFrameStandartDeduct::buildChildrenPanel()
     kinds->addStretch();
     layout->addLayout(kinds, 0, 0, 1, 12);
     for (int month = 0; month < 12; ++month) {
-        auto* label = new QLabel(DeductFields::monthName(month), panel);
+        auto* label = new QLabel(MonthName(month), panel);
         label->setAlignment(Qt::AlignCenter);
         m_monthLabels.append(label);
         layout->addWidget(label, 1, month);
@@ -204,8 +205,8 @@ QWidget* TfrFrameStandartDeduct::buildIncomePanel()
         const size_t at = size_t(month);
         m_marks[at] = new QCheckBox(markCaption(month), panel);
         m_marks[at]->setObjectName(QStringLiteral("cb") + QLatin1String(kMonthSuffixes[month]));
-        m_income[at] = DeductFields::money(panel, QStringLiteral("me%1").arg(month + 1), 12);
-        m_expense[at] = DeductFields::money(panel, QStringLiteral("meR%1").arg(month + 1), 12);
+        m_income[at] = EntryFields::amount(panel, QStringLiteral("me%1").arg(month + 1), 12);
+        m_expense[at] = EntryFields::amount(panel, QStringLiteral("meR%1").arg(month + 1), 12);
         const int line = month % 6 + 1;
         const int column = month / 6 * 3;
         layout->addWidget(m_marks[at], line, column);
@@ -294,8 +295,9 @@ void TfrFrameStandartDeduct::loadFromDocument()
             m_marks[month]->setChecked(record.MonthMarks[month] != 0);
             const Money income = record.MonthIncome[month];
             const Money expense = record.MonthExpense[month];
-            m_income[month]->setText(income.isZero() ? QString() : DeductFields::text(income));
-            m_expense[month]->setText(expense.isZero() ? QString() : DeductFields::text(expense));
+            m_income[month]->setText(income.isZero() ? QString() : EntryFields::amountText(income));
+            m_expense[month]->setText(expense.isZero() ? QString()
+                                                       : EntryFields::amountText(expense));
         }
     } else {
         for (QWidget* widget : std::as_const(m_incomePanel))
@@ -398,12 +400,12 @@ void TfrFrameStandartDeduct::storeRow(const ChildrenRow& row,
                                       mTStandartDeduct::ChildrenGroup& group)
 {
     if (row.constant->isChecked()) {
-        group.SetCount(DeductFields::number(row.count));
+        group.SetCount(EntryFields::number(row.count));
         return;
     }
     for (int month = 0; month < 12; ++month) {
         const QLineEdit* field = row.months[size_t(month)];
-        group.ByMonth[size_t(month)] = DeductFields::number(field);
+        group.ByMonth[size_t(month)] = EntryFields::number(field);
         if (field->text().isEmpty())
             continue;
         if (month == 0 || field->text().toInt() > group.Count)
@@ -421,8 +423,8 @@ void TfrFrameStandartDeduct::StoreData()
 
     bool anyMark = false;
     for (size_t month = 0; month < 12; ++month) {
-        record.MonthIncome[month] = DeductFields::value(m_income[month]);
-        record.MonthExpense[month] = DeductFields::value(m_expense[month]);
+        record.MonthIncome[month] = EntryFields::amountOrZero(m_income[month]);
+        record.MonthExpense[month] = EntryFields::amountOrZero(m_expense[month]);
         record.MonthMarks[month] = m_marks[month]->isChecked() ? 1 : 0;
         anyMark = anyMark || m_marks[month]->isChecked();
     }

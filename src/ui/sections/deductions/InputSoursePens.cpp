@@ -5,7 +5,6 @@
 #include "storage/DayCount.h"
 #include "ui/dialogs/DialogButtons.h"
 #include "ui/dialogs/WindowCheckAnswerer.h"
-#include "ui/sections/deductions/FrameDeductData.h"
 #include "ui/widgets/EntryFields.h"
 
 #include <QButtonGroup>
@@ -51,10 +50,10 @@ TfmInputSoursePens::TfmInputSoursePens(QWidget* parent, Interaction& interaction
     m_dtpDatDog->setCalendarPopup(true);
     m_dtpDatDog->setDateRange(kFirstDate, kLastDate);
     m_dtpDatDog->setDate(std::clamp(QDate::currentDate(), kFirstDate, kLastDate));
-    m_meVZSum = DeductFields::money(this, QStringLiteral("meVZSum"), 12);
-    m_meVichSum = DeductFields::money(this, QStringLiteral("meVichSum"), 12);
+    m_meVZSum = EntryFields::amount(this, QStringLiteral("meVZSum"), 12);
+    m_meVichSum = EntryFields::amount(this, QStringLiteral("meVichSum"), 12);
     m_meVichSum->hide();
-    m_meNA = DeductFields::money(this, QStringLiteral("meNA"), 12);
+    m_meNA = EntryFields::amount(this, QStringLiteral("meNA"), 12);
     m_meNA->setToolTip(QStringLiteral("Вычет у работодателя (код 319 в справке 2-НДФЛ)"));
 
     auto* kind = new QGroupBox(QStringLiteral("Вид договора"), this);
@@ -126,9 +125,9 @@ void TfmInputSoursePens::setContract(const mTPens& contract)
         m_rbSelf3->setChecked(true);
         break;
     }
-    m_meVZSum->setText(DeductFields::text(contract.Contribution));
-    m_meVichSum->setText(DeductFields::text(contract.ContributionToDeduct));
-    m_meNA->setText(DeductFields::text(contract.AgentDeduction));
+    m_meVZSum->setText(EntryFields::amountText(contract.Contribution));
+    m_meVichSum->setText(EntryFields::amountText(contract.ContributionToDeduct));
+    m_meNA->setText(EntryFields::amountText(contract.AgentDeduction));
 }
 
 mTPens TfmInputSoursePens::contract() const
@@ -143,9 +142,9 @@ mTPens TfmInputSoursePens::contract() const
                           : m_rbSelf4->isChecked() ? 3
                           : m_rbFam4->isChecked()  ? 4
                                                    : 1;
-    result.Contribution = DeductFields::value(m_meVZSum);
-    result.ContributionToDeduct = DeductFields::value(m_meVichSum);
-    result.AgentDeduction = DeductFields::value(m_meNA);
+    result.Contribution = EntryFields::amountOrZero(m_meVZSum);
+    result.ContributionToDeduct = EntryFields::amountOrZero(m_meVichSum);
+    result.AgentDeduction = EntryFields::amountOrZero(m_meNA);
     return result;
 }
 
@@ -161,7 +160,8 @@ quint16 TfmInputSoursePens::check()
     SectionCheckRun run(answerer, groupTitle(), false, false);
     if (m_meNomDog->text().isEmpty())
         run.fail(QStringLiteral("Введите номер договора"), 4);
-    if (run.result() == 0 && DeductFields::value(m_meVZSum) < DeductFields::value(m_meNA))
+    if (run.result() == 0 &&
+        EntryFields::amountOrZero(m_meVZSum) < EntryFields::amountOrZero(m_meNA))
         run.fail(QStringLiteral("Сумма взносов меньше суммы предоставленного вычета"), 5);
     return run.result();
 }

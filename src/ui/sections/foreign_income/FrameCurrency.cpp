@@ -3,6 +3,7 @@
 #include "check/IncomeRules.h"
 #include "check/SectionCheckRun.h"
 #include "directories/CurrencyDirectory.h"
+#include "directories/DeductionAmount.h"
 #include "model/Declaration.h"
 #include "storage/DayCount.h"
 #include "ui/dialogs/Interaction.h"
@@ -12,7 +13,6 @@
 #include "ui/pickers/ListPicker.h"
 #include "ui/sections/foreign_income/InputCurrencySourseIncome.h"
 #include "ui/widgets/EntryFields.h"
-#include "ui/widgets/OtherIncomeFields.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -24,8 +24,6 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-using namespace OtherIncomeFields;
 
 namespace {
 
@@ -93,9 +91,11 @@ void TfrCurrency::buildControls()
     m_lbAutoExchange = new QLabel(QStringLiteral("курса валюты"), received);
     auto* lbCurrency = new QLabel(QStringLiteral("На дату дохода и уплаты налога"), received);
     lbCurrency->setObjectName(QStringLiteral("lbCurrency"));
-    m_meCurrencyExchange = amount(received, QStringLiteral("meCurrencyExchange"), 4, 4);
+    m_meCurrencyExchange =
+        EntryFields::amount(received, QStringLiteral("meCurrencyExchange"), 4, 4);
     m_meCurrencyUnits = EntryFields::digits(received, QStringLiteral("meCurrencyUnits"), 7);
-    m_meCurrencyExchange2 = amount(received, QStringLiteral("meCurrencyExchange2"), 4, 4);
+    m_meCurrencyExchange2 =
+        EntryFields::amount(received, QStringLiteral("meCurrencyExchange2"), 4, 4);
     m_meCurrencyUnits2 = EntryFields::digits(received, QStringLiteral("meCurrencyUnits2"), 7);
 
     auto* grid = new QGridLayout(received);
@@ -134,7 +134,7 @@ void TfrCurrency::buildControls()
 
     auto* codeRow = new QHBoxLayout;
     m_lbIncomeCod = new QLabel(QStringLiteral("Код дохода"), this);
-    m_pnlIncomeCod = panel(this, "pnlIncomeCod");
+    m_pnlIncomeCod = EntryFields::panel(this, "pnlIncomeCod");
     m_pnlIncomeCod->setFixedWidth(70);
     m_bnIncomeCod = EntryFields::pickerButton(this, "bnIncomeCod");
     codeRow->addWidget(m_lbIncomeCod);
@@ -143,8 +143,8 @@ void TfrCurrency::buildControls()
     codeRow->addStretch();
 
     auto* incomeGroup = new QGroupBox(QStringLiteral("Полученный доход"), this);
-    m_meIncomeCurrencySum = amount(incomeGroup, QStringLiteral("meIncomeCurrencySum"));
-    m_pnlIncomeRublSum = panel(incomeGroup, "pnlIncomeRublSum");
+    m_meIncomeCurrencySum = EntryFields::amount(incomeGroup, QStringLiteral("meIncomeCurrencySum"));
+    m_pnlIncomeRublSum = EntryFields::panel(incomeGroup, "pnlIncomeRublSum");
     auto* incomeForm = new QGridLayout(incomeGroup);
     incomeForm->addWidget(new QLabel(QStringLiteral("В иностранной валюте"), incomeGroup), 0, 0);
     incomeForm->addWidget(m_meIncomeCurrencySum, 0, 1);
@@ -153,8 +153,8 @@ void TfrCurrency::buildControls()
 
     auto* taxGroup =
         new QGroupBox(QStringLiteral("Налог, уплаченный в иностранном государстве"), this);
-    m_meTaxCurrencySum = amount(taxGroup, QStringLiteral("meTaxCurrencySum"));
-    m_pnlTaxRoubleSum = panel(taxGroup, "pnlTaxRoubleSum");
+    m_meTaxCurrencySum = EntryFields::amount(taxGroup, QStringLiteral("meTaxCurrencySum"));
+    m_pnlTaxRoubleSum = EntryFields::panel(taxGroup, "pnlTaxRoubleSum");
     auto* taxForm = new QGridLayout(taxGroup);
     taxForm->addWidget(new QLabel(QStringLiteral("В иностранной валюте"), taxGroup), 0, 0);
     taxForm->addWidget(m_meTaxCurrencySum, 0, 1);
@@ -163,11 +163,11 @@ void TfrCurrency::buildControls()
 
     auto* deductGroup = new QGroupBox(QStringLiteral("Вычеты"), this);
     m_lbSubtractCod = new QLabel(QStringLiteral("Код вычета (расхода)"), deductGroup);
-    m_pnlSubtractCod = panel(deductGroup, "pnlSubtractCod");
+    m_pnlSubtractCod = EntryFields::panel(deductGroup, "pnlSubtractCod");
     m_pnlSubtractCod->setFixedWidth(70);
     m_bnSubtractCod = EntryFields::pickerButton(deductGroup, "bnSubtractCod");
     m_lbSubtractSum = new QLabel(QStringLiteral("Сумма вычета (расхода)"), deductGroup);
-    m_meSubtractSum = amount(deductGroup, QStringLiteral("meSubtractSum"));
+    m_meSubtractSum = EntryFields::amount(deductGroup, QStringLiteral("meSubtractSum"));
     auto* deductForm = new QGridLayout(deductGroup);
     deductForm->addWidget(m_lbSubtractCod, 0, 0);
     auto* deductCode = new QHBoxLayout;
@@ -248,13 +248,13 @@ void TfrCurrency::store(mTCurrencyIncome& entry) const
     entry.AutoExchange = m_chbAutoExchange->isChecked() ? 1 : 0;
     entry.IncomeUnits = m_meCurrencyUnits->text().toInt();
     entry.TaxUnits = m_meCurrencyUnits2->text().toInt();
-    entry.IncomeExchangeRate = amountOf(m_meCurrencyExchange);
-    entry.TaxExchangeRate = amountOf(m_meCurrencyExchange2);
+    entry.IncomeExchangeRate = EntryFields::amountOrZero(m_meCurrencyExchange);
+    entry.TaxExchangeRate = EntryFields::amountOrZero(m_meCurrencyExchange2);
     entry.CurIncomeCode = m_pnlIncomeCod->text().toInt();
-    entry.SetIncomeInCurrency(amountOf(m_meIncomeCurrencySum));
-    entry.SetTaxInCurrency(amountOf(m_meTaxCurrencySum));
+    entry.SetIncomeInCurrency(EntryFields::amountOrZero(m_meIncomeCurrencySum));
+    entry.SetTaxInCurrency(EntryFields::amountOrZero(m_meTaxCurrencySum));
     entry.CurDeductCode = m_pnlSubtractCod->text().toInt();
-    entry.CurDeductSum = amountOf(m_meSubtractSum);
+    entry.CurDeductSum = EntryFields::amountOrZero(m_meSubtractSum);
     entry.IncomeTaxRate = m_taxRate;
     entry.CurIncomeCodeName = m_incomeName;
     entry.CurDeductRate = m_normPercent;
@@ -279,12 +279,12 @@ void TfrCurrency::rowShown(int row)
     lookUpRate(RateRow::Income);
     lookUpRate(RateRow::Tax);
     m_meCurrencyUnits->setText(unitsText(entry.IncomeUnits));
-    m_meCurrencyExchange->setText(textOrEmpty(entry.IncomeExchangeRate));
+    m_meCurrencyExchange->setText(EntryFields::amountTextOrEmpty(entry.IncomeExchangeRate));
     m_meCurrencyUnits2->setText(unitsText(entry.TaxUnits));
-    m_meCurrencyExchange2->setText(textOrEmpty(entry.TaxExchangeRate));
+    m_meCurrencyExchange2->setText(EntryFields::amountTextOrEmpty(entry.TaxExchangeRate));
     for (QWidget* widget : m_rateWidgets)
         widget->setEnabled(!m_chbAutoExchange->isChecked());
-    m_meTaxCurrencySum->setText(textOrEmpty(entry.TaxInCurrency));
+    m_meTaxCurrencySum->setText(EntryFields::amountTextOrEmpty(entry.TaxInCurrency));
 
     m_taxRate = entry.IncomeTaxRate;
     m_incomeName = entry.CurIncomeCodeName;
@@ -297,7 +297,7 @@ void TfrCurrency::rowShown(int row)
     if (entry.CurIncomeCode != 0) {
         m_pnlIncomeCod->setText(QString::number(entry.CurIncomeCode));
         m_meIncomeCurrencySum->setEnabled(true);
-        m_meIncomeCurrencySum->setText(textOrEmpty(entry.IncomeInCurrency));
+        m_meIncomeCurrencySum->setText(EntryFields::amountTextOrEmpty(entry.IncomeInCurrency));
     } else {
         m_pnlIncomeCod->clear();
         m_incomeName.clear();
@@ -325,8 +325,8 @@ void TfrCurrency::showDeduction(const mTCurrencyIncome& entry, const IncomeCode&
     m_deductionExpected = true;
     m_lbSubtractCod->setEnabled(true);
     m_bnSubtractCod->setEnabled(true);
-    m_pnlSubtractCod->setText(codeText(entry.CurDeductCode));
-    m_meSubtractSum->setText(textOrEmpty(entry.CurDeductSum));
+    m_pnlSubtractCod->setText(EntryFields::codeText(entry.CurDeductCode));
+    m_meSubtractSum->setText(EntryFields::amountTextOrEmpty(entry.CurDeductSum));
     const DeductionCode* deduction =
         entry.CurDeductCode != 0 ? income.findDeduction(QString::number(entry.CurDeductCode))
                                  : nullptr;
@@ -476,37 +476,34 @@ void TfrCurrency::pickCurrency()
 
 Money TfrCurrency::roublesOf(QLineEdit* amountField, QLineEdit* units, QLineEdit* rate) const
 {
-    if (isEmpty(amountField) || isEmpty(units) || isEmpty(rate))
+    if (EntryFields::isBlank(amountField) || EntryFields::isBlank(units) ||
+        EntryFields::isBlank(rate))
         return Money();
-    return mTCurrencyIncome::ToRoubles(amountOf(amountField), amountOf(rate),
-                                       units->text().toInt());
+    return mTCurrencyIncome::ToRoubles(EntryFields::amountOrZero(amountField),
+                                       EntryFields::amountOrZero(rate), units->text().toInt());
 }
 
 void TfrCurrency::incomeAmountChanged()
 {
-    m_pnlIncomeRublSum->setText(
-        text(roublesOf(m_meIncomeCurrencySum, m_meCurrencyUnits, m_meCurrencyExchange)));
+    m_pnlIncomeRublSum->setText(EntryFields::amountText(
+        roublesOf(m_meIncomeCurrencySum, m_meCurrencyUnits, m_meCurrencyExchange)));
     if (!m_showing && m_deductionExpected)
         recomputeDeduction();
 }
 
 void TfrCurrency::taxAmountChanged()
 {
-    m_pnlTaxRoubleSum->setText(
-        text(roublesOf(m_meTaxCurrencySum, m_meCurrencyUnits2, m_meCurrencyExchange2)));
+    m_pnlTaxRoubleSum->setText(EntryFields::amountText(
+        roublesOf(m_meTaxCurrencySum, m_meCurrencyUnits2, m_meCurrencyExchange2)));
 }
 
 void TfrCurrency::recomputeDeduction()
 {
-    const Money roubles = amountOf(m_pnlIncomeRublSum);
-    Money deduction;
-    if (m_normPercent != 0)
-        deduction = RoundKop(Money::fromUnits(roubles.units() * m_normPercent / 100));
-    else if (m_equivalent)
-        deduction = roubles;
-    if (m_maxSum != 0 && deduction > Money::fromRoubles(m_maxSum))
-        deduction = Money::fromRoubles(m_maxSum);
-    m_meSubtractSum->setText(text(deduction));
+    const Money roubles = EntryFields::amountOrZero(m_pnlIncomeRublSum);
+    const Money deduction =
+        DeductionAmount::Following(roubles, m_normPercent, m_equivalent).value_or(Money());
+    m_meSubtractSum->setText(
+        EntryFields::amountText(DeductionAmount::Capped(deduction, Money::fromRoubles(m_maxSum))));
 }
 
 void TfrCurrency::pickIncome()
@@ -558,7 +555,7 @@ void TfrCurrency::pickDeduction()
 void TfrCurrency::addEntry()
 {
     mTDeclaration& doc = document();
-    if (refuseWhenFull(this, host().interaction(), doc.CurrencyIncomes.IsFull()))
+    if (refuseWhenFull(doc.CurrencyIncomes.IsFull()))
         return;
     TfmInputCurrencySourseIncome dialog(this, host());
     if (host().interaction().execDialog(dialog) != QDialog::Accepted ||

@@ -6,7 +6,6 @@
 #include "storage/StorageErrors.h"
 #include "ui/dialogs/Interaction.h"
 #include "ui/dialogs/WindowCheckAnswerer.h"
-#include "ui/sections/russian_income/FrameThirteenPercentFields.h"
 #include "ui/sections/russian_income/Input13Income.h"
 #include "ui/sections/russian_income/Input13NRIncome.h"
 #include "ui/sections/russian_income/Input13SourseIncome.h"
@@ -59,7 +58,7 @@ QString codeText(qint32 code)
 
 QString amountText(Money amount)
 {
-    return amount.isZero() ? QStringLiteral("-") : AmountField::text(amount);
+    return amount.isZero() ? QStringLiteral("-") : EntryFields::amountText(amount);
 }
 
 QStringList lineRow(const mTSourseIncome& line)
@@ -148,7 +147,7 @@ void TfrThirteenPercent::buildControls()
     m_pnlItogIncomeSum->setFocusPolicy(Qt::NoFocus);
     m_pnlItogIncomeSum->setAlignment(Qt::AlignRight);
     m_meHoldSum = EntryFields::digits(result, QStringLiteral("meHoldSum"), 12);
-    m_meObl = AmountField::create(result, QStringLiteral("meObl"), 12, 2);
+    m_meObl = EntryFields::amount(result, QStringLiteral("meObl"), 12, 2);
     m_meTaxIsch = EntryFields::digits(result, QStringLiteral("meTaxIsch"), 12);
     auto* resultLayout = new QGridLayout(result);
     resultLayout->addWidget(new QLabel(QStringLiteral("Общая сумма дохода"), result), 0, 0);
@@ -229,7 +228,7 @@ void TfrThirteenPercent::loadFromDocument()
     const mTDeclaration& doc = document();
     m_gbA25->setVisible(m_kind == Kind::Specialists ||
                         doc.DeclForm != DeclarationForm::NonResident);
-    m_meA25->setText(AmountField::textOrEmpty(doc.ForeignFixedPayments));
+    m_meA25->setText(EntryFields::amountTextOrEmpty(doc.ForeignFixedPayments));
     QList<QTreeWidgetItem*> rows;
     for (const mTThirteenPercent& source : sources())
         rows.append(new QTreeWidgetItem(QStringList{source.SourceName}));
@@ -279,9 +278,9 @@ void TfrThirteenPercent::leaveSource()
     if (m_selected < 0 || m_selected >= sources().Count())
         return;
     mTThirteenPercent& source = sources().At(m_selected);
-    source.TaxWithheld = AmountField::valueOrZero(m_meHoldSum);
-    source.TaxableIncome = AmountField::valueOrZero(m_meObl);
-    source.TaxComputed = AmountField::valueOrZero(m_meTaxIsch);
+    source.TaxWithheld = EntryFields::amountOrZero(m_meHoldSum);
+    source.TaxableIncome = EntryFields::amountOrZero(m_meObl);
+    source.TaxComputed = EntryFields::amountOrZero(m_meTaxIsch);
 }
 
 void TfrThirteenPercent::showSource()
@@ -301,15 +300,15 @@ void TfrThirteenPercent::showSource()
     m_lvIncome->addTopLevelItems(rows);
     selectLine(0);
     showTotalIncome();
-    m_meHoldSum->setText(AmountField::text(source.TaxWithheld));
-    m_meObl->setText(AmountField::text(source.TaxableIncome));
-    m_meTaxIsch->setText(AmountField::text(source.TaxComputed));
+    m_meHoldSum->setText(EntryFields::amountText(source.TaxWithheld));
+    m_meObl->setText(EntryFields::amountText(source.TaxableIncome));
+    m_meTaxIsch->setText(EntryFields::amountText(source.TaxComputed));
 }
 
 void TfrThirteenPercent::showTotalIncome()
 {
     if (m_selected >= 0)
-        m_pnlItogIncomeSum->setText(AmountField::text(sources().At(m_selected).TotalIncome));
+        m_pnlItogIncomeSum->setText(EntryFields::amountText(sources().At(m_selected).TotalIncome));
 }
 
 void TfrThirteenPercent::addSource()
@@ -492,7 +491,7 @@ void TfrThirteenPercent::repeatIncome()
 void TfrThirteenPercent::StoreData()
 {
     leaveSource();
-    document().ForeignFixedPayments = AmountField::valueOrZero(m_meA25);
+    document().ForeignFixedPayments = EntryFields::amountOrZero(m_meA25);
 }
 
 quint16 TfrThirteenPercent::CheckData()

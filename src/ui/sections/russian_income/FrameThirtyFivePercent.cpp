@@ -19,11 +19,11 @@ TfrThirtyFivePercent::TfrThirtyFivePercent(QWidget* parent, FrameHost& host)
 {
     setObjectName(QStringLiteral("TfrThirtyFivePercent"));
     auto* result = new QGroupBox(this);
-    m_pnlIncomeCod = OtherIncomeFields::panel(result, "pnlIncomeCod");
-    m_pnlItogIncomeSum = OtherIncomeFields::panel(result, "pnlItogIncomeSum");
-    m_pnlSubtractCod = OtherIncomeFields::panel(result, "pnlSubtractCod");
-    m_pnlSubtractSum = OtherIncomeFields::panel(result, "pnlSubtractSum");
-    m_pnlHoldSum = OtherIncomeFields::panel(result, "pnlHoldSum");
+    m_pnlIncomeCod = EntryFields::panel(result, "pnlIncomeCod");
+    m_pnlItogIncomeSum = EntryFields::panel(result, "pnlItogIncomeSum");
+    m_pnlSubtractCod = EntryFields::panel(result, "pnlSubtractCod");
+    m_pnlSubtractSum = EntryFields::panel(result, "pnlSubtractSum");
+    m_pnlHoldSum = EntryFields::panel(result, "pnlHoldSum");
     auto* form = new QFormLayout(result);
     form->addRow(QStringLiteral("Код дохода"), m_pnlIncomeCod);
     form->addRow(QStringLiteral("Сумма дохода"), m_pnlItogIncomeSum);
@@ -46,10 +46,10 @@ void TfrThirtyFivePercent::rowShown(int row)
 {
     const mTThirtyFivePercent& entry = entries().At(row);
     m_pnlIncomeCod->setText(codeOrNone(entry.IncomeCode35));
-    m_pnlItogIncomeSum->setText(OtherIncomeFields::text(entry.TotalIncome));
-    m_pnlHoldSum->setText(OtherIncomeFields::text(entry.TaxWithheld));
+    m_pnlItogIncomeSum->setText(EntryFields::amountText(entry.TotalIncome));
+    m_pnlHoldSum->setText(EntryFields::amountText(entry.TaxWithheld));
     m_pnlSubtractCod->setText(codeOrNone(entry.DeductCode35));
-    m_pnlSubtractSum->setText(OtherIncomeFields::text(entry.DeductSum35));
+    m_pnlSubtractSum->setText(EntryFields::amountText(entry.DeductSum35));
 }
 
 bool TfrThirtyFivePercent::complete(const TfmInput35SourseIncome& dialog) const

@@ -11,10 +11,10 @@ TfrThirtyPercent::TfrThirtyPercent(QWidget* parent, FrameHost& host)
 {
     setObjectName(QStringLiteral("TfrThirtyPercent"));
     auto* result = new QGroupBox(this);
-    m_pnlItogIncomeSum = OtherIncomeFields::panel(result, "pnlItogIncomeSum");
-    m_pnlHoldSum = OtherIncomeFields::panel(result, "pnlHoldSum");
-    m_pnlTaxable = OtherIncomeFields::panel(result, "pnlTaxableSum");
-    m_pnlTaxComputed = OtherIncomeFields::panel(result, "pnlTaxSum");
+    m_pnlItogIncomeSum = EntryFields::panel(result, "pnlItogIncomeSum");
+    m_pnlHoldSum = EntryFields::panel(result, "pnlHoldSum");
+    m_pnlTaxable = EntryFields::panel(result, "pnlTaxableSum");
+    m_pnlTaxComputed = EntryFields::panel(result, "pnlTaxSum");
     auto* form = new QFormLayout(result);
     form->addRow(QStringLiteral("Сумма дивидендов"), m_pnlItogIncomeSum);
     form->addRow(QStringLiteral("Удержанный налог"), m_pnlHoldSum);
@@ -40,10 +40,10 @@ void TfrThirtyPercent::clearPanels()
 void TfrThirtyPercent::rowShown(int row)
 {
     const mTThirtyPercent& entry = entries().At(row);
-    m_pnlItogIncomeSum->setText(OtherIncomeFields::text(entry.TotalIncome));
-    m_pnlHoldSum->setText(OtherIncomeFields::text(entry.TaxWithheld));
-    m_pnlTaxable->setText(OtherIncomeFields::text(entry.TaxableDividends));
-    m_pnlTaxComputed->setText(OtherIncomeFields::text(entry.TaxComputed30));
+    m_pnlItogIncomeSum->setText(EntryFields::amountText(entry.TotalIncome));
+    m_pnlHoldSum->setText(EntryFields::amountText(entry.TaxWithheld));
+    m_pnlTaxable->setText(EntryFields::amountText(entry.TaxableDividends));
+    m_pnlTaxComputed->setText(EntryFields::amountText(entry.TaxComputed30));
 }
 
 void TfrThirtyPercent::initialise(mTThirtyPercent& entry) const

@@ -1,13 +1,13 @@
 #include "ui/sections/russian_income/Input13Income.h"
 
 #include "check/SectionCheckRun.h"
+#include "directories/DeductionAmount.h"
 #include "directories/FixedTables.h"
 #include "ui/dialogs/DialogButtons.h"
 #include "ui/dialogs/Interaction.h"
 #include "ui/dialogs/WindowCheckAnswerer.h"
 #include "ui/pickers/InputDeductCode.h"
 #include "ui/pickers/InputIncomeCode.h"
-#include "ui/sections/russian_income/FrameThirteenPercentFields.h"
 #include "ui/widgets/EntryFields.h"
 
 #include <QGridLayout>
@@ -47,11 +47,6 @@ QLineEdit* codeDisplay(QWidget* parent, const char* name)
 
 } // namespace
 
-Money RateShare(Money income, int ratePercent)
-{
-    return Money::fromUnits(income.units() * ratePercent / 100).roundKop();
-}
-
 TfmInput13Income::TfmInput13Income(QWidget* parent, Interaction& interaction, bool residentMode)
     : TfmInput13Income(parent, interaction, residentMode ? Variant::Resident : Variant::NonResident)
 {}
@@ -72,12 +67,12 @@ void TfmInput13Income::buildControls()
     m_pnlIncomeCod = codeDisplay(group, "pnlIncomeCod");
     m_bnIncomeCod = EntryFields::pickerButton(group, "bnIncomeCod");
     m_lbIncomeSum = label(group, QStringLiteral("Сумма дохода"), "lbIncomeSum");
-    m_meIncomeSum = AmountField::create(group, QStringLiteral("meIncomeSum"), 12, 2);
+    m_meIncomeSum = EntryFields::amount(group, QStringLiteral("meIncomeSum"), 12, 2);
     m_lbSubtractCod = label(group, QStringLiteral("Код вычета (расхода)"), "lbSubtractCod");
     m_pnlSubtractCod = codeDisplay(group, "pnlSubtractCod");
     m_bnSubtractCod = EntryFields::pickerButton(group, "bnSubtractCod");
     m_lbSubtractSum = label(group, QStringLiteral("Сумма вычета (расхода)"), "lbSubtractSum");
-    m_meSubtractSum = AmountField::create(group, QStringLiteral("meSubtractSum"), 12, 2);
+    m_meSubtractSum = EntryFields::amount(group, QStringLiteral("meSubtractSum"), 12, 2);
     m_lbMonth = label(group, QStringLiteral("Месяц получения дохода "), "lbMonth");
     m_mePropSale = EntryFields::digits(group, QStringLiteral("mePropSale"), 2);
     m_mePropSale->setFixedWidth(50);
@@ -216,40 +211,31 @@ void TfmInput13Income::chooseDeductCode()
 
 void TfmInput13Income::fillDeductionAmount()
 {
-    const std::optional<Money> income = AmountField::value(m_meIncomeSum);
-    if (m_deductRate != 0) {
+    const Money income = EntryFields::amountOrZero(m_meIncomeSum);
+    if (const auto deduction = DeductionAmount::Following(income, m_deductRate, m_amountEquivalent))
         m_meSubtractSum->setText(
-            AmountField::text(income ? RateShare(*income, m_deductRate) : Money()));
-    } else if (m_amountEquivalent && !m_maxSum.isZero()) {
-        m_meSubtractSum->setText(AmountField::text(income ? std::min(*income, m_maxSum) : Money()));
-    } else if (m_amountEquivalent) {
-        m_meSubtractSum->setText(m_meIncomeSum->text());
-    }
+            EntryFields::amountText(DeductionAmount::Capped(*deduction, m_maxSum)));
 }
 
 void TfmInput13Income::incomeEdited()
 {
     if (!m_deductionExpected)
         return;
-    const Money income = AmountField::valueOrZero(m_meIncomeSum);
-    Money deduction = AmountField::valueOrZero(m_meSubtractSum);
-    if (m_variant != Variant::Specialist) {
-        if (m_deductRate != 0)
-            deduction = RateShare(income, m_deductRate);
-        else if (m_amountEquivalent)
-            deduction = income;
-    }
-    if (!m_maxSum.isZero() && deduction > m_maxSum)
-        deduction = m_maxSum;
-    m_meSubtractSum->setText(AmountField::textOrEmpty(deduction));
+    Money deduction = EntryFields::amountOrZero(m_meSubtractSum);
+    if (m_variant != Variant::Specialist)
+        deduction = DeductionAmount::Following(EntryFields::amountOrZero(m_meIncomeSum),
+                                               m_deductRate, m_amountEquivalent)
+                        .value_or(deduction);
+    m_meSubtractSum->setText(
+        EntryFields::amountTextOrEmpty(DeductionAmount::Capped(deduction, m_maxSum)));
 }
 
 void TfmInput13Income::deductionEdited()
 {
     if (!m_amountEditable || m_maxSum.isZero())
         return;
-    if (AmountField::valueOrZero(m_meSubtractSum) > m_maxSum)
-        m_meSubtractSum->setText(AmountField::text(m_maxSum));
+    if (EntryFields::amountOrZero(m_meSubtractSum) > m_maxSum)
+        m_meSubtractSum->setText(EntryFields::amountText(m_maxSum));
 }
 
 void TfmInput13Income::monthEdited()
@@ -272,7 +258,7 @@ void TfmInput13Income::load(const mTSourseIncome& line)
         return;
     m_incomeCode = QString::number(line.IncomeCode);
     m_pnlIncomeCod->setText(m_incomeCode);
-    m_meIncomeSum->setText(AmountField::textOrEmpty(line.IncomeSum));
+    m_meIncomeSum->setText(EntryFields::amountTextOrEmpty(line.IncomeSum));
     m_lbIncomeSum->setEnabled(true);
     m_meIncomeSum->setEnabled(true);
     const QString deductCode = QString::number(line.DeductCode);
@@ -285,7 +271,7 @@ void TfmInput13Income::load(const mTSourseIncome& line)
             return;
         m_deductCode = deductCode;
         m_pnlSubtractCod->setText(m_deductCode);
-        m_meSubtractSum->setText(AmountField::textOrEmpty(line.DeductSum));
+        m_meSubtractSum->setText(EntryFields::amountTextOrEmpty(line.DeductSum));
         const IncomeCode* income = m_directory.find(m_incomeCode);
         const DeductionCode* deduction =
             income != nullptr ? income->findDeduction(m_deductCode) : nullptr;
@@ -307,7 +293,7 @@ void TfmInput13Income::load(const mTSourseIncome& line)
     setDeductionCodeEnabled(true);
     m_deductCode = deductCode;
     m_pnlSubtractCod->setText(m_deductCode);
-    m_meSubtractSum->setText(AmountField::textOrEmpty(line.DeductSum));
+    m_meSubtractSum->setText(EntryFields::amountTextOrEmpty(line.DeductSum));
     const DeductionCode* deduction = income->findDeduction(m_deductCode);
     if (deduction == nullptr) {
         m_deductCode.clear();
@@ -326,9 +312,9 @@ mTSourseIncome TfmInput13Income::line() const
     mTSourseIncome line;
     line.IncomeCode = m_incomeCode.toInt();
     line.IncomeCodeName = m_incomeCodeName;
-    line.IncomeSum = AmountField::valueOrZero(m_meIncomeSum);
+    line.IncomeSum = EntryFields::amountOrZero(m_meIncomeSum);
     line.DeductCode = m_deductCode.toInt();
-    line.DeductSum = AmountField::valueOrZero(m_meSubtractSum);
+    line.DeductSum = EntryFields::amountOrZero(m_meSubtractSum);
     line.DeductRate = m_deductRate;
     const QString month = m_mePropSale->text();
     line.IncomeMonth = month.isEmpty() ? 1 : quint16(qBound(1, month.toInt(), 12));
@@ -351,7 +337,7 @@ void TfmInput13Income::confirm()
         run.fail(QStringLiteral("Не выбран вычет"), 3);
     if (run.active() && m_amountEditable && deductionGiven) {
         if (incomeGiven &&
-            AmountField::valueOrZero(m_meSubtractSum) > AmountField::valueOrZero(m_meIncomeSum) &&
+            EntryFields::amountOrZero(m_meSubtractSum) > EntryFields::amountOrZero(m_meIncomeSum) &&
             !excessAllowed(m_incomeCode, m_deductCode))
             run.fail(fault, m_deductCode.isEmpty() ? 3 : 4, true);
         else if (!incomeGiven)

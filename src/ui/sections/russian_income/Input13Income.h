@@ -89,6 +89,3 @@ private:
     QLabel* m_lbMonth;
     QLineEdit* m_mePropSale;
 };
-
-// The share of an income at a rate in per cent, rounded half up to kopecks.
-Money RateShare(Money income, int ratePercent);

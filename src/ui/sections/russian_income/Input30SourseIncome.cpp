@@ -5,7 +5,6 @@
 #include "ui/dialogs/DialogButtons.h"
 #include "ui/dialogs/WindowCheckAnswerer.h"
 #include "ui/widgets/EntryFields.h"
-#include "ui/widgets/OtherIncomeFields.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -13,17 +12,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace OtherIncomeFields;
-
 TfmInput30SourseIncome::TfmInput30SourseIncome(QWidget* parent, Interaction& interaction)
     : QDialog(parent), m_interaction(interaction), m_source(this, 10)
 {
     setWindowTitle(QStringLiteral("Доход"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    m_meItogIncomeSum = amount(this, QStringLiteral("meItogIncomeSum"));
+    m_meItogIncomeSum = EntryFields::amount(this, QStringLiteral("meItogIncomeSum"));
     m_meHoldSum = EntryFields::digits(this, QStringLiteral("meHoldSum"), 12);
-    m_meOblSum = amount(this, QStringLiteral("meOblSum"));
-    m_meTaxDiscount = amount(this, QStringLiteral("meTaxDiscount"));
+    m_meOblSum = EntryFields::amount(this, QStringLiteral("meOblSum"));
+    m_meTaxDiscount = EntryFields::amount(this, QStringLiteral("meTaxDiscount"));
     m_meTaxDiscount->setReadOnly(true);
 
     auto* form = new QFormLayout;
@@ -65,19 +62,19 @@ Money TfmInput30SourseIncome::DividendTax(Money taxable)
 void TfmInput30SourseIncome::Fill(const mTThirtyPercent& entry)
 {
     m_source.load(entry);
-    m_meItogIncomeSum->setText(text(entry.TotalIncome));
-    m_meOblSum->setText(text(entry.TaxableDividends));
-    m_meTaxDiscount->setText(text(entry.TaxComputed30));
+    m_meItogIncomeSum->setText(EntryFields::amountText(entry.TotalIncome));
+    m_meOblSum->setText(EntryFields::amountText(entry.TaxableDividends));
+    m_meTaxDiscount->setText(EntryFields::amountText(entry.TaxComputed30));
     m_meHoldSum->setText(QString::number(entry.TaxWithheld.wholeRoubles()));
 }
 
 void TfmInput30SourseIncome::Apply(mTThirtyPercent& entry) const
 {
     m_source.store(entry);
-    entry.TotalIncome = amountOf(m_meItogIncomeSum);
-    entry.TaxableDividends = amountOf(m_meOblSum);
-    entry.TaxComputed30 = amountOf(m_meTaxDiscount);
-    entry.TaxWithheld = amountOf(m_meHoldSum);
+    entry.TotalIncome = EntryFields::amountOrZero(m_meItogIncomeSum);
+    entry.TaxableDividends = EntryFields::amountOrZero(m_meOblSum);
+    entry.TaxComputed30 = EntryFields::amountOrZero(m_meTaxDiscount);
+    entry.TaxWithheld = EntryFields::amountOrZero(m_meHoldSum);
 }
 
 QString TfmInput30SourseIncome::sourceName() const
@@ -87,10 +84,11 @@ QString TfmInput30SourseIncome::sourceName() const
 
 void TfmInput30SourseIncome::taxableChanged()
 {
-    if (isEmpty(m_meOblSum))
+    if (EntryFields::isBlank(m_meOblSum))
         m_meTaxDiscount->clear();
     else
-        m_meTaxDiscount->setText(text(DividendTax(amountOf(m_meOblSum))));
+        m_meTaxDiscount->setText(
+            EntryFields::amountText(DividendTax(EntryFields::amountOrZero(m_meOblSum))));
 }
 
 quint16 TfmInput30SourseIncome::Check()
@@ -99,11 +97,11 @@ quint16 TfmInput30SourseIncome::Check()
     if (source != 0)
         return source;
 
-    const Money withheld = amountOf(m_meHoldSum);
-    if ((amountOf(m_meOblSum) + withheld).isZero())
+    const Money withheld = EntryFields::amountOrZero(m_meHoldSum);
+    if ((EntryFields::amountOrZero(m_meOblSum) + withheld).isZero())
         return 0;
-    const bool noDividends = isEmpty(m_meItogIncomeSum);
-    if (!noDividends && withheld <= amountOf(m_meItogIncomeSum))
+    const bool noDividends = EntryFields::isBlank(m_meItogIncomeSum);
+    if (!noDividends && withheld <= EntryFields::amountOrZero(m_meItogIncomeSum))
         return 0;
     WindowCheckAnswerer ownAnswerer(m_interaction, this);
     SectionCheckRun run(ownAnswerer, groupTitle());

@@ -1,6 +1,7 @@
 #include "ui/sections/russian_income/Input35SourseIncome.h"
 
 #include "check/SectionCheckRun.h"
+#include "directories/DeductionAmount.h"
 #include "model/ThirtyFivePercent.h"
 #include "ui/dialogs/DialogButtons.h"
 #include "ui/dialogs/Interaction.h"
@@ -8,15 +9,12 @@
 #include "ui/pickers/InputDeductCode.h"
 #include "ui/pickers/InputIncomeCode.h"
 #include "ui/widgets/EntryFields.h"
-#include "ui/widgets/OtherIncomeFields.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-using namespace OtherIncomeFields;
 
 namespace {
 
@@ -39,12 +37,12 @@ TfmInput35SourseIncome::TfmInput35SourseIncome(QWidget* parent, Interaction& int
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     m_pnlIncomeCod = display(this, "pnlIncomeCod");
     m_bnIncomeCod = EntryFields::pickerButton(this, "bnIncomeCod");
-    m_meItogIncomeSum = amount(this, QStringLiteral("meItogIncomeSum"));
+    m_meItogIncomeSum = EntryFields::amount(this, QStringLiteral("meItogIncomeSum"));
     m_lbSubtractCod = new QLabel(QStringLiteral("Код вычета"), this);
     m_pnlSubtractCod = display(this, "pnlSubtractCod");
     m_bnSubtractCod = EntryFields::pickerButton(this, "bnSubtractCod");
     m_lbSubtractSum = new QLabel(QStringLiteral("Сумма вычета"), this);
-    m_meSubtractSum = amount(this, QStringLiteral("meSubtractSum"));
+    m_meSubtractSum = EntryFields::amount(this, QStringLiteral("meSubtractSum"));
     m_meHoldSum = EntryFields::digits(this, QStringLiteral("meHoldSum"), 12);
 
     auto* grid = new QGridLayout;
@@ -112,11 +110,11 @@ QString TfmInput35SourseIncome::equivalentAmount() const
 {
     if (m_maxSum == 0)
         return m_meItogIncomeSum->text();
-    if (isEmpty(m_meItogIncomeSum))
+    if (EntryFields::isBlank(m_meItogIncomeSum))
         return QStringLiteral("0");
-    const Money income = amountOf(m_meItogIncomeSum);
+    const Money income = EntryFields::amountOrZero(m_meItogIncomeSum);
     const Money limit = Money::fromRoubles(m_maxSum);
-    return income <= limit ? m_meItogIncomeSum->text() : text(limit);
+    return income <= limit ? m_meItogIncomeSum->text() : EntryFields::amountText(limit);
 }
 
 void TfmInput35SourseIncome::takeDeduction(const DeductionCode& deduction)
@@ -136,7 +134,7 @@ void TfmInput35SourseIncome::Fill(const mTThirtyFivePercent& entry)
         const QString code = QString::number(entry.IncomeCode35);
         m_pnlIncomeCod->setText(code);
         m_meItogIncomeSum->setEnabled(true);
-        m_meItogIncomeSum->setText(textOrEmpty(entry.TotalIncome));
+        m_meItogIncomeSum->setText(EntryFields::amountTextOrEmpty(entry.TotalIncome));
         const IncomeCode* income = m_directory.find(code);
         if (income == nullptr || income->deductions.isEmpty()) {
             m_deductionExpected = false;
@@ -149,7 +147,7 @@ void TfmInput35SourseIncome::Fill(const mTThirtyFivePercent& entry)
             m_bnSubtractCod->setEnabled(true);
             // The code 0 is the choice "no deduction" and is shown as such.
             m_pnlSubtractCod->setText(QString::number(entry.DeductCode35));
-            m_meSubtractSum->setText(textOrEmpty(entry.DeductSum35));
+            m_meSubtractSum->setText(EntryFields::amountTextOrEmpty(entry.DeductSum35));
             const DeductionCode* deduction =
                 income->findDeduction(QString::number(entry.DeductCode35));
             if (deduction == nullptr) {
@@ -171,10 +169,10 @@ void TfmInput35SourseIncome::Apply(mTThirtyFivePercent& entry) const
 {
     m_source.store(entry);
     entry.IncomeCode35 = m_pnlIncomeCod->text().toInt();
-    entry.TotalIncome = amountOf(m_meItogIncomeSum);
+    entry.TotalIncome = EntryFields::amountOrZero(m_meItogIncomeSum);
     entry.DeductCode35 = m_pnlSubtractCod->text().toInt();
-    entry.DeductSum35 = amountOf(m_meSubtractSum);
-    entry.TaxWithheld = amountOf(m_meHoldSum);
+    entry.DeductSum35 = EntryFields::amountOrZero(m_meSubtractSum);
+    entry.TaxWithheld = EntryFields::amountOrZero(m_meHoldSum);
 }
 
 void TfmInput35SourseIncome::pickIncome()
@@ -218,20 +216,20 @@ void TfmInput35SourseIncome::incomeChanged()
 {
     if (!m_deductionExpected)
         return;
-    Money deduction = m_amountEquivalent ? amountOf(m_meItogIncomeSum) : Money();
-    const Money limit = Money::fromRoubles(m_maxSum);
-    if (m_maxSum != 0 && deduction > limit)
-        deduction = limit;
-    m_meSubtractSum->setText(text(deduction));
+    const Money deduction = DeductionAmount::Following(EntryFields::amountOrZero(m_meItogIncomeSum),
+                                                       0, m_amountEquivalent)
+                                .value_or(Money());
+    m_meSubtractSum->setText(
+        EntryFields::amountText(DeductionAmount::Capped(deduction, Money::fromRoubles(m_maxSum))));
 }
 
 void TfmInput35SourseIncome::deductionChanged()
 {
-    if (isEmpty(m_meSubtractSum) || !m_amountEditable || m_maxSum == 0)
+    if (EntryFields::isBlank(m_meSubtractSum) || !m_amountEditable || m_maxSum == 0)
         return;
     const Money limit = Money::fromRoubles(m_maxSum);
-    if (amountOf(m_meSubtractSum) > limit)
-        m_meSubtractSum->setText(text(limit));
+    if (EntryFields::amountOrZero(m_meSubtractSum) > limit)
+        m_meSubtractSum->setText(EntryFields::amountText(limit));
 }
 
 quint16 TfmInput35SourseIncome::Check()
@@ -243,19 +241,19 @@ quint16 TfmInput35SourseIncome::Check()
     WindowCheckAnswerer ownAnswerer(m_interaction, this);
     SectionCheckRun run(ownAnswerer, groupTitle(), true, false);
     const bool noCode = m_pnlIncomeCod->text().isEmpty();
-    const bool noIncome = isEmpty(m_meItogIncomeSum);
-    const Money income = amountOf(m_meItogIncomeSum);
+    const bool noIncome = EntryFields::isBlank(m_meItogIncomeSum);
+    const Money income = EntryFields::amountOrZero(m_meItogIncomeSum);
     if (run.active() && noCode)
         run.fail(QStringLiteral("Не выбран доход"), 9, true);
     if (run.active() && noIncome)
         run.fail(QStringLiteral("Не указана сумма дохода"), noCode ? 9 : 5, true);
     if (run.active() && m_deductionExpected && m_pnlSubtractCod->text().isEmpty())
         run.fail(QStringLiteral("Не выбран вычет"), 6);
-    if (run.active() && m_amountEditable && !isEmpty(m_meSubtractSum) &&
-        (noIncome || amountOf(m_meSubtractSum) > income))
+    if (run.active() && m_amountEditable && !EntryFields::isBlank(m_meSubtractSum) &&
+        (noIncome || EntryFields::amountOrZero(m_meSubtractSum) > income))
         run.fail(QStringLiteral("Сумма вычета превышает сумму дохода"), noIncome ? 5 : 7, true);
-    if (run.active() && m_amountEditable && !isEmpty(m_meHoldSum) &&
-        (noIncome || amountOf(m_meHoldSum) > income))
+    if (run.active() && m_amountEditable && !EntryFields::isBlank(m_meHoldSum) &&
+        (noIncome || EntryFields::amountOrZero(m_meHoldSum) > income))
         run.fail(QStringLiteral("Удержанная сумма превышает сумму дохода"), noIncome ? 5 : 8);
     return run.result();
 }

@@ -1,5 +1,6 @@
 // The income line dialogs and the two code pickers: which codes are offered, how the deduction
 // amount follows the chosen deduction, the month limits and the checks on "Да".
+#include "directories/DeductionAmount.h"
 #include "support/FrameTestHost.h"
 #include "ui/pickers/InputDeductCode.h"
 #include "ui/pickers/InputIncomeCode.h"
@@ -172,7 +173,8 @@ void TestInput13Income::rateShare()
     QFETCH(qint64, kopecks);
     QFETCH(int, rate);
     QFETCH(qint64, expected);
-    QCOMPARE(RateShare(Money::fromKopecks(kopecks), rate), Money::fromKopecks(expected));
+    QCOMPARE(DeductionAmount::NormShare(Money::fromKopecks(kopecks), rate),
+             Money::fromKopecks(expected));
 }
 
 void TestInput13Income::typedDeductionCappedAtMaximum()

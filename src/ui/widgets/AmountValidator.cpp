@@ -1,6 +1,4 @@
-#include "ui/sections/russian_income/FrameThirteenPercentFields.h"
-
-#include <QLineEdit>
+#include "ui/widgets/AmountValidator.h"
 
 AmountValidator::AmountValidator(QObject* parent, int integerDigits, int decimalDigits)
     : QValidator(parent), m_integerDigits(integerDigits), m_decimalDigits(decimalDigits)
@@ -27,39 +25,3 @@ QValidator::State AmountValidator::validate(QString& input, int& /*pos*/) const
         return Invalid;
     return Acceptable;
 }
-
-namespace AmountField {
-
-QLineEdit* create(QWidget* parent, const QString& name, int integerDigits, int decimalDigits)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setValidator(new AmountValidator(edit, integerDigits, decimalDigits));
-    edit->setAlignment(Qt::AlignRight);
-    return edit;
-}
-
-std::optional<Money> value(const QLineEdit* edit)
-{
-    const QString typed = edit->text().trimmed();
-    if (typed.isEmpty())
-        return std::nullopt;
-    return Money::parse(typed, QLatin1Char(','));
-}
-
-Money valueOrZero(const QLineEdit* edit)
-{
-    return value(edit).value_or(Money());
-}
-
-QString text(Money amount)
-{
-    return amount.toText(QLatin1Char(','));
-}
-
-QString textOrEmpty(Money amount)
-{
-    return amount.isZero() ? QString() : text(amount);
-}
-
-} // namespace AmountField

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+#include <optional>
+
+class QLineEdit;
+
+// An up-down pair of arrows bound to a number field: each arrow steps the field's number within
+// the range. Unbound, the arrows do nothing.
+class TUpDown : public QWidget
+{
+    Q_OBJECT
+
+public:
+    TUpDown(QWidget* parent, const QString& name, int minimum, int maximum);
+
+    void setBuddy(QLineEdit* buddy) { m_buddy = buddy; }
+    QLineEdit* buddy() const { return m_buddy; }
+    void setRange(int minimum, int maximum);
+    int minimum() const { return m_minimum; }
+    int maximum() const { return m_maximum; }
+    // The number an empty field steps from (the minimum unless set).
+    void setEmptyValue(int value) { m_emptyValue = value; }
+    // Steps the bound field's number by the count, clamped to the range.
+    void stepBy(int steps);
+
+private:
+    QLineEdit* m_buddy = nullptr;
+    std::optional<int> m_emptyValue;
+    int m_minimum;
+    int m_maximum;
+};
+
+// The entry fields of the deduction screens.
