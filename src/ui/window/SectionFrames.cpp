@@ -7,9 +7,6 @@
 #include "ui/sections/russian_income/FrameRussianIncome.h"
 #include "ui/sections/taxpayer/FramePersonData.h"
 
-#include <QLabel>
-#include <QVBoxLayout>
-
 namespace SectionFrames {
 
 QString caption(Section section)
@@ -87,37 +84,8 @@ TThinkingFrame* create(Section section, QWidget* parent, FrameHost& host)
     case Section::Deduction:
         return new TfrFrameDeductData(parent, host);
     }
-    return new TPlaceholderFrame(parent, host, caption(section));
+    Q_UNREACHABLE();
+    return nullptr;
 }
 
 } // namespace SectionFrames
-
-TPlaceholderFrame::TPlaceholderFrame(QWidget* parent, FrameHost& host, const QString& title)
-    : TContainerFrame(parent, host)
-{
-    setObjectName(QStringLiteral("TPlaceholderFrame"));
-    auto* heading = new QLabel(title, this);
-    QFont font = heading->font();
-    font.setPointSizeF(font.pointSizeF() * 1.4);
-    font.setBold(true);
-    heading->setFont(font);
-    auto* note = new QLabel(QStringLiteral("Ввод данных этого раздела появится в следующей "
-                                           "версии программы."),
-                            this);
-    note->setWordWrap(true);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(heading);
-    layout->addWidget(note);
-    layout->addStretch();
-}
-
-void TPlaceholderFrame::FocusError(quint16 code)
-{
-    m_code = code;
-}
-
-void TPlaceholderFrame::FocusSubError(int index, quint16 code)
-{
-    m_subFrame = index;
-    m_code = code;
-}

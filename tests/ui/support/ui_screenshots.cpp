@@ -35,7 +35,7 @@ int main(int argc, char** argv)
     shoot(window, QStringLiteral("main-1200x860"));
     window.resize(800, 571);
     window.selectSection(Section::PersonInfo);
-    shoot(window, QStringLiteral("main-placeholder"));
+    shoot(window, QStringLiteral("main-taxpayer"));
 
     if (TfmInputInspectionNumber* picker = window.inspectionPicker()) {
         picker->Preselect(QStringLiteral("7701"));

@@ -4,6 +4,7 @@
 #include "support/UiTestSupport.h"
 #include "ui/pickers/InputInspectionNumber.h"
 #include "ui/sections/conditions/FrameInitialData.h"
+#include "ui/widgets/SubFrameContainer.h"
 #include "ui/window/SectionFrames.h"
 
 #include <QAbstractButton>
@@ -76,16 +77,16 @@ void TestCheckLocate::errorPlaces_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<int>("section");
     QTest::addColumn<int>("subFrame");
-    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("focus");
     QTest::newRow("surname") << 1 << QStringLiteral("Не введена фамилия")
-                             << int(Section::PersonInfo) << 0 << 1;
+                             << int(Section::PersonInfo) << 0 << QStringLiteral("meSurName");
     QTest::newRow("residence OKTMO") << 2
                                      << QStringLiteral("Не введен код ОКТМО(8 или 11 симв.) по "
                                                        "месту жительства")
-                                     << int(Section::PersonInfo) << 1 << 4;
+                                     << int(Section::PersonInfo) << 1 << QStringLiteral("meOKATO");
     QTest::newRow("second 13% source")
         << 3 << QStringLiteral("По данному источнику не указаны доходы")
-        << int(Section::RussianIncome) << 0 << 2;
+        << int(Section::RussianIncome) << 0 << QStringLiteral("lvSourseIncomeInfo");
 }
 
 void TestCheckLocate::errorPlaces()
@@ -94,7 +95,7 @@ void TestCheckLocate::errorPlaces()
     QFETCH(QString, message);
     QFETCH(int, section);
     QFETCH(int, subFrame);
-    QFETCH(int, code);
+    QFETCH(QString, focus);
     UiTestBench bench;
     mTDeclaration doc = UiTestBench::completeDeclaration();
     switch (fault) {
@@ -125,10 +126,12 @@ void TestCheckLocate::errorPlaces()
         QCOMPARE(shown, message);
     QCOMPARE(int(window.currentSection()), section);
     QVERIFY(window.sectionButton(Section(section))->isChecked());
-    if (auto* placeholder = qobject_cast<TPlaceholderFrame*>(window.currentFrame())) {
-        QCOMPARE(placeholder->lastSubFrame(), subFrame);
-        QCOMPARE(placeholder->lastCode(), code);
-    }
+    // The sub-section of the error is shown and its field has the focus.
+    auto* container = qobject_cast<TSubFrameContainer*>(window.currentFrame());
+    QVERIFY(container != nullptr);
+    QCOMPARE(container->shownIndex(), subFrame);
+    QVERIFY(window.focusWidget() != nullptr);
+    QCOMPARE(window.focusWidget()->objectName(), focus);
     // Building the section of the error does not mark the document as changed.
     QVERIFY(window.isSaved());
     QVERIFY(bench.script().finished());

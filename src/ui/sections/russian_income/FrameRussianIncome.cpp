@@ -1,9 +1,10 @@
 #include "ui/sections/russian_income/FrameRussianIncome.h"
 
 #include "model/Declaration.h"
-#include "ui/sections/russian_income/FrameRussianIncomeParts.h"
 #include "ui/sections/russian_income/FrameThirteenPercent.h"
 #include "ui/sections/russian_income/FrameThirteenPercentNR.h"
+#include "ui/sections/russian_income/FrameThirtyFivePercent.h"
+#include "ui/sections/russian_income/FrameThirtyPercent.h"
 
 #include <QAbstractButton>
 #include <QTreeWidget>
@@ -47,9 +48,9 @@ TThinkingFrame* TfrRussianIncome::createSubFrame(int index, QWidget* parent)
     case ThirteenPercent:
         return new TfrThirteenPercent(parent, host());
     case ThirtyPercent:
-        return RussianIncomeParts::CreateThirtyPercent(parent, host());
+        return new TfrThirtyPercent(parent, host());
     case ThirtyFivePercent:
-        return RussianIncomeParts::CreateThirtyFivePercent(parent, host());
+        return new TfrThirtyFivePercent(parent, host());
     case ThirteenPercentNR:
         return new TTfrThirteenPercentNR(parent, host());
     default:
