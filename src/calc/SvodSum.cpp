@@ -35,35 +35,5 @@ bool kTSvodSum::Calculate(mTDeclaration& declaration)
 
 void kTSvodSum::Clear()
 {
-    List1.Clear();
-    List2.Clear();
-    List3.Clear();
-    List4.Clear();
-    List5.Clear();
-    List6.Clear();
-    PrilA6.Clear();
-    PrilA13.Clear();
-    PrilA15.Clear();
-    PrilA30.Clear();
-    PrilA35.Clear();
-    PrilB13.Clear();
-    PrilB9.Clear();
-    PrilB35.Clear();
-    PrilV1.Clear();
-    PrilV2.Clear();
-    PrilM.Clear();
-    PrilM2.Clear();
-    PrilM3.Clear();
-    PrilG.Clear();
-    PrilG_In.Clear();
-    PrilE1.Clear();
-    PrilE2.Clear();
-    PrilE3.Clear();
-    PrilH1.Clear();
-    PrilZ.Clear();
-    PrilJ.Clear();
-    Oktmo9.clear();
-    Oktmo13.clear();
-    Oktmo35.clear();
-    Oktmo15.clear();
+    *this = kTSvodSum();
 }
