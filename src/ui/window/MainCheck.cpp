@@ -29,24 +29,24 @@ struct ErrorPlace
 std::optional<ErrorPlace> placeOf(int group)
 {
     switch (group) {
-    case 1:
+    case CheckGroup::Conditions:
         return ErrorPlace{Section::InitialData, -1};
-    case 2:
+    case CheckGroup::Taxpayer:
         return ErrorPlace{Section::PersonInfo, 0};
-    case 3:
+    case CheckGroup::Residence:
         return ErrorPlace{Section::PersonInfo, 1};
-    case 4:
+    case CheckGroup::Income13:
         return ErrorPlace{Section::RussianIncome, 0};
-    case 7:
+    case CheckGroup::Currency:
         return ErrorPlace{Section::ForeignIncome, -1};
-    case 8:
+    case CheckGroup::Business:
         return ErrorPlace{Section::BusinessIncome, -1};
-    case 9:
+    case CheckGroup::Deductions:
         return ErrorPlace{Section::Deduction, 0};
-    case 10:
+    case CheckGroup::Property:
         return ErrorPlace{Section::Deduction, 1};
     default:
-        // Private practice (11) has no section to show.
+        // Private practice has no section to show.
         return std::nullopt;
     }
 }
