@@ -40,7 +40,8 @@ RuleFailures SocialFailures(const mTDeclaration& d)
                    s.MedicalSum.isZero() && s.ExpensiveMedicalSum.isZero() &&
                    s.InsuranceSum.isZero() && s.PensionContribSum.isZero() &&
                    s.ChildEducationSums().empty() && s.PensionContracts().empty(),
-               QStringLiteral("Не введены данные по социальным налоговым вычетам"), 1);
+               QStringLiteral("Не введены данные по социальным налоговым вычетам"),
+               SocialField::FirstAmount);
     return rules.take();
 }
 
@@ -59,7 +60,7 @@ RuleFailures StandardFailures(const mTDeclaration& d)
             rules.fail(true,
                        QStringLiteral("Вы не могли получать стандартные вычеты работая в "
                                       "нескольких местах ОДНОВРЕМЕННО."),
-                       2);
+                       StandardField::Months);
             break;
         }
     }
@@ -73,13 +74,17 @@ RuleFailures PropertyFailures(const mTDeclaration& d, CheckScope scope)
         return {};
     const bool section = scope == CheckScope::Section;
     RuleCollector rules;
-    rules.fail(c.ObjectKind == 0, QStringLiteral("Не введено наименование объекта"), 1);
-    rules.fail(c.OwnershipKind == 0, QStringLiteral("Не введен вид собственности"), 10);
-    rules.fail(c.OwnerSign == 0, QStringLiteral("Не введен признак налогоплательщика"), 11);
+    rules.fail(c.ObjectKind == 0, QStringLiteral("Не введено наименование объекта"),
+               PropertyField::ObjectKind);
+    rules.fail(c.OwnershipKind == 0, QStringLiteral("Не введен вид собственности"),
+               PropertyField::OwnershipKind);
+    rules.fail(c.OwnerSign == 0, QStringLiteral("Не введен признак налогоплательщика"),
+               PropertyField::OwnerSign);
     if (section)
         rules.fail(c.ObjPostIndex.trimmed().isEmpty(), QStringLiteral("Не введен почтовый индекс"),
-                   2);
-    rules.fail(c.ObjRegionCode == QLatin1String("0"), QStringLiteral("Не указан код региона"), 12);
+                   PropertyField::PostIndex);
+    rules.fail(c.ObjRegionCode == QLatin1String("0"), QStringLiteral("Не указан код региона"),
+               PropertyField::Region);
     const int startYear = yearOf(c.StartYearDate);
     const int keyYear = yearOf(c.ByInvestment ? c.ActDate : c.RightRegDate);
     rules.fail(d.Pensioner == 0 && startYear < keyYear && keyYear > 2008,
@@ -87,19 +92,19 @@ RuleFailures PropertyFailures(const mTDeclaration& d, CheckScope scope)
                                                "о передаче")
                               : QStringLiteral("Год начала пользования льготой меньше даты "
                                                "регистрации прав собственности"),
-               5);
+               PropertyField::StartYear);
     if (section)
         return rules.take();
     rules.fail(keyYear < 2008 && c.PriorYearsDeduction > 1000000_rub,
                QStringLiteral("В предыдущие отчетные годы не могли зачесть более 1000000 рублей"),
-               8);
+               PropertyField::PriorCost);
     rules.fail(keyYear >= 2008 && c.PriorYearsDeduction > 2000000_rub,
                QStringLiteral("В предыдущие отчетные годы не могли зачесть более 2000000 рублей"),
-               8);
+               PropertyField::PriorCost);
     const Money claimed = c.PriorYearsDeduction + c.PriorYearsAgentDeduction + c.CarriedCost;
     rules.fail(propertyCap(c.ShareNumerator, c.ShareDenominator) < claimed,
                QStringLiteral("Перейти с прошлого года может не более 2000000 рублей * долю "
                               "собственности (за вычетом уже зачтенных сумм)"),
-               6);
+               PropertyField::CarriedCost);
     return rules.take();
 }

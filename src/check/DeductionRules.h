@@ -2,6 +2,32 @@
 
 #include "check/SectionRules.h"
 
+// The fields of the social deductions frame that a rule leads to.
+namespace SocialField {
+inline constexpr quint16 FirstAmount = 1;
+inline constexpr quint16 ContractList = 3;
+} // namespace SocialField
+
+// The fields of the property deduction frame that a rule leads to.
+namespace PropertyField {
+inline constexpr quint16 ObjectKind = 1;
+inline constexpr quint16 PostIndex = 2;
+inline constexpr quint16 RightRegistrationDate = 4;
+inline constexpr quint16 StartYear = 5;
+inline constexpr quint16 CarriedCost = 6;
+inline constexpr quint16 CarriedInterest = 7;
+inline constexpr quint16 PriorCost = 8;
+inline constexpr quint16 PriorInterest = 9;
+inline constexpr quint16 OwnershipKind = 10;
+inline constexpr quint16 OwnerSign = 11;
+inline constexpr quint16 Region = 12;
+} // namespace PropertyField
+
+// The field of the whole check's standard-deductions rule (the months of the standard deductions).
+namespace StandardField {
+inline constexpr quint16 Months = 2;
+} // namespace StandardField
+
 class mTDeclaration;
 
 // Social deductions claimed without any amount, child's education or pension contract.

@@ -41,40 +41,45 @@ RuleFailures TaxpayerNameFailures(const mTDeclaration& d, CheckScope scope)
     const bool issuedBeforeBirth = earlier(p.DocIssueDate, p.BirthDate);
 
     RuleCollector rules;
-    rules.fail(p.Surname.isEmpty(), QStringLiteral("Не введена фамилия"), 1);
-    rules.fail(p.FirstName.isEmpty(), QStringLiteral("Не введено имя"), 2);
+    rules.fail(p.Surname.isEmpty(), QStringLiteral("Не введена фамилия"), TaxpayerField::Surname);
+    rules.fail(p.FirstName.isEmpty(), QStringLiteral("Не введено имя"), TaxpayerField::FirstName);
     rules.fail(inn == InnCheck::BadLengthPerson,
-               QStringLiteral("Длинна ИНН должна быть равна 12 цифрам"), 4);
-    rules.fail(inn == InnCheck::WrongControlDigits, QStringLiteral("Номер ИНН введен неверно"), 4);
+               QStringLiteral("Длинна ИНН должна быть равна 12 цифрам"), TaxpayerField::Inn);
+    rules.fail(inn == InnCheck::WrongControlDigits, QStringLiteral("Номер ИНН введен неверно"),
+               TaxpayerField::Inn);
     if (scope == CheckScope::Section)
-        rules.fail(inn == InnCheck::Empty, QStringLiteral("Не указан ИНН"), 4);
+        rules.fail(inn == InnCheck::Empty, QStringLiteral("Не указан ИНН"), TaxpayerField::Inn);
     else
         rules.fail(inn == InnCheck::Empty &&
                        (d.HasIncomeKind(IncomeKind::Business) || d.TaxpayerKind == 0 || estimated),
                    estimated ? QStringLiteral("Не указан ИНН")
                              : QStringLiteral("Лицам имеющим доходы от предпринимательской "
                                               "деятельности необходимо ввести ИНН"),
-                   4);
+                   TaxpayerField::Inn);
     rules.fail(!innValid && p.BirthPlace.trimmed().isEmpty(),
-               QStringLiteral("Не указано место рождения"), 9);
+               QStringLiteral("Не указано место рождения"), TaxpayerField::BirthPlace);
     rules.fail(!innValid && !hasDocument,
-               QStringLiteral("Не указан документ, удостоверяющий личность"), 5);
+               QStringLiteral("Не указан документ, удостоверяющий личность"),
+               TaxpayerField::DocumentKind);
     rules.fail(hasDocument && p.DocNumber.isEmpty(),
-               QStringLiteral("Не указаны серия и номер документа, удостоверяющего личность"), 6);
+               QStringLiteral("Не указаны серия и номер документа, удостоверяющего личность"),
+               TaxpayerField::DocumentNumber);
     rules.fail(hasDocument && issuedBeforeBirth,
-               QStringLiteral("Дата выдачи документа не может быть меньше даты рождения"), 7);
+               QStringLiteral("Дата выдачи документа не может быть меньше даты рождения"),
+               TaxpayerField::IssueDate);
     rules.fail(FixedTables::IssuedFromFourteen(p.DocKind) && !issuedBeforeBirth &&
                    issuedBeforeFourteen(p.DocIssueDate, p.BirthDate),
                QStringLiteral("Дата выдачи документа должна быть больше даты рождения как "
                               "минимум на 14 лет"),
-               7);
+               TaxpayerField::IssueDate);
     rules.fail(hasDocument && p.DocIssuer.isEmpty(),
-               QStringLiteral("Не указано, кем выдан документ, удостоверяющий личность"), 8);
+               QStringLiteral("Не указано, кем выдан документ, удостоверяющий личность"),
+               TaxpayerField::Issuer);
     rules.fail(estimated && !OktmoLengthValid(p.OKTMO),
                scope == CheckScope::Section
                    ? QStringLiteral("Не введен код ОКТМО(8 или 11 символов)")
                    : QStringLiteral("Не введен код ОКТМО(8 или 11 симв.)"),
-               10);
+               TaxpayerField::Oktmo);
     return rules.take();
 }
 
@@ -86,14 +91,14 @@ RuleFailures ResidenceFailures(const mTDeclaration& d, CheckScope scope)
     const mTPersonInformation& p = d.Person;
     RuleCollector rules;
     rules.fail(p.RegionCode == 0, QStringLiteral("Не указан регион постоянного местожительства"),
-               2);
+               ResidenceField::Region);
     rules.fail(p.Locality.isEmpty() && p.Street.isEmpty(),
                QStringLiteral("Не указан населенный пункт (село, поселок) или улица (проспект, "
                               "переулок)"),
-               5);
+               ResidenceField::Locality);
     if (scope == CheckScope::Section)
         rules.fail(!estimated && !OktmoLengthValid(p.OKTMO),
-                   QStringLiteral("Не введен код ОКТМО(8 или 11 символов)"), 4);
+                   QStringLiteral("Не введен код ОКТМО(8 или 11 символов)"), ResidenceField::Oktmo);
     return rules.take();
 }
 
@@ -101,6 +106,7 @@ RuleFailures ResidenceOktmoFailures(const mTDeclaration& d)
 {
     RuleCollector rules;
     rules.fail(d.DeclForm != DeclarationForm::EstimatedIncome && !OktmoLengthValid(d.Person.OKTMO),
-               QStringLiteral("Не введен код ОКТМО(8 или 11 симв.) по месту жительства"), 4);
+               QStringLiteral("Не введен код ОКТМО(8 или 11 симв.) по месту жительства"),
+               ResidenceField::Oktmo);
     return rules.take();
 }

@@ -2,6 +2,27 @@
 
 #include "check/SectionRules.h"
 
+// The fields of the taxpayer's name sub-frame that a rule leads to.
+namespace TaxpayerField {
+inline constexpr quint16 Surname = 1;
+inline constexpr quint16 FirstName = 2;
+inline constexpr quint16 Patronymic = 3;
+inline constexpr quint16 Inn = 4;
+inline constexpr quint16 DocumentKind = 5;
+inline constexpr quint16 DocumentNumber = 6;
+inline constexpr quint16 IssueDate = 7;
+inline constexpr quint16 Issuer = 8;
+inline constexpr quint16 BirthPlace = 9;
+inline constexpr quint16 Oktmo = 10;
+} // namespace TaxpayerField
+
+// The fields of the residence sub-frame that a rule leads to.
+namespace ResidenceField {
+inline constexpr quint16 Region = 2;
+inline constexpr quint16 Oktmo = 4;
+inline constexpr quint16 Locality = 5;
+} // namespace ResidenceField
+
 class mTDeclaration;
 
 // The taxpayer's name, INN, identity document and, for 4-NDFL, OKTMO. In the section an empty INN

@@ -483,7 +483,7 @@ quint16 TfrInitialData::CheckData()
 void TfrInitialData::FocusError(quint16 code)
 {
     switch (code) {
-    case 1:
+    case ConditionsField::Inspection:
         if (m_bnInspection->isEnabled()) {
             m_bnInspection->setFocus();
             pickInspection();
@@ -491,16 +491,16 @@ void TfrInitialData::FocusError(quint16 code)
             m_meInspection->setFocus();
         }
         break;
-    case 2:
+    case ConditionsField::EstimatedIncome:
         m_meSupposeIncome->setFocus();
         break;
-    case 3:
+    case ConditionsField::RepresentativeName:
         m_meFIO->setFocus();
         break;
-    case 4:
+    case ConditionsField::RepresentativeDocument:
         m_meOsn->setFocus();
         break;
-    case 5:
+    case ConditionsField::RepresentativeOrganisation:
         m_meUL->setFocus();
         break;
     default:

@@ -566,57 +566,57 @@ quint16 TfrConstructionDeduct::CheckData()
 void TfrConstructionDeduct::FocusError(quint16 code)
 {
     switch (code) {
-    case 1:
-    case 2:
-    case 4:
-    case 5:
-    case 10:
-    case 11:
-    case 12:
+    case PropertyField::ObjectKind:
+    case PropertyField::PostIndex:
+    case PropertyField::RightRegistrationDate:
+    case PropertyField::StartYear:
+    case PropertyField::OwnershipKind:
+    case PropertyField::OwnerSign:
+    case PropertyField::Region:
         showSums(false);
         break;
-    case 6:
-    case 7:
-    case 8:
-    case 9:
+    case PropertyField::CarriedCost:
+    case PropertyField::CarriedInterest:
+    case PropertyField::PriorCost:
+    case PropertyField::PriorInterest:
         showSums(true);
         break;
     default:
         return;
     }
     switch (code) {
-    case 1:
+    case PropertyField::ObjectKind:
         m_cbObjectNaim->setFocus();
         break;
-    case 2:
+    case PropertyField::PostIndex:
         m_mePostIndex->setFocus();
         break;
-    case 4:
+    case PropertyField::RightRegistrationDate:
         m_dtpRegRightDate->setFocus();
         break;
-    case 5:
+    case PropertyField::StartYear:
         m_meBeginningUsePrivilegeDate->setFocus();
         break;
-    case 10:
+    case PropertyField::OwnershipKind:
         m_cbVidSob->setFocus();
         break;
-    case 11:
+    case PropertyField::OwnerSign:
         m_cbPrizNal->setFocus();
         break;
-    case 12:
+    case PropertyField::Region:
         m_bnRegion->setFocus();
         pickRegion();
         break;
-    case 6:
+    case PropertyField::CarriedCost:
         m_sums[CarriedCost]->setFocus();
         break;
-    case 7:
+    case PropertyField::CarriedInterest:
         m_sums[CarriedInterest]->setFocus();
         break;
-    case 8:
+    case PropertyField::PriorCost:
         m_sums[PriorCost]->setFocus();
         break;
-    case 9:
+    case PropertyField::PriorInterest:
         m_sums[PriorInterest]->setFocus();
         break;
     default:

@@ -352,8 +352,8 @@ quint16 TfrFramePensDeduct::CheckData()
 
 void TfrFramePensDeduct::FocusError(quint16 code)
 {
-    if (code == 1)
+    if (code == SocialField::FirstAmount)
         m_amounts[0]->setFocus();
-    else if (code == 3)
+    else if (code == SocialField::ContractList)
         m_lvSumList->setFocus();
 }

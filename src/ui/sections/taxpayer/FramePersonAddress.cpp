@@ -186,14 +186,14 @@ quint16 TfrPersonAddress::CheckData()
 void TfrPersonAddress::FocusError(quint16 code)
 {
     switch (code) {
-    case 2:
+    case ResidenceField::Region:
         m_bnRegion->setFocus();
         pickRegion();
         break;
-    case 4:
+    case ResidenceField::Oktmo:
         m_meOKATO->setFocus();
         break;
-    case 5:
+    case ResidenceField::Locality:
         m_meArea->setFocus();
         break;
     default:

@@ -308,35 +308,35 @@ quint16 TfrPersonNaim::CheckData()
 void TfrPersonNaim::FocusError(quint16 code)
 {
     switch (code) {
-    case 1:
+    case TaxpayerField::Surname:
         m_meSurName->setFocus();
         break;
-    case 2:
+    case TaxpayerField::FirstName:
         m_meName->setFocus();
         break;
-    case 3:
+    case TaxpayerField::Patronymic:
         m_mePatronymic->setFocus();
         break;
-    case 4:
+    case TaxpayerField::Inn:
         m_meINN->setFocus();
         break;
-    case 5:
+    case TaxpayerField::DocumentKind:
         m_bnDocType->setFocus();
         pickDocumentKind();
         break;
-    case 6:
+    case TaxpayerField::DocumentNumber:
         m_meSerial->setFocus();
         break;
-    case 7:
+    case TaxpayerField::IssueDate:
         m_dtRegDate->setFocus();
         break;
-    case 8:
+    case TaxpayerField::Issuer:
         m_meKem->setFocus();
         break;
-    case 9:
+    case TaxpayerField::BirthPlace:
         m_meMesto->setFocus();
         break;
-    case 10:
+    case TaxpayerField::Oktmo:
         m_meOKATO->setFocus();
         break;
     default:
