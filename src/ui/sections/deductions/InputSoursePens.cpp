@@ -21,6 +21,14 @@
 
 namespace {
 
+// The contract's fields that the dialog's check leads to; those of the source of payment are
+// SourceField's (its OKTMO code never comes here: a contract has no OKTMO).
+enum Field : quint16
+{
+    ContractNumberField = 4,
+    ContributionField = 5,
+};
+
 const QDate kFirstDate(1990, 1, 1);
 const QDate kLastDate(2013, 12, 31);
 
@@ -159,10 +167,11 @@ quint16 TfmInputSoursePens::check()
         return code;
     SectionCheckRun run(answerer, groupTitle(), false, false);
     if (m_meNomDog->text().isEmpty())
-        run.fail(QStringLiteral("Введите номер договора"), 4);
+        run.fail(QStringLiteral("Введите номер договора"), ContractNumberField);
     if (run.result() == 0 &&
         EntryFields::amountOrZero(m_meVZSum) < EntryFields::amountOrZero(m_meNA))
-        run.fail(QStringLiteral("Сумма взносов меньше суммы предоставленного вычета"), 5);
+        run.fail(QStringLiteral("Сумма взносов меньше суммы предоставленного вычета"),
+                 ContributionField);
     return run.result();
 }
 
@@ -185,10 +194,10 @@ void TfmInputSoursePens::focusField(quint16 code)
     case SourceField::Kpp:
         m_meKPP->setFocus();
         break;
-    case 4:
+    case ContractNumberField:
         m_meNomDog->setFocus();
         break;
-    case 5:
+    case ContributionField:
         m_meVZSum->setFocus();
         break;
     default:

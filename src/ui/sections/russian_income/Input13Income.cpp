@@ -21,6 +21,15 @@
 
 namespace {
 
+// The fields the dialog's check leads to.
+enum Field : quint16
+{
+    IncomeCodeField = 1,
+    IncomeAmountField = 2,
+    DeductCodeField = 3,
+    DeductAmountField = 4,
+};
+
 // Securities and derivatives: their expenses may exceed the income.
 bool excessAllowed(const QString& incomeCode, const QString& deductCode)
 {
@@ -330,35 +339,36 @@ void TfmInput13Income::confirm()
     const bool incomeGiven = !m_meIncomeSum->text().isEmpty();
     const bool deductionGiven = !m_meSubtractSum->text().isEmpty();
     if (!hasCode)
-        run.fail(QStringLiteral("Не выбран доход"), 1);
+        run.fail(QStringLiteral("Не выбран доход"), IncomeCodeField);
     if (run.active() && !incomeGiven)
-        run.fail(QStringLiteral("Не указана сумма дохода"), hasCode ? 2 : 1, true);
+        run.fail(QStringLiteral("Не указана сумма дохода"),
+                 hasCode ? IncomeAmountField : IncomeCodeField, true);
     if (run.active() && m_deductionExpected && m_deductCode.isEmpty())
-        run.fail(QStringLiteral("Не выбран вычет"), 3);
+        run.fail(QStringLiteral("Не выбран вычет"), DeductCodeField);
     if (run.active() && m_amountEditable && deductionGiven) {
         if (incomeGiven &&
             EntryFields::amountOrZero(m_meSubtractSum) > EntryFields::amountOrZero(m_meIncomeSum) &&
             !excessAllowed(m_incomeCode, m_deductCode))
-            run.fail(fault, m_deductCode.isEmpty() ? 3 : 4, true);
+            run.fail(fault, m_deductCode.isEmpty() ? DeductCodeField : DeductAmountField, true);
         else if (!incomeGiven)
-            run.fail(fault, 2, true);
+            run.fail(fault, IncomeAmountField, true);
     }
     switch (run.result()) {
     case 0:
         accept();
         break;
-    case 1:
+    case IncomeCodeField:
         m_bnIncomeCod->setFocus();
         chooseIncomeCode();
         break;
-    case 2:
+    case IncomeAmountField:
         m_meIncomeSum->setFocus();
         break;
-    case 3:
+    case DeductCodeField:
         m_bnSubtractCod->setFocus();
         chooseDeductCode();
         break;
-    case 4:
+    case DeductAmountField:
         m_meSubtractSum->setFocus();
         break;
     default:

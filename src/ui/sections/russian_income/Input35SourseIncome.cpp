@@ -18,6 +18,16 @@
 
 namespace {
 
+// The fields the dialog's check leads to, after those of the source of payment.
+enum Field : quint16
+{
+    IncomeAmountField = 5,
+    DeductCodeField = 6,
+    DeductAmountField = 7,
+    WithheldField = 8,
+    IncomeCodeField = 9,
+};
+
 QLineEdit* display(QWidget* parent, const char* name)
 {
     auto* edit = new QLineEdit(parent);
@@ -244,17 +254,20 @@ quint16 TfmInput35SourseIncome::Check()
     const bool noIncome = EntryFields::isBlank(m_meItogIncomeSum);
     const Money income = EntryFields::amountOrZero(m_meItogIncomeSum);
     if (run.active() && noCode)
-        run.fail(QStringLiteral("Не выбран доход"), 9, true);
+        run.fail(QStringLiteral("Не выбран доход"), IncomeCodeField, true);
     if (run.active() && noIncome)
-        run.fail(QStringLiteral("Не указана сумма дохода"), noCode ? 9 : 5, true);
+        run.fail(QStringLiteral("Не указана сумма дохода"),
+                 noCode ? IncomeCodeField : IncomeAmountField, true);
     if (run.active() && m_deductionExpected && m_pnlSubtractCod->text().isEmpty())
-        run.fail(QStringLiteral("Не выбран вычет"), 6);
+        run.fail(QStringLiteral("Не выбран вычет"), DeductCodeField);
     if (run.active() && m_amountEditable && !EntryFields::isBlank(m_meSubtractSum) &&
         (noIncome || EntryFields::amountOrZero(m_meSubtractSum) > income))
-        run.fail(QStringLiteral("Сумма вычета превышает сумму дохода"), noIncome ? 5 : 7, true);
+        run.fail(QStringLiteral("Сумма вычета превышает сумму дохода"),
+                 noIncome ? IncomeAmountField : DeductAmountField, true);
     if (run.active() && m_amountEditable && !EntryFields::isBlank(m_meHoldSum) &&
         (noIncome || EntryFields::amountOrZero(m_meHoldSum) > income))
-        run.fail(QStringLiteral("Удержанная сумма превышает сумму дохода"), noIncome ? 5 : 8);
+        run.fail(QStringLiteral("Удержанная сумма превышает сумму дохода"),
+                 noIncome ? IncomeAmountField : WithheldField);
     return run.result();
 }
 
@@ -263,20 +276,20 @@ void TfmInput35SourseIncome::FocusField(quint16 code)
     if (m_source.focus(code))
         return;
     switch (code) {
-    case 5:
+    case IncomeAmountField:
         m_meItogIncomeSum->setFocus();
         break;
-    case 6:
+    case DeductCodeField:
         m_bnSubtractCod->setFocus();
         pickDeduction();
         break;
-    case 7:
+    case DeductAmountField:
         m_meSubtractSum->setFocus();
         break;
-    case 8:
+    case WithheldField:
         m_meHoldSum->setFocus();
         break;
-    case 9:
+    case IncomeCodeField:
         m_bnIncomeCod->setFocus();
         pickIncome();
         break;
