@@ -40,4 +40,8 @@ function(tarvika_test name)
         TARVIKA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+    # Tests that show windows or paint pages carry the label gui.
+    if(CMAKE_CURRENT_SOURCE_DIR MATCHES "/tests/(ui|print)(/|$)")
+        set_tests_properties(${name} PROPERTIES LABELS gui)
+    endif()
 endfunction()
