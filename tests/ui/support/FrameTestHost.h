@@ -1,90 +1,72 @@
 #pragma once
 
-#include "ScriptedDialogQueue.h"
+// The window around one section frame, or one of its dialogs, shown on its own in a test.
+
+#include "UserActions.h"
 #include "model/Declaration.h"
+#include "ui/dialogs/CheckError.h"
 #include "ui/widgets/MyFrame.h"
 
-#include <QAbstractButton>
-#include <QCoreApplication>
-#include <QDialog>
-#include <QKeyEvent>
-#include <QLineEdit>
+#include <QList>
 #include <QStringList>
-#include <QTest>
+#include <memory>
 
-// The frame's modal questions answered from a script; the section error dialog answered by one
-// of its buttons, and messages recorded.
-class ScriptedAnswers : public ScriptedDialogQueue
+class ActivityDirectory;
+class CurrencyDirectory;
+
+// The answers to a frame's questions, queued before the action that asks them. Nothing waits on a
+// modal loop:
+// - Message boxes: every one is recorded (messages). A box takes the next answer queued with
+//   answerMessage() when there is one. Without one, a notice whose only button is OK is answered
+//   OK, and a question is recorded as unexpected and answered with its safe button (Cancel, else
+//   No).
+// - Dialogs: every one is recorded by title (dialogTitles) and answered by the next script queued
+//   with answerDialog(); a dialog without a script is recorded as unexpected and rejected.
+// - The section check dialog: its message and whether "Пропустить" and "Пропустить все" could be
+//   pressed are recorded for every one shown, however it is answered. answerCheck() answers it as
+//   a person does, by pressing the button of the result or, for Closed, closing the window; a
+//   disabled button cannot be pressed: that is recorded as unexpected and the window is closed.
+// finished() holds when every queued answer was used and nothing unexpected was asked.
+class ScriptedAnswers : public ScriptedInteraction
 {
 public:
-    // Answers the section error dialog with one of its buttons and records its message.
-    void answerCheck(const char* buttonName)
-    {
-        answer([this, buttonName](QDialog& dialog) {
-            checkMessages.append(dialog.findChild<QObject*>(QStringLiteral("lbMessage"))
-                                     ->property("text")
-                                     .toString());
-            auto* button = dialog.findChild<QAbstractButton*>(QString::fromLatin1(buttonName));
-            skipEnabled.append(
-                dialog.findChild<QAbstractButton*>(QStringLiteral("Button2"))->isEnabled());
-            if (button == nullptr || !button->isEnabled())
-                return int(QDialog::Rejected);
-            button->click();
-            return dialog.result();
-        });
-    }
-    void answerFix() { answerCheck("Button1"); }
-    void answerSkip() { answerCheck("Button2"); }
-    void answerSkipAll() { answerCheck("Button3"); }
+    void answerCheck(TfmCheckError::Result result);
+    // Cancels the next dialog.
+    void answerCancel();
 
-    QMessageBox::StandardButton message(QWidget*, QMessageBox::Icon, const QString&,
-                                        const QString& text, QMessageBox::StandardButtons) override
-    {
-        messages.append(text);
-        return QMessageBox::Ok;
-    }
+    int execDialog(QDialog& dialog) override;
 
+    // For each section check dialog shown, in order.
+    QStringList checkMessages;
     QList<bool> skipEnabled;
-    QStringList messages;
+    QList<bool> skipAllEnabled;
 };
 
-// The window around a frame under test: one document, the scripted answers and a count of the
-// change notifications.
+// The host of a frame under test. The document starts as the program starts a new declaration
+// (income in Russia only); a country picker with the United States (840) and Germany (276) stands
+// for the one the window builds at start-up; there is no tax-office picker, and the activity and
+// currency directories are absent until a test sets them. changes counts the frame's change
+// notifications.
 class FrameTestHost : public FrameHost
 {
 public:
+    FrameTestHost();
+    ~FrameTestHost() override;
+
     mTDeclaration& document() override { return doc; }
     void NotifyDocumentChanged() override { ++changes; }
     Interaction& interaction() override { return answers; }
     void setSectionEnabled(Section, bool) override {}
     TfmInputInspectionNumber* inspectionPicker() override { return nullptr; }
-    TfmGrazhd* countryPicker() override { return countries; }
-    const ActivityDirectory* activities() const override { return nullptr; }
-    const CurrencyDirectory* currencies() const override { return nullptr; }
+    TfmGrazhd* countryPicker() override { return countries.get(); }
+    const ActivityDirectory* activities() const override { return activityDirectory.get(); }
+    const CurrencyDirectory* currencies() const override { return currencyDirectory.get(); }
     QString programFolder() const override { return {}; }
 
     mTDeclaration doc;
     ScriptedAnswers answers;
-    TfmGrazhd* countries = nullptr;
     int changes = 0;
+    std::unique_ptr<TfmGrazhd> countries;
+    std::unique_ptr<ActivityDirectory> activityDirectory;
+    std::unique_ptr<CurrencyDirectory> currencyDirectory;
 };
-
-// Types text into a widget key by key, Cyrillic included.
-inline void typeKeys(QWidget* widget, const QString& text)
-{
-    for (const QChar character : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
-        QCoreApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));
-        QCoreApplication::sendEvent(widget, &release);
-    }
-}
-
-// Replaces the text of a field as the user would type it.
-inline void type(const QObject& parent, const char* name, const QString& text)
-{
-    auto* edit = child<QLineEdit>(parent, name);
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    typeKeys(edit, text);
-}

@@ -3,14 +3,13 @@
 // saved, opened again and exported, and the written XML file read back.
 #include "model/Declaration.h"
 #include "support/UiTestSupport.h"
+#include "support/UserActions.h"
 #include "ui/pickers/FormOKVED.h"
-#include "ui/pickers/ListPicker.h"
 
 #include <QAbstractButton>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QTreeWidget>
@@ -75,49 +74,6 @@ XmlNode readXml(const QString& fileName)
     if (reader.hasError())
         qWarning("%s", qPrintable(reader.errorString()));
     return reader.hasError() ? XmlNode() : root;
-}
-
-template <class T = QWidget> T* child(const QObject& parent, const char* name)
-{
-    T* found = parent.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr)
-        qFatal("no child %s", name);
-    return found;
-}
-
-void click(const QObject& parent, const char* name)
-{
-    child<QAbstractButton>(parent, name)->click();
-}
-
-// Replaces a field's text key by key, as a user types it (Cyrillic included).
-void type(const QObject& parent, const char* name, const QString& text)
-{
-    auto* edit = child<QLineEdit>(parent, name);
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    for (const QChar character : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
-        QCoreApplication::sendEvent(edit, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));
-        QCoreApplication::sendEvent(edit, &release);
-    }
-}
-
-QString text(const QObject& parent, const char* name)
-{
-    return child<QLineEdit>(parent, name)->text();
-}
-
-// Chooses the row with the code in a list picker and presses "Да".
-ScriptedInteraction::DialogScript pick(const QString& code)
-{
-    return [code](QDialog& dialog) {
-        if (!dynamic_cast<TfmListPicker&>(dialog).Preselect(code))
-            return int(QDialog::Rejected);
-        click(dialog, "btnYes");
-        return dialog.result();
-    };
 }
 
 // The conditions: the tax office, and the kinds of income beyond income in the country.

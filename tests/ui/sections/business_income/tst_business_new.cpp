@@ -1,7 +1,8 @@
 // The business section: activities with flat-rate or documented expenses, the advance payments
 // and farm data, the activity dialog with its classifier picker, and the section check.
+#include "directories/ActivityDirectory.h"
 #include "storage/DayCount.h"
-#include "support/OtherIncomeTestHost.h"
+#include "support/FrameTestHost.h"
 #include "ui/pickers/FormOKVED.h"
 #include "ui/sections/business_income/FrameBusinessNew.h"
 #include "ui/sections/business_income/InputBusinessIncome.h"
@@ -17,16 +18,6 @@
 
 namespace {
 
-QLineEdit* field(QWidget& parent, const char* name)
-{
-    return parent.findChild<QLineEdit*>(QString::fromLatin1(name));
-}
-
-void press(QWidget& parent, const char* name)
-{
-    parent.findChild<QPushButton*>(QString::fromLatin1(name))->click();
-}
-
 std::unique_ptr<ActivityDirectory> activities()
 {
     const auto entry = [](const char* grup, const char* name, const char* kod, const char* okved) {
@@ -40,11 +31,11 @@ std::unique_ptr<ActivityDirectory> activities()
 }
 
 // Chooses a kind in the activity dialog and confirms it.
-ScriptedAnswers::Script activity(const char* kindButton)
+ScriptedInteraction::DialogScript activity(const char* kindButton)
 {
     return [kindButton](QDialog& dialog) {
         dialog.findChild<QRadioButton*>(QString::fromLatin1(kindButton))->click();
-        press(dialog, "bnOk");
+        click(dialog, "bnOk");
         return dialog.result();
     };
 }
@@ -100,15 +91,15 @@ void TestBusinessNew::flatRateExpenses()
 {
     QFETCH(QString, income);
     QFETCH(QString, expenses);
-    TestHost host;
+    FrameTestHost host;
     mTBusinessNew& entry = host.doc.Businesses.At(host.doc.Businesses.Add());
     entry.ActivityKind = QStringLiteral("4");
     entry.HasDocumentedExpenses = 0;
     TfrBusinessNew frame(nullptr, host);
     frame.selectRow(0);
-    typeInto(field(frame, "MaskedEdit1"), QStringLiteral("5"));
-    typeInto(field(frame, "MaskedEdit1"), income);
-    QCOMPARE(field(frame, "Panel5")->text(), expenses);
+    type(frame, "MaskedEdit1", QStringLiteral("5"));
+    type(frame, "MaskedEdit1", income);
+    QCOMPARE(text(frame, "Panel5"), expenses);
     frame.StoreData();
     QCOMPARE(host.doc.Businesses.At(0).FlatRateExpenses.toText(QLatin1Char(',')), expenses);
     QCOMPARE(host.doc.Businesses.At(0).HasDocumentedExpenses, quint8(0));
@@ -116,53 +107,53 @@ void TestBusinessNew::flatRateExpenses()
 
 void TestBusinessNew::addNotaryStartsWithFlatRate()
 {
-    TestHost host;
+    FrameTestHost host;
     TfrBusinessNew frame(nullptr, host);
-    QVERIFY(!field(frame, "MaskedEdit1")->isEnabled());
-    host.answers.answer(activity("rbNota"));
-    press(frame, "fbAddSourseIncome");
+    QVERIFY(!child<QLineEdit>(frame, "MaskedEdit1")->isEnabled());
+    host.answers.answerDialog(activity("rbNota"));
+    click(frame, "fbAddSourseIncome");
     QVERIFY(host.answers.finished());
     QCOMPARE(host.doc.Businesses.Count(), 1);
     QCOMPARE(host.doc.Businesses.At(0).ActivityKind, QStringLiteral("2"));
     QCOMPARE(host.doc.Businesses.At(0).HasDocumentedExpenses, quint8(0));
     QCOMPARE(frame.findChild<QTreeWidget*>()->topLevelItem(0)->text(0),
              QStringLiteral("Нотариальная деятельность"));
-    QVERIFY(field(frame, "MaskedEdit1")->isEnabled());
-    QVERIFY(!field(frame, "Panel5")->isHidden());
-    QVERIFY(field(frame, "MaskedEdit2")->isHidden());
-    QCOMPARE(field(frame, "Panel5")->text(), QStringLiteral("0"));
-    QCOMPARE(host.notifications, 1);
+    QVERIFY(child<QLineEdit>(frame, "MaskedEdit1")->isEnabled());
+    QVERIFY(!child<QLineEdit>(frame, "Panel5")->isHidden());
+    QVERIFY(child<QLineEdit>(frame, "MaskedEdit2")->isHidden());
+    QCOMPARE(text(frame, "Panel5"), QStringLiteral("0"));
+    QCOMPARE(host.changes, 1);
 
     // Documented expenses show the detail fields instead.
     frame.findChild<QCheckBox*>(QStringLiteral("chbIsConfirmedExpensies"))->click();
-    QVERIFY(field(frame, "Panel5")->isHidden());
-    QVERIFY(!field(frame, "MaskedEdit2")->isHidden());
-    QCOMPARE(host.notifications, 2);
+    QVERIFY(child<QLineEdit>(frame, "Panel5")->isHidden());
+    QVERIFY(!child<QLineEdit>(frame, "MaskedEdit2")->isHidden());
+    QCOMPARE(host.changes, 2);
 }
 
 void TestBusinessNew::entrepreneurNeedsActivityCode()
 {
-    TestHost host;
+    FrameTestHost host;
     host.activityDirectory = activities();
     TfrBusinessNew frame(nullptr, host);
-    host.answers.answer(activity("rbPredp"));
-    press(frame, "fbAddSourseIncome");
+    host.answers.answerDialog(activity("rbPredp"));
+    click(frame, "fbAddSourseIncome");
     QCOMPARE(host.doc.Businesses.Count(), 0);
 
-    host.answers.answer([&host](QDialog& dialog) {
-        host.answers.answer([](QDialog& picker) {
+    host.answers.answerDialog([&host](QDialog& dialog) {
+        host.answers.answerDialog([](QDialog& picker) {
             auto& okved = dynamic_cast<TFormOKVED&>(picker);
             okved.PickItem(1, QStringLiteral("Раздел А"));
             okved.PickItem(2, QStringLiteral("Класс 02"));
             okved.PickItem(3, QStringLiteral("Подкласс 02.1"));
-            press(okved, "bnOk");
+            click(okved, "bnOk");
             return okved.result();
         });
-        press(dialog, "bnIncomeCod");
-        press(dialog, "bnOk");
+        click(dialog, "bnIncomeCod");
+        click(dialog, "bnOk");
         return dialog.result();
     });
-    press(frame, "fbAddSourseIncome");
+    click(frame, "fbAddSourseIncome");
     QVERIFY2(host.answers.finished(), qPrintable(host.answers.unexpected.join(u'\n')));
     QCOMPARE(host.doc.Businesses.Count(), 1);
     QCOMPARE(host.doc.Businesses.At(0).ActivityKind, QStringLiteral("1"));
@@ -172,7 +163,7 @@ void TestBusinessNew::entrepreneurNeedsActivityCode()
 
 void TestBusinessNew::activityPickerNarrowsLists()
 {
-    TestHost host;
+    FrameTestHost host;
     host.activityDirectory = activities();
     TFormOKVED picker(nullptr, *host.activityDirectory, host.interaction());
     const auto list = [&picker](int level) {
@@ -184,9 +175,9 @@ void TestBusinessNew::activityPickerNarrowsLists()
     };
     QCOMPARE(list(1), QStringList({QStringLiteral("нет"), QStringLiteral("Раздел А"),
                                    QStringLiteral("Раздел B")}));
-    QCOMPARE(field(picker, "edOKV")->text(), QStringLiteral("нет"));
+    QCOMPARE(text(picker, "edOKV"), QStringLiteral("нет"));
     QVERIFY(picker.PickItem(1, QStringLiteral("Раздел А")));
-    QCOMPARE(field(picker, "edOKV")->text(), QStringLiteral("A"));
+    QCOMPARE(text(picker, "edOKV"), QStringLiteral("A"));
     // Every third-level entry under the section, not only under one class.
     QCOMPARE(list(3), QStringList({QStringLiteral("нет"), QStringLiteral("Подкласс 01.1"),
                                    QStringLiteral("Подкласс 02.1")}));
@@ -194,54 +185,54 @@ void TestBusinessNew::activityPickerNarrowsLists()
     QCOMPARE(list(3), QStringList({QStringLiteral("нет"), QStringLiteral("Подкласс 01.1")}));
     QVERIFY(picker.PickItem(2, QStringLiteral("нет")));
     QCOMPARE(list(3), QStringList({QStringLiteral("нет")}));
-    QCOMPARE(field(picker, "edOKV")->text(), QStringLiteral("01"));
+    QCOMPARE(text(picker, "edOKV"), QStringLiteral("01"));
 }
 
 void TestBusinessNew::shortActivityCodeAsksOnce()
 {
-    TestHost host;
+    FrameTestHost host;
     host.activityDirectory = activities();
     TFormOKVED picker(nullptr, *host.activityDirectory, host.interaction());
     picker.PickItem(1, QStringLiteral("Раздел А"));
     picker.PickItem(2, QStringLiteral("Класс 01"));
-    host.answers.answer(Answer::check(TfmCheckError::Fix));
-    press(picker, "bnOk");
+    host.answers.answerCheck(TfmCheckError::Fix);
+    click(picker, "bnOk");
     QCOMPARE(picker.result(), int(QDialog::Rejected));
-    host.answers.answer(Answer::check(TfmCheckError::Skip));
-    press(picker, "bnOk");
+    host.answers.answerCheck(TfmCheckError::Skip);
+    click(picker, "bnOk");
     QCOMPARE(picker.result(), int(QDialog::Accepted));
     QCOMPARE(host.answers.checkMessages.last(),
              QStringLiteral("Длина кода ОКВЭД должна быть не меньше 4 знаков вклячая точку"));
-    QCOMPARE(host.answers.titles.last(), QStringLiteral("Проверка: ОКВЭД"));
+    QCOMPARE(host.answers.dialogTitles.last(), QStringLiteral("Проверка: ОКВЭД"));
     // A code of four characters and more passes at once.
     picker.PickItem(3, QStringLiteral("Подкласс 01.1"));
-    press(picker, "bnOk");
+    click(picker, "bnOk");
     QCOMPARE(host.answers.checkMessages.size(), 2);
     QVERIFY(host.answers.finished());
 }
 
 void TestBusinessNew::switchingRowsStoresTypedAmounts()
 {
-    TestHost host;
+    FrameTestHost host;
     host.doc.Businesses.At(host.doc.Businesses.Add()) =
         documented(100_rub, 100_rub, 0_rub, 0_rub, 0_rub, 0_rub);
     host.doc.Businesses.At(host.doc.Businesses.Add()) =
         documented(0_rub, 0_rub, 0_rub, 0_rub, 0_rub, 0_rub);
     TfrBusinessNew frame(nullptr, host);
     frame.selectRow(0);
-    QCOMPARE(field(frame, "MaskedEdit3")->text(), QStringLiteral("100"));
-    typeInto(field(frame, "MaskedEdit1"), QStringLiteral("5000"));
-    typeInto(field(frame, "MaskedEdit7"), QStringLiteral("25,5"));
+    QCOMPARE(text(frame, "MaskedEdit3"), QStringLiteral("100"));
+    type(frame, "MaskedEdit1", QStringLiteral("5000"));
+    type(frame, "MaskedEdit7", QStringLiteral("25,5"));
     frame.selectRow(1);
     QCOMPARE(host.doc.Businesses.At(0).BusinessIncome, 5000_rub);
     QCOMPARE(host.doc.Businesses.At(0).OtherExpenses, Money::fromKopecks(2550));
-    QCOMPARE(field(frame, "MaskedEdit7")->text(), QStringLiteral("0"));
-    QCOMPARE(host.notifications, 0);
+    QCOMPARE(text(frame, "MaskedEdit7"), QStringLiteral("0"));
+    QCOMPARE(host.changes, 0);
 }
 
 void TestBusinessNew::storeDeclarationFields()
 {
-    TestHost host;
+    FrameTestHost host;
     host.doc.Businesses.Add();
     host.doc.IsFarm = 1;
     host.doc.FarmStartDate = DayCount::fromDate(2005, 1, 1);
@@ -251,9 +242,9 @@ void TestBusinessNew::storeDeclarationFields()
     QCOMPARE(year->value(), 2005);
     QCOMPARE(year->maximum(), 2013);
     QVERIFY(year->isEnabled());
-    QCOMPARE(field(frame, "meNachPrepayment")->text(), QStringLiteral("1500"));
-    typeInto(field(frame, "meActualPrepayment"), QStringLiteral("1200,5"));
-    typeInto(field(frame, "meFHSum"), QStringLiteral("300"));
+    QCOMPARE(text(frame, "meNachPrepayment"), QStringLiteral("1500"));
+    type(frame, "meActualPrepayment", QStringLiteral("1200,5"));
+    type(frame, "meFHSum", QStringLiteral("300"));
     year->setValue(2010);
     frame.StoreData();
     QCOMPARE(host.doc.ActualAdvance, Money::fromKopecks(120050));
@@ -287,7 +278,7 @@ void TestBusinessNew::check()
 {
     QFETCH(int, fault);
     QFETCH(QString, message);
-    TestHost host;
+    FrameTestHost host;
     host.doc.Businesses.At(host.doc.Businesses.Add()) =
         documented(100_rub, 10_rub, 20_rub, 5_rub, 30_rub, 40_rub);
     mTBusinessNew second = documented(100_rub, 10_rub, 20_rub, 5_rub, 30_rub, 40_rub);
@@ -300,13 +291,14 @@ void TestBusinessNew::check()
     host.doc.Businesses.At(host.doc.Businesses.Add()) = second;
     TfrBusinessNew frame(nullptr, host);
 
-    QCOMPARE(frame.CheckData(), quint16(0)); // unscripted: the dialog closes, as "Пропустить"
-    host.answers.unexpected.clear();
+    // Closing the check window goes on as "Пропустить" does.
+    host.answers.answerCheck(TfmCheckError::Closed);
+    QCOMPARE(frame.CheckData(), quint16(0));
     QCOMPARE(host.answers.checkMessages, QStringList{message});
     host.answers.checkMessages.clear();
-    host.answers.answer(Answer::check(TfmCheckError::Fix));
+    host.answers.answerCheck(TfmCheckError::Fix);
     QCOMPARE(frame.CheckData(), quint16(2));
-    QCOMPARE(host.answers.titles.last(),
+    QCOMPARE(host.answers.dialogTitles.last(),
              QStringLiteral("Проверка: Доходы от предпринимательской деятельности"));
     frame.FocusError(2);
     QCOMPARE(frame.selectedRow(), 1);
@@ -315,19 +307,19 @@ void TestBusinessNew::check()
 
 void TestBusinessNew::deletingLastActivityClearsPaymentsAndFarm()
 {
-    TestHost host;
+    FrameTestHost host;
     host.doc.Businesses.Add();
     host.doc.IsFarm = 1;
     host.doc.FarmExemptIncome = 700_rub;
     host.doc.ActualAdvance = 10_rub;
     TfrBusinessNew frame(nullptr, host);
     frame.selectRow(0);
-    press(frame, "fbDeleteSourseIncome");
+    click(frame, "fbDeleteSourseIncome");
     QCOMPARE(host.doc.Businesses.Count(), 0);
     for (const char* name : {"meFHSum", "meNachPrepayment", "meActualPrepayment"})
-        QCOMPARE(field(frame, name)->text(), QStringLiteral("0"));
+        QCOMPARE(text(frame, name), QStringLiteral("0"));
     QVERIFY(!frame.findChild<QCheckBox*>(QStringLiteral("cbIsFH"))->isChecked());
-    QVERIFY(!field(frame, "MaskedEdit1")->isEnabled());
+    QVERIFY(!child<QLineEdit>(frame, "MaskedEdit1")->isEnabled());
     frame.StoreData();
     QCOMPARE(host.doc.IsFarm, quint8(0));
     QCOMPARE(host.doc.FarmExemptIncome, Money());

@@ -1,6 +1,5 @@
 #include "storage/DayCount.h"
-#include "support/DeductTestHost.h"
-#include "ui/pickers/ListPicker.h"
+#include "support/FrameTestHost.h"
 #include "ui/sections/deductions/FrameConstructionDeduct.h"
 
 #include <QCheckBox>
@@ -45,7 +44,7 @@ class TestFrameConstructionDeduct : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TfrConstructionDeduct> build(DeductTestHost& host)
+    std::unique_ptr<TfrConstructionDeduct> build(FrameTestHost& host)
     {
         return std::make_unique<TfrConstructionDeduct>(nullptr, host);
     }
@@ -53,7 +52,7 @@ private:
 private slots:
     void newDeclarationIsGreyed()
     {
-        DeductTestHost host;
+        FrameTestHost host;
         mTConstructionDeduct& record = host.doc.PropertyDeduction;
         record.CarriedCost = Money::fromRoubles(5);
         const mTConstructionDeduct before = record;
@@ -69,7 +68,7 @@ private slots:
         expected.CarriedCost = Money();
         QCOMPARE(record, expected);
         QCOMPARE(frame->CheckData(), quint16(0));
-        QCOMPARE(host.notifications, 0);
+        QCOMPARE(host.changes, 0);
     }
 
     void share_data()
@@ -94,7 +93,7 @@ private slots:
         QFETCH(QString, denominator);
         QFETCH(int, storedNumerator);
         QFETCH(int, storedDenominator);
-        DeductTestHost host;
+        FrameTestHost host;
         auto frame = build(host);
         click(*frame, "chbGrantingDeduct");
         type(*frame, "meDol1", numerator);
@@ -107,7 +106,7 @@ private slots:
 
     void investmentDropsLandObjects()
     {
-        DeductTestHost host;
+        FrameTestHost host;
         fillFlat(host.doc);
         host.doc.PropertyDeduction.ObjectKind = 5;
         auto frame = build(host);
@@ -122,16 +121,16 @@ private slots:
         QVERIFY(!picker(*frame, "dtpRegZemDate")->isEnabled());
         QVERIFY(!picker(*frame, "dtpRegRightDate")->isEnabled());
         QVERIFY(picker(*frame, "dtpBayDate")->isEnabled());
-        QCOMPARE(host.notifications, 1);
+        QCOMPARE(host.changes, 1);
 
         frame->StoreData();
         QCOMPARE(host.doc.PropertyDeduction.ObjectKind, 0);
         QCOMPARE(host.doc.PropertyDeduction.ByInvestment, quint8(1));
-        host.dialogs.answerCheck(TfmCheckError::Fix);
+        host.answers.answerCheck(TfmCheckError::Fix);
         QCOMPARE(frame->CheckData(), quint16(1));
-        QCOMPARE(host.dialogs.checkMessages,
+        QCOMPARE(host.answers.checkMessages,
                  QStringList{QStringLiteral("Не введено наименование объекта")});
-        QCOMPARE(host.dialogs.titles.constLast(),
+        QCOMPARE(host.answers.dialogTitles.constLast(),
                  QStringLiteral("Проверка: Имущественный налоговый вычет"));
 
         // Back to purchase: eight objects again, the last one renamed.
@@ -161,7 +160,7 @@ private slots:
         QFETCH(int, ownership);
         QFETCH(int, sign);
         QFETCH(bool, enabled);
-        DeductTestHost host;
+        FrameTestHost host;
         fillFlat(host.doc);
         auto frame = build(host);
         combo(*frame, "cbVidSob")->setCurrentIndex(ownership);
@@ -194,7 +193,7 @@ private slots:
         QFETCH(QString, change);
         QFETCH(QString, message);
         QFETCH(int, code);
-        DeductTestHost host;
+        FrameTestHost host;
         fillFlat(host.doc);
         mTConstructionDeduct& record = host.doc.PropertyDeduction;
         if (change == QLatin1String("ownership"))
@@ -213,24 +212,24 @@ private slots:
         }
         auto frame = build(host);
         frame->StoreData();
-        host.dialogs.answerCheck(TfmCheckError::Fix);
+        host.answers.answerCheck(TfmCheckError::Fix);
         QCOMPARE(frame->CheckData(), quint16(code));
-        QCOMPARE(host.dialogs.checkMessages, QStringList{message});
+        QCOMPARE(host.answers.checkMessages, QStringList{message});
 
         // Any other answer lets the user go on.
-        host.dialogs.answerCheck(TfmCheckError::Skip);
+        host.answers.answerCheck(TfmCheckError::Skip);
         QCOMPARE(frame->CheckData(), quint16(0));
-        QVERIFY(host.dialogs.finished());
+        QVERIFY(host.answers.finished());
     }
 
     void pensionerMovesTheLimits()
     {
-        DeductTestHost host;
+        FrameTestHost host;
         fillFlat(host.doc);
         host.doc.PropertyDeduction.StartYearDate = DayCount::fromDate(2011, 1, 1);
         auto frame = build(host);
         frame->StoreData();
-        host.dialogs.answerCheck(TfmCheckError::Fix);
+        host.answers.answerCheck(TfmCheckError::Fix);
         QCOMPARE(frame->CheckData(), quint16(5));
 
         click(*frame, "chbPensioner");
@@ -255,31 +254,26 @@ private slots:
 
     void regionWithLeadingZero()
     {
-        DeductTestHost host;
+        FrameTestHost host;
         fillFlat(host.doc);
         auto frame = build(host);
-        host.dialogs.answer([](QDialog& dialog) {
-            auto* picked = qobject_cast<TfmRegionName*>(&dialog);
-            if (picked == nullptr || !picked->Preselect(QStringLiteral("07")))
-                return int(QDialog::Rejected);
-            return int(QDialog::Accepted);
-        });
+        host.answers.answerDialog(pick(QStringLiteral("07")));
         frame->FocusError(12);
         QCOMPARE(child<QLabel>(*frame, "pnlRegion")->text(), QStringLiteral("07"));
-        QCOMPARE(host.notifications, 1);
+        QCOMPARE(host.changes, 1);
         frame->StoreData();
         QCOMPARE(host.doc.PropertyDeduction.ObjRegionCode, QStringLiteral("07"));
         QVERIFY(!host.doc.PropertyDeduction.ObjRegionName.isEmpty());
-        QCOMPARE(host.dialogs.titles, QStringList{QStringLiteral("Справочник регионов")});
-        QVERIFY(host.dialogs.finished());
+        QCOMPARE(host.answers.dialogTitles, QStringList{QStringLiteral("Справочник регионов")});
+        QVERIFY(host.answers.finished());
     }
 
     void pagesAndStoredAmounts()
     {
-        DeductTestHost host;
+        FrameTestHost host;
         auto frame = build(host);
         click(*frame, "chbGrantingDeduct");
-        QCOMPARE(host.notifications, 1);
+        QCOMPARE(host.changes, 1);
         QVERIFY(!child<QWidget>(*frame, "gbObject")->isHidden());
         QVERIFY(child<QWidget>(*frame, "gbSums")->isHidden());
         click(*frame, "bnNext");

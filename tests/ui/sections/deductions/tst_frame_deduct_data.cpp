@@ -1,7 +1,6 @@
 #include "export/ExportDeclaration.h"
 #include "storage/DayCount.h"
-#include "support/DeductTestHost.h"
-#include "ui/pickers/ListPicker.h"
+#include "support/FrameTestHost.h"
 #include "ui/sections/deductions/FrameCB.h"
 #include "ui/sections/deductions/FrameConstructionDeduct.h"
 #include "ui/sections/deductions/FrameDeductData.h"
@@ -61,49 +60,49 @@ class TestFrameDeductData : public QObject
 private slots:
     void opensOnStandardDeductions()
     {
-        DeductTestHost host;
+        FrameTestHost host;
         TfrFrameDeductData frame(nullptr, host);
         QVERIFY(qobject_cast<TfrFrameStandartDeduct*>(frame.subFrame()) != nullptr);
         QVERIFY(down(frame, "fbStandartDeduct"));
         QVERIFY(!down(frame, "fbPensDeduct"));
-        QCOMPARE(host.notifications, 0);
+        QCOMPARE(host.changes, 0);
         QCOMPARE(child<QToolButton>(frame, "fbCB")->toolTip(),
                  QStringLiteral("Убытки прошлых налоговых периодов по операциям с ЦБ"));
     }
 
     void failedCheckKeepsTheSubFrame()
     {
-        DeductTestHost host;
+        FrameTestHost host;
         TfrFrameDeductData frame(nullptr, host);
         click(frame, "fbPensDeduct");
         QVERIFY(qobject_cast<TfrFramePensDeduct*>(frame.subFrame()) != nullptr);
         click(frame, "chbGrantingSocDeduct");
 
-        host.dialogs.answerCheck(TfmCheckError::Fix);
+        host.answers.answerCheck(TfmCheckError::Fix);
         click(frame, "fbConstructionDeduct");
-        QCOMPARE(host.dialogs.checkMessages,
+        QCOMPARE(host.answers.checkMessages,
                  QStringList{QStringLiteral("Не введены данные по социальным налоговым вычетам")});
         QVERIFY(qobject_cast<TfrFramePensDeduct*>(frame.subFrame()) != nullptr);
         QVERIFY(down(frame, "fbPensDeduct"));
         QVERIFY(!down(frame, "fbConstructionDeduct"));
 
-        host.dialogs.answerCheck(TfmCheckError::Skip);
+        host.answers.answerCheck(TfmCheckError::Skip);
         click(frame, "fbConstructionDeduct");
         QVERIFY(qobject_cast<TfrConstructionDeduct*>(frame.subFrame()) != nullptr);
         QVERIFY(down(frame, "fbConstructionDeduct"));
-        QVERIFY(host.dialogs.finished());
+        QVERIFY(host.answers.finished());
     }
 
     void securitiesLosses()
     {
-        DeductTestHost host;
+        FrameTestHost host;
         host.doc.SecuritiesDeduction.SecuritiesLoss = Money::fromRoubles(9);
         TfrFrameDeductData frame(nullptr, host);
         click(frame, "fbCB");
         QCOMPARE(text(frame, "meCB"), QStringLiteral("9"));
         type(frame, "meCB", QString());
         type(frame, "meFinInstr", QStringLiteral("1234,56"));
-        QCOMPARE(host.notifications, 0);
+        QCOMPARE(host.changes, 0);
         frame.StoreData();
         QCOMPARE(frame.CheckData(), quint16(0));
         QCOMPARE(host.doc.SecuritiesDeduction.SecuritiesLoss, Money());
@@ -116,7 +115,7 @@ private slots:
 
     void focusSubErrorShowsTheSubFrame()
     {
-        DeductTestHost host;
+        FrameTestHost host;
         host.doc.PropertyDeduction.PropertyEnabled = 1;
         host.doc.SocialDeduction.SocialEnabled = 1;
         TfrFrameDeductData frame(nullptr, host);
@@ -132,13 +131,13 @@ private slots:
         QVERIFY(down(frame, "fbStandartDeduct"));
         frame.FocusSubError(3, 1);
         QVERIFY(qobject_cast<TfrConstructionDeduct*>(frame.subFrame()) != nullptr);
-        QVERIFY(host.dialogs.finished());
+        QVERIFY(host.answers.finished());
     }
 
     // The classic cases entered through the section and found in the exported file.
     void classicCasesReachTheExport()
     {
-        DeductTestHost host;
+        FrameTestHost host;
         mTDeclaration& doc = host.doc;
         doc.InspectionCode = QStringLiteral("7701");
         mTThirteenPercent& source = doc.Income13.At(doc.Income13.Add());
@@ -174,12 +173,7 @@ private slots:
         type(frame, "meStreet", QStringLiteral("Тверская"));
         type(frame, "meHouse", QStringLiteral("7"));
         type(frame, "meFlat", QStringLiteral("12"));
-        host.dialogs.answer([](QDialog& dialog) {
-            auto* regions = qobject_cast<TfmRegionName*>(&dialog);
-            return regions != nullptr && regions->Preselect(QStringLiteral("77"))
-                       ? int(QDialog::Accepted)
-                       : int(QDialog::Rejected);
-        });
+        host.answers.answerDialog(pick(QStringLiteral("77")));
         click(frame, "bnRegion");
         child<QDateEdit>(frame, "dtpRegRightDate")->setDate(QDate(2013, 3, 1));
         click(*child<QWidget>(frame, "updBeginningUsePrivilegeDate"),
@@ -197,13 +191,13 @@ private slots:
         click(frame, "chbGrantingSocDeduct");
         type(frame, "meMedicalSum", QStringLiteral("45000"));
         type(frame, "meSelfEducationSum", QStringLiteral("30000"));
-        host.dialogs.answer([](QDialog& dialog) {
+        host.answers.answerDialog([](QDialog& dialog) {
             type(dialog, "meChildEduSum", QStringLiteral("40000"));
             click(dialog, "btnYes");
             return dialog.result();
         });
         click(frame, "fbAddSum");
-        host.dialogs.answer([](QDialog& dialog) {
+        host.answers.answerDialog([](QDialog& dialog) {
             type(dialog, "meSourseName", QStringLiteral("НПФ «Будущее»"));
             type(dialog, "meINN", QStringLiteral("7707083893"));
             type(dialog, "meKPP", QStringLiteral("773601001"));
@@ -218,7 +212,7 @@ private slots:
         click(frame, "fbCB");
         QVERIFY(qobject_cast<TfrCB*>(frame.subFrame()) != nullptr);
         frame.StoreData();
-        QVERIFY2(host.dialogs.finished(), qPrintable(host.dialogs.unexpected.join(u'\n')));
+        QVERIFY2(host.answers.finished(), qPrintable(host.answers.unexpected.join(u'\n')));
 
         QStringList messages;
         const QString xml = ExportDeclaration(QString(), doc, ExportMode::Text,

@@ -1,5 +1,5 @@
 #include "storage/DayCount.h"
-#include "support/DeductTestHost.h"
+#include "support/FrameTestHost.h"
 #include "ui/sections/deductions/ChildEduSum.h"
 #include "ui/sections/deductions/FramePensDeduct.h"
 #include "ui/sections/deductions/InputSoursePens.h"
@@ -44,14 +44,14 @@ class TestFramePensDeduct : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TfrFramePensDeduct> build(DeductTestHost& host)
+    std::unique_ptr<TfrFramePensDeduct> build(FrameTestHost& host)
     {
         return std::make_unique<TfrFramePensDeduct>(nullptr, host);
     }
 
-    static void addAmount(DeductTestHost& host, QObject& frame, const QString& amount)
+    static void addAmount(FrameTestHost& host, QObject& frame, const QString& amount)
     {
-        host.dialogs.answer([amount](QDialog& dialog) {
+        host.answers.answerDialog([amount](QDialog& dialog) {
             type(dialog, "meChildEduSum", amount);
             click(dialog, "btnYes");
             return dialog.result();
@@ -61,35 +61,37 @@ private:
 
     // Opens the contract dialog with the button, fills it and presses "Да"; the check dialogs it
     // raises are answered with the given results.
-    static void enterContract(DeductTestHost& host, QObject& frame, const char* button,
-                              const ContractInput& input, QList<int> checkAnswers = {})
+    static void enterContract(FrameTestHost& host, QObject& frame, const char* button,
+                              const ContractInput& input,
+                              QList<TfmCheckError::Result> checkAnswers = {})
     {
-        host.dialogs.answer([input](QDialog& dialog) {
+        host.answers.answerDialog([input](QDialog& dialog) {
             fillContract(dialog, input);
             click(dialog, "btnYes");
             return dialog.result();
         });
-        for (int answer : checkAnswers)
-            host.dialogs.answerCheck(answer);
+        for (TfmCheckError::Result answer : checkAnswers)
+            host.answers.answerCheck(answer);
         click(frame, button);
     }
 
 private slots:
     void claimedWithoutData()
     {
-        DeductTestHost host;
+        FrameTestHost host;
         auto frame = build(host);
         QVERIFY(!child<QWidget>(*frame, "meMedicalSum")->isEnabled());
         click(*frame, "chbGrantingSocDeduct");
-        QCOMPARE(host.notifications, 1);
+        QCOMPARE(host.changes, 1);
         QVERIFY(child<QWidget>(*frame, "meMedicalSum")->isEnabled());
         frame->StoreData();
-        host.dialogs.answerCheck(TfmCheckError::Fix);
+        host.answers.answerCheck(TfmCheckError::Fix);
         QCOMPARE(frame->CheckData(), quint16(1));
-        QCOMPARE(host.dialogs.checkMessages,
+        QCOMPARE(host.answers.checkMessages,
                  QStringList{QStringLiteral("Не введены данные по социальным налоговым вычетам")});
-        QCOMPARE(host.dialogs.titles.constLast(), QStringLiteral("Проверка: Социальные вычеты"));
-        host.dialogs.answerCheck(TfmCheckError::SkipAll);
+        QCOMPARE(host.answers.dialogTitles.constLast(),
+                 QStringLiteral("Проверка: Социальные вычеты"));
+        host.answers.answerCheck(TfmCheckError::SkipAll);
         QCOMPARE(frame->CheckData(), quint16(0));
 
         type(*frame, "meMedicalSum", QStringLiteral("45000"));
@@ -98,23 +100,23 @@ private slots:
         QCOMPARE(frame->CheckData(), quint16(0));
         QCOMPARE(host.doc.SocialDeduction.MedicalSum, Money::fromRoubles(45000));
         QCOMPARE(host.doc.SocialDeduction.SelfEducationSum, Money::fromKopecks(3000050));
-        QVERIFY(host.dialogs.finished());
+        QVERIFY(host.answers.finished());
     }
 
     void childrenAmounts()
     {
-        DeductTestHost host;
+        FrameTestHost host;
         host.doc.SocialDeduction.SocialEnabled = 1;
         auto frame = build(host);
         addAmount(host, *frame, QStringLiteral("0"));
         addAmount(host, *frame, QString());
         QCOMPARE(host.doc.SocialDeduction.ChildEducationCount(), 0);
-        QCOMPARE(host.notifications, 0);
+        QCOMPARE(host.changes, 0);
 
         addAmount(host, *frame, QStringLiteral("10000"));
         addAmount(host, *frame, QStringLiteral("20000"));
         addAmount(host, *frame, QStringLiteral("30000"));
-        QCOMPARE(host.notifications, 3);
+        QCOMPARE(host.changes, 3);
         QTreeWidget* sums = list(*frame, "lvSumList");
         QCOMPARE(sums->topLevelItemCount(), 3);
         QCOMPARE(sums->currentItem()->text(0), QStringLiteral("30000"));
@@ -122,7 +124,7 @@ private slots:
         // Edit the middle one with Enter in the list, then delete it.
         sums->setCurrentItem(sums->topLevelItem(1));
         QString shown;
-        host.dialogs.answer([&shown](QDialog& dialog) {
+        host.answers.answerDialog([&shown](QDialog& dialog) {
             shown = text(dialog, "meChildEduSum");
             type(dialog, "meChildEduSum", QStringLiteral("25000"));
             click(dialog, "btnYes");
@@ -137,7 +139,7 @@ private slots:
         QCOMPARE(host.doc.SocialDeduction.ChildEducationSums(),
                  (std::vector<Money>{Money::fromRoubles(10000), Money::fromRoubles(30000)}));
         QCOMPARE(sums->currentItem()->text(0), QStringLiteral("10000"));
-        QVERIFY(host.dialogs.finished());
+        QVERIFY(host.answers.finished());
 
         // The list is built again with the frame, its first row selected.
         frame = build(host);
@@ -147,7 +149,7 @@ private slots:
 
     void clearingTheClaimEmptiesTheLists()
     {
-        DeductTestHost host;
+        FrameTestHost host;
         host.doc.SocialDeduction.SocialEnabled = 1;
         auto frame = build(host);
         addAmount(host, *frame, QStringLiteral("100"));
@@ -169,16 +171,16 @@ private slots:
 
         click(*frame, "chbGrantingSocDeduct");
         QCOMPARE(list(*frame, "lvSumList")->topLevelItemCount(), 0);
-        QVERIFY(host.dialogs.finished());
+        QVERIFY(host.answers.finished());
     }
 
     void contractIsStoredWhole()
     {
-        DeductTestHost host;
+        FrameTestHost host;
         host.doc.SocialDeduction.SocialEnabled = 1;
         auto frame = build(host);
         bool firstKind = false;
-        host.dialogs.answer([&firstKind](QDialog& dialog) {
+        host.answers.answerDialog([&firstKind](QDialog& dialog) {
             firstKind = child<QAbstractButton>(dialog, "rbSelf3")->isChecked();
             fillContract(dialog, ContractInput());
             click(dialog, "rbFam4");
@@ -188,8 +190,8 @@ private slots:
         });
         click(*frame, "fbAddPens");
         QVERIFY(firstKind);
-        QCOMPARE(host.dialogs.titles.constLast(), QStringLiteral("Данные договора"));
-        QCOMPARE(host.notifications, 1);
+        QCOMPARE(host.answers.dialogTitles.constLast(), QStringLiteral("Данные договора"));
+        QCOMPARE(host.changes, 1);
         const mTPens& contract = host.doc.SocialDeduction.GetPens(0);
         QCOMPARE(contract.PensOrgName, QStringLiteral("НПФ «Будущее»"));
         QCOMPARE(contract.PensINN, QStringLiteral("7707083893"));
@@ -203,7 +205,7 @@ private slots:
         // Editing shows the contract and replaces it.
         ContractInput renamed;
         renamed.name = QStringLiteral("НПФ «Завтра»");
-        host.dialogs.answer([renamed](QDialog& dialog) {
+        host.answers.answerDialog([renamed](QDialog& dialog) {
             if (!child<QAbstractButton>(dialog, "rbFam4")->isChecked())
                 return int(QDialog::Rejected);
             type(dialog, "meSourseName", renamed.name);
@@ -217,7 +219,7 @@ private slots:
 
         click(*frame, "fbDeletePens");
         QCOMPARE(host.doc.SocialDeduction.PensCount(), 0);
-        QVERIFY(host.dialogs.finished());
+        QVERIFY(host.answers.finished());
     }
 
     void refusedContracts_data()
@@ -262,8 +264,8 @@ private slots:
         QFETCH(QString, agent);
         QFETCH(QString, message);
         QFETCH(QString, focused);
-        DeductTestHost host;
-        TfmInputSoursePens dialog(nullptr, host.dialogs);
+        FrameTestHost host;
+        TfmInputSoursePens dialog(nullptr, host.answers);
         dialog.show();
         ContractInput input;
         input.inn = inn;
@@ -271,29 +273,31 @@ private slots:
         input.number = number;
         input.agent = agent;
         fillContract(dialog, input);
-        host.dialogs.answerCheck(TfmCheckError::Fix);
+        host.answers.answerCheck(TfmCheckError::Fix);
         // Enter in any field confirms as "Да" does.
         QTest::keyClick(child<QLineEdit>(dialog, "meSourseName"), Qt::Key_Return);
-        QCOMPARE(host.dialogs.checkMessages, QStringList{message});
-        QCOMPARE(host.dialogs.skipEnabled, QList<bool>{false});
-        QCOMPARE(host.dialogs.titles.constLast(), QStringLiteral("Проверка: Пенсионные договоры"));
+        QCOMPARE(host.answers.checkMessages, QStringList{message});
+        QCOMPARE(host.answers.skipEnabled, QList<bool>{false});
+        QCOMPARE(host.answers.skipAllEnabled, QList<bool>{false});
+        QCOMPARE(host.answers.dialogTitles.constLast(),
+                 QStringLiteral("Проверка: Пенсионные договоры"));
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(dialog.focusWidget()->objectName(), focused);
-        QVERIFY(host.dialogs.finished());
+        QVERIFY(host.answers.finished());
     }
 
     void refusedContractIsNotAdded()
     {
-        DeductTestHost host;
+        FrameTestHost host;
         host.doc.SocialDeduction.SocialEnabled = 1;
         auto frame = build(host);
         ContractInput input;
         input.kpp.clear();
         enterContract(host, *frame, "fbAddPens", input, {TfmCheckError::Fix});
         QCOMPARE(host.doc.SocialDeduction.PensCount(), 0);
-        QCOMPARE(host.notifications, 0);
-        QVERIFY(host.dialogs.finished());
+        QCOMPARE(host.changes, 0);
+        QVERIFY(host.answers.finished());
     }
 };
 

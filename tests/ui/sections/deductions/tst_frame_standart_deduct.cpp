@@ -1,4 +1,4 @@
-#include "support/DeductTestHost.h"
+#include "support/FrameTestHost.h"
 #include "ui/sections/deductions/Dif.h"
 #include "ui/sections/deductions/FrameStandartDeduct.h"
 
@@ -24,7 +24,7 @@ class TestFrameStandartDeduct : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TfrFrameStandartDeduct> build(DeductTestHost& host)
+    std::unique_ptr<TfrFrameStandartDeduct> build(FrameTestHost& host)
     {
         return std::make_unique<TfrFrameStandartDeduct>(nullptr, host);
     }
@@ -32,7 +32,7 @@ private:
 private slots:
     void newDeclarationDefaults()
     {
-        DeductTestHost host;
+        FrameTestHost host;
         auto frame = build(host);
         QVERIFY(checked(*frame, "chbGrantingStanDeduct"));
         QVERIFY(checked(*frame, "rb103"));
@@ -44,7 +44,7 @@ private slots:
             QCOMPARE(text(*frame, month), QStringLiteral("0"));
             QVERIFY(!child<QLineEdit>(*frame, month)->isEnabled());
         }
-        QCOMPARE(host.notifications, 0);
+        QCOMPARE(host.changes, 0);
 
         host.doc.StandardDeduction.PersonalCode = 0;
         frame->StoreData();
@@ -60,7 +60,7 @@ private slots:
 
     void constantNumberFillsTheMonths()
     {
-        DeductTestHost host;
+        FrameTestHost host;
         auto frame = build(host);
         type(*frame, "meChildrens", QStringLiteral("2"));
         for (const char* month : kFirstRow) {
@@ -78,7 +78,7 @@ private slots:
 
     void upDownStaysInItsRange()
     {
-        DeductTestHost host;
+        FrameTestHost host;
         auto frame = build(host);
         QWidget* upDown = child<QWidget>(*frame, "UpDChildrens");
         for (int step = 0; step < 4; ++step)
@@ -120,7 +120,7 @@ private slots:
         QFETCH(int, count);
         QFETCH(int, march);
 
-        DeductTestHost host;
+        FrameTestHost host;
         host.doc.StandardDeduction.Children.Count = previousCount;
         auto frame = build(host);
         click(*frame, "chbConstChildrens");
@@ -135,7 +135,7 @@ private slots:
 
     void clearedClaimStoresOnlyTheFlag()
     {
-        DeductTestHost host;
+        FrameTestHost host;
         mTStandartDeduct& record = host.doc.StandardDeduction;
         record.PersonalCode = 105;
         record.ChildrenKind = 102;
@@ -143,7 +143,7 @@ private slots:
         auto frame = build(host);
         QVERIFY(checked(*frame, "rb105"));
         click(*frame, "chbGrantingStanDeduct");
-        QCOMPARE(host.notifications, 1);
+        QCOMPARE(host.changes, 1);
         QVERIFY(!child<QWidget>(*frame, "rb105")->isEnabled());
         QVERIFY(text(*frame, "meChildrens").isEmpty());
         frame->StoreData();
@@ -167,7 +167,7 @@ private slots:
 
     void monthlyIncomeNeedsBusinessIncome()
     {
-        DeductTestHost host;
+        FrameTestHost host;
         host.doc.StandardDeduction.SetMonthIncome(4, Money::fromRoubles(100));
         auto frame = build(host);
         QVERIFY(!child<QWidget>(*frame, "me4")->isEnabled());
@@ -179,7 +179,7 @@ private slots:
 
     void typedAmountMarksItsMonth()
     {
-        DeductTestHost host;
+        FrameTestHost host;
         host.doc.SetIncomeKinds(IncomeKind::Country | IncomeKind::Business);
         auto frame = build(host);
         QVERIFY(child<QWidget>(*frame, "meR3")->isEnabled());
@@ -210,13 +210,13 @@ private slots:
 
     void personalCodeByMonth()
     {
-        DeductTestHost host;
+        FrameTestHost host;
         mTStandartDeduct& record = host.doc.StandardDeduction;
         record.SetPersonalByMonth(2, 2);
         auto frame = build(host);
 
         int shownFebruary = -1;
-        host.dialogs.answer([&](QDialog& dialog) {
+        host.answers.answerDialog([&](QDialog& dialog) {
             shownFebruary = child<QComboBox>(dialog, "CB2")->currentIndex();
             child<QComboBox>(dialog, "CB2")->setCurrentIndex(0);
             return int(QDialog::Rejected);
@@ -227,7 +227,7 @@ private slots:
         QCOMPARE(record.PersonalByMonthOn, quint8(0));
         QVERIFY(checked(*frame, "rbQ"));
 
-        host.dialogs.answer([](QDialog& dialog) {
+        host.answers.answerDialog([](QDialog& dialog) {
             child<QComboBox>(dialog, "CB1")->setCurrentIndex(1);
             child<QComboBox>(dialog, "CB12")->setCurrentIndex(2);
             click(dialog, "btnYes");
@@ -239,17 +239,18 @@ private slots:
         QCOMPARE(record.PersonalByMonthOn, quint8(1));
         frame->StoreData();
         QCOMPARE(record.PersonalCode, 110);
-        QCOMPARE(host.dialogs.titles.constLast(), QStringLiteral("Комбинация стандартных вычетов"));
-        QVERIFY(host.dialogs.finished());
+        QCOMPARE(host.answers.dialogTitles.constLast(),
+                 QStringLiteral("Комбинация стандартных вычетов"));
+        QVERIFY(host.answers.finished());
     }
 
     void childrenKindByMonth()
     {
-        DeductTestHost host;
+        FrameTestHost host;
         mTStandartDeduct& record = host.doc.StandardDeduction;
         auto frame = build(host);
         QString shown;
-        host.dialogs.answer([&shown](QDialog& dialog) {
+        host.answers.answerDialog([&shown](QDialog& dialog) {
             shown = child<QComboBox>(dialog, "CB7")->currentText();
             child<QComboBox>(dialog, "CB7")->setCurrentIndex(1);
             dialog.show();
@@ -266,7 +267,7 @@ private slots:
         // Loading a by-month choice asks nothing.
         frame = build(host);
         QVERIFY(checked(*frame, "rbQ2"));
-        QVERIFY(host.dialogs.finished());
+        QVERIFY(host.answers.finished());
     }
 };
 

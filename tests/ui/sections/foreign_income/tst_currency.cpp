@@ -1,7 +1,8 @@
 // The section of income abroad: rates from the currency directory by date, conversion into
 // roubles, the deduction rules, the source dialog and the section check.
+#include "directories/CurrencyDirectory.h"
 #include "storage/DayCount.h"
-#include "support/OtherIncomeTestHost.h"
+#include "support/FrameTestHost.h"
 #include "ui/sections/foreign_income/FrameCurrency.h"
 
 #include <QCheckBox>
@@ -13,11 +14,6 @@
 
 namespace {
 
-QLineEdit* field(QWidget& parent, const char* name)
-{
-    return parent.findChild<QLineEdit*>(QString::fromLatin1(name));
-}
-
 QDateEdit* dateField(QWidget& parent, const char* name)
 {
     return parent.findChild<QDateEdit*>(QString::fromLatin1(name));
@@ -28,17 +24,12 @@ QCheckBox* autoBox(QWidget& frame)
     return frame.findChild<QCheckBox*>(QStringLiteral("chbAutoExchange"));
 }
 
-void press(QWidget& parent, const char* name)
-{
-    parent.findChild<QPushButton*>(QString::fromLatin1(name))->click();
-}
-
-ScriptedAnswers::Script source(const QString& name, const QString& country)
+ScriptedInteraction::DialogScript source(const QString& name, const QString& country)
 {
     return [name, country](QDialog& dialog) {
-        typeInto(field(dialog, "meSourseName"), name);
-        typeInto(field(dialog, "meGos"), country);
-        press(dialog, "bnOk");
+        type(dialog, "meSourseName", name);
+        type(dialog, "meGos", country);
+        click(dialog, "bnOk");
         return dialog.result();
     };
 }
@@ -70,11 +61,11 @@ struct OneSource
     {
         host.currencyDirectory = std::move(directory);
         frame = std::make_unique<TfrCurrency>(nullptr, host);
-        host.answers.answer(source(QStringLiteral("Employer Inc."), QStringLiteral("840")));
-        press(*frame, "fbAddSourseIncome");
+        host.answers.answerDialog(source(QStringLiteral("Employer Inc."), QStringLiteral("840")));
+        click(*frame, "fbAddSourseIncome");
     }
 
-    TestHost host;
+    FrameTestHost host;
     std::unique_ptr<TfrCurrency> frame;
 };
 
@@ -114,13 +105,13 @@ private slots:
 
 void TestCurrency::newSectionIsDisabled()
 {
-    TestHost host;
+    FrameTestHost host;
     TfrCurrency frame(nullptr, host);
-    QVERIFY(!field(frame, "meCurrencyCode")->isEnabled());
-    QVERIFY(!field(frame, "meIncomeCurrencySum")->isEnabled());
+    QVERIFY(!child<QLineEdit>(frame, "meCurrencyCode")->isEnabled());
+    QVERIFY(!child<QLineEdit>(frame, "meIncomeCurrencySum")->isEnabled());
     QVERIFY(!frame.findChild<QPushButton*>(QStringLiteral("bnCurrencyCode"))->isEnabled());
     QCOMPARE(frame.CheckData(), quint16(0));
-    QCOMPARE(host.notifications, 0);
+    QCOMPARE(host.changes, 0);
 }
 
 void TestCurrency::manualRateConversion_data()
@@ -159,18 +150,18 @@ void TestCurrency::manualRateConversion()
     QFETCH(QString, roubles);
     OneSource s;
     TfrCurrency& frame = *s.frame;
-    typeInto(field(frame, "meCurrencyCode"), QStringLiteral("999"));
-    s.host.answers.answer(Answer::pick(QStringLiteral("2000")));
-    press(frame, "bnIncomeCod");
+    type(frame, "meCurrencyCode", QStringLiteral("999"));
+    s.host.answers.answerDialog(pick(QStringLiteral("2000")));
+    click(frame, "bnIncomeCod");
     // The amount typed first, then the rate, then the units: the display follows each.
-    typeInto(field(frame, "meIncomeCurrencySum"), amount);
-    typeInto(field(frame, "meCurrencyExchange"), rate);
-    typeInto(field(frame, "meCurrencyUnits"), units);
-    QCOMPARE(field(frame, "pnlIncomeRublSum")->text(), roubles);
-    typeInto(field(frame, "meTaxCurrencySum"), amount);
-    typeInto(field(frame, "meCurrencyExchange2"), rate);
-    typeInto(field(frame, "meCurrencyUnits2"), units);
-    QCOMPARE(field(frame, "pnlTaxRoubleSum")->text(), roubles);
+    type(frame, "meIncomeCurrencySum", amount);
+    type(frame, "meCurrencyExchange", rate);
+    type(frame, "meCurrencyUnits", units);
+    QCOMPARE(text(frame, "pnlIncomeRublSum"), roubles);
+    type(frame, "meTaxCurrencySum", amount);
+    type(frame, "meCurrencyExchange2", rate);
+    type(frame, "meCurrencyUnits2", units);
+    QCOMPARE(text(frame, "pnlTaxRoubleSum"), roubles);
 
     frame.StoreData();
     const mTCurrencyIncome& entry = s.host.doc.CurrencyIncomes.At(0);
@@ -190,22 +181,22 @@ void TestCurrency::shippedDirectoryGivesDollarRateOfTheDate()
 
     dateField(frame, "dtIncomeGetDate")->setDate(QDate(2013, 3, 5));
     dateField(frame, "dtSubtractDate")->setDate(QDate(2013, 3, 4)); // no rate of its own
-    typeInto(field(frame, "meCurrencyCode"), QStringLiteral("840"));
+    type(frame, "meCurrencyCode", QStringLiteral("840"));
     QVERIFY(autoBox(frame)->isEnabled());
     QVERIFY(autoBox(frame)->isChecked());
-    QCOMPARE(field(frame, "meCurrencyName")->text(), QStringLiteral("Доллар США"));
-    QVERIFY(!field(frame, "meCurrencyName")->isEnabled());
-    QCOMPARE(field(frame, "meCurrencyExchange")->text(), QStringLiteral("30,7870"));
-    QCOMPARE(field(frame, "meCurrencyUnits")->text(), QStringLiteral("1"));
-    QCOMPARE(field(frame, "meCurrencyExchange2")->text(), QStringLiteral("30,6381"));
-    QVERIFY(!field(frame, "meCurrencyExchange")->isEnabled());
+    QCOMPARE(text(frame, "meCurrencyName"), QStringLiteral("Доллар США"));
+    QVERIFY(!child<QLineEdit>(frame, "meCurrencyName")->isEnabled());
+    QCOMPARE(text(frame, "meCurrencyExchange"), QStringLiteral("30,7870"));
+    QCOMPARE(text(frame, "meCurrencyUnits"), QStringLiteral("1"));
+    QCOMPARE(text(frame, "meCurrencyExchange2"), QStringLiteral("30,6381"));
+    QVERIFY(!child<QLineEdit>(frame, "meCurrencyExchange")->isEnabled());
 
-    s.host.answers.answer(Answer::pick(QStringLiteral("2000")));
-    press(frame, "bnIncomeCod");
-    typeInto(field(frame, "meIncomeCurrencySum"), QStringLiteral("1000"));
-    typeInto(field(frame, "meTaxCurrencySum"), QStringLiteral("100"));
-    QCOMPARE(field(frame, "pnlIncomeRublSum")->text(), QStringLiteral("30787"));
-    QCOMPARE(field(frame, "pnlTaxRoubleSum")->text(), QStringLiteral("3063,81"));
+    s.host.answers.answerDialog(pick(QStringLiteral("2000")));
+    click(frame, "bnIncomeCod");
+    type(frame, "meIncomeCurrencySum", QStringLiteral("1000"));
+    type(frame, "meTaxCurrencySum", QStringLiteral("100"));
+    QCOMPARE(text(frame, "pnlIncomeRublSum"), QStringLiteral("30787"));
+    QCOMPARE(text(frame, "pnlTaxRoubleSum"), QStringLiteral("3063,81"));
     frame.StoreData();
     QCOMPARE(frame.CheckData(), quint16(0));
     const mTCurrencyIncome& entry = s.host.doc.CurrencyIncomes.At(0);
@@ -222,14 +213,14 @@ void TestCurrency::rateFollowsDatesAndCurrency()
     OneSource s;
     TfrCurrency& frame = *s.frame;
     dateField(frame, "dtIncomeGetDate")->setDate(QDate(2013, 1, 20));
-    typeInto(field(frame, "meCurrencyCode"), QStringLiteral("392"));
-    QCOMPARE(field(frame, "meCurrencyUnits")->text(), QStringLiteral("100"));
-    QCOMPARE(field(frame, "meCurrencyExchange")->text(), QStringLiteral("34,1200"));
+    type(frame, "meCurrencyCode", QStringLiteral("392"));
+    QCOMPARE(text(frame, "meCurrencyUnits"), QStringLiteral("100"));
+    QCOMPARE(text(frame, "meCurrencyExchange"), QStringLiteral("34,1200"));
 
-    typeInto(field(frame, "meCurrencyCode"), QStringLiteral("840"));
-    QCOMPARE(field(frame, "meCurrencyExchange")->text(), QStringLiteral("30,5000"));
+    type(frame, "meCurrencyCode", QStringLiteral("840"));
+    QCOMPARE(text(frame, "meCurrencyExchange"), QStringLiteral("30,5000"));
     dateField(frame, "dtIncomeGetDate")->setDate(QDate(2013, 1, 12));
-    QCOMPARE(field(frame, "meCurrencyExchange")->text(), QStringLiteral("30,0000"));
+    QCOMPARE(text(frame, "meCurrencyExchange"), QStringLiteral("30,0000"));
 
     // Before every rate of the currency: no automatic rate.
     dateField(frame, "dtIncomeGetDate")->setDate(QDate(2013, 1, 5));
@@ -242,21 +233,21 @@ void TestCurrency::rateFollowsDatesAndCurrency()
     dateField(frame, "dtSubtractDate")->setDate(QDate(2013, 1, 20));
     QVERIFY(autoBox(frame)->isChecked());
     autoBox(frame)->click();
-    QVERIFY(field(frame, "meCurrencyExchange")->isEnabled());
-    QVERIFY(field(frame, "meCurrencyExchange")->text().isEmpty());
+    QVERIFY(child<QLineEdit>(frame, "meCurrencyExchange")->isEnabled());
+    QVERIFY(text(frame, "meCurrencyExchange").isEmpty());
     autoBox(frame)->click();
-    QCOMPARE(field(frame, "meCurrencyExchange2")->text(), QStringLiteral("30,5000"));
-    QVERIFY(s.host.notifications > 1);
+    QCOMPARE(text(frame, "meCurrencyExchange2"), QStringLiteral("30,5000"));
+    QVERIFY(s.host.changes > 1);
 }
 
 void TestCurrency::unknownCurrencyLetsUserTypeName()
 {
     OneSource s;
     TfrCurrency& frame = *s.frame;
-    typeInto(field(frame, "meCurrencyCode"), QStringLiteral("999"));
-    QVERIFY(field(frame, "meCurrencyName")->isEnabled());
+    type(frame, "meCurrencyCode", QStringLiteral("999"));
+    QVERIFY(child<QLineEdit>(frame, "meCurrencyName")->isEnabled());
     QVERIFY(!autoBox(frame)->isEnabled());
-    typeInto(field(frame, "meCurrencyName"), QStringLiteral("Тугрик"));
+    type(frame, "meCurrencyName", QStringLiteral("Тугрик"));
     frame.StoreData();
     QCOMPARE(s.host.doc.CurrencyIncomes.At(0).CurrencyName, QStringLiteral("Тугрик"));
     QCOMPARE(s.host.doc.CurrencyIncomes.At(0).AutoExchange, quint8(0));
@@ -290,30 +281,30 @@ void TestCurrency::deductionFollowsIncome()
     QFETCH(QString, deduction);
     OneSource s;
     TfrCurrency& frame = *s.frame;
-    typeInto(field(frame, "meCurrencyCode"), QStringLiteral("999"));
-    typeInto(field(frame, "meCurrencyExchange"), QStringLiteral("1"));
-    typeInto(field(frame, "meCurrencyUnits"), QStringLiteral("1"));
-    s.host.answers.answer(Answer::pick(incomeCode));
-    press(frame, "bnIncomeCod");
+    type(frame, "meCurrencyCode", QStringLiteral("999"));
+    type(frame, "meCurrencyExchange", QStringLiteral("1"));
+    type(frame, "meCurrencyUnits", QStringLiteral("1"));
+    s.host.answers.answerDialog(pick(incomeCode));
+    click(frame, "bnIncomeCod");
     QVERIFY(frame.findChild<QPushButton*>(QStringLiteral("bnSubtractCod"))->isEnabled());
-    typeInto(field(frame, "meIncomeCurrencySum"), QStringLiteral("100"));
-    s.host.answers.answer(Answer::pick(deductionCode));
-    press(frame, "bnSubtractCod");
-    typeInto(field(frame, "meIncomeCurrencySum"), income);
-    QCOMPARE(field(frame, "meSubtractSum")->text(), deduction);
+    type(frame, "meIncomeCurrencySum", QStringLiteral("100"));
+    s.host.answers.answerDialog(pick(deductionCode));
+    click(frame, "bnSubtractCod");
+    type(frame, "meIncomeCurrencySum", income);
+    QCOMPARE(text(frame, "meSubtractSum"), deduction);
 
     // Leaving the row and coming back shows the same deduction.
     frame.selectRow(-1);
     frame.StoreData();
     frame.selectRow(0);
-    QCOMPARE(field(frame, "pnlSubtractCod")->text(), deductionCode);
-    QCOMPARE(field(frame, "meSubtractSum")->text(), deduction);
+    QCOMPARE(text(frame, "pnlSubtractCod"), deductionCode);
+    QCOMPARE(text(frame, "meSubtractSum"), deduction);
     QVERIFY(s.host.answers.finished());
 }
 
 void TestCurrency::storeWritesEntryAndReloads()
 {
-    TestHost host;
+    FrameTestHost host;
     host.currencyDirectory = smallDirectory();
     mTCurrencyIncome entry = completeEntry();
     entry.AutoExchange = 0;
@@ -325,9 +316,9 @@ void TestCurrency::storeWritesEntryAndReloads()
     const mTCurrencyIncome before = host.doc.CurrencyIncomes.At(0);
     TfrCurrency frame(nullptr, host);
     frame.selectRow(0);
-    QCOMPARE(field(frame, "pnlIncomeRublSum")->text(), QStringLiteral("3000"));
-    QCOMPARE(field(frame, "pnlTaxRoubleSum")->text(), QStringLiteral("315"));
-    QCOMPARE(field(frame, "meCurrencyName")->text(), QStringLiteral("Доллар США"));
+    QCOMPARE(text(frame, "pnlIncomeRublSum"), QStringLiteral("3000"));
+    QCOMPARE(text(frame, "pnlTaxRoubleSum"), QStringLiteral("315"));
+    QCOMPARE(text(frame, "meCurrencyName"), QStringLiteral("Доллар США"));
     frame.StoreData();
     mTCurrencyIncome after = host.doc.CurrencyIncomes.At(0);
     // Showing the entry takes the income code's name and rate from the directory.
@@ -337,7 +328,7 @@ void TestCurrency::storeWritesEntryAndReloads()
     after.CurrencyName = before.CurrencyName;
     QCOMPARE(after, before);
     QCOMPARE(host.doc.ForeignProofSheets, 3);
-    QCOMPARE(host.notifications, 0);
+    QCOMPARE(host.changes, 0);
 }
 
 void TestCurrency::check_data()
@@ -357,7 +348,7 @@ void TestCurrency::check()
 {
     QFETCH(int, fault);
     QFETCH(QString, message);
-    TestHost host;
+    FrameTestHost host;
     host.doc.CurrencyIncomes.At(host.doc.CurrencyIncomes.Add()) = completeEntry();
     mTCurrencyIncome entry = completeEntry();
     switch (fault) {
@@ -389,11 +380,11 @@ void TestCurrency::check()
         QVERIFY(host.answers.checkMessages.isEmpty());
         return;
     }
-    host.answers.answer(Answer::check(TfmCheckError::Fix));
+    host.answers.answerCheck(TfmCheckError::Fix);
     QCOMPARE(frame.CheckData(), quint16(2));
     QCOMPARE(host.answers.checkMessages, QStringList{message});
-    QCOMPARE(host.answers.titles, QStringList{QStringLiteral("Проверка: Доходы в валюте")});
-    host.answers.answer(Answer::check(TfmCheckError::Skip));
+    QCOMPARE(host.answers.dialogTitles, QStringList{QStringLiteral("Проверка: Доходы в валюте")});
+    host.answers.answerCheck(TfmCheckError::Skip);
     QCOMPARE(frame.CheckData(), quint16(0));
     frame.FocusError(2);
     QCOMPARE(frame.selectedRow(), 1);
@@ -401,30 +392,30 @@ void TestCurrency::check()
 
 void TestCurrency::sourceWithoutCountry()
 {
-    TestHost host;
+    FrameTestHost host;
     TfrCurrency frame(nullptr, host);
-    host.answers.answer([&host](QDialog& dialog) {
-        typeInto(field(dialog, "meSourseName"), QStringLiteral("Bank AG"));
-        host.answers.answer(Answer::check(TfmCheckError::Fix));
-        host.answers.answer(Answer::pick(QStringLiteral("276")));
-        press(dialog, "bnOk"); // asks, then opens the country picker; the dialog stays
+    host.answers.answerDialog([&host](QDialog& dialog) {
+        type(dialog, "meSourseName", QStringLiteral("Bank AG"));
+        host.answers.answerCheck(TfmCheckError::Fix);
+        host.answers.answerDialog(pick(QStringLiteral("276")));
+        click(dialog, "bnOk"); // asks, then opens the country picker; the dialog stays
         if (dialog.result() != QDialog::Rejected)
             return int(QDialog::Rejected);
-        press(dialog, "bnOk");
+        click(dialog, "bnOk");
         return dialog.result();
     });
-    press(frame, "fbAddSourseIncome");
+    click(frame, "fbAddSourseIncome");
     QVERIFY2(host.answers.finished(), qPrintable(host.answers.unexpected.join(u'\n')));
     QCOMPARE(host.answers.checkMessages, QStringList{QStringLiteral("Не выбран код страны")});
     QCOMPARE(host.doc.CurrencyIncomes.Count(), 1);
     QCOMPARE(host.doc.CurrencyIncomes.At(0).SourceCountryCode, QStringLiteral("276"));
     QCOMPARE(frame.selectedRow(), 0);
-    QVERIFY(field(frame, "meCurrencyCode")->isEnabled());
+    QVERIFY(child<QLineEdit>(frame, "meCurrencyCode")->isEnabled());
 }
 
 void TestCurrency::deleteSelectsNeighbourOrDisables()
 {
-    TestHost host;
+    FrameTestHost host;
     for (const char* name : {"A", "B"}) {
         mTCurrencyIncome entry = completeEntry();
         entry.CurSourceName = QString::fromLatin1(name);
@@ -432,16 +423,16 @@ void TestCurrency::deleteSelectsNeighbourOrDisables()
     }
     TfrCurrency frame(nullptr, host);
     frame.selectRow(0);
-    press(frame, "fbDeleteSourseIncome");
+    click(frame, "fbDeleteSourseIncome");
     QCOMPARE(host.doc.CurrencyIncomes.Count(), 1);
     QCOMPARE(host.doc.CurrencyIncomes.At(0).CurSourceName, QStringLiteral("B"));
     QCOMPARE(frame.selectedRow(), 0);
-    press(frame, "fbDeleteSourseIncome");
+    click(frame, "fbDeleteSourseIncome");
     QCOMPARE(host.doc.CurrencyIncomes.Count(), 0);
-    QVERIFY(!field(frame, "meCurrencyCode")->isEnabled());
-    QVERIFY(field(frame, "meCurrencyCode")->text().isEmpty());
-    QVERIFY(field(frame, "pnlIncomeRublSum")->text().isEmpty());
-    QCOMPARE(host.notifications, 2);
+    QVERIFY(!child<QLineEdit>(frame, "meCurrencyCode")->isEnabled());
+    QVERIFY(text(frame, "meCurrencyCode").isEmpty());
+    QVERIFY(text(frame, "pnlIncomeRublSum").isEmpty());
+    QCOMPARE(host.changes, 2);
     frame.StoreData();
     QCOMPARE(frame.CheckData(), quint16(0));
 }

@@ -11,17 +11,6 @@
 
 namespace {
 
-// Chooses the row with this code in a code picker.
-ScriptedAnswers::Script choose(const QString& code)
-{
-    return [code](QDialog& dialog) {
-        if (!static_cast<TfmListPicker&>(dialog).Preselect(code))
-            return int(QDialog::Rejected);
-        dialog.accept();
-        return dialog.result();
-    };
-}
-
 // The codes a picker offers, in order.
 QStringList listed(const TfmListPicker& picker)
 {
@@ -30,11 +19,6 @@ QStringList listed(const TfmListPicker& picker)
     for (int row = 0; row < list->topLevelItemCount(); ++row)
         codes.append(list->topLevelItem(row)->text(0));
     return codes;
-}
-
-QString text(const QDialog& dialog, const char* name)
-{
-    return child<QLineEdit>(dialog, name)->text();
 }
 
 } // namespace
@@ -110,13 +94,13 @@ void TestInput13Income::equivalentWithMaximum()
 {
     ScriptedAnswers answers;
     TfmInput13Income dialog(nullptr, answers, true);
-    answers.answer(choose(QStringLiteral("2760")));
+    answers.answerDialog(pick(QStringLiteral("2760")));
     click(dialog, "bnIncomeCod");
     QVERIFY(dialog.DeductionExpected());
     QVERIFY(child(dialog, "bnSubtractCod")->isEnabled());
     QVERIFY(!child(dialog, "meSubtractSum")->isEnabled());
     type(dialog, "meIncomeSum", QStringLiteral("5000"));
-    answers.answer(choose(QStringLiteral("503")));
+    answers.answerDialog(pick(QStringLiteral("503")));
     click(dialog, "bnSubtractCod");
     QCOMPARE(text(dialog, "meSubtractSum"), QStringLiteral("4000"));
     QVERIFY(dialog.AmountEquivalent());
@@ -132,11 +116,11 @@ void TestInput13Income::rateShareOfRoyalty()
 {
     ScriptedAnswers answers;
     TfmInput13Income dialog(nullptr, answers, true);
-    answers.answer(choose(QStringLiteral("2201")));
+    answers.answerDialog(pick(QStringLiteral("2201")));
     click(dialog, "bnIncomeCod");
     type(dialog, "meIncomeSum", QStringLiteral("1234.57"));
     QCOMPARE(text(dialog, "meIncomeSum"), QStringLiteral("1234,57"));
-    answers.answer(choose(QStringLiteral("405")));
+    answers.answerDialog(pick(QStringLiteral("405")));
     click(dialog, "bnSubtractCod");
     QCOMPARE(dialog.DeductRate(), 20);
     QCOMPARE(text(dialog, "meSubtractSum"), QStringLiteral("246,91"));
@@ -181,10 +165,10 @@ void TestInput13Income::typedDeductionCappedAtMaximum()
 {
     ScriptedAnswers answers;
     TfmInput13Income dialog(nullptr, answers, true);
-    answers.answer(choose(QStringLiteral("1520")));
+    answers.answerDialog(pick(QStringLiteral("1520")));
     click(dialog, "bnIncomeCod");
     type(dialog, "meIncomeSum", QStringLiteral("900000"));
-    answers.answer(choose(QStringLiteral("906")));
+    answers.answerDialog(pick(QStringLiteral("906")));
     click(dialog, "bnSubtractCod");
     QCOMPARE(text(dialog, "meSubtractSum"), QString());
     QVERIFY(child(dialog, "meSubtractSum")->isEnabled());
@@ -210,7 +194,7 @@ void TestInput13Income::month()
     QFETCH(QString, shown);
     ScriptedAnswers answers;
     TfmInput13Income dialog(nullptr, answers, true);
-    answers.answer(choose(QStringLiteral("2000")));
+    answers.answerDialog(pick(QStringLiteral("2000")));
     click(dialog, "bnIncomeCod");
     QVERIFY(!dialog.DeductionExpected());
     QVERIFY(!child(dialog, "bnSubtractCod")->isEnabled());
@@ -222,27 +206,27 @@ void TestInput13Income::checksOnYes()
 {
     ScriptedAnswers answers;
     TfmInput13Income dialog(nullptr, answers, true);
-    answers.answerSkip();
-    answers.answerFix();
-    answers.answer([](QDialog&) { return int(QDialog::Rejected); });
+    answers.answerCheck(TfmCheckError::Skip);
+    answers.answerCheck(TfmCheckError::Fix);
+    answers.answerCancel();
     click(dialog, "bnYes");
     QCOMPARE(answers.checkMessages, (QStringList{QStringLiteral("Не выбран доход"),
                                                  QStringLiteral("Не указана сумма дохода")}));
     QCOMPARE(answers.skipEnabled, (QList<bool>{true, false}));
     // "Исправить" on the missing amount without a code opens the income code picker.
-    QCOMPARE(answers.titles.last(), QStringLiteral("Справочник видов доходов"));
+    QCOMPARE(answers.dialogTitles.last(), QStringLiteral("Справочник видов доходов"));
     QCOMPARE(dialog.result(), 0);
     QVERIFY(answers.finished());
 
     answers.checkMessages.clear();
-    answers.answer(choose(QStringLiteral("2760")));
+    answers.answerDialog(pick(QStringLiteral("2760")));
     click(dialog, "bnIncomeCod");
     type(dialog, "meIncomeSum", QStringLiteral("10"));
-    answers.answerFix();
-    answers.answer([](QDialog&) { return int(QDialog::Rejected); });
+    answers.answerCheck(TfmCheckError::Fix);
+    answers.answerCancel();
     click(dialog, "bnYes");
     QCOMPARE(answers.checkMessages, QStringList{QStringLiteral("Не выбран вычет")});
-    QCOMPARE(answers.titles.last(), QStringLiteral("Справочник видов вычетов"));
+    QCOMPARE(answers.dialogTitles.last(), QStringLiteral("Справочник видов вычетов"));
     QCOMPARE(dialog.result(), 0);
     QVERIFY(answers.finished());
 }
@@ -251,10 +235,10 @@ void TestInput13Income::excessAllowedForSecurities()
 {
     ScriptedAnswers answers;
     TfmInput13Income dialog(nullptr, answers, true);
-    answers.answer(choose(QStringLiteral("1530")));
+    answers.answerDialog(pick(QStringLiteral("1530")));
     click(dialog, "bnIncomeCod");
     type(dialog, "meIncomeSum", QStringLiteral("100"));
-    answers.answer(choose(QStringLiteral("201")));
+    answers.answerDialog(pick(QStringLiteral("201")));
     click(dialog, "bnSubtractCod");
     type(dialog, "meSubtractSum", QStringLiteral("250"));
     type(dialog, "mePropSale", QStringLiteral("5"));
@@ -267,18 +251,19 @@ void TestInput13Income::excessRefused()
 {
     ScriptedAnswers answers;
     TfmInput13Income dialog(nullptr, answers, true);
-    answers.answer(choose(QStringLiteral("2201")));
+    answers.answerDialog(pick(QStringLiteral("2201")));
     click(dialog, "bnIncomeCod");
     type(dialog, "meIncomeSum", QStringLiteral("100"));
-    answers.answer(choose(QStringLiteral("404")));
+    answers.answerDialog(pick(QStringLiteral("404")));
     click(dialog, "bnSubtractCod");
     type(dialog, "meSubtractSum", QStringLiteral("250"));
-    answers.answerFix();
+    answers.answerCheck(TfmCheckError::Fix);
     click(dialog, "bnYes");
     QCOMPARE(answers.checkMessages,
              QStringList{QStringLiteral("Сумма вычета превышает сумму дохода")});
     QCOMPARE(answers.skipEnabled, QList<bool>{false});
-    QCOMPARE(answers.titles.last(), QStringLiteral("Проверка: Доходы, облагаемые по ставке 13%"));
+    QCOMPARE(answers.dialogTitles.last(),
+             QStringLiteral("Проверка: Доходы, облагаемые по ставке 13%"));
     QCOMPARE(dialog.result(), 0);
 }
 
@@ -309,7 +294,7 @@ void TestInput13Income::nonResidentModeHasNoMonth()
 {
     ScriptedAnswers answers;
     TfmInput13Income dialog(nullptr, answers, false);
-    answers.answer(choose(QStringLiteral("1010")));
+    answers.answerDialog(pick(QStringLiteral("1010")));
     click(dialog, "bnIncomeCod");
     QCOMPARE(text(dialog, "pnlIncomeCod"), QStringLiteral("1010"));
     // Dividends have deductions, but not for a non-resident.
@@ -325,20 +310,20 @@ void TestInput13Income::specialistDeductionIsTyped()
 {
     ScriptedAnswers answers;
     TfmInput13NRIncome dialog(nullptr, answers);
-    answers.answer(choose(QStringLiteral("2010")));
+    answers.answerDialog(pick(QStringLiteral("2010")));
     click(dialog, "bnIncomeCod");
     QVERIFY(child(dialog, "mePropSale")->isEnabled());
     type(dialog, "meIncomeSum", QStringLiteral("1000"));
-    answers.answer(choose(QStringLiteral("403")));
+    answers.answerDialog(pick(QStringLiteral("403")));
     click(dialog, "bnSubtractCod");
     QCOMPARE(text(dialog, "meSubtractSum"), QString());
     type(dialog, "meIncomeSum", QStringLiteral("2000"));
     QCOMPARE(text(dialog, "meSubtractSum"), QString());
     type(dialog, "meSubtractSum", QStringLiteral("300"));
-    answers.answerFix();
+    answers.answerCheck(TfmCheckError::Fix);
     type(dialog, "meIncomeSum", QString());
     click(dialog, "bnYes");
-    QCOMPARE(answers.titles.last(),
+    QCOMPARE(answers.dialogTitles.last(),
              QStringLiteral("Проверка: Доходы нерезедентов, облагаемые по ставке 13%"));
     QCOMPARE(answers.checkMessages.value(0), QStringLiteral("Не указана сумма дохода"));
 }

@@ -14,20 +14,10 @@
 
 namespace {
 
-ScriptedAnswers::Script choose(const QString& code)
-{
-    return [code](QDialog& dialog) {
-        if (!static_cast<TfmListPicker&>(dialog).Preselect(code))
-            return int(QDialog::Rejected);
-        dialog.accept();
-        return dialog.result();
-    };
-}
-
 // Fills the source dialog and presses "Да".
-ScriptedAnswers::Script enterSource(const QString& name, const QString& inn = QString(),
-                                    const QString& kpp = QString(),
-                                    const QString& oktmo = QStringLiteral("45382000"))
+ScriptedInteraction::DialogScript enterSource(const QString& name, const QString& inn = QString(),
+                                              const QString& kpp = QString(),
+                                              const QString& oktmo = QStringLiteral("45382000"))
 {
     return [=](QDialog& dialog) {
         type(dialog, "meSourseName", name);
@@ -42,7 +32,7 @@ ScriptedAnswers::Script enterSource(const QString& name, const QString& inn = QS
 // Adds a source through its dialog.
 void addSource(FrameTestHost& host, QWidget& frame, const QString& name)
 {
-    host.answers.answer(
+    host.answers.answerDialog(
         enterSource(name, QStringLiteral("7707083893"), QStringLiteral("773601001")));
     click(frame, "fbAddSourseIncome");
 }
@@ -52,8 +42,8 @@ void addLine(FrameTestHost& host, QWidget& frame, const QString& code, const QSt
              const QString& month)
 {
     ScriptedAnswers& answers = host.answers;
-    answers.answer([&answers, code, amount, month](QDialog& dialog) {
-        answers.answer(choose(code));
+    answers.answerDialog([&answers, code, amount, month](QDialog& dialog) {
+        answers.answerDialog(pick(code));
         click(dialog, "bnIncomeCod");
         type(dialog, "meIncomeSum", amount);
         if (!month.isEmpty())
@@ -111,7 +101,6 @@ private slots:
 void TestThirteenPercent::twoEmployersWithMonthlySalary()
 {
     FrameTestHost host;
-    host.doc.SetInteractiveDefaults();
     TfrThirteenPercent frame(nullptr, host);
     QVERIFY(!child(frame, "fbAddIncome")->isEnabled());
     QVERIFY(!child(frame, "meHoldSum")->isEnabled());
@@ -149,13 +138,15 @@ void TestThirteenPercent::twoEmployersWithMonthlySalary()
 void TestThirteenPercent::emptyNameNotAdded()
 {
     FrameTestHost host;
-    host.doc.SetInteractiveDefaults();
     TfrThirteenPercent frame(nullptr, host);
-    host.answers.answer(enterSource(QStringLiteral("   ")));
-    host.answers.answerSkip();
+    host.answers.answerDialog(enterSource(QStringLiteral("   ")));
+    // "Пропустить" cannot be pressed for a missing name: the user closes the check window, which
+    // lets the dialog close, and the frame still adds nothing.
+    host.answers.answerCheck(TfmCheckError::Closed);
     click(frame, "fbAddSourseIncome");
     QCOMPARE(host.answers.checkMessages,
              QStringList{QStringLiteral("Не заполненно поле \"Наименование источника выплаты\"")});
+    QCOMPARE(host.answers.skipEnabled, QList<bool>{false});
     QVERIFY(host.answers.finished());
     QCOMPARE(host.doc.Income13.Count(), 0);
     QCOMPARE(child<QTreeWidget>(frame, "lvSourseIncomeInfo")->topLevelItemCount(), 0);
@@ -165,14 +156,13 @@ void TestThirteenPercent::emptyNameNotAdded()
 void TestThirteenPercent::sourceCheckKeepsDialogOpen()
 {
     FrameTestHost host;
-    host.doc.SetInteractiveDefaults();
     TfrThirteenPercent frame(nullptr, host);
     int firstResult = -1;
-    host.answers.answer([&](QDialog& dialog) {
+    host.answers.answerDialog([&](QDialog& dialog) {
         type(dialog, "meSourseName", QStringLiteral("ИП Петров"));
         type(dialog, "meOKATO", QStringLiteral("45382000"));
         type(dialog, "meINN", QStringLiteral("123"));
-        host.answers.answerFix();
+        host.answers.answerCheck(TfmCheckError::Fix);
         click(dialog, "bnOk");
         firstResult = dialog.result();
         type(dialog, "meINN", QStringLiteral("500100732259"));
@@ -183,7 +173,7 @@ void TestThirteenPercent::sourceCheckKeepsDialogOpen()
     QCOMPARE(firstResult, 0);
     QCOMPARE(host.answers.checkMessages,
              QStringList{QStringLiteral("Длинна ИНН должна быть равна 10 или 12 цифрам")});
-    QCOMPARE(host.answers.titles.value(1),
+    QCOMPARE(host.answers.dialogTitles.value(1),
              QStringLiteral("Проверка: Доходы, облагаемые по ставке 13%"));
     QCOMPARE(host.doc.Income13.Count(), 1);
     QCOMPARE(host.doc.Income13.At(0).SourceINN, QStringLiteral("500100732259"));
@@ -192,7 +182,6 @@ void TestThirteenPercent::sourceCheckKeepsDialogOpen()
 void TestThirteenPercent::repeatAndRemove()
 {
     FrameTestHost host;
-    host.doc.SetInteractiveDefaults();
     TfrThirteenPercent frame(nullptr, host);
     addSource(host, frame, QStringLiteral("Работодатель"));
     addLine(host, frame, QStringLiteral("2000"), QStringLiteral("100"), QStringLiteral("12"));
@@ -220,13 +209,12 @@ void TestThirteenPercent::repeatAndRemove()
 void TestThirteenPercent::editLine()
 {
     FrameTestHost host;
-    host.doc.SetInteractiveDefaults();
     host.doc.Income13.Add();
     host.doc.Income13.At(0) = source(QStringLiteral("А"), 100_rub, Money());
     TfrThirteenPercent frame(nullptr, host);
     QCOMPARE(frame.selectedSource(), 0);
     QString shownAmount;
-    host.answers.answer([&shownAmount](QDialog& dialog) {
+    host.answers.answerDialog([&shownAmount](QDialog& dialog) {
         shownAmount = child<QLineEdit>(dialog, "meIncomeSum")->text();
         type(dialog, "meIncomeSum", QStringLiteral("250"));
         click(dialog, "bnYes");
@@ -239,7 +227,7 @@ void TestThirteenPercent::editLine()
     QCOMPARE(child<QTreeWidget>(frame, "lvIncome")->topLevelItem(0)->text(2),
              QStringLiteral("250"));
 
-    host.answers.answer([](QDialog& dialog) {
+    host.answers.answerDialog([](QDialog& dialog) {
         type(dialog, "meIncomeSum", QStringLiteral("999"));
         click(dialog, "bnCansel");
         return dialog.result();
@@ -251,7 +239,6 @@ void TestThirteenPercent::editLine()
 void TestThirteenPercent::deleteSourceSelectsPrevious()
 {
     FrameTestHost host;
-    host.doc.SetInteractiveDefaults();
     for (const char* name : {"A", "B", "C"}) {
         const int position = host.doc.Income13.Add();
         host.doc.Income13.At(position) = source(QString::fromLatin1(name), 10_rub, Money());
@@ -278,7 +265,6 @@ void TestThirteenPercent::deleteSourceSelectsPrevious()
 void TestThirteenPercent::totalsWrittenOnLeavingSource()
 {
     FrameTestHost host;
-    host.doc.SetInteractiveDefaults();
     for (const char* name : {"A", "B"}) {
         const int position = host.doc.Income13.Add();
         host.doc.Income13.At(position) = source(QString::fromLatin1(name), 10_rub, Money());
@@ -303,7 +289,6 @@ void TestThirteenPercent::totalsWrittenOnLeavingSource()
 void TestThirteenPercent::fixedPayments()
 {
     FrameTestHost host;
-    host.doc.SetInteractiveDefaults();
     host.doc.ForeignFixedPayments = 12000_rub;
     {
         TfrThirteenPercent frame(nullptr, host);
@@ -326,19 +311,18 @@ void TestThirteenPercent::fixedPayments()
 void TestThirteenPercent::withheldAboveIncomeStopsSwitch()
 {
     FrameTestHost host;
-    host.doc.SetInteractiveDefaults();
     for (Money withheld : {100_rub, 2000_rub}) {
         const int position = host.doc.Income13.Add();
         host.doc.Income13.At(position) = source(QStringLiteral("И"), 1000_rub, withheld);
     }
     TfrRussianIncome section(nullptr, host);
     QVERIFY(section.findChild<TfrThirteenPercent*>() != nullptr);
-    host.answers.answerFix();
+    host.answers.answerCheck(TfmCheckError::Fix);
     click(section, "FlashButton2");
     QCOMPARE(host.answers.checkMessages,
              QStringList{QStringLiteral("По данному источнику выплаты общая сумма дохода меньше "
                                         "удержанной суммы")});
-    QCOMPARE(host.answers.titles.last(),
+    QCOMPARE(host.answers.dialogTitles.last(),
              QStringLiteral("Проверка: Доходы, облагаемые ставкой 13%"));
     auto* shown = section.findChild<TfrThirteenPercent*>();
     QVERIFY(shown != nullptr);
@@ -350,11 +334,10 @@ void TestThirteenPercent::withheldAboveIncomeStopsSwitch()
 void TestThirteenPercent::skipLetsSwitchGoOn()
 {
     FrameTestHost host;
-    host.doc.SetInteractiveDefaults();
     host.doc.Income13.Add();
     host.doc.Income13.At(0) = source(QStringLiteral("И"), 1000_rub, 2000_rub);
     TfrRussianIncome section(nullptr, host);
-    host.answers.answerSkip();
+    host.answers.answerCheck(TfmCheckError::Skip);
     click(section, "FlashButton3");
     QVERIFY(section.findChild<TfrThirteenPercent*>() == nullptr);
     QVERIFY(section.findChild<TfrThirtyFivePercent*>() != nullptr);
@@ -374,7 +357,6 @@ void TestThirteenPercent::skipLetsSwitchGoOn()
 void TestThirteenPercent::containerButtonsByForm()
 {
     FrameTestHost host;
-    host.doc.SetInteractiveDefaults();
     TfrRussianIncome resident(nullptr, host);
     resident.show();
     QVERIFY(child(resident, "FlashButton3")->isVisible());
@@ -397,7 +379,6 @@ void TestThirteenPercent::containerButtonsByForm()
 void TestThirteenPercent::specialistsNeverStop()
 {
     FrameTestHost host;
-    host.doc.SetInteractiveDefaults();
     host.doc.DeclForm = DeclarationForm::NonResident;
     host.doc.Income13NR.Add();
     host.doc.Income13NR.At(0) = source(QStringLiteral("И"), 1000_rub, 2000_rub);
@@ -409,7 +390,7 @@ void TestThirteenPercent::specialistsNeverStop()
     QCOMPARE(section.CheckData(), quint16(0));
 
     bool primaryOffered = true;
-    host.answers.answer([&primaryOffered](QDialog& dialog) {
+    host.answers.answerDialog([&primaryOffered](QDialog& dialog) {
         primaryOffered = child(dialog, "chbPrimaryWorkplase")->isVisibleTo(&dialog);
         click(dialog, "bnCansel");
         return dialog.result();
@@ -417,8 +398,8 @@ void TestThirteenPercent::specialistsNeverStop()
     click(*specialists, "fbAddSourseIncome");
     QVERIFY(!primaryOffered);
     QCOMPARE(host.doc.Income13NR.Count(), 1);
-    host.answers.answer([&host](QDialog& dialog) {
-        host.answers.answer(choose(QStringLiteral("2000")));
+    host.answers.answerDialog([&host](QDialog& dialog) {
+        host.answers.answerDialog(pick(QStringLiteral("2000")));
         click(dialog, "bnIncomeCod");
         type(dialog, "meIncomeSum", QStringLiteral("50000"));
         click(dialog, "bnYes");
@@ -440,7 +421,6 @@ void TestThirteenPercent::specialistsNeverStop()
 void TestThirteenPercent::hundredsOfSources()
 {
     FrameTestHost host;
-    host.doc.SetInteractiveDefaults();
     mTThirteenPercent entry = source(QStringLiteral("Источник"), 100_rub, Money());
     for (int line = 1; line < 100; ++line)
         entry.AddIncome(entry.GetIncome(0));

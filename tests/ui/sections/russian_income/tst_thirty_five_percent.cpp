@@ -1,6 +1,7 @@
 // The sub-frame of income taxed at 35 % and its source dialog: codes from the embedded directory,
 // the deduction amount rules and the dialog's own checks.
-#include "support/OtherIncomeTestHost.h"
+#include "support/FrameTestHost.h"
+#include "ui/pickers/ListPicker.h"
 #include "ui/sections/russian_income/FrameThirtyFivePercent.h"
 #include "ui/sections/russian_income/Input35SourseIncome.h"
 
@@ -10,27 +11,17 @@
 
 namespace {
 
-QLineEdit* field(QWidget& parent, const char* name)
-{
-    return parent.findChild<QLineEdit*>(QString::fromLatin1(name));
-}
-
-void press(QWidget& parent, const char* name)
-{
-    parent.findChild<QPushButton*>(QString::fromLatin1(name))->click();
-}
-
 void fillSource(QDialog& dialog)
 {
-    typeInto(field(dialog, "meSourseName"), QStringLiteral("ООО Реклама"));
-    typeInto(field(dialog, "meINN"), QStringLiteral("7707083893"));
-    typeInto(field(dialog, "meKPP"), QStringLiteral("773601001"));
-    typeInto(field(dialog, "meOKATO"), QStringLiteral("45380000"));
+    type(dialog, "meSourseName", QStringLiteral("ООО Реклама"));
+    type(dialog, "meINN", QStringLiteral("7707083893"));
+    type(dialog, "meKPP", QStringLiteral("773601001"));
+    type(dialog, "meOKATO", QStringLiteral("45380000"));
 }
 
 int confirm(QDialog& dialog)
 {
-    press(dialog, "bnOk");
+    click(dialog, "bnOk");
     return dialog.result();
 }
 
@@ -66,54 +57,54 @@ void TestThirtyFivePercent::equivalentDeductionFollowsIncomeUpToLimit()
 {
     QFETCH(QString, income);
     QFETCH(QString, deduction);
-    TestHost host;
+    FrameTestHost host;
     TfmInput35SourseIncome dialog(nullptr, host.interaction());
-    QVERIFY(!field(dialog, "meItogIncomeSum")->isEnabled());
+    QVERIFY(!child<QLineEdit>(dialog, "meItogIncomeSum")->isEnabled());
     QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("bnSubtractCod"))->isEnabled());
 
-    host.answers.answer(Answer::pick(QStringLiteral("2740")));
-    press(dialog, "bnIncomeCod");
-    QCOMPARE(field(dialog, "pnlIncomeCod")->text(), QStringLiteral("2740"));
-    QVERIFY(field(dialog, "meItogIncomeSum")->isEnabled());
+    host.answers.answerDialog(pick(QStringLiteral("2740")));
+    click(dialog, "bnIncomeCod");
+    QCOMPARE(text(dialog, "pnlIncomeCod"), QStringLiteral("2740"));
+    QVERIFY(child<QLineEdit>(dialog, "meItogIncomeSum")->isEnabled());
     QVERIFY(dialog.deductionExpected());
 
-    typeInto(field(dialog, "meItogIncomeSum"), QStringLiteral("5000"));
-    host.answers.answer([](QDialog& picker) {
+    type(dialog, "meItogIncomeSum", QStringLiteral("5000"));
+    host.answers.answerDialog([](QDialog& picker) {
         // Both deductions of the code are offered.
         auto& list = dynamic_cast<TfmListPicker&>(picker);
         if (list.rowCount() != 2 || !list.Preselect(QStringLiteral("505")))
             return int(QDialog::Rejected);
         return int(QDialog::Accepted);
     });
-    press(dialog, "bnSubtractCod");
-    QCOMPARE(field(dialog, "pnlSubtractCod")->text(), QStringLiteral("505"));
-    QCOMPARE(field(dialog, "meSubtractSum")->text(), QStringLiteral("4000"));
+    click(dialog, "bnSubtractCod");
+    QCOMPARE(text(dialog, "pnlSubtractCod"), QStringLiteral("505"));
+    QCOMPARE(text(dialog, "meSubtractSum"), QStringLiteral("4000"));
 
-    typeInto(field(dialog, "meItogIncomeSum"), income);
-    QCOMPARE(field(dialog, "meSubtractSum")->text(), deduction);
+    type(dialog, "meItogIncomeSum", income);
+    QCOMPARE(text(dialog, "meSubtractSum"), deduction);
     // A typed deduction cannot pass the limit either.
-    typeInto(field(dialog, "meSubtractSum"), QStringLiteral("4500"));
-    QCOMPARE(field(dialog, "meSubtractSum")->text(), QStringLiteral("4000"));
+    type(dialog, "meSubtractSum", QStringLiteral("4500"));
+    QCOMPARE(text(dialog, "meSubtractSum"), QStringLiteral("4000"));
     QVERIFY(host.answers.finished());
 }
 
 void TestThirtyFivePercent::noDeductionChoiceHidesAmount()
 {
-    TestHost host;
+    FrameTestHost host;
     TfrThirtyFivePercent frame(nullptr, host);
-    host.answers.answer([&host](QDialog& dialog) {
+    host.answers.answerDialog([&host](QDialog& dialog) {
         fillSource(dialog);
-        host.answers.answer(Answer::pick(QStringLiteral("2740")));
-        press(dialog, "bnIncomeCod");
-        typeInto(field(dialog, "meItogIncomeSum"), QStringLiteral("7000"));
-        host.answers.answer(Answer::pick(QStringLiteral("0")));
-        press(dialog, "bnSubtractCod");
-        if (!field(dialog, "meSubtractSum")->isHidden())
+        host.answers.answerDialog(pick(QStringLiteral("2740")));
+        click(dialog, "bnIncomeCod");
+        type(dialog, "meItogIncomeSum", QStringLiteral("7000"));
+        host.answers.answerDialog(pick(QStringLiteral("0")));
+        click(dialog, "bnSubtractCod");
+        if (!child<QLineEdit>(dialog, "meSubtractSum")->isHidden())
             return int(QDialog::Rejected);
-        typeInto(field(dialog, "meHoldSum"), QStringLiteral("100"));
+        type(dialog, "meHoldSum", QStringLiteral("100"));
         return confirm(dialog);
     });
-    press(frame, "fbAddSourseIncome");
+    click(frame, "fbAddSourseIncome");
 
     QVERIFY2(host.answers.finished(), qPrintable(host.answers.unexpected.join(u'\n')));
     QCOMPARE(host.doc.Income35.Count(), 1);
@@ -122,59 +113,59 @@ void TestThirtyFivePercent::noDeductionChoiceHidesAmount()
     QCOMPARE(entry.DeductCode35, 0);
     QCOMPARE(entry.TotalIncome, 7000_rub);
     QCOMPARE(entry.TaxWithheld, 100_rub);
-    QCOMPARE(field(frame, "pnlSubtractCod")->text(), QStringLiteral("Нет"));
-    QCOMPARE(field(frame, "pnlIncomeCod")->text(), QStringLiteral("2740"));
-    QCOMPARE(host.notifications, 1);
+    QCOMPARE(text(frame, "pnlSubtractCod"), QStringLiteral("Нет"));
+    QCOMPARE(text(frame, "pnlIncomeCod"), QStringLiteral("2740"));
+    QCOMPARE(host.changes, 1);
 }
 
 void TestThirtyFivePercent::codeWithoutDeductionsNeverAsksForOne()
 {
-    TestHost host;
+    FrameTestHost host;
     TfrThirtyFivePercent frame(nullptr, host);
-    host.answers.answer([&host](QDialog& dialog) {
+    host.answers.answerDialog([&host](QDialog& dialog) {
         fillSource(dialog);
-        host.answers.answer(Answer::pick(QStringLiteral("2610")));
-        press(dialog, "bnIncomeCod");
-        typeInto(field(dialog, "meItogIncomeSum"), QStringLiteral("300"));
+        host.answers.answerDialog(pick(QStringLiteral("2610")));
+        click(dialog, "bnIncomeCod");
+        type(dialog, "meItogIncomeSum", QStringLiteral("300"));
         return confirm(dialog);
     });
-    press(frame, "fbAddSourseIncome");
+    click(frame, "fbAddSourseIncome");
     QVERIFY(host.answers.finished());
     QVERIFY(host.answers.checkMessages.isEmpty());
     QCOMPARE(host.doc.Income35.Count(), 1);
-    QCOMPARE(field(frame, "pnlSubtractCod")->text(), QStringLiteral("Нет"));
+    QCOMPARE(text(frame, "pnlSubtractCod"), QStringLiteral("Нет"));
 }
 
 void TestThirtyFivePercent::missingIncomeCodeOpensPicker()
 {
-    TestHost host;
+    FrameTestHost host;
     TfrThirtyFivePercent frame(nullptr, host);
-    host.answers.answer([&host](QDialog& dialog) {
+    host.answers.answerDialog([&host](QDialog& dialog) {
         fillSource(dialog);
-        host.answers.answer(Answer::check(TfmCheckError::Fix));
-        host.answers.answer(Answer::cancel()); // the income-code picker opened by the fix
+        host.answers.answerCheck(TfmCheckError::Fix);
+        host.answers.answerCancel(); // the income-code picker opened by the fix
         confirm(dialog);
         return int(QDialog::Rejected);
     });
-    press(frame, "fbAddSourseIncome");
+    click(frame, "fbAddSourseIncome");
     QVERIFY2(host.answers.finished(), qPrintable(host.answers.unexpected.join(u'\n')));
     QCOMPARE(host.answers.checkMessages, QStringList{QStringLiteral("Не выбран доход")});
-    QCOMPARE(host.answers.titles.last(), QStringLiteral("Справочник видов доходов"));
+    QCOMPARE(host.answers.dialogTitles.last(), QStringLiteral("Справочник видов доходов"));
     QCOMPARE(host.doc.Income35.Count(), 0);
 }
 
 void TestThirtyFivePercent::deductionAboveIncome()
 {
-    TestHost host;
+    FrameTestHost host;
     TfmInput35SourseIncome dialog(nullptr, host.interaction());
     fillSource(dialog);
-    host.answers.answer(Answer::pick(QStringLiteral("2740")));
-    press(dialog, "bnIncomeCod");
-    host.answers.answer(Answer::pick(QStringLiteral("505")));
-    press(dialog, "bnSubtractCod");
-    typeInto(field(dialog, "meItogIncomeSum"), QStringLiteral("1000"));
-    typeInto(field(dialog, "meSubtractSum"), QStringLiteral("1500"));
-    host.answers.answer(Answer::check(TfmCheckError::Fix));
+    host.answers.answerDialog(pick(QStringLiteral("2740")));
+    click(dialog, "bnIncomeCod");
+    host.answers.answerDialog(pick(QStringLiteral("505")));
+    click(dialog, "bnSubtractCod");
+    type(dialog, "meItogIncomeSum", QStringLiteral("1000"));
+    type(dialog, "meSubtractSum", QStringLiteral("1500"));
+    host.answers.answerCheck(TfmCheckError::Fix);
     QCOMPARE(dialog.Check(), quint16(7));
     QCOMPARE(host.answers.checkMessages.last(),
              QStringLiteral("Сумма вычета превышает сумму дохода"));
@@ -183,7 +174,7 @@ void TestThirtyFivePercent::deductionAboveIncome()
 
 void TestThirtyFivePercent::editShowsStoredDeduction()
 {
-    TestHost host;
+    FrameTestHost host;
     mTThirtyFivePercent& stored = host.doc.Income35.At(host.doc.Income35.Add());
     stored.SourceName = QStringLiteral("ООО Реклама");
     stored.IncomeCode35 = 2740;
@@ -192,10 +183,10 @@ void TestThirtyFivePercent::editShowsStoredDeduction()
     stored.DeductSum35 = 2500_rub;
     TfmInput35SourseIncome dialog(nullptr, host.interaction());
     dialog.Fill(stored);
-    QCOMPARE(field(dialog, "pnlIncomeCod")->text(), QStringLiteral("2740"));
-    QCOMPARE(field(dialog, "pnlSubtractCod")->text(), QStringLiteral("505"));
-    QCOMPARE(field(dialog, "meSubtractSum")->text(), QStringLiteral("2500"));
-    QVERIFY(field(dialog, "meSubtractSum")->isEnabled());
+    QCOMPARE(text(dialog, "pnlIncomeCod"), QStringLiteral("2740"));
+    QCOMPARE(text(dialog, "pnlSubtractCod"), QStringLiteral("505"));
+    QCOMPARE(text(dialog, "meSubtractSum"), QStringLiteral("2500"));
+    QVERIFY(child<QLineEdit>(dialog, "meSubtractSum")->isEnabled());
     mTThirtyFivePercent copy;
     dialog.Apply(copy);
     QCOMPARE(copy.DeductSum35, 2500_rub);

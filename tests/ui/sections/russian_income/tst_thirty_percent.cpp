@@ -1,12 +1,9 @@
 // The dividends sub-frame and its source dialog, driven through their widgets with scripted
 // answers to every modal dialog.
-#include "support/OtherIncomeTestHost.h"
+#include "support/FrameTestHost.h"
 #include "ui/sections/russian_income/FrameThirtyPercent.h"
 #include "ui/sections/russian_income/Input30SourseIncome.h"
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 #include <QTreeWidget>
 
 namespace {
@@ -22,39 +19,29 @@ struct Source
     QString withheld;
 };
 
-QLineEdit* field(QWidget& parent, const char* name)
-{
-    return parent.findChild<QLineEdit*>(QString::fromLatin1(name));
-}
-
 void fill(QDialog& dialog, const Source& source)
 {
-    typeInto(field(dialog, "meSourseName"), source.name);
-    typeInto(field(dialog, "meINN"), source.inn);
-    typeInto(field(dialog, "meKPP"), source.kpp);
-    typeInto(field(dialog, "meOKATO"), source.oktmo);
-    typeInto(field(dialog, "meItogIncomeSum"), source.dividends);
-    typeInto(field(dialog, "meOblSum"), source.taxable);
-    typeInto(field(dialog, "meHoldSum"), source.withheld);
+    type(dialog, "meSourseName", source.name);
+    type(dialog, "meINN", source.inn);
+    type(dialog, "meKPP", source.kpp);
+    type(dialog, "meOKATO", source.oktmo);
+    type(dialog, "meItogIncomeSum", source.dividends);
+    type(dialog, "meOblSum", source.taxable);
+    type(dialog, "meHoldSum", source.withheld);
 }
 
 int confirm(QDialog& dialog)
 {
-    dialog.findChild<QPushButton*>(QStringLiteral("bnOk"))->click();
+    click(dialog, "bnOk");
     return dialog.result();
 }
 
-ScriptedAnswers::Script enter(Source source)
+ScriptedInteraction::DialogScript enter(Source source)
 {
     return [source](QDialog& dialog) {
         fill(dialog, source);
         return confirm(dialog);
     };
-}
-
-void click(QWidget& frame, const char* name)
-{
-    frame.findChild<QPushButton*>(QString::fromLatin1(name))->click();
 }
 
 } // namespace
@@ -94,22 +81,22 @@ void TestThirtyPercent::dividendTax()
 {
     QFETCH(QString, taxable);
     QFETCH(QString, tax);
-    TestHost host;
+    FrameTestHost host;
     TfmInput30SourseIncome dialog(nullptr, host.interaction());
-    typeInto(field(dialog, "meOblSum"), QStringLiteral("1"));
-    typeInto(field(dialog, "meOblSum"), taxable);
-    QCOMPARE(field(dialog, "meTaxDiscount")->text(), tax);
+    type(dialog, "meOblSum", QStringLiteral("1"));
+    type(dialog, "meOblSum", taxable);
+    QCOMPARE(text(dialog, "meTaxDiscount"), tax);
 }
 
 void TestThirtyPercent::addShowsTotalsAndNotifies()
 {
-    TestHost host;
+    FrameTestHost host;
     TfrThirtyPercent frame(nullptr, host);
     Source source;
     source.dividends = QStringLiteral("1000,5");
     source.taxable = QStringLiteral("1000,5");
     source.withheld = QStringLiteral("90");
-    host.answers.answer(enter(source));
+    host.answers.answerDialog(enter(source));
     click(frame, "fbAddSourseIncome");
 
     QVERIFY2(host.answers.finished(), qPrintable(host.answers.unexpected.join(u'\n')));
@@ -120,10 +107,10 @@ void TestThirtyPercent::addShowsTotalsAndNotifies()
     QCOMPARE(entry.TotalIncome, Money::fromKopecks(100050));
     QCOMPARE(entry.TaxComputed30, 90_rub);
     QCOMPARE(entry.TaxWithheld, 90_rub);
-    QCOMPARE(host.notifications, 1);
+    QCOMPARE(host.changes, 1);
     QCOMPARE(frame.selectedRow(), 0);
-    QCOMPARE(field(frame, "pnlItogIncomeSum")->text(), QStringLiteral("1000,5"));
-    QCOMPARE(field(frame, "pnlHoldSum")->text(), QStringLiteral("90"));
+    QCOMPARE(text(frame, "pnlItogIncomeSum"), QStringLiteral("1000,5"));
+    QCOMPARE(text(frame, "pnlHoldSum"), QStringLiteral("90"));
     frame.StoreData();
     QCOMPARE(frame.CheckData(), quint16(0));
 }
@@ -142,7 +129,7 @@ void TestThirtyPercent::withheldAboveDividends()
 {
     QFETCH(QString, dividends);
     QFETCH(QString, focused);
-    TestHost host;
+    FrameTestHost host;
     TfrThirtyPercent frame(nullptr, host);
     Source source;
     source.dividends = dividends;
@@ -150,7 +137,7 @@ void TestThirtyPercent::withheldAboveDividends()
     source.withheld = QStringLiteral("2000");
     QString focusAfterFix;
     bool stayedOpen = false;
-    host.answers.answer([&](QDialog& dialog) {
+    host.answers.answerDialog([&](QDialog& dialog) {
         dialog.show();
         fill(dialog, source);
         // "Исправить": the dialog stays open.
@@ -158,14 +145,14 @@ void TestThirtyPercent::withheldAboveDividends()
         focusAfterFix = dialog.focusWidget() ? dialog.focusWidget()->objectName() : QString();
         return confirm(dialog); // "Пропустить": accepted as typed
     });
-    host.answers.answer(Answer::check(TfmCheckError::Fix));
-    host.answers.answer(Answer::check(TfmCheckError::Skip));
+    host.answers.answerCheck(TfmCheckError::Fix);
+    host.answers.answerCheck(TfmCheckError::Skip);
     click(frame, "fbAddSourseIncome");
 
     QVERIFY2(host.answers.finished(), qPrintable(host.answers.unexpected.join(u'\n')));
     const QString message = QStringLiteral("Сумма дивидендов меньше суммы удержанного налога");
     QCOMPARE(host.answers.checkMessages, QStringList({message, message}));
-    QCOMPARE(host.answers.titles.at(1),
+    QCOMPARE(host.answers.dialogTitles.at(1),
              QStringLiteral("Проверка: Доходы, облагаемые по ставке 30%"));
     QVERIFY(stayedOpen);
     QCOMPARE(focusAfterFix, focused);
@@ -175,11 +162,11 @@ void TestThirtyPercent::withheldAboveDividends()
 
 void TestThirtyPercent::noTaxableAndNoWithheldAsksNothing()
 {
-    TestHost host;
+    FrameTestHost host;
     TfrThirtyPercent frame(nullptr, host);
     Source source;
     source.dividends = QStringLiteral("500");
-    host.answers.answer(enter(source));
+    host.answers.answerDialog(enter(source));
     click(frame, "fbAddSourseIncome");
     QVERIFY(host.answers.finished());
     QVERIFY(host.answers.checkMessages.isEmpty());
@@ -188,28 +175,29 @@ void TestThirtyPercent::noTaxableAndNoWithheldAsksNothing()
 
 void TestThirtyPercent::innTakesTenDigits()
 {
-    TestHost host;
+    FrameTestHost host;
     TfmInput30SourseIncome dialog(nullptr, host.interaction());
-    QCOMPARE(typeInto(field(dialog, "meINN"), QStringLiteral("770708389312")),
-             QStringLiteral("7707083893"));
-    QCOMPARE(typeInto(field(dialog, "meHoldSum"), QStringLiteral("12,5")), QStringLiteral("125"));
-    QCOMPARE(typeInto(field(dialog, "meItogIncomeSum"), QStringLiteral("12.345")),
-             QStringLiteral("12,34"));
+    type(dialog, "meINN", QStringLiteral("770708389312"));
+    QCOMPARE(text(dialog, "meINN"), QStringLiteral("7707083893"));
+    type(dialog, "meHoldSum", QStringLiteral("12,5"));
+    QCOMPARE(text(dialog, "meHoldSum"), QStringLiteral("125"));
+    type(dialog, "meItogIncomeSum", QStringLiteral("12.345"));
+    QCOMPARE(text(dialog, "meItogIncomeSum"), QStringLiteral("12,34"));
 }
 
 void TestThirtyPercent::cancelOrBlankNameAddsNothing()
 {
-    TestHost host;
+    FrameTestHost host;
     TfrThirtyPercent frame(nullptr, host);
-    host.answers.answer(Answer::cancel());
+    host.answers.answerCancel();
     click(frame, "fbAddSourseIncome");
     QCOMPARE(host.doc.Income30.Count(), 0);
-    QCOMPARE(host.notifications, 0);
+    QCOMPARE(host.changes, 0);
 }
 
 void TestThirtyPercent::editKeepsStoredTaxUntilTaxableChanges()
 {
-    TestHost host;
+    FrameTestHost host;
     const int row = host.doc.Income30.Add();
     mTThirtyPercent& stored = host.doc.Income30.At(row);
     stored.SourceName = QStringLiteral("АО Старое");
@@ -223,8 +211,8 @@ void TestThirtyPercent::editKeepsStoredTaxUntilTaxableChanges()
     TfrThirtyPercent frame(nullptr, host);
     frame.selectRow(0);
 
-    host.answers.answer([](QDialog& dialog) {
-        typeInto(field(dialog, "meSourseName"), QStringLiteral("АО Новое"));
+    host.answers.answerDialog([](QDialog& dialog) {
+        type(dialog, "meSourseName", QStringLiteral("АО Новое"));
         return confirm(dialog);
     });
     click(frame, "fbEditSourseIncome");
@@ -232,8 +220,8 @@ void TestThirtyPercent::editKeepsStoredTaxUntilTaxableChanges()
     QCOMPARE(host.doc.Income30.At(0).TaxComputed30, 95_rub);
     QCOMPARE(frame.findChild<QTreeWidget*>()->topLevelItem(0)->text(0), QStringLiteral("АО Новое"));
 
-    host.answers.answer([](QDialog& dialog) {
-        typeInto(field(dialog, "meOblSum"), QStringLiteral("2000"));
+    host.answers.answerDialog([](QDialog& dialog) {
+        type(dialog, "meOblSum", QStringLiteral("2000"));
         return confirm(dialog);
     });
     click(frame, "fbEditSourseIncome");
@@ -243,7 +231,7 @@ void TestThirtyPercent::editKeepsStoredTaxUntilTaxableChanges()
 
 void TestThirtyPercent::deleteSelectsNeighbourOrClears()
 {
-    TestHost host;
+    FrameTestHost host;
     for (const char* name : {"Первый", "Второй"}) {
         mTThirtyPercent& entry = host.doc.Income30.At(host.doc.Income30.Add());
         entry.SourceName = QString::fromUtf8(name);
@@ -251,18 +239,18 @@ void TestThirtyPercent::deleteSelectsNeighbourOrClears()
     }
     TfrThirtyPercent frame(nullptr, host);
     QCOMPARE(frame.selectedRow(), -1);
-    QVERIFY(field(frame, "pnlItogIncomeSum")->text().isEmpty());
+    QVERIFY(text(frame, "pnlItogIncomeSum").isEmpty());
     frame.selectRow(0);
     click(frame, "fbDeleteSourseIncome");
     QCOMPARE(host.doc.Income30.Count(), 1);
     QCOMPARE(host.doc.Income30.At(0).SourceName, QStringLiteral("Второй"));
     QCOMPARE(frame.selectedRow(), 0);
-    QCOMPARE(field(frame, "pnlItogIncomeSum")->text(), QStringLiteral("100"));
+    QCOMPARE(text(frame, "pnlItogIncomeSum"), QStringLiteral("100"));
     click(frame, "fbDeleteSourseIncome");
     QCOMPARE(host.doc.Income30.Count(), 0);
     QCOMPARE(frame.selectedRow(), -1);
-    QVERIFY(field(frame, "pnlItogIncomeSum")->text().isEmpty());
-    QCOMPARE(host.notifications, 2);
+    QVERIFY(text(frame, "pnlItogIncomeSum").isEmpty());
+    QCOMPARE(host.changes, 2);
 }
 
 QTEST_MAIN(TestThirtyPercent)

@@ -62,7 +62,7 @@ void TestPersonData::switchStopsOnFix()
 {
     FrameTestHost host;
     TfrPersonData frame(nullptr, host);
-    host.answers.answerFix();
+    host.answers.answerCheck(TfmCheckError::Fix);
     click(frame, "fbPersonAddress");
     QCOMPARE(host.answers.checkMessages, QStringList{QStringLiteral("Не введена фамилия")});
     QVERIFY(frame.findChild<TfrPersonNaim*>() != nullptr);
@@ -76,7 +76,7 @@ void TestPersonData::switchGoesOnAfterSkip()
     FrameTestHost host;
     TfrPersonData frame(nullptr, host);
     type(frame, "meSurName", QStringLiteral("Сидоров"));
-    host.answers.answerSkipAll();
+    host.answers.answerCheck(TfmCheckError::SkipAll);
     click(frame, "fbPersonAddress");
     QVERIFY(host.answers.finished());
     QVERIFY(frame.findChild<TfrPersonNaim*>() == nullptr);
@@ -92,7 +92,7 @@ void TestPersonData::focusSubError()
     TfrPersonData frame(nullptr, host);
     frame.FocusSubError(7, 4);
     QCOMPARE(frame.shownIndex(), 1);
-    QVERIFY(host.answers.titles.isEmpty());
+    QVERIFY(host.answers.dialogTitles.isEmpty());
     frame.FocusSubError(0, 1);
     QCOMPARE(frame.shownIndex(), 0);
     QVERIFY(child<QAbstractButton>(frame, "fbPersonNaim")->isChecked());
@@ -149,7 +149,7 @@ void TestPersonData::addressRules()
     host.doc.Person.OKTMO = oktmo;
     TfrPersonAddress frame(nullptr, host);
     if (code != 0)
-        host.answers.answerFix();
+        host.answers.answerCheck(TfmCheckError::Fix);
     QCOMPARE(frame.CheckData(), quint16(code));
     QCOMPARE(host.answers.checkMessages.value(0), message);
     QVERIFY(host.answers.finished());
@@ -160,7 +160,7 @@ void TestPersonData::regionPicker()
     FrameTestHost host;
     TfrPersonAddress frame(nullptr, host);
     QString preselected;
-    host.answers.answer([&preselected](QDialog& dialog) {
+    host.answers.answerDialog([&preselected](QDialog& dialog) {
         auto& picker = static_cast<TfmListPicker&>(dialog);
         preselected = picker.chosenCode();
         picker.Preselect(QStringLiteral("69"));

@@ -16,18 +16,6 @@ namespace {
 
 const QString kValidInn = QStringLiteral("500100732259");
 
-// Picks the document kind with this code in the document-kind picker.
-ScriptedAnswers::Script pickKind(const QString& code)
-{
-    return [code](QDialog& dialog) {
-        auto& picker = static_cast<TfmListPicker&>(dialog);
-        if (!picker.Preselect(code))
-            return int(QDialog::Rejected);
-        dialog.accept();
-        return dialog.result();
-    };
-}
-
 void fillValidPerson(mTPersonInformation& person)
 {
     person.Surname = QStringLiteral("Иванов");
@@ -150,7 +138,7 @@ void TestPersonName::reopenedKind3HasRomanMask()
     QVERIFY(child<QLineEdit>(frame, "meSerial")->isEnabled());
 
     // Picking the same kind again from the list gives free text.
-    host.answers.answer(pickKind(QStringLiteral("03")));
+    host.answers.answerDialog(pick(QStringLiteral("03")));
     click(frame, "bnDocType");
     QCOMPARE(frame.serialKind(), TEditType::edtNone1);
     QVERIFY(host.answers.finished());
@@ -164,10 +152,10 @@ void TestPersonName::pickingPassportResetsDocument()
     QVERIFY(!serial->isEnabled());
     QVERIFY(!child(frame, "meKem")->isEnabled());
 
-    host.answers.answer(pickKind(QStringLiteral("21")));
+    host.answers.answerDialog(pick(QStringLiteral("21")));
     click(frame, "bnDocType");
     QVERIFY(host.answers.finished());
-    QCOMPARE(host.answers.titles, QStringList{QStringLiteral("Справочник видов документов")});
+    QCOMPARE(host.answers.dialogTitles, QStringList{QStringLiteral("Справочник видов документов")});
     QCOMPARE(host.changes, 1);
     QCOMPARE(child<QLineEdit>(frame, "pnlDocType")->text(),
              QStringLiteral("Паспорт гражданина РФ"));
@@ -221,10 +209,11 @@ void TestPersonName::innRules()
     fillValidPerson(host.doc.Person);
     host.doc.Person.INN = inn;
     TfrPersonNaim frame(nullptr, host);
-    host.answers.answerFix();
+    host.answers.answerCheck(TfmCheckError::Fix);
     QCOMPARE(frame.CheckData(), quint16(4));
     QCOMPARE(host.answers.checkMessages, QStringList{message});
-    QCOMPARE(host.answers.titles, QStringList{QStringLiteral("Проверка: Сведения о декларанте")});
+    QCOMPARE(host.answers.dialogTitles,
+             QStringList{QStringLiteral("Проверка: Сведения о декларанте")});
 }
 
 void TestPersonName::emptyInnAsksBirthPlaceAndDocument()
@@ -233,12 +222,12 @@ void TestPersonName::emptyInnAsksBirthPlaceAndDocument()
     fillValidPerson(host.doc.Person);
     TfrPersonNaim frame(nullptr, host);
     QCOMPARE(frame.CheckData(), quint16(0));
-    QVERIFY(host.answers.titles.isEmpty());
+    QVERIFY(host.answers.dialogTitles.isEmpty());
 
     host.doc.Person.INN.clear();
-    host.answers.answerSkip();
-    host.answers.answerSkip();
-    host.answers.answerFix();
+    host.answers.answerCheck(TfmCheckError::Skip);
+    host.answers.answerCheck(TfmCheckError::Skip);
+    host.answers.answerCheck(TfmCheckError::Fix);
     QCOMPARE(frame.CheckData(), quint16(5));
     QCOMPARE(
         host.answers.checkMessages,
@@ -246,7 +235,7 @@ void TestPersonName::emptyInnAsksBirthPlaceAndDocument()
                      QStringLiteral("Не указан документ, удостоверяющий личность")}));
 
     host.answers.checkMessages.clear();
-    host.answers.answerSkipAll();
+    host.answers.answerCheck(TfmCheckError::SkipAll);
     QCOMPARE(frame.CheckData(), quint16(0));
     QCOMPARE(host.answers.checkMessages.size(), 1);
 }
@@ -281,7 +270,7 @@ void TestPersonName::age14()
     host.doc.Person.DocIssueDate = DayCount::fromDate(issued);
     TfrPersonNaim frame(nullptr, host);
     if (fails)
-        host.answers.answerFix();
+        host.answers.answerCheck(TfmCheckError::Fix);
     QCOMPARE(frame.CheckData(), quint16(fails ? 7 : 0));
     if (fails)
         QCOMPARE(host.answers.checkMessages,
@@ -332,7 +321,7 @@ void TestPersonName::oktmoUnder4Ndfl()
     type(frame, "meOKATO", oktmo);
     frame.StoreData();
     if (fails)
-        host.answers.answerFix();
+        host.answers.answerCheck(TfmCheckError::Fix);
     QCOMPARE(frame.CheckData(), quint16(fails ? 10 : 0));
     if (fails)
         QCOMPARE(host.answers.checkMessages.value(0),
@@ -370,13 +359,13 @@ void TestPersonName::fixOnDocumentOpensPicker()
     host.doc.Person.INN.clear();
     host.doc.Person.BirthPlace = QStringLiteral("Москва");
     TfrPersonNaim frame(nullptr, host);
-    host.answers.answerSkip();
-    host.answers.answerFix();
+    host.answers.answerCheck(TfmCheckError::Skip);
+    host.answers.answerCheck(TfmCheckError::Fix);
     const quint16 code = frame.CheckData();
     QCOMPARE(code, quint16(5));
-    host.answers.answer([](QDialog&) { return int(QDialog::Rejected); });
+    host.answers.answerCancel();
     frame.FocusError(code);
-    QCOMPARE(host.answers.titles.last(), QStringLiteral("Справочник видов документов"));
+    QCOMPARE(host.answers.dialogTitles.last(), QStringLiteral("Справочник видов документов"));
     QVERIFY(host.answers.finished());
 }
 

@@ -1,0 +1,47 @@
+#include "UserActions.h"
+
+#include "ui/pickers/ListPicker.h"
+
+void click(const QObject& parent, const char* name)
+{
+    child<QAbstractButton>(parent, name)->click();
+}
+
+void typeKeys(QWidget* widget, const QString& text)
+{
+    for (const QChar character : text) {
+        // ASCII goes through QTest's own key codes (a point is Key_Period); other characters
+        // carry only their text, as a keyboard layout without a Qt key code sends them.
+        if (character.unicode() < 0x80)
+            QTest::keyClick(widget, char(character.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character),
+                                Qt::NoModifier);
+    }
+}
+
+void type(const QObject& parent, const char* name, const QString& text)
+{
+    auto* edit = child<QLineEdit>(parent, name);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    typeKeys(edit, text);
+}
+
+QString text(const QObject& parent, const char* name)
+{
+    return child<QLineEdit>(parent, name)->text();
+}
+
+ScriptedInteraction::DialogScript pick(const QString& code)
+{
+    return [code](QDialog& dialog) {
+        auto* picker = qobject_cast<TfmListPicker*>(&dialog);
+        if (picker == nullptr || !picker->Preselect(code)) {
+            dialog.reject();
+            return dialog.result();
+        }
+        click(dialog, "btnYes");
+        return dialog.result();
+    };
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+// What a person does with the widgets in the GUI tests: find a control by its object name, press
+// it, type into a field and read it back, and answer a list picker.
+
+#include "ScriptedInteraction.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QObject>
+#include <QString>
+#include <QTest>
+
+// The child with this object name; the test stops when there is none.
+template <class T = QWidget> T* child(const QObject& parent, const char* name)
+{
+    T* found = parent.findChild<T*>(QString::fromLatin1(name));
+    if (found == nullptr)
+        qFatal("no child %s", name);
+    return found;
+}
+
+// Presses the button with this name (a disabled button does nothing).
+void click(const QObject& parent, const char* name);
+
+// Types text at the widget's cursor key by key, as a person does: every character is a key press
+// and release carrying its text (Cyrillic included), so it passes the widget's own key handling and
+// a field's validator and length limit. A disabled or read-only field takes nothing.
+void typeKeys(QWidget* widget, const QString& text);
+
+// Replaces the text of the line edit with this name by typing: Ctrl+A, Delete, then the text key
+// by key.
+void type(const QObject& parent, const char* name, const QString& text);
+
+// The text the line edit with this name shows.
+QString text(const QObject& parent, const char* name);
+
+// A dialog script for a list picker: selects the row with the code and presses "Да". A picker
+// without that row is cancelled.
+ScriptedInteraction::DialogScript pick(const QString& code);
