@@ -14,14 +14,16 @@
 class ActivityDirectory;
 class CurrencyDirectory;
 
-// The answers to a frame's questions, queued before the action that asks them. Nothing waits on a
-// modal loop:
+// The answers to a frame's questions, queued before the action that asks them, so that no test
+// waits on a modal loop. The policy is the one of the whole-window tests (ScriptedInteraction):
 // - Message boxes: every one is recorded (messages). A box takes the next answer queued with
 //   answerMessage() when there is one. Without one, a notice whose only button is OK is answered
 //   OK, and a question is recorded as unexpected and answered with its safe button (Cancel, else
 //   No).
-// - Dialogs: every one is recorded by title (dialogTitles) and answered by the next script queued
-//   with answerDialog(); a dialog without a script is recorded as unexpected and rejected.
+// - Dialogs: every one is recorded by title (dialogTitles) and takes the next of the answers queued
+//   with answerDialog(), answerCheck() and answerCancel(), one queue in the order the dialogs
+//   open; a dialog with nothing queued is recorded as unexpected and rejected. So is a file dialog
+//   without an answer queued with answerFile().
 // - The section check dialog: its message and whether "Пропустить" and "Пропустить все" could be
 //   pressed are recorded for every one shown, however it is answered. answerCheck() answers it as
 //   a person does, by pressing the button of the result or, for Closed, closing the window; a
