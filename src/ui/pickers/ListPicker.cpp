@@ -1,6 +1,7 @@
 #include "ui/pickers/ListPicker.h"
 
 #include "ui/dialogs/DialogButtons.h"
+#include "ui/pickers/PickerList.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -15,7 +16,7 @@ TfmListPicker::TfmListPicker(QWidget* parent, const QString& caption, const QStr
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     resize(560, 420);
 
-    m_list = new QTreeWidget(this);
+    m_list = new PickerList(this);
     m_list->setObjectName(QStringLiteral("lvList"));
     m_list->setColumnCount(2);
     m_list->setHeaderLabels({QStringLiteral("Код"), nameColumn});

@@ -2,6 +2,7 @@
 // notice, and the button rows of the entry and check dialogs.
 #include "directories/FixedTables.h"
 #include "support/ScriptedInteraction.h"
+#include "support/UserActions.h"
 #include "ui/dialogs/Announce.h"
 #include "ui/dialogs/CheckAllError.h"
 #include "ui/dialogs/CheckError.h"
@@ -29,6 +30,8 @@ class TestDialogs : public QObject
 
 private slots:
     void regionAndDocumentKind();
+    void typingSearchesCodeThenName_data();
+    void typingSearchesCodeThenName();
     void currencyFallsBackToFirstRow();
     void yesNeedsARow();
     void sounImport_data();
@@ -93,6 +96,29 @@ void TestDialogs::regionAndDocumentKind()
     QVERIFY(!kinds.findChild<QAbstractButton*>(QStringLiteral("btnYes"))->isEnabled());
     kinds.PreselectKind(21);
     QCOMPARE(kinds.chosenKind(), 21);
+}
+
+void TestDialogs::typingSearchesCodeThenName_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("chosen");
+    // A repeated digit continues the code instead of cycling through the rows starting with it.
+    QTest::newRow("77 is Moscow") << QStringLiteral("77") << QStringLiteral("77");
+    QTest::newRow("22") << QStringLiteral("22") << QStringLiteral("22");
+    QTest::newRow("55") << QStringLiteral("55") << QStringLiteral("55");
+    QTest::newRow("name start") << QStringLiteral("моск") << QStringLiteral("50");
+    QTest::newRow("name word") << QStringLiteral("москва") << QStringLiteral("77");
+    QTest::newRow("nothing matches") << QStringLiteral("xq") << QStringLiteral("01");
+}
+
+void TestDialogs::typingSearchesCodeThenName()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, chosen);
+    TfmRegionName regions(nullptr, FixedTables::Regions());
+    regions.PreselectRegion(1);
+    typeKeys(child(regions, "lvList"), typed);
+    QCOMPARE(regions.chosenCode(), chosen);
 }
 
 void TestDialogs::currencyFallsBackToFirstRow()
