@@ -3,7 +3,8 @@
 #include <QString>
 
 // Answers of the section error dialog ("Исправить", "Пропустить", "Пропустить все"); closing the
-// dialog without a button is Closed, which the checks treat like Skip.
+// dialog without a button (Escape) is Closed, which the checks treat like Skip where "Пропустить"
+// is enabled and like Fix where it is not.
 enum class SectionAnswer
 {
     Fix,

@@ -14,6 +14,9 @@ void SectionCheckRun::fail(const QString& message, quint16 code, bool disableSki
         m_skipEnabled = false;
     m_lastAnswer = m_answerer.askSection({m_title, message, m_skipEnabled, m_skipAllEnabled});
     m_answered = true;
+    // Closing the dialog (Escape) may only skip what "Пропустить" could skip.
+    if (m_lastAnswer == SectionAnswer::Closed && !m_skipEnabled)
+        m_lastAnswer = SectionAnswer::Fix;
     switch (m_lastAnswer) {
     case SectionAnswer::Fix:
         m_result = code;

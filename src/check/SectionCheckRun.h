@@ -8,7 +8,7 @@
 // One run of a section check with its one error dialog: rules are tested while the last answer was
 // neither "Исправить" nor "Пропустить все"; "Исправить" makes the failed rule's code the result,
 // any other answer sets the result to 0. A rule that disables "Пропустить" leaves it disabled for
-// the rest of the run.
+// the rest of the run; closing the dialog then counts as "Исправить", since nothing may be skipped.
 class SectionCheckRun
 {
 public:

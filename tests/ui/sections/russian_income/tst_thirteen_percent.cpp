@@ -85,6 +85,7 @@ class TestThirteenPercent : public QObject
 private slots:
     void twoEmployersWithMonthlySalary();
     void emptyNameNotAdded();
+    void sourceCheckKeepsDialogOpen_data();
     void sourceCheckKeepsDialogOpen();
     void repeatAndRemove();
     void editLine();
@@ -140,8 +141,8 @@ void TestThirteenPercent::emptyNameNotAdded()
     FrameTestHost host;
     TfrThirteenPercent frame(nullptr, host);
     host.answers.answerDialog(enterSource(QStringLiteral("   ")));
-    // "Пропустить" cannot be pressed for a missing name: the user closes the check window, which
-    // lets the dialog close, and the frame still adds nothing.
+    // "Пропустить" cannot be pressed for a missing name: closing the check window keeps the entry
+    // dialog open, and when it is cancelled the frame adds nothing.
     host.answers.answerCheck(TfmCheckError::Closed);
     click(frame, "fbAddSourseIncome");
     QCOMPARE(host.answers.checkMessages,
@@ -153,8 +154,18 @@ void TestThirteenPercent::emptyNameNotAdded()
     QCOMPARE(host.changes, 0);
 }
 
+void TestThirteenPercent::sourceCheckKeepsDialogOpen_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Исправить") << int(TfmCheckError::Fix);
+    // "Пропустить" is disabled for a wrong INN, so closing the check window (Escape) must not let
+    // the wrong INN through either.
+    QTest::newRow("closed") << int(TfmCheckError::Closed);
+}
+
 void TestThirteenPercent::sourceCheckKeepsDialogOpen()
 {
+    QFETCH(int, answer);
     FrameTestHost host;
     TfrThirteenPercent frame(nullptr, host);
     int firstResult = -1;
@@ -162,7 +173,7 @@ void TestThirteenPercent::sourceCheckKeepsDialogOpen()
         type(dialog, "meSourseName", QStringLiteral("ИП Петров"));
         type(dialog, "meOKATO", QStringLiteral("45382000"));
         type(dialog, "meINN", QStringLiteral("123"));
-        host.answers.answerCheck(TfmCheckError::Fix);
+        host.answers.answerCheck(TfmCheckError::Result(answer));
         click(dialog, "bnOk");
         firstResult = dialog.result();
         type(dialog, "meINN", QStringLiteral("500100732259"));
