@@ -2,6 +2,7 @@
 
 #include "ScriptedAnswerer.h"
 #include "check/FieldChecks.h"
+#include "check/SectionCheckRun.h"
 
 #include <QTest>
 
@@ -38,7 +39,7 @@ private slots:
     void paymentSourceStrict();
     void skipContinuesAndSkipStaysDisabled();
     void skipAllEndsTheRun();
-    void closingCountsAsSkip();
+    void closingSkipsOnlyWhatMayBeSkipped();
 };
 
 void TestFieldChecks::checkInn_data()
@@ -233,15 +234,25 @@ void TestFieldChecks::skipAllEndsTheRun()
     QCOMPARE(answerer.sectionQuestions.size(), 1);
 }
 
-void TestFieldChecks::closingCountsAsSkip()
+void TestFieldChecks::closingSkipsOnlyWhatMayBeSkipped()
 {
+    // A missing name disables "Пропустить": closing the window (Escape) stops at it, as
+    // "Исправить" does, instead of letting the source through.
     ScriptedAnswerer answerer;
     answerer.defaultSection = SectionAnswer::Closed;
     QCOMPARE(CheckPaymentSourceStrict(answerer, QStringLiteral("Доходы"), QString(), QString(),
                                       QString(), QString()),
-             quint16(0));
-    // Every rule is asked in turn: name, OKTMO, KPP, INN.
-    QCOMPARE(answerer.sectionQuestions.size(), 4);
+             SourceField::Name);
+    QCOMPARE(answerer.sectionQuestions.size(), 1);
+
+    // Where skipping is allowed, closing goes on to the next rule.
+    ScriptedAnswerer skippable;
+    skippable.defaultSection = SectionAnswer::Closed;
+    SectionCheckRun run(skippable, QStringLiteral("Доход"));
+    run.fail(QStringLiteral("Первое"), 7);
+    run.fail(QStringLiteral("Второе"), 8);
+    QCOMPARE(run.result(), quint16(0));
+    QCOMPARE(skippable.sectionQuestions.size(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestFieldChecks)

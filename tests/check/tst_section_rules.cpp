@@ -1,11 +1,9 @@
 // The rules each section shares with the whole check: where the two scopes say different things,
-// and the order in which a list's failures are put; what closing a check dialog answers.
+// and the order in which a list's failures are put.
 #include "CheckSamples.h"
-#include "ScriptedAnswerer.h"
 #include "check/BusinessRules.h"
 #include "check/DeductionRules.h"
 #include "check/IncomeRules.h"
-#include "check/SectionCheckRun.h"
 #include "check/TaxpayerRules.h"
 
 #include <QTest>
@@ -115,8 +113,6 @@ class TestSectionRules : public QObject
 private slots:
     void scopes_data();
     void scopes();
-    void closingTheDialog_data();
-    void closingTheDialog();
 };
 
 void TestSectionRules::scopes_data()
@@ -161,31 +157,6 @@ void TestSectionRules::scopes()
     const mTDeclaration d = build();
     QCOMPARE(failures(rules, d, CheckScope::Section), section);
     QCOMPARE(failures(rules, d, CheckScope::Declaration), declaration);
-}
-
-void TestSectionRules::closingTheDialog_data()
-{
-    QTest::addColumn<bool>("skipDisabled");
-    QTest::addColumn<quint16>("result");
-    QTest::addColumn<int>("questions");
-    // With "Пропустить" enabled, closing skips to the next rule; without it, closing stops at the
-    // rule, as "Исправить" does: two Escapes must not store an entry that may not be skipped.
-    QTest::newRow("skip enabled") << false << quint16(0) << 2;
-    QTest::newRow("skip disabled") << true << quint16(7) << 1;
-}
-
-void TestSectionRules::closingTheDialog()
-{
-    QFETCH(bool, skipDisabled);
-    QFETCH(quint16, result);
-    QFETCH(int, questions);
-    ScriptedAnswerer answerer;
-    answerer.defaultSection = SectionAnswer::Closed;
-    SectionCheckRun run(answerer, QStringLiteral("Доход"));
-    run.fail(QStringLiteral("Не указана сумма дохода"), 7, skipDisabled);
-    run.fail(QStringLiteral("Не указан код дохода"), 8, skipDisabled);
-    QCOMPARE(run.result(), result);
-    QCOMPARE(answerer.sectionQuestions.size(), questions);
 }
 
 QTEST_GUILESS_MAIN(TestSectionRules)
