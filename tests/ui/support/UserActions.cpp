@@ -2,6 +2,9 @@
 
 #include "ui/pickers/ListPicker.h"
 
+#include <QCoreApplication>
+#include <QFocusEvent>
+
 void click(const QObject& parent, const char* name)
 {
     child<QAbstractButton>(parent, name)->click();
@@ -26,6 +29,12 @@ void type(const QObject& parent, const char* name, const QString& text)
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_Delete);
     typeKeys(edit, text);
+}
+
+void leave(QWidget* widget)
+{
+    QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(widget, &focusOut);
 }
 
 QString text(const QObject& parent, const char* name)

@@ -32,6 +32,9 @@ void typeKeys(QWidget* widget, const QString& text);
 // by key.
 void type(const QObject& parent, const char* name, const QString& text);
 
+// Leaves the field as Tab does: the field loses focus and finishes its editing.
+void leave(QWidget* widget);
+
 // The text the line edit with this name shows.
 QString text(const QObject& parent, const char* name);
 

@@ -120,7 +120,8 @@ void TfmInput13Income::buildControls()
     connect(m_bnSubtractCod, &QPushButton::clicked, this, &TfmInput13Income::chooseDeductCode);
     connect(m_meIncomeSum, &QLineEdit::textEdited, this, &TfmInput13Income::incomeEdited);
     connect(m_meSubtractSum, &QLineEdit::textEdited, this, &TfmInput13Income::deductionEdited);
-    connect(m_mePropSale, &QLineEdit::textEdited, this, &TfmInput13Income::monthEdited);
+    // The month is brought into 1..12 when the field is left, not on every key: "05" is May.
+    connect(m_mePropSale, &QLineEdit::editingFinished, this, &TfmInput13Income::monthEdited);
     connect(buttons.yes, &QPushButton::clicked, this, &TfmInput13Income::confirm);
 }
 
@@ -251,11 +252,7 @@ void TfmInput13Income::monthEdited()
 {
     if (m_mePropSale->text().isEmpty())
         return;
-    const int month = m_mePropSale->text().toInt();
-    if (month >= 13)
-        m_mePropSale->setText(QStringLiteral("12"));
-    else if (month <= 0)
-        m_mePropSale->setText(QStringLiteral("1"));
+    m_mePropSale->setText(QString::number(qBound(1, m_mePropSale->text().toInt(), 12)));
 }
 
 void TfmInput13Income::load(const mTSourseIncome& line)
