@@ -291,8 +291,10 @@ void TfrBusinessNew::StoreData()
     doc.AccruedAdvance = EntryFields::amountOrZero(m_meNachPrepayment);
     doc.IsFarm = m_cbIsFH->isChecked() ? 1 : 0;
     doc.FarmExemptIncome = EntryFields::amountOrZero(m_meFHSum);
-    const QString year = m_meBeginninFH->cleanText().trimmed();
-    doc.FarmStartDate = DayCount::fromDate(year.isEmpty() ? 2000 : year.toInt(), 1, 1);
+    // The year the field holds, not a half-typed text it will throw away when left; an empty
+    // field keeps the year that stands for "not given".
+    const bool empty = m_meBeginninFH->cleanText().trimmed().isEmpty();
+    doc.FarmStartDate = DayCount::fromDate(empty ? 2000 : m_meBeginninFH->value(), 1, 1);
 }
 
 quint16 TfrBusinessNew::CheckData()

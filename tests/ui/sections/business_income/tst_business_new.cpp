@@ -70,6 +70,8 @@ private slots:
     void shortActivityCodeAsksOnce();
     void switchingRowsStoresTypedAmounts();
     void storeDeclarationFields();
+    void farmYearIsTheShownYear_data();
+    void farmYearIsTheShownYear();
     void check_data();
     void check();
     void deletingLastActivityClearsPaymentsAndFarm();
@@ -256,6 +258,36 @@ void TestBusinessNew::storeDeclarationFields()
     QVERIFY(!year->isEnabled());
     frame.StoreData();
     QCOMPARE(host.doc.IsFarm, quint8(0));
+}
+
+void TestBusinessNew::farmYearIsTheShownYear_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("year");
+    QTest::newRow("in range") << QStringLiteral("2010") << 2010;
+    QTest::newRow("leading zero") << QStringLiteral("0202") << 2005;
+    QTest::newRow("before the range") << QStringLiteral("1995") << 2005;
+    QTest::newRow("after the range") << QStringLiteral("2099") << 2005;
+}
+
+void TestBusinessNew::farmYearIsTheShownYear()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, year);
+    FrameTestHost host;
+    host.doc.Businesses.Add();
+    host.doc.IsFarm = 1;
+    host.doc.FarmStartDate = DayCount::fromDate(2005, 1, 1);
+    TfrBusinessNew frame(nullptr, host);
+    auto* field = child<QSpinBox>(frame, "meBeginninFH");
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    typeKeys(field, typed);
+    // Stored while the field still has the focus (as "Сохранить" does), then left: the year kept
+    // is the year the field shows.
+    frame.StoreData();
+    leave(field);
+    QCOMPARE(field->text(), QString::number(year));
+    QCOMPARE(host.doc.FarmStartDate, DayCount::fromDate(year, 1, 1));
 }
 
 void TestBusinessNew::check_data()
