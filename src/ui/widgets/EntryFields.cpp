@@ -3,6 +3,7 @@
 #include "ui/widgets/AmountValidator.h"
 
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QStringEncoder>
@@ -93,12 +94,26 @@ bool isBlank(const QLineEdit* field)
     return field->text().trimmed().isEmpty();
 }
 
-QLineEdit* panel(QWidget* parent, const char* name)
+QLineEdit* panel(QWidget* parent, const char* name, Qt::Alignment alignment)
 {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setReadOnly(true);
-    edit->setAlignment(Qt::AlignRight);
+    edit->setAlignment(alignment);
+    // A panel shows a figure the program works out: it has the window's colour, not the white of
+    // a field that takes typing, and Tab passes it by (a click still selects its text to copy).
+    QPalette palette = edit->palette();
+    palette.setBrush(QPalette::Base, palette.brush(QPalette::Window));
+    edit->setPalette(palette);
+    edit->setFocusPolicy(Qt::ClickFocus);
+    return edit;
+}
+
+QLineEdit* codePanel(QWidget* parent, const char* name)
+{
+    QLineEdit* edit = panel(parent, name, Qt::AlignLeft);
+    // Six digits and the field's frame and text margins.
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
     return edit;
 }
 

@@ -49,8 +49,11 @@ QString amountTextOrEmpty(Money amount);
 // Whether a field holds nothing but spaces.
 bool isBlank(const QLineEdit* field);
 
-// A read-only display of an amount or a code, aligned right.
-QLineEdit* panel(QWidget* parent, const char* name);
+// A read-only display of a figure the program works out or a choice made in a picker, aligned
+// right (amounts) unless told otherwise.
+QLineEdit* panel(QWidget* parent, const char* name, Qt::Alignment alignment = Qt::AlignRight);
+// A panel for a directory code beside its picker button, as wide as a code of six digits.
+QLineEdit* codePanel(QWidget* parent, const char* name);
 // A code of a record as a field shows it: empty for 0.
 QString codeText(qint32 code);
 

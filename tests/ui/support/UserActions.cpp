@@ -2,6 +2,9 @@
 
 #include "ui/pickers/ListPicker.h"
 
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
 
@@ -35,6 +38,23 @@ void leave(QWidget* widget)
 {
     QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
     QCoreApplication::sendEvent(widget, &focusOut);
+}
+
+QStringList editableFields(const QWidget& root)
+{
+    QStringList names;
+    for (QWidget* widget : root.findChildren<QWidget*>()) {
+        if (!widget->isEnabledTo(&root) || widget->isHidden())
+            continue;
+        const auto* edit = qobject_cast<QLineEdit*>(widget);
+        // A spin box's own line edit is counted as the spin box.
+        if (edit != nullptr && qobject_cast<QAbstractSpinBox*>(edit->parentWidget()) != nullptr)
+            continue;
+        if ((edit != nullptr && !edit->isReadOnly()) || qobject_cast<QAbstractSpinBox*>(widget) ||
+            qobject_cast<QCheckBox*>(widget) || qobject_cast<QComboBox*>(widget))
+            names.append(widget->objectName());
+    }
+    return names;
 }
 
 QString text(const QObject& parent, const char* name)

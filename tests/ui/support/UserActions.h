@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 
 // The child with this object name; the test stops when there is none.
@@ -34,6 +35,11 @@ void type(const QObject& parent, const char* name, const QString& text);
 
 // Leaves the field as Tab does: the field loses focus and finishes its editing.
 void leave(QWidget* widget);
+
+// The object names of the fields under root a person could type into or tick right now: line
+// edits that are not read-only, spin and date boxes, check boxes and combo boxes, enabled and
+// not hidden.
+QStringList editableFields(const QWidget& root);
 
 // The text the line edit with this name shows.
 QString text(const QObject& parent, const char* name);

@@ -78,10 +78,7 @@ void TfrBusinessNew::buildControls()
         new QCheckBox(QStringLiteral("Имеются документально подтв. расходы"), income);
     m_chbIsConfirmedExpensies->setObjectName(QStringLiteral("chbIsConfirmedExpensies"));
     m_lbPanel5 = new QLabel(QStringLiteral("Итого расходов"), income);
-    m_panel5 = new QLineEdit(income);
-    m_panel5->setObjectName(QStringLiteral("Panel5"));
-    m_panel5->setReadOnly(true);
-    m_panel5->setAlignment(Qt::AlignRight);
+    m_panel5 = EntryFields::panel(income, "Panel5");
     auto* grid = new QGridLayout(income);
     auto* incomeLabel = new QLabel(QStringLiteral("Сумма дохода"), income);
     grid->addWidget(incomeLabel, 0, 0);

@@ -39,9 +39,7 @@ TfmInputBusinessIncome::TfmInputBusinessIncome(QWidget* parent, FrameHost& host)
     }
 
     m_lbCode = new QLabel(QStringLiteral("Код вида деятельности"), this);
-    m_me1 = new QLineEdit(this);
-    m_me1->setObjectName(QStringLiteral("me1"));
-    m_me1->setReadOnly(true);
+    m_me1 = EntryFields::panel(this, "me1", Qt::AlignLeft);
     m_me1->setMaxLength(8);
     m_bnIncomeCod = EntryFields::pickerButton(this, "bnIncomeCod");
     connect(m_bnIncomeCod, &QPushButton::clicked, this, &TfmInputBusinessIncome::pickActivity);

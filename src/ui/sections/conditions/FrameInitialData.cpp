@@ -94,9 +94,7 @@ void TfrInitialData::buildControls()
     exclusive(this, {m_rb13, m_rb14});
 
     QGroupBox* general = group(this, QStringLiteral("Общая информация"));
-    m_meInspection = new QLineEdit(general);
-    m_meInspection->setObjectName(QStringLiteral("meInspection"));
-    m_meInspection->setReadOnly(true);
+    m_meInspection = EntryFields::panel(general, "meInspection", Qt::AlignLeft);
     m_meInspection->setMaxLength(4);
     m_meInspection->setFixedWidth(70);
     m_bnInspection = EntryFields::pickerButton(general, "bnInspection");

@@ -173,9 +173,8 @@ QGroupBox* TfrConstructionDeduct::buildObjectPage()
     m_dtpAppDate = datePicker(page, "dtpAppDate");
 
     // The year is set with the arrows only.
-    m_meBeginningUsePrivilegeDate = new QLineEdit(page);
-    m_meBeginningUsePrivilegeDate->setObjectName(QStringLiteral("meBeginningUsePrivilegeDate"));
-    m_meBeginningUsePrivilegeDate->setReadOnly(true);
+    m_meBeginningUsePrivilegeDate =
+        EntryFields::panel(page, "meBeginningUsePrivilegeDate", Qt::AlignLeft);
     m_meBeginningUsePrivilegeDate->setFixedWidth(60);
     m_updBeginningUsePrivilegeDate =
         new TUpDown(page, QStringLiteral("updBeginningUsePrivilegeDate"), kFirstStartYear, 2013);

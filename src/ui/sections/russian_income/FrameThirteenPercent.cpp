@@ -141,11 +141,7 @@ void TfrThirteenPercent::buildControls()
 
     auto* result = new QGroupBox(QStringLiteral("Итоговые суммы по источнику выплат"), lower);
     result->setObjectName(QStringLiteral("gbResult"));
-    m_pnlItogIncomeSum = new QLineEdit(result);
-    m_pnlItogIncomeSum->setObjectName(QStringLiteral("pnlItogIncomeSum"));
-    m_pnlItogIncomeSum->setReadOnly(true);
-    m_pnlItogIncomeSum->setFocusPolicy(Qt::NoFocus);
-    m_pnlItogIncomeSum->setAlignment(Qt::AlignRight);
+    m_pnlItogIncomeSum = EntryFields::panel(result, "pnlItogIncomeSum");
     m_meHoldSum = EntryFields::digits(result, QStringLiteral("meHoldSum"), 12);
     m_meObl = EntryFields::amount(result, QStringLiteral("meObl"), 12, 2);
     m_meTaxIsch = EntryFields::digits(result, QStringLiteral("meTaxIsch"), 12);

@@ -44,16 +44,6 @@ QLabel* label(QWidget* parent, const QString& caption, const char* name)
     return text;
 }
 
-QLineEdit* codeDisplay(QWidget* parent, const char* name)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setReadOnly(true);
-    edit->setFocusPolicy(Qt::NoFocus);
-    edit->setFixedWidth(70);
-    return edit;
-}
-
 } // namespace
 
 TfmInput13Income::TfmInput13Income(QWidget* parent, Interaction& interaction, bool residentMode)
@@ -73,12 +63,12 @@ TfmInput13Income::TfmInput13Income(QWidget* parent, Interaction& interaction, Va
 void TfmInput13Income::buildControls()
 {
     auto* group = new QGroupBox(QStringLiteral("Сведения о полученном доходе"), this);
-    m_pnlIncomeCod = codeDisplay(group, "pnlIncomeCod");
+    m_pnlIncomeCod = EntryFields::codePanel(group, "pnlIncomeCod");
     m_bnIncomeCod = EntryFields::pickerButton(group, "bnIncomeCod");
     m_lbIncomeSum = label(group, QStringLiteral("Сумма дохода"), "lbIncomeSum");
     m_meIncomeSum = EntryFields::amount(group, QStringLiteral("meIncomeSum"), 12, 2);
     m_lbSubtractCod = label(group, QStringLiteral("Код вычета (расхода)"), "lbSubtractCod");
-    m_pnlSubtractCod = codeDisplay(group, "pnlSubtractCod");
+    m_pnlSubtractCod = EntryFields::codePanel(group, "pnlSubtractCod");
     m_bnSubtractCod = EntryFields::pickerButton(group, "bnSubtractCod");
     m_lbSubtractSum = label(group, QStringLiteral("Сумма вычета (расхода)"), "lbSubtractSum");
     m_meSubtractSum = EntryFields::amount(group, QStringLiteral("meSubtractSum"), 12, 2);

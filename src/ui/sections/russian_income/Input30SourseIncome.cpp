@@ -20,8 +20,7 @@ TfmInput30SourseIncome::TfmInput30SourseIncome(QWidget* parent, Interaction& int
     m_meItogIncomeSum = EntryFields::amount(this, QStringLiteral("meItogIncomeSum"));
     m_meHoldSum = EntryFields::digits(this, QStringLiteral("meHoldSum"), 12);
     m_meOblSum = EntryFields::amount(this, QStringLiteral("meOblSum"));
-    m_meTaxDiscount = EntryFields::amount(this, QStringLiteral("meTaxDiscount"));
-    m_meTaxDiscount->setReadOnly(true);
+    m_meTaxDiscount = EntryFields::panel(this, "meTaxDiscount");
 
     auto* form = new QFormLayout;
     m_source.addRows(form);

@@ -28,15 +28,6 @@ enum Field : quint16
     IncomeCodeField = 9,
 };
 
-QLineEdit* display(QWidget* parent, const char* name)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setReadOnly(true);
-    edit->setFixedWidth(70);
-    return edit;
-}
-
 } // namespace
 
 TfmInput35SourseIncome::TfmInput35SourseIncome(QWidget* parent, Interaction& interaction)
@@ -45,11 +36,11 @@ TfmInput35SourseIncome::TfmInput35SourseIncome(QWidget* parent, Interaction& int
 {
     setWindowTitle(QStringLiteral("Доход"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    m_pnlIncomeCod = display(this, "pnlIncomeCod");
+    m_pnlIncomeCod = EntryFields::codePanel(this, "pnlIncomeCod");
     m_bnIncomeCod = EntryFields::pickerButton(this, "bnIncomeCod");
     m_meItogIncomeSum = EntryFields::amount(this, QStringLiteral("meItogIncomeSum"));
     m_lbSubtractCod = new QLabel(QStringLiteral("Код вычета"), this);
-    m_pnlSubtractCod = display(this, "pnlSubtractCod");
+    m_pnlSubtractCod = EntryFields::codePanel(this, "pnlSubtractCod");
     m_bnSubtractCod = EntryFields::pickerButton(this, "bnSubtractCod");
     m_lbSubtractSum = new QLabel(QStringLiteral("Сумма вычета"), this);
     m_meSubtractSum = EntryFields::amount(this, QStringLiteral("meSubtractSum"));

@@ -39,10 +39,7 @@ void TfrPersonAddress::buildControls()
     stay->addButton(m_rbReg);
     stay->addButton(m_rbPreb);
     m_mePostIndex = EntryFields::digits(address, QStringLiteral("mePostIndex"), 6);
-    m_pnlRegion = new QLineEdit(address);
-    m_pnlRegion->setObjectName(QStringLiteral("pnlRegion"));
-    m_pnlRegion->setReadOnly(true);
-    m_pnlRegion->setFocusPolicy(Qt::NoFocus);
+    m_pnlRegion = EntryFields::panel(address, "pnlRegion", Qt::AlignLeft);
     m_bnRegion = EntryFields::pickerButton(address, "bnRegion");
     m_meDistrict = EntryFields::text(address, QStringLiteral("meDistrict"), 40);
     m_meCity = EntryFields::text(address, QStringLiteral("meCity"), 40);

@@ -33,15 +33,6 @@ QLabel* label(QWidget* parent, const QString& caption, const char* name = nullpt
     return text;
 }
 
-QLineEdit* display(QWidget* parent, const char* name)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setReadOnly(true);
-    edit->setFocusPolicy(Qt::NoFocus);
-    return edit;
-}
-
 QDateEdit* dateField(QWidget* parent, const char* name)
 {
     auto* date = new QDateEdit(parent);
@@ -101,7 +92,7 @@ void TfrPersonNaim::buildControls()
     m_gbDocument =
         new QGroupBox(QStringLiteral("Сведения о документе, удостоверяющем личность"), this);
     m_gbDocument->setObjectName(QStringLiteral("gbDocument"));
-    m_pnlDocType = display(m_gbDocument, "pnlDocType");
+    m_pnlDocType = EntryFields::panel(m_gbDocument, "pnlDocType", Qt::AlignLeft);
     m_bnDocType = EntryFields::pickerButton(m_gbDocument, "bnDocType");
     m_meSerial = new QLineEdit(m_gbDocument);
     m_meSerial->setObjectName(QStringLiteral("meSerial"));
@@ -133,11 +124,11 @@ void TfrPersonNaim::buildControls()
     auto* sign = new QButtonGroup(this);
     sign->addButton(m_rbGr);
     sign->addButton(m_rbBomzh);
-    m_meKodGrazhd = display(m_gbCitizenship, "meKodGrazhd");
+    m_meKodGrazhd = EntryFields::panel(m_gbCitizenship, "meKodGrazhd", Qt::AlignLeft);
     m_meKodGrazhd->setMaxLength(32);
     m_meKodGrazhd->setFixedWidth(70);
     m_bnGrazhd = EntryFields::pickerButton(m_gbCitizenship, "bnGrazhd");
-    m_meCitizenship = display(m_gbCitizenship, "meCitizenship");
+    m_meCitizenship = EntryFields::panel(m_gbCitizenship, "meCitizenship", Qt::AlignLeft);
     m_meCitizenship->setMaxLength(70);
     auto* citizenshipLayout = new QGridLayout(m_gbCitizenship);
     citizenshipLayout->addWidget(m_rbGr, 0, 0);

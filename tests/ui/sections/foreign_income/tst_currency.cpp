@@ -110,6 +110,8 @@ void TestCurrency::newSectionIsDisabled()
     QVERIFY(!child<QLineEdit>(frame, "meCurrencyCode")->isEnabled());
     QVERIFY(!child<QLineEdit>(frame, "meIncomeCurrencySum")->isEnabled());
     QVERIFY(!frame.findChild<QPushButton*>(QStringLiteral("bnCurrencyCode"))->isEnabled());
+    // Nothing takes typing that would never be stored.
+    QCOMPARE(editableFields(frame), QStringList());
     QCOMPARE(frame.CheckData(), quint16(0));
     QCOMPARE(host.changes, 0);
 }
