@@ -352,6 +352,8 @@ void TestBusinessNew::deletingLastActivityClearsPaymentsAndFarm()
         QCOMPARE(text(frame, name), QStringLiteral("0"));
     QVERIFY(!frame.findChild<QCheckBox*>(QStringLiteral("cbIsFH"))->isChecked());
     QVERIFY(!child<QLineEdit>(frame, "MaskedEdit1")->isEnabled());
+    // Nothing takes typing that would never be stored.
+    QCOMPARE(editableFields(frame), QStringList());
     frame.StoreData();
     QCOMPARE(host.doc.IsFarm, quint8(0));
     QCOMPARE(host.doc.FarmExemptIncome, Money());
