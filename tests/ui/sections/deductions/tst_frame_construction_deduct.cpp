@@ -280,7 +280,9 @@ private slots:
         QVERIFY(child<QWidget>(*frame, "gbObject")->isHidden());
         QVERIFY(!child<QWidget>(*frame, "gbSums")->isHidden());
         type(*frame, "meObsch", QStringLiteral("2500000"));
-        type(*frame, "meobschip", QStringLiteral("312000,45"));
+        // A typed point is the decimal comma, as on the income screens.
+        type(*frame, "meobschip", QStringLiteral("312000.45"));
+        QCOMPARE(text(*frame, "meobschip"), QStringLiteral("312000,45"));
         type(*frame, "mePostYearsNA", QStringLiteral("13000"));
         type(*frame, "meVychIpNA", QStringLiteral("100"));
         click(*frame, "bnPrev");
