@@ -2,6 +2,7 @@
 
 #include "ui/widgets/AmountValidator.h"
 
+#include <QDateEdit>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
@@ -115,6 +116,13 @@ QLineEdit* codePanel(QWidget* parent, const char* name)
     // Six digits and the field's frame and text margins.
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
     return edit;
+}
+
+void focusDay(QDateEdit* field)
+{
+    field->setFocus(Qt::OtherFocusReason);
+    field->setCurrentSection(QDateTimeEdit::DaySection);
+    field->setSelectedSection(QDateTimeEdit::DaySection);
 }
 
 QString codeText(qint32 code)

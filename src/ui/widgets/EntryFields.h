@@ -5,6 +5,7 @@
 #include <QValidator>
 #include <optional>
 
+class QDateEdit;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -54,6 +55,10 @@ bool isBlank(const QLineEdit* field);
 QLineEdit* panel(QWidget* parent, const char* name, Qt::Alignment alignment = Qt::AlignRight);
 // A panel for a directory code beside its picker button, as wide as a code of six digits.
 QLineEdit* codePanel(QWidget* parent, const char* name);
+// Puts the focus on a date field with its day selected, so what is typed next is the day: the
+// place a check leads to when a date is wrong.
+void focusDay(QDateEdit* field);
+
 // A code of a record as a field shows it: empty for 0.
 QString codeText(qint32 code);
 

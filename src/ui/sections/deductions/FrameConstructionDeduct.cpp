@@ -591,7 +591,7 @@ void TfrConstructionDeduct::FocusError(quint16 code)
         m_mePostIndex->setFocus();
         break;
     case PropertyField::RightRegistrationDate:
-        m_dtpRegRightDate->setFocus();
+        EntryFields::focusDay(m_dtpRegRightDate);
         break;
     case PropertyField::StartYear:
         m_meBeginningUsePrivilegeDate->setFocus();

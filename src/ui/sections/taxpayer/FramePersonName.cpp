@@ -319,7 +319,7 @@ void TfrPersonNaim::FocusError(quint16 code)
         m_meSerial->setFocus();
         break;
     case TaxpayerField::IssueDate:
-        m_dtRegDate->setFocus();
+        EntryFields::focusDay(m_dtRegDate);
         break;
     case TaxpayerField::Issuer:
         m_meKem->setFocus();

@@ -1,5 +1,6 @@
 // The taxpayer's name sub-frame: the series-and-number shapes, the document-kind picker, the
 // checks with their order and focus, and the 4-NDFL variant.
+#include "check/TaxpayerRules.h"
 #include "storage/DayCount.h"
 #include "support/FrameTestHost.h"
 #include "ui/pickers/ListPicker.h"
@@ -46,6 +47,7 @@ private slots:
     void oktmoUnder4Ndfl();
     void storeWritesEveryField();
     void fixOnDocumentOpensPicker();
+    void fixOnDateSelectsTheDay();
 };
 
 void TestPersonName::masks_data()
@@ -367,6 +369,23 @@ void TestPersonName::fixOnDocumentOpensPicker()
     frame.FocusError(code);
     QCOMPARE(host.answers.dialogTitles.last(), QStringLiteral("Справочник видов документов"));
     QVERIFY(host.answers.finished());
+}
+
+void TestPersonName::fixOnDateSelectsTheDay()
+{
+    FrameTestHost host;
+    fillValidPerson(host.doc.Person);
+    host.doc.Person.DocKind = 21;
+    host.doc.Person.DocKindName = QStringLiteral("Паспорт гражданина Российской Федерации");
+    TfrPersonNaim frame(nullptr, host);
+    auto* issued = child<QDateEdit>(frame, "dtRegDate");
+    const QDate before = issued->date();
+    // The person last typed in the year; the check leads back to the date.
+    issued->setCurrentSection(QDateTimeEdit::YearSection);
+    frame.FocusError(TaxpayerField::IssueDate);
+    QCOMPARE(issued->currentSection(), QDateTimeEdit::DaySection);
+    typeKeys(issued, QStringLiteral("15"));
+    QCOMPARE(issued->date(), QDate(before.year(), before.month(), 15));
 }
 
 QTEST_MAIN(TestPersonName)
