@@ -1,6 +1,7 @@
 #include "ui/widgets/OtherIncomeListFrame.h"
 
 #include "ui/dialogs/Interaction.h"
+#include "ui/widgets/EntryLists.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -12,15 +13,6 @@
 #include <functional>
 
 namespace {
-
-QPushButton* listButton(QWidget* parent, const char* name, const QString& caption,
-                        const QString& hint)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(hint);
-    return button;
-}
 
 // Enter in the list edits the selected entry.
 class EnterFilter : public QObject
@@ -53,24 +45,16 @@ OtherIncomeListFrame::OtherIncomeListFrame(QWidget* parent, FrameHost& host, con
                                            const QString& listHint)
     : TThinkingFrame(parent, host)
 {
-    m_list = new QTreeWidget(this);
-    m_list->setObjectName(QStringLiteral("lvSourseIncomeInfo"));
-    m_list->setColumnCount(1);
-    m_list->setHeaderLabels({column});
-    m_list->setToolTip(listHint);
-    m_list->setRootIsDecorated(false);
-    m_list->setUniformRowHeights(true);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->header()->setStretchLastSection(true);
+    auto* add = EntryLists::button(this, "fbAddSourseIncome", QStringLiteral("Добавить"),
+                                   QStringLiteral("Добавить источник выплат"));
+    auto* edit = EntryLists::button(this, "fbEditSourseIncome", QStringLiteral("Изменить"),
+                                    QStringLiteral("Редактировать источник выплат"));
+    auto* remove = EntryLists::button(this, "fbDeleteSourseIncome", QStringLiteral("Удалить"),
+                                      QStringLiteral("Удалить источник выплат"));
+    // The buttons come first in the Tab order, as they stand above the list.
+    m_list = EntryLists::list(this, "lvSourseIncomeInfo", {column}, listHint);
     m_list->setMinimumWidth(220);
 
-    auto* add = listButton(this, "fbAddSourseIncome", QStringLiteral("Добавить"),
-                           QStringLiteral("Добавить источник выплат"));
-    auto* edit = listButton(this, "fbEditSourseIncome", QStringLiteral("Изменить"),
-                            QStringLiteral("Редактировать источник выплат"));
-    auto* remove = listButton(this, "fbDeleteSourseIncome", QStringLiteral("Удалить"),
-                              QStringLiteral("Удалить источник выплат"));
     connect(add, &QPushButton::clicked, this, [this] { addEntry(); });
     connect(edit, &QPushButton::clicked, this, &OtherIncomeListFrame::editSelected);
     connect(remove, &QPushButton::clicked, this, [this] {

@@ -248,7 +248,7 @@ void TestDialogs::yesNoRow_data()
     QTest::newRow("child education") << 0 << QStringLiteral("meChildEduSum btnYes btnNo");
     QTest::newRow("dividends") << 1 << QStringLiteral("meTaxDiscount bnOk bnCansel");
     QTest::newRow("income line") << 2 << QStringLiteral("mePropSale bnYes bnCansel");
-    QTest::newRow("pension contract") << 3 << QStringLiteral("rbFam4 btnYes btnNo");
+    QTest::newRow("pension contract") << 3 << QStringLiteral("meNA btnYes btnNo");
 }
 
 void TestDialogs::yesNoRow()

@@ -8,6 +8,7 @@
 #include "ui/sections/deductions/ChildEduSum.h"
 #include "ui/sections/deductions/InputSoursePens.h"
 #include "ui/widgets/EntryFields.h"
+#include "ui/widgets/EntryLists.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -18,53 +19,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QToolButton>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
-
-namespace {
-
-QToolButton* button(QWidget* parent, const char* name, const QString& caption, const QString& hint)
-{
-    auto* created = new QToolButton(parent);
-    created->setObjectName(QString::fromLatin1(name));
-    created->setText(caption);
-    created->setToolTip(hint);
-    created->setMinimumWidth(100);
-    return created;
-}
-
-QTreeWidget* list(QWidget* parent, const char* name, const QString& column, const QString& hint)
-{
-    auto* created = new QTreeWidget(parent);
-    created->setObjectName(QString::fromLatin1(name));
-    created->setColumnCount(1);
-    created->setHeaderLabels({column});
-    created->setToolTip(hint);
-    created->setRootIsDecorated(false);
-    created->setSelectionMode(QAbstractItemView::SingleSelection);
-    created->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    return created;
-}
-
-// The position of the selected row, or -1.
-int selectedRow(const QTreeWidget* list)
-{
-    const QList<QTreeWidgetItem*> selected = list->selectedItems();
-    return selected.isEmpty() ? -1 : list->indexOfTopLevelItem(selected.constFirst());
-}
-
-void selectRow(QTreeWidget* list, int row)
-{
-    QTreeWidgetItem* item = list->topLevelItem(row);
-    if (item == nullptr)
-        return;
-    list->setCurrentItem(item);
-    item->setSelected(true);
-}
-
-} // namespace
 
 TfrFramePensDeduct::TfrFramePensDeduct(QWidget* parent, FrameHost& host)
     : TThinkingFrame(parent, host)
@@ -109,16 +67,19 @@ void TfrFramePensDeduct::buildControls()
     }
 
     auto* children = new QGroupBox(QStringLiteral("Суммы, уплаченные за обучение детей"), outer);
-    m_lvSumList = list(children, "lvSumList", QStringLiteral("Суммы"),
-                       QStringLiteral("Список сумм, уплаченных за всех детей"));
-    m_fbAddSum = button(children, "fbAddSum", QStringLiteral("Добавить"),
-                        QStringLiteral("Добавить очередную сумму, уплаченную за обучение детей"));
-    m_fbDeleteSum = button(children, "fbDeleteSum", QStringLiteral("Удалить"),
+    m_lvSumList = EntryLists::list(children, "lvSumList", {QStringLiteral("Суммы")},
+                                   QStringLiteral("Список сумм, уплаченных за всех детей"));
+    m_fbAddSum = EntryLists::button(
+        children, "fbAddSum", QStringLiteral("Добавить"),
+        QStringLiteral("Добавить очередную сумму, уплаченную за обучение детей"));
+    m_fbDeleteSum =
+        EntryLists::button(children, "fbDeleteSum", QStringLiteral("Удалить"),
                            QStringLiteral("Удалить сумму, уплаченную за обучение детей"));
-    m_fbEditSum = button(children, "fbEditSum", QStringLiteral("Изменить"),
-                         QStringLiteral("Редактировать сумму, уплаченную за обучение детей"));
+    m_fbEditSum =
+        EntryLists::button(children, "fbEditSum", QStringLiteral("Изменить"),
+                           QStringLiteral("Редактировать сумму, уплаченную за обучение детей"));
     auto* childrenButtons = new QVBoxLayout;
-    for (QToolButton* each : {m_fbAddSum, m_fbDeleteSum, m_fbEditSum})
+    for (QPushButton* each : {m_fbAddSum, m_fbDeleteSum, m_fbEditSum})
         childrenButtons->addWidget(each);
     childrenButtons->addStretch();
     auto* childrenLayout = new QHBoxLayout(children);
@@ -127,15 +88,15 @@ void TfrFramePensDeduct::buildControls()
 
     const QString pensCaption = QStringLiteral("Договоры добровольного пенс. страхования и "
                                                "негосударственного пенс. обеспечения");
-    m_lvPensInfo = list(outer, "lvPensInfo", pensCaption, pensCaption);
-    m_fbAddPens = button(outer, "fbAddPens", QStringLiteral("Добавить"),
-                         QStringLiteral("Добавить источник выплат"));
-    m_fbDeletePens = button(outer, "fbDeletePens", QStringLiteral("Удалить"),
-                            QStringLiteral("Удалить источник выплат"));
-    m_fbEditPens = button(outer, "fbEditPens", QStringLiteral("Изменить"),
-                          QStringLiteral("Редактировать источник выплат"));
+    m_lvPensInfo = EntryLists::list(outer, "lvPensInfo", {pensCaption}, pensCaption);
+    m_fbAddPens = EntryLists::button(outer, "fbAddPens", QStringLiteral("Добавить"),
+                                     QStringLiteral("Добавить источник выплат"));
+    m_fbDeletePens = EntryLists::button(outer, "fbDeletePens", QStringLiteral("Удалить"),
+                                        QStringLiteral("Удалить источник выплат"));
+    m_fbEditPens = EntryLists::button(outer, "fbEditPens", QStringLiteral("Изменить"),
+                                      QStringLiteral("Редактировать источник выплат"));
     auto* pensButtons = new QVBoxLayout;
-    for (QToolButton* each : {m_fbAddPens, m_fbDeletePens, m_fbEditPens})
+    for (QPushButton* each : {m_fbAddPens, m_fbDeletePens, m_fbEditPens})
         pensButtons->addWidget(each);
     pensButtons->addStretch();
     auto* pensLayout = new QHBoxLayout;
@@ -152,12 +113,12 @@ void TfrFramePensDeduct::buildControls()
     layout->addWidget(outer);
 
     connect(m_chbGrantingSocDeduct, &QCheckBox::clicked, this, &TfrFramePensDeduct::claimClicked);
-    connect(m_fbAddSum, &QToolButton::clicked, this, &TfrFramePensDeduct::addSum);
-    connect(m_fbEditSum, &QToolButton::clicked, this, &TfrFramePensDeduct::editSum);
-    connect(m_fbDeleteSum, &QToolButton::clicked, this, &TfrFramePensDeduct::deleteSum);
-    connect(m_fbAddPens, &QToolButton::clicked, this, &TfrFramePensDeduct::addPens);
-    connect(m_fbEditPens, &QToolButton::clicked, this, &TfrFramePensDeduct::editPens);
-    connect(m_fbDeletePens, &QToolButton::clicked, this, &TfrFramePensDeduct::deletePens);
+    connect(m_fbAddSum, &QPushButton::clicked, this, &TfrFramePensDeduct::addSum);
+    connect(m_fbEditSum, &QPushButton::clicked, this, &TfrFramePensDeduct::editSum);
+    connect(m_fbDeleteSum, &QPushButton::clicked, this, &TfrFramePensDeduct::deleteSum);
+    connect(m_fbAddPens, &QPushButton::clicked, this, &TfrFramePensDeduct::addPens);
+    connect(m_fbEditPens, &QPushButton::clicked, this, &TfrFramePensDeduct::editPens);
+    connect(m_fbDeletePens, &QPushButton::clicked, this, &TfrFramePensDeduct::deletePens);
     connect(m_lvSumList, &QTreeWidget::itemDoubleClicked, this, &TfrFramePensDeduct::editSum);
     connect(m_lvPensInfo, &QTreeWidget::itemDoubleClicked, this, &TfrFramePensDeduct::editPens);
     m_lvSumList->installEventFilter(this);
@@ -197,7 +158,7 @@ void TfrFramePensDeduct::loadFromDocument()
     for (const Money amount : record.ChildEducationSums())
         m_lvSumList->addTopLevelItem(
             new QTreeWidgetItem(QStringList{EntryFields::amountText(amount)}));
-    selectRow(m_lvSumList, 0);
+    EntryLists::selectRow(m_lvSumList, 0);
     for (const mTPens& contract : record.PensionContracts())
         m_lvPensInfo->addTopLevelItem(new QTreeWidgetItem(QStringList{contract.PensOrgName}));
 }
@@ -240,13 +201,13 @@ void TfrFramePensDeduct::addSum()
     m_lvSumList->addTopLevelItem(
         new QTreeWidgetItem(QStringList{EntryFields::amountText(dialog.amount())}));
     m_lvSumList->clearSelection();
-    selectRow(m_lvSumList, position);
+    EntryLists::selectRow(m_lvSumList, position);
     notify();
 }
 
 void TfrFramePensDeduct::editSum()
 {
-    const int row = selectedRow(m_lvSumList);
+    const int row = EntryLists::selectedRow(m_lvSumList);
     if (row < 0 || !m_lvSumList->isEnabled())
         return;
     mTSocialDeduct& record = document().SocialDeduction;
@@ -262,14 +223,14 @@ void TfrFramePensDeduct::editSum()
 
 void TfrFramePensDeduct::deleteSum()
 {
-    const int row = selectedRow(m_lvSumList);
+    const int row = EntryLists::selectedRow(m_lvSumList);
     if (row < 0)
         return;
     document().SocialDeduction.DeleteChildEducation(row);
     delete m_lvSumList->takeTopLevelItem(row);
     m_lvSumList->clearSelection();
     if (m_lvSumList->topLevelItemCount() > 0)
-        selectRow(m_lvSumList, std::max(row - 1, 0));
+        EntryLists::selectRow(m_lvSumList, std::max(row - 1, 0));
     notify();
 }
 
@@ -289,13 +250,13 @@ void TfrFramePensDeduct::addPens()
     record.ReplacePens(position, contract);
     m_lvPensInfo->addTopLevelItem(new QTreeWidgetItem(QStringList{contract.PensOrgName}));
     m_lvPensInfo->clearSelection();
-    selectRow(m_lvPensInfo, position);
+    EntryLists::selectRow(m_lvPensInfo, position);
     notify();
 }
 
 void TfrFramePensDeduct::editPens()
 {
-    const int row = selectedRow(m_lvPensInfo);
+    const int row = EntryLists::selectedRow(m_lvPensInfo);
     if (row < 0 || !m_lvPensInfo->isEnabled())
         return;
     mTSocialDeduct& record = document().SocialDeduction;
@@ -313,14 +274,14 @@ void TfrFramePensDeduct::editPens()
 
 void TfrFramePensDeduct::deletePens()
 {
-    const int row = selectedRow(m_lvPensInfo);
+    const int row = EntryLists::selectedRow(m_lvPensInfo);
     if (row < 0)
         return;
     document().SocialDeduction.DeletePens(row);
     delete m_lvPensInfo->takeTopLevelItem(row);
     m_lvPensInfo->clearSelection();
     if (m_lvPensInfo->topLevelItemCount() > 0)
-        selectRow(m_lvPensInfo, std::max(row - 1, 0));
+        EntryLists::selectRow(m_lvPensInfo, std::max(row - 1, 0));
     notify();
 }
 

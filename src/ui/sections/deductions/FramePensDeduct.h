@@ -7,7 +7,7 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QToolButton;
+class QPushButton;
 class QTreeWidget;
 
 // Social deductions: whether they are claimed, six amounts spent in the year, the amounts paid for
@@ -50,10 +50,10 @@ private:
     QList<QLabel*> m_amountLabels;
     QTreeWidget* m_lvSumList;
     QTreeWidget* m_lvPensInfo;
-    QToolButton* m_fbAddSum;
-    QToolButton* m_fbDeleteSum;
-    QToolButton* m_fbEditSum;
-    QToolButton* m_fbAddPens;
-    QToolButton* m_fbDeletePens;
-    QToolButton* m_fbEditPens;
+    QPushButton* m_fbAddSum;
+    QPushButton* m_fbDeleteSum;
+    QPushButton* m_fbEditSum;
+    QPushButton* m_fbAddPens;
+    QPushButton* m_fbDeletePens;
+    QPushButton* m_fbEditPens;
 };

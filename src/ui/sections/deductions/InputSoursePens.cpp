@@ -58,11 +58,6 @@ TfmInputSoursePens::TfmInputSoursePens(QWidget* parent, Interaction& interaction
     m_dtpDatDog->setCalendarPopup(true);
     m_dtpDatDog->setDateRange(kFirstDate, kLastDate);
     m_dtpDatDog->setDate(std::clamp(QDate::currentDate(), kFirstDate, kLastDate));
-    m_meVZSum = EntryFields::amount(this, QStringLiteral("meVZSum"), 12);
-    m_meVichSum = EntryFields::amount(this, QStringLiteral("meVichSum"), 12);
-    m_meVichSum->hide();
-    m_meNA = EntryFields::amount(this, QStringLiteral("meNA"), 12);
-    m_meNA->setToolTip(QStringLiteral("Вычет у работодателя (код 319 в справке 2-НДФЛ)"));
 
     auto* kind = new QGroupBox(QStringLiteral("Вид договора"), this);
     m_rbSelf3 = radio(kind, "rbSelf3");
@@ -75,6 +70,12 @@ TfmInputSoursePens::TfmInputSoursePens(QWidget* parent, Interaction& interaction
     for (QRadioButton* button : {m_rbSelf3, m_rbFam3, m_rbSelf4, m_rbFam4})
         kinds->addButton(button);
     m_rbSelf3->setChecked(true);
+    // The sums stand under the kind of contract, and are created after it for Tab.
+    m_meVZSum = EntryFields::amount(this, QStringLiteral("meVZSum"), 12);
+    m_meVichSum = EntryFields::amount(this, QStringLiteral("meVichSum"), 12);
+    m_meVichSum->hide();
+    m_meNA = EntryFields::amount(this, QStringLiteral("meNA"), 12);
+    m_meNA->setToolTip(QStringLiteral("Вычет у работодателя (код 319 в справке 2-НДФЛ)"));
     auto* kindLayout = new QGridLayout(kind);
     kindLayout->addWidget(new QLabel(QStringLiteral("Негосударств. пенс. обеспечения"), kind), 0,
                           0);

@@ -10,6 +10,7 @@
 #include "ui/sections/russian_income/Input13NRIncome.h"
 #include "ui/sections/russian_income/Input13SourseIncome.h"
 #include "ui/widgets/EntryFields.h"
+#include "ui/widgets/EntryLists.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -26,30 +27,6 @@
 #include <memory>
 
 namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& hint)
-{
-    auto* pressed = new QPushButton(caption, parent);
-    pressed->setObjectName(QString::fromLatin1(name));
-    pressed->setToolTip(hint);
-    pressed->setAutoDefault(false);
-    return pressed;
-}
-
-QTreeWidget* list(QWidget* parent, const char* name, const QStringList& columns,
-                  const QString& hint)
-{
-    auto* view = new QTreeWidget(parent);
-    view->setObjectName(QString::fromLatin1(name));
-    view->setHeaderLabels(columns);
-    view->setToolTip(hint);
-    view->setRootIsDecorated(false);
-    view->setUniformRowHeights(true);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    return view;
-}
 
 QString codeText(qint32 code)
 {
@@ -100,14 +77,19 @@ void TfrThirteenPercent::buildControls()
 
     auto* upper = new QWidget(splitter);
     upper->setMinimumHeight(265);
-    m_lvSourseIncomeInfo = list(upper, "lvSourseIncomeInfo", {QStringLiteral("Источники выплат")},
-                                QStringLiteral("Список источников выплат"));
-    auto* addSourceButton = button(upper, "fbAddSourseIncome", QStringLiteral("Добавить"),
-                                   QStringLiteral("Добавить источник выплат"));
-    auto* deleteSourceButton = button(upper, "fbDeleteSourseIncome", QStringLiteral("Удалить"),
-                                      QStringLiteral("Удалить источник выплат"));
-    auto* editSourceButton = button(upper, "fbEditSourseIncome", QStringLiteral("Изменить"),
-                                    QStringLiteral("Редактировать источник выплат"));
+    auto* addSourceButton =
+        EntryLists::button(upper, "fbAddSourseIncome", QStringLiteral("Добавить"),
+                           QStringLiteral("Добавить источник выплат"));
+    auto* deleteSourceButton =
+        EntryLists::button(upper, "fbDeleteSourseIncome", QStringLiteral("Удалить"),
+                           QStringLiteral("Удалить источник выплат"));
+    auto* editSourceButton =
+        EntryLists::button(upper, "fbEditSourseIncome", QStringLiteral("Изменить"),
+                           QStringLiteral("Редактировать источник выплат"));
+    // The buttons come first in the Tab order, as they stand above the list.
+    m_lvSourseIncomeInfo =
+        EntryLists::list(upper, "lvSourseIncomeInfo", {QStringLiteral("Источники выплат")},
+                         QStringLiteral("Список источников выплат"));
     auto* sourceButtons = new QHBoxLayout;
     sourceButtons->addWidget(addSourceButton);
     sourceButtons->addWidget(deleteSourceButton);
@@ -119,25 +101,27 @@ void TfrThirteenPercent::buildControls()
     upperLayout->addWidget(m_lvSourseIncomeInfo, 1);
 
     auto* lower = new QWidget(splitter);
-    auto* addIncomeButton = button(lower, "fbAddIncome", QStringLiteral("Добавить доход"),
-                                   QStringLiteral("Добавить доход"));
-    auto* removeIncomeButton = button(lower, "fbRemoveIncome", QStringLiteral("Удалить доход"),
-                                      QStringLiteral("Удалить доход"));
-    auto* editIncomeButton = button(lower, "fbEditIncome", QStringLiteral("Изменить доход"),
-                                    QStringLiteral("Редактировать доход"));
-    auto* copyButton = button(lower, "fbCopy", QStringLiteral("Повторить доход"),
-                              QStringLiteral("Повторить доход"));
+    auto* addIncomeButton = EntryLists::button(
+        lower, "fbAddIncome", QStringLiteral("Добавить доход"), QStringLiteral("Добавить доход"));
+    auto* removeIncomeButton = EntryLists::button(
+        lower, "fbRemoveIncome", QStringLiteral("Удалить доход"), QStringLiteral("Удалить доход"));
+    auto* editIncomeButton =
+        EntryLists::button(lower, "fbEditIncome", QStringLiteral("Изменить доход"),
+                           QStringLiteral("Редактировать доход"));
+    auto* copyButton = EntryLists::button(lower, "fbCopy", QStringLiteral("Повторить доход"),
+                                          QStringLiteral("Повторить доход"));
     m_incomeButtons = {addIncomeButton, removeIncomeButton, editIncomeButton, copyButton};
     auto* incomeButtons = new QHBoxLayout;
     for (QPushButton* incomeButton : m_incomeButtons)
         incomeButtons->addWidget(incomeButton);
     incomeButtons->addStretch();
-    m_lvIncome = list(lower, "lvIncome",
-                      {QStringLiteral("Месяц дохода"), QStringLiteral("Код дохода"),
-                       QStringLiteral("Сумма дохода"), QStringLiteral("Код вычета"),
-                       QStringLiteral("Сумма вычета")},
-                      QStringLiteral("Список доходов по выбранному источнику выплат (п. 3.1 "
-                                     "справки о доходах)"));
+    m_lvIncome =
+        EntryLists::list(lower, "lvIncome",
+                         {QStringLiteral("Месяц дохода"), QStringLiteral("Код дохода"),
+                          QStringLiteral("Сумма дохода"), QStringLiteral("Код вычета"),
+                          QStringLiteral("Сумма вычета")},
+                         QStringLiteral("Список доходов по выбранному источнику выплат (п. 3.1 "
+                                        "справки о доходах)"));
 
     auto* result = new QGroupBox(QStringLiteral("Итоговые суммы по источнику выплат"), lower);
     result->setObjectName(QStringLiteral("gbResult"));

@@ -17,9 +17,10 @@ TfmInput30SourseIncome::TfmInput30SourseIncome(QWidget* parent, Interaction& int
 {
     setWindowTitle(QStringLiteral("Доход"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // Created in the order they stand, which is the order Tab takes.
     m_meItogIncomeSum = EntryFields::amount(this, QStringLiteral("meItogIncomeSum"));
-    m_meHoldSum = EntryFields::digits(this, QStringLiteral("meHoldSum"), 12);
     m_meOblSum = EntryFields::amount(this, QStringLiteral("meOblSum"));
+    m_meHoldSum = EntryFields::digits(this, QStringLiteral("meHoldSum"), 12);
     m_meTaxDiscount = EntryFields::panel(this, "meTaxDiscount");
 
     auto* form = new QFormLayout;

@@ -38,7 +38,10 @@ void TfrPersonAddress::buildControls()
     auto* stay = new QButtonGroup(this);
     stay->addButton(m_rbReg);
     stay->addButton(m_rbPreb);
+    // Created in the order they stand, which is the order Tab takes: the OKTMO code beside the
+    // postcode, then the region and the address lines.
     m_mePostIndex = EntryFields::digits(address, QStringLiteral("mePostIndex"), 6);
+    m_meOKATO = EntryFields::digits(address, QStringLiteral("meOKATO"), 11);
     m_pnlRegion = EntryFields::panel(address, "pnlRegion", Qt::AlignLeft);
     m_bnRegion = EntryFields::pickerButton(address, "bnRegion");
     m_meDistrict = EntryFields::text(address, QStringLiteral("meDistrict"), 40);
@@ -48,7 +51,6 @@ void TfrPersonAddress::buildControls()
     m_meHouse = EntryFields::text(address, QStringLiteral("meHouse"), 7);
     m_meBuilding = EntryFields::text(address, QStringLiteral("meBuilding"), 7);
     m_meFlat = EntryFields::text(address, QStringLiteral("meFlat"), 7);
-    m_meOKATO = EntryFields::digits(address, QStringLiteral("meOKATO"), 11);
 
     const auto caption = [address](const QString& text) { return new QLabel(text, address); };
     auto* grid = new QGridLayout(address);

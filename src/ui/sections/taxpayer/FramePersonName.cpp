@@ -98,8 +98,9 @@ void TfrPersonNaim::buildControls()
     m_meSerial->setObjectName(QStringLiteral("meSerial"));
     m_serialMask = new SeriesNumberValidator(m_meSerial);
     m_meSerial->setValidator(m_serialMask);
-    m_meKem = EntryFields::text(m_gbDocument, QStringLiteral("meKem"), 128);
+    // The issue date stands beside the number, the issuer under them: Tab takes that order.
     m_dtRegDate = dateField(m_gbDocument, "dtRegDate");
+    m_meKem = EntryFields::text(m_gbDocument, QStringLiteral("meKem"), 128);
     auto* documentLayout = new QGridLayout(m_gbDocument);
     documentLayout->addWidget(label(m_gbDocument, QStringLiteral("Вид документа")), 0, 0);
     auto* kind = new QHBoxLayout;
