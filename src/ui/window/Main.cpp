@@ -256,12 +256,15 @@ void TFormMain::NotifyDocumentChanged()
 
 void TFormMain::applyButtonRule()
 {
+    // As the conditions frame enables them: a 4-NDFL has no income sections, a non-resident's
+    // 3-NDFL no foreign or business income, whatever income kinds the file holds.
     const mTDeclaration& doc = *m_document;
-    setSectionEnabled(Section::RussianIncome, doc.HasIncomeKind(IncomeKind::Country));
-    setSectionEnabled(Section::ForeignIncome, doc.HasIncomeKind(IncomeKind::Abroad));
-    setSectionEnabled(Section::BusinessIncome, doc.HasIncomeKind(IncomeKind::Business));
-    setSectionEnabled(Section::Deduction,
-                      doc.IncomeKinds() != 0 && doc.DeclForm == DeclarationForm::Resident);
+    const bool resident = doc.DeclForm == DeclarationForm::Resident;
+    const bool estimated = doc.DeclForm == DeclarationForm::EstimatedIncome;
+    setSectionEnabled(Section::RussianIncome, !estimated && doc.HasIncomeKind(IncomeKind::Country));
+    setSectionEnabled(Section::ForeignIncome, resident && doc.HasIncomeKind(IncomeKind::Abroad));
+    setSectionEnabled(Section::BusinessIncome, resident && doc.HasIncomeKind(IncomeKind::Business));
+    setSectionEnabled(Section::Deduction, resident && doc.IncomeKinds() != 0);
 }
 
 void TFormMain::updateTitle()

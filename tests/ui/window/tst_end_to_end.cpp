@@ -2,6 +2,7 @@
 // of income entered through the section buttons, the frames and their dialogs; the declaration
 // saved, opened again and exported, and the written XML file read back.
 #include "model/Declaration.h"
+#include "model/DeclarationFile.h"
 #include "support/UiTestSupport.h"
 #include "support/UserActions.h"
 #include "ui/pickers/FormOKVED.h"
@@ -199,6 +200,8 @@ private slots:
 
     void twoEmployersSavedReopenedExported();
     void dividendsForeignSalaryAndBusinessExported();
+    void openedDeclarationSavedUnchanged_data();
+    void openedDeclarationSavedUnchanged();
 
 private:
     QTemporaryDir m_settings;
@@ -442,6 +445,53 @@ void TestEndToEnd::dividendsForeignSalaryAndBusinessExported()
     QCOMPARE(activity["ОКВЭД"], QStringLiteral("01.1"));
     QCOMPARE(activity["Доход"], QStringLiteral("500000.00"));
     QCOMPARE(activity["РасхПредНорм"], QStringLiteral("100000.00"));
+}
+
+void TestEndToEnd::openedDeclarationSavedUnchanged_data()
+{
+    QTest::addColumn<QString>("name");
+    // How many questions of the sections' own checks are answered "Пропустить" on the way.
+    QTest::addColumn<int>("skipped");
+    for (const char* name :
+         {"entrepreneur", "estimated-income", "nothing-declared", "resident-salary"})
+        QTest::newRow(name) << QString::fromLatin1(name) << 0;
+    // The taxpayer's section asks for the INN, which a non-resident may leave out.
+    QTest::newRow("non-resident") << QStringLiteral("non-resident") << 1;
+}
+
+void TestEndToEnd::openedDeclarationSavedUnchanged()
+{
+    // Opened, walked through every section a person can reach, and saved under a new name
+    // without an edit: the file holds what it held, and the window never thought it changed.
+    QFETCH(QString, name);
+    QFETCH(int, skipped);
+    UiTestBench bench;
+    const QString original = bench.path(QStringLiteral("original.tv3"));
+    QVERIFY(QFile::copy(QStringLiteral(TARVIKA_SOURCE_DIR "/tests/export/data/") + name +
+                            QStringLiteral("/declaration.tv3"),
+                        original));
+    mTDeclaration loaded;
+    QVERIFY(!LoadDeclarationFile(loaded, original).has_value());
+    const QString expected = bench.path(QStringLiteral("expected.tv3"));
+    loaded.SaveToFile(expected);
+
+    TFormMain& window = bench.start({original});
+    for (int question = 0; question < skipped; ++question)
+        bench.script().answerDialog(press("Button2"));
+    for (Section section : {Section::InitialData, Section::PersonInfo, Section::RussianIncome,
+                            Section::ForeignIncome, Section::BusinessIncome, Section::Deduction}) {
+        if (window.sectionButton(section)->isEnabled())
+            window.sectionButton(section)->click();
+    }
+    QVERIFY(window.isSaved());
+    const QString saved = bench.path(QStringLiteral("saved.tv3"));
+    bench.script().answerFile(saved);
+    window.SaveAsDoc();
+    QVERIFY2(bench.script().finished(), qPrintable(bench.script().unexpected.join(u'\n')));
+    QFile savedFile(saved);
+    QFile expectedFile(expected);
+    QVERIFY(savedFile.open(QIODevice::ReadOnly) && expectedFile.open(QIODevice::ReadOnly));
+    QCOMPARE(savedFile.readAll(), expectedFile.readAll());
 }
 
 QTEST_MAIN(TestEndToEnd)

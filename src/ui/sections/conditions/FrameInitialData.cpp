@@ -233,6 +233,25 @@ void TfrInitialData::buildControls()
     connect(m_chbIncomeBusiness, &QCheckBox::toggled, this, &TfrInitialData::businessToggled);
     connect(m_rb14, &QRadioButton::toggled, this, &TfrInitialData::secondYearChosen);
     connect(m_bnInspection, &QPushButton::clicked, this, &TfrInitialData::pickInspection);
+
+    // Every other edit the file keeps marks the declaration as changed.
+    for (QRadioButton* button : {m_rbSimple, m_rbNeRez, m_rb4ndfl, m_rb13, m_rb14, m_rbFermer,
+                                 m_rbPredp, m_rbNotarius, m_rbAdvokat, m_rbFLProch}) {
+        connect(button, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                changed();
+        });
+    }
+    for (QLineEdit* edit : {m_meFIO, m_meUL, m_meOsn, m_meSupposeIncome, m_meAppendixes})
+        connect(edit, &QLineEdit::textEdited, this, &TfrInitialData::changed);
+    connect(m_meNumVer, &QSpinBox::valueChanged, this, &TfrInitialData::changed);
+    connect(m_dtGetDate, &QDateEdit::dateChanged, this, &TfrInitialData::changed);
+}
+
+void TfrInitialData::changed()
+{
+    if (!m_loading)
+        host().NotifyDocumentChanged();
 }
 
 void TfrInitialData::loadFromDocument()
@@ -321,6 +340,8 @@ void TfrInitialData::applyDeductionRule()
 
 void TfrInitialData::formChosen()
 {
+    if (!m_loading)
+        m_formAsLoaded = false;
     const bool estimated = m_rb4ndfl->isChecked();
     if (estimated) {
         m_rb13->setText(QStringLiteral("2014"));
@@ -385,7 +406,8 @@ void TfrInitialData::businessToggled(bool ticked)
 {
     host().setSectionEnabled(Section::BusinessIncome, ticked);
     enableAll({m_lbSupposeIncome, m_meSupposeIncome}, ticked);
-    if (!ticked)
+    // A file's estimated income stays when its 4-NDFL form clears the box while loading.
+    if (!ticked && !m_loading)
         m_meSupposeIncome->clear();
     host().NotifyDocumentChanged();
     applyDeductionRule();
@@ -445,14 +467,7 @@ void TfrInitialData::StoreData()
                    : m_rb4ndfl->isChecked() ? DeclarationForm::EstimatedIncome
                                             : DeclarationForm::Resident;
 
-    quint8 kinds = 0;
-    if (m_chbIncomeInquiry->isChecked())
-        kinds |= IncomeKind::Country;
-    if (m_chbIncomeCurrency->isChecked())
-        kinds |= IncomeKind::Abroad;
-    if (m_chbIncomeBusiness->isChecked())
-        kinds |= IncomeKind::Business;
-    doc.SetIncomeKinds(kinds);
+    doc.SetIncomeKinds(storedIncomeKinds());
 
     doc.EstimatedIncome =
         Money::parse(m_meSupposeIncome->text(), QLatin1Char(',')).value_or(Money());
@@ -466,8 +481,26 @@ void TfrInitialData::StoreData()
 
     doc.CorrectionNumber = m_meNumVer->value();
     doc.TaxYear = m_rb13->isChecked() ? 2013 : 2014;
-    doc.AutoCountSheets = 0;
+    // The automatic sheet count has no control here: it stays as the file or a new declaration
+    // set it.
     doc.ProofSheets = m_meAppendixes->text().toInt();
+}
+
+quint8 TfrInitialData::storedIncomeKinds() const
+{
+    const quint8 held = document().IncomeKinds();
+    // Private practice has no box: it is kept as the file brought it.
+    quint8 kinds = held & IncomeKind::Practice;
+    const auto take = [&](const QCheckBox* box, quint8 kind) {
+        if (!box->isEnabled() && m_formAsLoaded)
+            kinds |= held & kind;
+        else if (box->isChecked())
+            kinds |= kind;
+    };
+    take(m_chbIncomeInquiry, IncomeKind::Country);
+    take(m_chbIncomeCurrency, IncomeKind::Abroad);
+    take(m_chbIncomeBusiness, IncomeKind::Business);
+    return kinds;
 }
 
 quint16 TfrInitialData::CheckData()

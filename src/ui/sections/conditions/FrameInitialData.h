@@ -37,8 +37,14 @@ private:
     void pickInspection();
     void applyDeductionRule();
     bool anyIncomeBox() const;
+    // Tells the window of an edit the file keeps; nothing while the frame loads.
+    void changed();
+    quint8 storedIncomeKinds() const;
 
     bool m_loading = false;
+    // The declaration kind is still the one the file holds: the income boxes it disables keep
+    // the file's income kinds rather than clearing them.
+    bool m_formAsLoaded = true;
     QString m_pickedName;
 
     QRadioButton* m_rbSimple;

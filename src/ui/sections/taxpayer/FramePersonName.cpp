@@ -44,6 +44,19 @@ QDateEdit* dateField(QWidget* parent, const char* name)
     return date;
 }
 
+// The directory's name of a kind of identity document, or nothing.
+QString documentKindName(quint16 kind)
+{
+    if (kind == 0)
+        return {};
+    const QString code = QStringLiteral("%1").arg(kind, 2, 10, QLatin1Char('0'));
+    for (const DirectoryEntry& entry : FixedTables::DocumentKinds()) {
+        if (entry.code == code)
+            return entry.name;
+    }
+    return {};
+}
+
 } // namespace
 
 TfrPersonNaim::TfrPersonNaim(QWidget* parent, FrameHost& host) : TThinkingFrame(parent, host)
@@ -194,9 +207,12 @@ void TfrPersonNaim::loadFromDocument()
     m_meMesto->setText(person.BirthPlace);
     m_meKem->setText(person.DocIssuer);
     m_docKind = person.DocKind;
-    m_pnlDocType->setText(person.DocKindName);
+    m_docKindName = person.DocKindName;
+    m_pnlDocType->setText(!m_docKindName.isEmpty() ? m_docKindName : documentKindName(m_docKind));
 
-    const bool hasDocument = !person.DocKindName.isEmpty();
+    // A document given by its code alone (as files written elsewhere hold it) is a document too:
+    // its number is shown and kept.
+    const bool hasDocument = m_docKind != 0 || !person.DocKindName.isEmpty();
     if (hasDocument) {
         m_meSerial->setText(person.DocNumber);
         m_serialMask->setKind(SeriesMask::KindAtBuilding(m_docKind, m_serialMask->kind()));
@@ -238,6 +254,7 @@ void TfrPersonNaim::pickDocumentKind()
         return;
     changed();
     m_docKind = quint16(picker.chosenKind());
+    m_docKindName = picker.chosenName();
     m_pnlDocType->setText(picker.chosenName());
     if (picker.chosenName().isEmpty())
         return;
@@ -272,7 +289,7 @@ void TfrPersonNaim::StoreData()
     person.Patronymic = m_mePatronymic->text();
     person.INN = m_meINN->text();
     person.DocKind = m_docKind;
-    person.DocKindName = m_pnlDocType->text();
+    person.DocKindName = m_docKindName;
     person.DocNumber = m_meSerial->text();
     // A date is written back once it was changed here, so that a stored date outside the
     // picker's range is not replaced by the range's bound.

@@ -36,6 +36,8 @@ private:
 
     bool m_loading = false;
     quint16 m_docKind = 0;
+    // The kind's name as the file holds it or the picker gave it.
+    QString m_docKindName;
     bool m_birthChanged = false;
     bool m_issueChanged = false;
 

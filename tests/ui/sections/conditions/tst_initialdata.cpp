@@ -1,6 +1,7 @@
 // The conditions frame: loading, enabling rules, storing, its check and the year notice.
 #include "model/Declaration.h"
 #include "support/UiTestSupport.h"
+#include "support/UserActions.h"
 #include "ui/pickers/InputInspectionNumber.h"
 #include "ui/sections/conditions/FrameInitialData.h"
 
@@ -32,7 +33,10 @@ private slots:
     void pickingTaxOffice();
     void secondYearNotice_data();
     void secondYearNotice();
-    void categoryAloneKeepsSavedFlag();
+    void everyEditMarksChanged_data();
+    void everyEditMarksChanged();
+    void estimatedIncomeFileShownAsStored();
+    void signerFieldsStoredOnlyWhenEnabled();
 
 private:
     template <class T = QAbstractButton> T* child(const char* name)
@@ -373,27 +377,83 @@ void TestInitialData::secondYearNotice()
     QCOMPARE(window.document().TaxYear, storedYear);
 }
 
-void TestInitialData::categoryAloneKeepsSavedFlag()
+void TestInitialData::everyEditMarksChanged_data()
 {
-    TFormMain& window = m_bench->start();
-    child("rbAdvokat")->click();
-    child("rbNeRez")->click();
-    QVERIFY(window.isSaved());
-    QVERIFY(window.close());
-    QVERIFY(m_bench->script().finished());
+    // The declaration as saved (its form and signer), then the one edit a person makes.
+    QTest::addColumn<quint8>("form");
+    QTest::addColumn<quint8>("signer");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("typed");
+    const quint8 resident = DeclarationForm::Resident;
+    const quint8 estimated = DeclarationForm::EstimatedIncome;
+    QTest::newRow("form") << resident << quint8(0) << QStringLiteral("rbNeRez") << QString();
+    QTest::newRow("category") << resident << quint8(0) << QStringLiteral("rbAdvokat") << QString();
+    QTest::newRow("signer") << resident << quint8(0) << QStringLiteral("rbGiveByMail") << QString();
+    QTest::newRow("correction number")
+        << resident << quint8(0) << QStringLiteral("meNumVer") << QStringLiteral("2");
+    QTest::newRow("representative's name")
+        << resident << quint8(1) << QStringLiteral("meFIO") << QStringLiteral("Петров");
+    QTest::newRow("representative's document")
+        << resident << quint8(1) << QStringLiteral("meOsn") << QStringLiteral("Доверенность");
+    QTest::newRow("organisation") << resident << quint8(2) << QStringLiteral("meUL")
+                                  << QStringLiteral("ООО Ромашка");
+    QTest::newRow("estimated income")
+        << estimated << quint8(0) << QStringLiteral("meSupposeIncome") << QStringLiteral("150000");
+}
 
-    // Signer choices do mark it, and "Лично" empties the representative's fields on store.
-    UiTestBench other;
-    TFormMain& second = other.start();
-    second.findChild<QAbstractButton*>(QStringLiteral("rbGiveByMail"))->click();
-    QVERIFY(!second.isSaved());
-    second.findChild<QLineEdit*>(QStringLiteral("meUL"))->setText(QStringLiteral("ООО Ромашка"));
-    second.currentFrame()->StoreData();
-    QCOMPARE(second.document().RepresentativeOrg, QStringLiteral("ООО Ромашка"));
-    second.findChild<QAbstractButton*>(QStringLiteral("rbGiveSelf"))->click();
-    second.currentFrame()->StoreData();
-    QVERIFY(second.document().RepresentativeOrg.isEmpty());
-    QCOMPARE(second.document().ConfirmKind, quint8(0));
+void TestInitialData::everyEditMarksChanged()
+{
+    QFETCH(quint8, form);
+    QFETCH(quint8, signer);
+    QFETCH(QString, control);
+    QFETCH(QString, typed);
+    mTDeclaration doc;
+    doc.SetInteractiveDefaults();
+    doc.DeclForm = form;
+    doc.ConfirmKind = signer;
+    TFormMain& window = startWith(doc);
+    QVERIFY(window.isSaved());
+    auto* widget = window.findChild<QWidget*>(control);
+    QVERIFY(widget != nullptr && widget->isEnabled());
+    if (typed.isEmpty())
+        qobject_cast<QAbstractButton*>(widget)->click();
+    else
+        typeKeys(widget, typed);
+    QVERIFY(!window.isSaved());
+}
+
+void TestInitialData::estimatedIncomeFileShownAsStored()
+{
+    // A 4-NDFL file that also holds business income: the estimated income is shown, no income
+    // section can be entered, and storing the frame keeps both.
+    mTDeclaration doc;
+    doc.SetInteractiveDefaults();
+    doc.DeclForm = DeclarationForm::EstimatedIncome;
+    doc.SetIncomeKinds(IncomeKind::Business);
+    doc.Businesses.Add();
+    doc.EstimatedIncome = 150000_rub;
+    TFormMain& window = startWith(doc);
+    QCOMPARE(child<QLineEdit>("meSupposeIncome")->text(), QStringLiteral("150000"));
+    QVERIFY(!window.sectionButton(Section::BusinessIncome)->isEnabled());
+    QVERIFY(!window.sectionButton(Section::Deduction)->isEnabled());
+    window.currentFrame()->StoreData();
+    QCOMPARE(window.document().EstimatedIncome, 150000_rub);
+    QCOMPARE(window.document().Businesses.Count(), 1);
+    QVERIFY(window.isSaved());
+}
+
+void TestInitialData::signerFieldsStoredOnlyWhenEnabled()
+{
+    // "Лично" empties the representative's fields on store.
+    TFormMain& window = m_bench->start();
+    child("rbGiveByMail")->click();
+    child<QLineEdit>("meUL")->setText(QStringLiteral("ООО Ромашка"));
+    window.currentFrame()->StoreData();
+    QCOMPARE(window.document().RepresentativeOrg, QStringLiteral("ООО Ромашка"));
+    child("rbGiveSelf")->click();
+    window.currentFrame()->StoreData();
+    QVERIFY(window.document().RepresentativeOrg.isEmpty());
+    QCOMPARE(window.document().ConfirmKind, quint8(0));
 }
 
 QTEST_MAIN(TestInitialData)
