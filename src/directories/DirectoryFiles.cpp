@@ -72,8 +72,8 @@ bool loadOne(const QDir& folder, const QString& fileName, const QString& what,
 QString TaxOfficeFileFatalMessage()
 {
     return QStringLiteral("Поменяйте язык и региональные стандарты ОС на русские. Если сообщение "
-                          "повторится, обратитесь в службу поддержки программы по телефону или "
-                          "электронной почте, указанным в окне \"О программе\".");
+                          "повторится, файл справочника инспекций InspectionNumbers.xml в папке "
+                          "программы поврежден: установите программу заново.");
 }
 
 DirectoryLoadResult LoadDirectories(const QString& folder)

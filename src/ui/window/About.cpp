@@ -1,5 +1,6 @@
 #include "ui/window/About.h"
 
+#include "ui/dialogs/HelpWindow.h"
 #include "ui/dialogs/Interaction.h"
 #include "ui/window/StartForm.h"
 
@@ -12,8 +13,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-TfmAbout::TfmAbout(QWidget* parent, Interaction& interaction)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_interaction(interaction)
+TfmAbout::TfmAbout(QWidget* parent, Interaction& interaction, QString programFolder)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_interaction(interaction),
+      m_programFolder(std::move(programFolder))
 {
     InitUiResources();
     setObjectName(QStringLiteral("TfmAbout"));
@@ -34,29 +36,21 @@ TfmAbout::TfmAbout(QWidget* parent, Interaction& interaction)
     auto* infoLayout = new QVBoxLayout(info);
     infoLayout->setContentsMargins(12, 8, 12, 4);
     infoLayout->setSpacing(4);
-    auto* support = new QLabel(QStringLiteral("По вопросам, связанным с использованием программы "
-                                              "обращайтесь в службу поддержки."),
-                               info);
+    // Support is what the program brings with it: its help, which also explains how to import a
+    // new tax-office directory from the tax authority's site.
+    auto* support =
+        new QLabel(QStringLiteral("По вопросам, связанным с использованием программы, "
+                                  "обращайтесь к справке: меню «Справка» или клавиша F1."),
+                   info);
     support->setWordWrap(true);
     infoLayout->addWidget(support);
-    auto* mailRow = new QHBoxLayout;
-    mailRow->addWidget(new QLabel(QStringLiteral("Эл.адрес \"горячей линии\": "), info));
-    auto* mail = new QLineEdit(supportAddress(), info);
-    mail->setObjectName(QStringLiteral("edMail"));
-    mail->setFrame(false);
-    mail->setReadOnly(true);
-    mail->setFocusPolicy(Qt::ClickFocus);
-    mailRow->addWidget(mail, 1);
-    infoLayout->addLayout(mailRow);
     auto* siteRow = new QHBoxLayout;
-    siteRow->addWidget(new QLabel(QStringLiteral("Последние версии ПО на сайте "), info));
     auto* site = new QLabel(
-        QStringLiteral("<a href=\"site\" style=\"color:#0000ff\">%1</a>").arg(siteUrl().toString()),
-        info);
+        QStringLiteral("<a href=\"help\" style=\"color:#0000ff\">Открыть справку</a>"), info);
     site->setObjectName(QStringLiteral("lbSite"));
     site->setCursor(Qt::PointingHandCursor);
     site->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
-    connect(site, &QLabel::linkActivated, this, &TfmAbout::openSite);
+    connect(site, &QLabel::linkActivated, this, &TfmAbout::openHelp);
     siteRow->addWidget(site);
     siteRow->addStretch();
     infoLayout->addLayout(siteRow);
@@ -105,16 +99,6 @@ TfmAbout::TfmAbout(QWidget* parent, Interaction& interaction)
     info->installEventFilter(this);
 }
 
-QString TfmAbout::supportAddress()
-{
-    return QStringLiteral("support@kronvert.example");
-}
-
-QUrl TfmAbout::siteUrl()
-{
-    return QUrl(QStringLiteral("https://kronvert.example/tarvika"));
-}
-
 bool TfmAbout::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::MouseButtonPress)
@@ -157,8 +141,9 @@ void TfmAbout::keyReleaseEvent(QKeyEvent* event)
     QDialog::keyReleaseEvent(event);
 }
 
-void TfmAbout::openSite()
+void TfmAbout::openHelp()
 {
-    if (!m_interaction.openUrl(siteUrl()))
-        m_interaction.showError(this, QStringLiteral("Не удалось запустить браузер"));
+    HelpWindow::showTopic(parentWidget(), m_interaction, m_programFolder,
+                          QString::fromLatin1(HelpWindow::kStartTopic));
+    accept();
 }

@@ -6,17 +6,14 @@ class Interaction;
 class QLabel;
 class QStackedLayout;
 
-// "О программе": the program's picture, where to find support and new versions, and the publisher.
+// "О программе": the program's picture, where to find help, and the publisher.
 // A click anywhere, Enter or Escape closes it.
 class TfmAbout : public QDialog
 {
     Q_OBJECT
 
 public:
-    TfmAbout(QWidget* parent, Interaction& interaction);
-
-    static QString supportAddress();
-    static QUrl siteUrl();
+    TfmAbout(QWidget* parent, Interaction& interaction, QString programFolder);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -25,9 +22,10 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
-    void openSite();
+    void openHelp();
 
     Interaction& m_interaction;
+    QString m_programFolder;
     QLabel* m_picture;
     QLabel* m_symbol;
     QStackedLayout* m_panels;

@@ -4,6 +4,7 @@
 #include "ui/dialogs/Interaction.h"
 #include "ui/pickers/InputInspectionNumber.h"
 #include "ui/window/AppSettings.h"
+#include "ui/window/PrinterIcon.h"
 #include "ui/window/SectionFrames.h"
 #include "ui/window/StartForm.h"
 #include "ui/window/WindowPlacement.h"
@@ -116,7 +117,7 @@ void TFormMain::buildActions()
     preview->setIcon(look->standardIcon(QStyle::SP_FileDialogContentsView));
     QAction* print =
         action(QStringLiteral("Печать"), QStringLiteral("PrintDoc"), &TFormMain::PrintDoc);
-    print->setIcon(look->standardIcon(QStyle::SP_DriveFDIcon));
+    print->setIcon(PrinterIcon());
     print->setShortcut(QKeySequence::Print);
     QAction* exportXml =
         action(QStringLiteral("Экспорт в xml"), QStringLiteral("ExportDoc"), &TFormMain::ExportDoc);

@@ -158,7 +158,7 @@ void TFormMain::Help()
 
 void TFormMain::About()
 {
-    TfmAbout about(this, *m_interaction);
+    TfmAbout about(this, *m_interaction, m_programFolder);
     m_interaction->execDialog(about);
 }
 

@@ -6,6 +6,7 @@
 #include "ui/dialogs/Announce.h"
 #include "ui/dialogs/CheckAllError.h"
 #include "ui/dialogs/CheckError.h"
+#include "ui/dialogs/HelpWindow.h"
 #include "ui/pickers/ListPicker.h"
 #include "ui/pickers/LoadSoun.h"
 #include "ui/sections/deductions/ChildEduSum.h"
@@ -213,17 +214,20 @@ void TestDialogs::sounImportWithEmptyPath()
 void TestDialogs::aboutKeys()
 {
     ScriptedInteraction script;
-    TfmAbout about(nullptr, script);
+    TfmAbout about(nullptr, script, QString());
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     QTest::keyClick(&about, Qt::Key_A);
     QVERIFY(about.isVisible());
-    auto* mail = about.findChild<QLineEdit*>(QStringLiteral("edMail"));
-    QTest::keyClicks(mail, QStringLiteral("xyz"));
-    QCOMPARE(mail->text(), TfmAbout::supportAddress());
     QTest::keyClick(&about, Qt::Key_Escape);
     QVERIFY(!about.isVisible());
     QCOMPARE(about.result(), int(QDialog::Rejected));
+    // The support it points to is the program's own help; no made-up contact anywhere.
+    for (const QLabel* label : about.findChildren<QLabel*>())
+        QVERIFY2(!label->text().contains(QLatin1String(".example")), qPrintable(label->text()));
+    about.findChild<QLabel*>(QStringLiteral("lbSite"))->linkActivated(QStringLiteral("help"));
+    QCOMPARE(script.messageTexts().constLast(), QStringLiteral("Не найден файл справки help/") +
+                                                    QString::fromLatin1(HelpWindow::kStartTopic));
 }
 
 void TestDialogs::noticeNeedsAgreement()

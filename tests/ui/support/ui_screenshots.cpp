@@ -42,7 +42,7 @@ int main(int argc, char** argv)
         shoot(*picker, QStringLiteral("picker-inspections"));
         picker->hide();
     }
-    TfmAbout about(&window, answers);
+    TfmAbout about(&window, answers, options.programFolder);
     shoot(about, QStringLiteral("about"));
     about.hide();
     TfmAnnounce notice(&window);
