@@ -2,6 +2,7 @@
 
 #include "CliRun.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -33,6 +34,7 @@ private slots:
     void fileErrors();
     void usageErrors_data();
     void usageErrors();
+    void shippedExamplesPassTheCheck();
 };
 
 void TestCli::dumpIsJson()
@@ -100,6 +102,18 @@ void TestCli::usageErrors()
     QCOMPARE(result.code, 2);
     QVERIFY(result.err.startsWith(QStringLiteral("Использование: tarvika-cli ")));
     QCOMPARE(result.err.count(QLatin1Char('\n')), 1);
+}
+
+void TestCli::shippedExamplesPassTheCheck()
+{
+    // What a person opens first must not fail the program's own check.
+    const QDir examples(QStringLiteral(TARVIKA_SOURCE_DIR "/examples"));
+    const QStringList files = examples.entryList({QStringLiteral("*.tv3")}, QDir::Files);
+    QVERIFY(!files.isEmpty());
+    for (const QString& file : files) {
+        const CliRun result = runCli({QStringLiteral("check"), examples.filePath(file)});
+        QVERIFY2(result.code == 0, qPrintable(file + QLatin1Char(' ') + result.err));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCli)
