@@ -1,6 +1,6 @@
 #include "export/Ndfl3Body.h"
 
-#include "calc/SheetVisitor.h"
+#include "calc/SheetAmounts.h"
 #include "calc/SvodSum.h"
 #include "export/Ndfl3Deductions.h"
 #include "export/Ndfl3Income.h"
@@ -9,30 +9,6 @@
 #include <initializer_list>
 
 namespace {
-
-// Adds up every amount of one computed record.
-class AmountSum : public SheetVisitor
-{
-public:
-    Money total;
-
-    void money(const char*, Money value) override { total += value; }
-    void integer(const char*, qint64) override {}
-    void text(const char*, const QString&) override {}
-    void date(const char*, double) override {}
-    void ratio(const char*, long double) override {}
-    void beginObject(const char*) override {}
-    void endObject() override {}
-    void beginArray(const char*) override {}
-    void endArray() override {}
-};
-
-template <class Record> bool isFilled(const Record& record)
-{
-    AmountSum sum;
-    record.Visit(sum);
-    return sum.total > Money();
-}
 
 struct Amount
 {
@@ -95,20 +71,25 @@ void writeBase15(const ExportElement& base, const kTSvodSumList5& s)
 
 void writeTaxBases(const ExportElement& totals, const kTSvodSum& sum)
 {
-    bool written = false;
-    auto section = [&](const char* name, const auto& record, auto writer) {
-        if (isFilled(record)) {
-            writer(totals.add(name), record);
-            written = true;
+    for (const int rate : WrittenSections(sum)) {
+        switch (rate) {
+        case 13:
+            writeBase13(totals.add("НалБаза13"), sum.List1);
+            break;
+        case 30:
+            writeBase30(totals.add("НалБаза30"), sum.List2);
+            break;
+        case 35:
+            writeBase35(totals.add("НалБаза35"), sum.List3);
+            break;
+        case 9:
+            writeBase9(totals.add("НалБаза9"), sum.List4);
+            break;
+        case 15:
+            writeBase15(totals.add("НалБаза15"), sum.List5);
+            break;
         }
-    };
-    section("НалБаза13", sum.List1, writeBase13);
-    section("НалБаза30", sum.List2, writeBase30);
-    section("НалБаза35", sum.List3, writeBase35);
-    section("НалБаза9", sum.List4, writeBase9);
-    section("НалБаза15", sum.List5, writeBase15);
-    if (!written)
-        writeBase13(totals.add("НалБаза13"), sum.List1);
+    }
 }
 
 void writePaymentLines(const ExportElement& body, const kTSvodSumList6& section)
