@@ -91,6 +91,12 @@ TaxSummary faulted(const TaxSummary& from, const QString& detail)
 
 } // namespace
 
+bool EntryPlaceHasSection(EntryPlace place)
+{
+    return place != EntryPlace::Computed && place != EntryPlace::Several &&
+           place != EntryPlace::PrivatePractice && place != EntryPlace::TaxNotices;
+}
+
 QString TaxSummary::placeName(EntryPlace place) const
 {
     const QString russian = QStringLiteral("Доходы, полученные в РФ: ");

@@ -29,6 +29,10 @@ enum class EntryPlace
     TaxNotices,         // payments on tax notices: kept in the file, no section shows them
 };
 
+// False for the places no section of the main window shows: computed lines, lines from several
+// places, private practice and payments on tax notices.
+bool EntryPlaceHasSection(EntryPlace place);
+
 // One line of the summary: an amount with what it is, where its data comes from, how it was
 // limited or counted, and the lines that make it up.
 struct SummaryLine

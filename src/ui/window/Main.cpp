@@ -3,6 +3,7 @@
 #include "model/Declaration.h"
 #include "ui/dialogs/Interaction.h"
 #include "ui/pickers/InputInspectionNumber.h"
+#include "ui/result/ResultStrip.h"
 #include "ui/window/AppSettings.h"
 #include "ui/window/PrinterIcon.h"
 #include "ui/window/SectionFrames.h"
@@ -61,6 +62,7 @@ TFormMain::TFormMain(std::unique_ptr<Interaction> interaction, Options options)
     setWindowIcon(QIcon(QStringLiteral(":/ui/tarvika.png")));
     buildActions();
     buildSectionButtons();
+    buildResultStrip();
     applyToolbarSettings();
 
     // The command line names the file to open: the first of one or two arguments, or the second
@@ -126,6 +128,8 @@ void TFormMain::buildActions()
     QAction* check =
         action(QStringLiteral("Проверить"), QStringLiteral("CheckDoc"), &TFormMain::CheckDoc);
     check->setIcon(look->standardIcon(QStyle::SP_DialogApplyButton));
+    QAction* taxResult = action(QStringLiteral("Расчёт налога"), QStringLiteral("ShowTaxResult"),
+                                &TFormMain::ShowTaxResult);
     QAction* help = action(QStringLiteral("Справка"), QStringLiteral("Help"), &TFormMain::Help);
     help->setShortcut(QKeySequence(Qt::Key_F1));
     help->setShortcutContext(Qt::WindowShortcut);
@@ -144,7 +148,7 @@ void TFormMain::buildActions()
     file->addSeparator();
     file->addAction(quit);
     QMenu* declaration = menuBar()->addMenu(QStringLiteral("Декларация"));
-    declaration->addActions({preview, print, exportXml, check});
+    declaration->addActions({preview, print, exportXml, check, taxResult});
     QMenu* settings = menuBar()->addMenu(QStringLiteral("Настройки"));
     settings->addActions({m_showToolbar, m_textLabels});
     QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("Справка"));
@@ -251,8 +255,10 @@ void TFormMain::setSectionEnabled(Section section, bool enabled)
 
 void TFormMain::NotifyDocumentChanged()
 {
-    if (!m_building)
-        m_saved = false;
+    if (m_building)
+        return;
+    m_saved = false;
+    m_resultStrip->scheduleUpdate();
 }
 
 void TFormMain::applyButtonRule()
@@ -285,6 +291,8 @@ void TFormMain::replaceFrame(Section section)
     m_section = section;
     m_sectionButtons.at(section)->setChecked(true);
     m_building = false;
+    // A new document or a frame that set its defaults.
+    m_resultStrip->scheduleUpdate();
 }
 
 bool TFormMain::selectSection(Section section)

@@ -8,11 +8,14 @@
 #include <map>
 #include <memory>
 
+enum class EntryPlace;
+
 class QAbstractButton;
 class QAction;
 class QButtonGroup;
 class QToolBar;
 class QToolButton;
+class ResultStrip;
 class TfmGrazhd;
 class TfmInputInspectionNumber;
 
@@ -81,12 +84,24 @@ public:
     // Shows the section of a check's group and the field of the code there.
     void locateError(int group, quint16 code);
 
+    // The window "Расчёт налога" over the declaration as the screen shows it; a line chosen
+    // there leads to the section where its data is entered.
+    void ShowTaxResult();
+    // Stores the frame shown and shows the section (and sub-section) where data of the place is
+    // entered; a place no section shows changes nothing.
+    void goToPlace(EntryPlace place);
+    // The declaration as the screen shows it: a copy with the values of the frame shown stored
+    // into it. The document, the frame and the saved flag stay as they are.
+    mTDeclaration screenDeclaration();
+    ResultStrip* resultStrip() const { return m_resultStrip; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildActions();
     void buildSectionButtons();
+    void buildResultStrip();
     void applyToolbarSettings();
     void loadDirectories();
     void openAtStartup();
@@ -99,6 +114,9 @@ private:
     QString askSaveName();
     bool loadInto(mTDeclaration& target, const QString& fileName);
     void PrintOrPreview(bool preview);
+    // Shows a section, and the sub-frame with this index when it is not negative, and the field of
+    // the code there; the frame shown is replaced without being stored.
+    void showPlace(Section section, int subFrame, quint16 code);
 
     std::unique_ptr<Interaction> m_interaction;
     std::unique_ptr<mTDeclaration> m_document;
@@ -110,6 +128,7 @@ private:
     bool m_building = false;
     bool m_startupSucceeded = true;
     TThinkingFrame* m_frame = nullptr;
+    ResultStrip* m_resultStrip = nullptr;
     Section m_section = Section::InitialData;
     QWidget* m_container = nullptr;
     QButtonGroup* m_sectionGroup = nullptr;

@@ -55,15 +55,18 @@ std::optional<ErrorPlace> placeOf(int group)
 
 void TFormMain::locateError(int group, quint16 code)
 {
-    const std::optional<ErrorPlace> place = placeOf(group);
-    if (!place)
-        return;
-    if (m_frame == nullptr || m_section != place->section)
-        replaceFrame(place->section);
-    if (place->subFrame < 0) {
+    if (const std::optional<ErrorPlace> place = placeOf(group))
+        showPlace(place->section, place->subFrame, code);
+}
+
+void TFormMain::showPlace(Section section, int subFrame, quint16 code)
+{
+    if (m_frame == nullptr || m_section != section)
+        replaceFrame(section);
+    if (subFrame < 0) {
         m_frame->FocusError(code);
     } else if (auto* container = qobject_cast<TContainerFrame*>(m_frame)) {
-        container->FocusSubError(place->subFrame, code);
+        container->FocusSubError(subFrame, code);
     }
 }
 

@@ -1,5 +1,7 @@
 // Not a test: renders the main window and the dialogs into PNG files for a visual check.
-//   ui_screenshots OUTPUT_FOLDER PROGRAM_FOLDER
+//   ui_screenshots OUTPUT_FOLDER PROGRAM_FOLDER [DECLARATION]
+// With a declaration file, also the main window over it with its result strip and the window
+// "Расчёт налога" with both of its pages.
 #include "ScriptedInteraction.h"
 #include "ui/dialogs/Announce.h"
 #include "ui/dialogs/CheckError.h"
@@ -12,6 +14,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QTabWidget>
 #include <QTest>
 
 int main(int argc, char** argv)
@@ -63,5 +66,24 @@ int main(int argc, char** argv)
     dividends.hide();
     TfmLoadSoun soun(&window, answers, options.programFolder, {});
     shoot(soun, QStringLiteral("load-soun"));
+    soun.hide();
+    if (argc < 4)
+        return 0;
+
+    options.arguments = {QString::fromLocal8Bit(argv[3])};
+    auto resultScript = std::make_unique<ScriptedInteraction>();
+    ScriptedInteraction& resultAnswers = *resultScript;
+    TFormMain opened(std::move(resultScript), options);
+    opened.resize(800, 571);
+    opened.show();
+    QTest::qWait(300);
+    shoot(opened, QStringLiteral("result-strip"));
+    resultAnswers.answerDialog([&](QDialog& dialog) {
+        shoot(dialog, QStringLiteral("result-breakdown"));
+        dialog.findChild<QTabWidget*>()->setCurrentIndex(1);
+        shoot(dialog, QStringLiteral("result-picture"));
+        return 0;
+    });
+    opened.ShowTaxResult();
     return 0;
 }

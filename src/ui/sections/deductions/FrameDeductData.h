@@ -33,6 +33,8 @@ public:
     // Index 0 shows the standard deductions, any other index the property deduction.
     void FocusSubError(int index, quint16 code) override;
 
+    // Shows the sub-frame without storing or checking the one shown, as FocusSubError does.
+    void showSubFrame(SubFrame kind);
     SubFrame shownSubFrame() const { return m_shown; }
     TThinkingFrame* subFrame() const { return m_subFrame; }
 
@@ -40,7 +42,6 @@ private:
     QToolButton* addButton(SubFrame kind, const char* name, const QString& caption,
                            const QString& hint);
     void switchTo(SubFrame kind);
-    void showSubFrame(SubFrame kind);
 
     QWidget* m_container;
     QButtonGroup* m_buttons;

@@ -1,0 +1,92 @@
+#include "ui/result/ResultStrip.h"
+
+#include "model/Declaration.h"
+#include "summary/SummaryText.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace {
+
+// How long the strip waits after a change before it recomputes.
+constexpr int kDelayMs = 100;
+
+} // namespace
+
+ResultStrip::ResultStrip(QWidget* parent, Source source)
+    : QFrame(parent), m_source(std::move(source))
+{
+    setObjectName(QStringLiteral("pnlTaxResult"));
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+    setToolTip(QStringLiteral("Расчёт налога: из чего складываются суммы"));
+
+    m_text = new QLabel(this);
+    m_text->setObjectName(QStringLiteral("lbTaxResult"));
+    QFont bold = m_text->font();
+    bold.setBold(true);
+    m_text->setFont(bold);
+    auto* more = new QLabel(QStringLiteral("<a href=\"#\">Расчёт налога…</a>"), this);
+    more->setObjectName(QStringLiteral("lbTaxResultMore"));
+    connect(more, &QLabel::linkActivated, this, &ResultStrip::openRequested);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 1, 6, 1);
+    layout->setSpacing(12);
+    layout->addWidget(m_text, 1);
+    layout->addWidget(more);
+
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(kDelayMs);
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        // While a dialog is open the frame behind it may be half way through a change: wait.
+        if (QApplication::activeModalWidget() != nullptr)
+            m_timer.start();
+        else
+            updateNow();
+    });
+    setVisible(false);
+}
+
+void ResultStrip::scheduleUpdate()
+{
+    m_timer.start();
+}
+
+void ResultStrip::updateNow()
+{
+    m_timer.stop();
+    m_summary = SummarizeDeclaration(m_source());
+    m_text->setText(SummaryText::headline(m_summary).join(QStringLiteral("    ")));
+    m_text->setToolTip(m_summary.faultDetail);
+    QPalette colours = palette();
+    if (m_summary.outcome == TaxSummary::Fault)
+        colours.setColor(QPalette::WindowText, Qt::darkRed);
+    m_text->setPalette(colours);
+    setVisible(m_summary.hasData);
+}
+
+QString ResultStrip::text() const
+{
+    return m_text->text();
+}
+
+void ResultStrip::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit openRequested();
+    QFrame::mouseReleaseEvent(event);
+}
+
+void ResultStrip::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+        event->key() == Qt::Key_Space) {
+        emit openRequested();
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}

@@ -1,0 +1,164 @@
+#include "ui/result/TaxResultWindow.h"
+
+#include "summary/SummaryText.h"
+#include "ui/dialogs/Interaction.h"
+#include "ui/result/IncomeBarPicture.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Column
+{
+    CaptionColumn,
+    AmountColumn,
+    PlaceColumn,
+    NoteColumn,
+};
+
+constexpr int kPlaceRole = Qt::UserRole;
+
+QString paymentCaption(const SummaryPayment& payment)
+{
+    const QString kind = payment.kind == SummaryPayment::Pay ? QStringLiteral("К уплате")
+                         : payment.kind == SummaryPayment::Refund ? QStringLiteral("К возврату")
+                                                                  : QStringLiteral("Нет суммы");
+    return kind + QStringLiteral(", КБК ") + payment.kbk + QStringLiteral(", ОКТМО ") +
+           payment.oktmo;
+}
+
+QTreeWidgetItem* heading(QTreeWidget* tree, const QString& title)
+{
+    auto* item = new QTreeWidgetItem(tree, {title});
+    QFont bold = item->font(CaptionColumn);
+    bold.setBold(true);
+    item->setFont(CaptionColumn, bold);
+    item->setFirstColumnSpanned(true);
+    return item;
+}
+
+} // namespace
+
+TfmTaxResult::TfmTaxResult(QWidget* parent, TaxSummary summary, Interaction& interaction)
+    : QDialog(parent), m_summary(std::move(summary)), m_interaction(interaction)
+{
+    setObjectName(QStringLiteral("TfmTaxResult"));
+    setWindowTitle(QStringLiteral("Расчёт налога"));
+
+    auto* headline =
+        new QLabel(SummaryText::headline(m_summary).join(QStringLiteral("    ")), this);
+    headline->setObjectName(QStringLiteral("lbTaxResultHeadline"));
+    QFont bold = headline->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    headline->setFont(bold);
+    headline->setWordWrap(true);
+
+    m_tree = new QTreeWidget(this);
+    m_tree->setObjectName(QStringLiteral("lvTaxResult"));
+    m_tree->setHeaderLabels({QStringLiteral("Показатель"), QStringLiteral("Сумма, руб."),
+                             QStringLiteral("Откуда данные"), QStringLiteral("Пояснение")});
+    m_tree->setAlternatingRowColors(true);
+    m_tree->setExpandsOnDoubleClick(false);
+    m_tree->setColumnWidth(CaptionColumn, 320);
+    m_tree->setColumnWidth(AmountColumn, 100);
+    m_tree->setColumnWidth(PlaceColumn, 240);
+    connect(m_tree, &QTreeWidget::itemDoubleClicked, this, &TfmTaxResult::lineChosen);
+    fillTree();
+
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("tabTaxResult"));
+    tabs->addTab(m_tree, QStringLiteral("Разделы декларации"));
+    tabs->addTab(new IncomeBarPicture(tabs, m_summary),
+                 QStringLiteral("Рисунок: доходы по ставке 13 %"));
+
+    auto* print = new QPushButton(QStringLiteral("Печать рисунка..."), this);
+    print->setObjectName(QStringLiteral("bnPrintPicture"));
+    connect(print, &QPushButton::clicked, this, &TfmTaxResult::printPicture);
+    auto* close = new QPushButton(QStringLiteral("Закрыть"), this);
+    close->setObjectName(QStringLiteral("bnClose"));
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(print);
+    buttons->addStretch();
+    buttons->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(headline);
+    layout->addWidget(tabs, 1);
+    layout->addLayout(buttons);
+    resize(920, 560);
+}
+
+void TfmTaxResult::fillTree()
+{
+    if (m_summary.outcome != TaxSummary::Computed) {
+        heading(m_tree, SummaryText::headline(m_summary).join(QLatin1Char(' ')));
+        return;
+    }
+    QTreeWidgetItem* section1 =
+        heading(m_tree, QStringLiteral("Раздел 1. Суммы налога к уплате и к возврату"));
+    for (const SummaryPayment& payment : m_summary.payments)
+        new QTreeWidgetItem(section1,
+                            {paymentCaption(payment), SummaryText::amount(payment.amount)});
+    for (const SummarySection& section : m_summary.sections) {
+        QTreeWidgetItem* item = heading(m_tree, section.title);
+        for (const SummaryLine& line : section.lines)
+            addLine(item, line);
+    }
+    m_tree->expandAll();
+}
+
+void TfmTaxResult::addLine(QTreeWidgetItem* parent, const SummaryLine& line)
+{
+    const QString place = m_summary.placeName(line.place);
+    auto* item = new QTreeWidgetItem(parent, {line.caption, SummaryText::amount(line.amount),
+                                              place.isEmpty() ? QStringLiteral("расчёт") : place,
+                                              line.note});
+    item->setTextAlignment(AmountColumn, Qt::AlignRight | Qt::AlignVCenter);
+    item->setToolTip(CaptionColumn, line.caption);
+    item->setToolTip(NoteColumn, line.note);
+    if (EntryPlaceHasSection(line.place)) {
+        item->setData(CaptionColumn, kPlaceRole, int(line.place));
+        item->setToolTip(PlaceColumn, QStringLiteral("Двойной щелчок: перейти к разделу"));
+    }
+    for (const SummaryLine& part : line.parts)
+        addLine(item, part);
+}
+
+void TfmTaxResult::lineChosen(QTreeWidgetItem* item)
+{
+    const QVariant place = item != nullptr ? item->data(CaptionColumn, kPlaceRole) : QVariant();
+    if (!place.isValid())
+        return;
+    m_chosen = EntryPlace(place.toInt());
+    accept();
+}
+
+bool TfmTaxResult::printPicture()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(windowTitle());
+    QPrintDialog dialog(&printer, this);
+    if (m_interaction.execDialog(dialog) != QDialog::Accepted)
+        return false;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        m_interaction.showError(this, QStringLiteral("Не удалось начать печать рисунка."));
+        return false;
+    }
+    const QRect page(QPoint(), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    IncomeBarPicture::paint(painter, page, m_summary);
+    return painter.end();
+}
