@@ -1,4 +1,5 @@
-// calc FILE [--json]: the sheets of a saved declaration, file errors and usage errors.
+// calc FILE [--sheets | --json]: the summary of a saved declaration in Russian, its sheets field by
+// field or as JSON, file errors and usage errors.
 
 #include "CliRun.h"
 #include "DeclarationBuilder.h"
@@ -17,6 +18,7 @@ class TestCalcCommand : public QObject
 
 private slots:
     void initTestCase();
+    void summary();
     void json();
     void lines();
     void computationFault();
@@ -70,9 +72,21 @@ void TestCalcCommand::json()
     QCOMPARE(root.keys().size(), 31);
 }
 
-void TestCalcCommand::lines()
+void TestCalcCommand::summary()
 {
     QCOMPARE(run({QStringLiteral("calc"), m_file}), 0);
+    QVERIFY(m_err.isEmpty());
+    const QStringList lines = QString::fromUtf8(m_out).split(QLatin1Char('\n'));
+    QCOMPARE(lines.first(), QStringLiteral("К уплате: 1 руб."));
+    QVERIFY(lines.contains(
+        QStringLiteral("  К уплате: 1 руб. (КБК 18210102030011000110, ОКТМО 45000000)")));
+    QVERIFY(lines.contains(QStringLiteral("Раздел 2. Доходы по ставке 13 %")));
+    QVERIFY(lines.contains(QStringLiteral("  Налоговая база: 10 руб.")));
+}
+
+void TestCalcCommand::lines()
+{
+    QCOMPARE(run({QStringLiteral("calc"), m_file, QStringLiteral("--sheets")}), 0);
     QVERIFY(m_out.contains("List1.TaxBase = 10.0000\n"));
     QVERIFY(m_out.contains("List6.Items[0].PayKind = 1\n"));
     QVERIFY(m_out.contains("PrilE1.CumulativeIncome[11] = 0.0000\n"));
@@ -85,11 +99,16 @@ void TestCalcCommand::computationFault()
     declaration.PropertyDeduction.PropertyEnabled = 1;
     const QString file = m_dir.filePath(QStringLiteral("share.tv3"));
     declaration.SaveToFile(file);
+    const QByteArray message = QStringLiteral("Ошибка в рассчетах. Пожалуйста, свяжитесь с "
+                                              "разработчиками через службу поддержки")
+                                   .toUtf8();
+    // The summary shows a dash, never a figure.
     QCOMPARE(run({QStringLiteral("calc"), file}), 1);
-    QVERIFY(m_err.startsWith(QStringLiteral("Ошибка в рассчетах. Пожалуйста, свяжитесь с "
-                                            "разработчиками через службу поддержки")
-                                 .toUtf8()));
-    // What was computed before the fault is still printed.
+    QVERIFY(m_err.startsWith(message));
+    QCOMPARE(m_out, "Расчёт налога: — " + message + '\n');
+    // The sheets show what was computed before the fault.
+    QCOMPARE(run({QStringLiteral("calc"), file, QStringLiteral("--sheets")}), 1);
+    QVERIFY(m_err.startsWith(message));
     QVERIFY(m_out.contains("PrilA13.IncomeTotal = 10.0000\n"));
 }
 
@@ -100,6 +119,10 @@ void TestCalcCommand::errors_data()
     QTest::newRow("no file") << QStringList{QStringLiteral("calc")} << 2;
     QTest::newRow("unknown option")
         << QStringList{QStringLiteral("calc"), QStringLiteral("a"), QStringLiteral("--xml")} << 2;
+    QTest::newRow("two outputs") << QStringList{QStringLiteral("calc"), QStringLiteral("a"),
+                                                QStringLiteral("--sheets"),
+                                                QStringLiteral("--json")}
+                                 << 2;
     QTest::newRow("two files") << QStringList{QStringLiteral("calc"), QStringLiteral("a"),
                                               QStringLiteral("b")}
                                << 2;

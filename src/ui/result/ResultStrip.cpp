@@ -56,6 +56,24 @@ void ResultStrip::scheduleUpdate()
     m_timer.start();
 }
 
+void ResultStrip::watch(QWidget* area)
+{
+    m_area = area;
+    qApp->installEventFilter(this);
+}
+
+bool ResultStrip::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyRelease || type == QEvent::MouseButtonRelease ||
+        type == QEvent::Wheel) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && m_area != nullptr && m_area->isAncestorOf(widget))
+            scheduleUpdate();
+    }
+    return false;
+}
+
 void ResultStrip::updateNow()
 {
     m_timer.stop();

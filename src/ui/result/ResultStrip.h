@@ -26,6 +26,9 @@ public:
 
     // Recomputes once no further change came for a moment.
     void scheduleUpdate();
+    // Also recomputes a moment after each key, click or wheel turn in the area: not every field
+    // of a section reports its changes as the person types.
+    void watch(QWidget* area);
     // Recomputes at once.
     void updateNow();
     bool updatePending() const { return m_timer.isActive(); }
@@ -36,11 +39,13 @@ signals:
     void openRequested();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Source m_source;
+    QWidget* m_area = nullptr;
     QTimer m_timer;
     QLabel* m_text;
     TaxSummary m_summary;

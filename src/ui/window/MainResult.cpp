@@ -61,6 +61,7 @@ void TFormMain::buildResultStrip()
     m_resultStrip = new ResultStrip(this, [this] { return screenDeclaration(); });
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(m_resultStrip, 1);
+    m_resultStrip->watch(m_container);
     connect(m_resultStrip, &ResultStrip::openRequested, this, &TFormMain::ShowTaxResult);
 }
 
