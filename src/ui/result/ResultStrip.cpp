@@ -65,8 +65,7 @@ void ResultStrip::watch(QWidget* area)
 bool ResultStrip::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if (type == QEvent::KeyRelease || type == QEvent::MouseButtonRelease ||
-        type == QEvent::Wheel) {
+    if (type == QEvent::KeyRelease || type == QEvent::MouseButtonRelease || type == QEvent::Wheel) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget != nullptr && m_area != nullptr && m_area->isAncestorOf(widget))
             scheduleUpdate();
