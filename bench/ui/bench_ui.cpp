@@ -1,11 +1,15 @@
-// Start-up of the main window with every directory file of the program loaded, and opening the
-// tax-office picker. Run offscreen: QT_QPA_PLATFORM=offscreen bench_ui
+// Start-up of the main window with every directory file of the program loaded, opening the
+// tax-office picker, and the result strip's update over the largest declaration. Run offscreen:
+// QT_QPA_PLATFORM=offscreen bench_ui
+#include "LargeDeclaration.h"
 #include "ui/dialogs/Interaction.h"
 #include "ui/pickers/InputInspectionNumber.h"
+#include "ui/result/ResultStrip.h"
 #include "ui/window/Main.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <benchmark/benchmark.h>
 
@@ -68,6 +72,31 @@ void BM_OpenTaxOfficePicker(benchmark::State& state)
     state.counters["rows"] = picker->rowCount();
 }
 BENCHMARK(BM_OpenTaxOfficePicker)->Unit(benchmark::kMillisecond);
+
+// What the strip does a moment after a change: the declaration as the screen shows it (a copy
+// with the shown frame stored into it), the computation, the summary and its text, over the
+// largest declaration with the section of income at 13 % and its 999 sources on screen.
+void BM_ResultStripUpdate(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    mTDeclaration large = largeDeclaration(DeclarationForm::Resident);
+    large.InspectionCode = QStringLiteral("7701");
+    const QString file = folder.filePath(QStringLiteral("large.tv3"));
+    large.SaveToFile(file);
+    TFormMain::Options opening = options();
+    opening.arguments = {file};
+    TFormMain window(std::make_unique<SilentInteraction>(), opening);
+    window.show();
+    if (!window.selectSection(Section::RussianIncome)) {
+        state.SkipWithError("the section of income in the country did not open");
+        return;
+    }
+    QApplication::processEvents();
+    for (auto _ : state)
+        window.resultStrip()->updateNow();
+    benchmark::DoNotOptimize(window.resultStrip()->text());
+}
+BENCHMARK(BM_ResultStripUpdate)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "ui/dialogs/CheckError.h"
 #include "ui/pickers/InputInspectionNumber.h"
 #include "ui/pickers/LoadSoun.h"
+#include "ui/result/TaxResultWindow.h"
 #include "ui/sections/russian_income/Input13SourseIncome.h"
 #include "ui/sections/russian_income/Input30SourseIncome.h"
 #include "ui/window/About.h"
@@ -14,6 +15,8 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTabWidget>
 #include <QTest>
 
@@ -82,6 +85,13 @@ int main(int argc, char** argv)
         shoot(dialog, QStringLiteral("result-breakdown"));
         dialog.findChild<QTabWidget*>()->setCurrentIndex(1);
         shoot(dialog, QStringLiteral("result-picture"));
+        resultAnswers.answerDialog([&](QDialog& print) {
+            QPrinter* printer = static_cast<QPrintDialog&>(print).printer();
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(out + QStringLiteral("/result-picture.pdf"));
+            return int(QDialog::Accepted);
+        });
+        static_cast<TfmTaxResult&>(dialog).printPicture();
         return 0;
     });
     opened.ShowTaxResult();
