@@ -128,7 +128,8 @@ void TfmTaxResult::addLine(QTreeWidgetItem* parent, const SummaryLine& line)
     item->setTextAlignment(AmountColumn, Qt::AlignRight | Qt::AlignVCenter);
     item->setToolTip(CaptionColumn, line.caption);
     item->setToolTip(NoteColumn, line.note);
-    if (EntryPlaceHasSection(line.place)) {
+    // A line leads to the section of its data only when there is data.
+    if (EntryPlaceHasSection(line.place) && !line.amount.isZero()) {
         item->setData(CaptionColumn, kPlaceRole, int(line.place));
         item->setToolTip(PlaceColumn, QStringLiteral("Двойной щелчок: перейти к разделу"));
     }

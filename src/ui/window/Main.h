@@ -88,7 +88,7 @@ public:
     // there leads to the section where its data is entered.
     void ShowTaxResult();
     // Stores the frame shown and shows the section (and sub-section) where data of the place is
-    // entered; a place no section shows changes nothing.
+    // entered; a place no section shows, or a section that is not available, changes nothing.
     void goToPlace(EntryPlace place);
     // The declaration as the screen shows it: a copy with the values of the frame shown stored
     // into it. The document, the frame and the saved flag stay as they are.

@@ -10,6 +10,7 @@
 
 #include <QScopeGuard>
 #include <QStatusBar>
+#include <QToolButton>
 
 namespace {
 
@@ -95,7 +96,7 @@ void TFormMain::ShowTaxResult()
 void TFormMain::goToPlace(EntryPlace place)
 {
     const std::optional<SectionPlace> target = sectionOf(place);
-    if (!target)
+    if (!target || !m_sectionButtons.at(target->section)->isEnabled())
         return;
     // What the frame shows goes into the document before it is replaced, as for the check.
     if (m_frame != nullptr)
