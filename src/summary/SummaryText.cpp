@@ -19,19 +19,6 @@ void addLine(QStringList& out, const SummaryLine& line, const TaxSummary& summar
         addLine(out, part, summary, depth + 1);
 }
 
-QString paymentKind(SummaryPayment::Kind kind)
-{
-    switch (kind) {
-    case SummaryPayment::Pay:
-        return QStringLiteral("К уплате");
-    case SummaryPayment::Refund:
-        return QStringLiteral("К возврату");
-    case SummaryPayment::NothingDue:
-        break;
-    }
-    return QStringLiteral("Нет суммы к уплате или к возврату");
-}
-
 } // namespace
 
 QString amount(Money value)
@@ -49,6 +36,19 @@ QString amount(Money value)
         grouped +=
             QLatin1Char(',') + QStringLiteral("%1").arg(kopecks % 100, 2, 10, QLatin1Char('0'));
     return negative ? QLatin1Char('-') + grouped : grouped;
+}
+
+QString paymentKind(SummaryPayment::Kind kind)
+{
+    switch (kind) {
+    case SummaryPayment::Pay:
+        return QStringLiteral("К уплате");
+    case SummaryPayment::Refund:
+        return QStringLiteral("К возврату");
+    case SummaryPayment::NothingDue:
+        break;
+    }
+    return QStringLiteral("Нет суммы к уплате или к возврату");
 }
 
 QString roubles(Money value)

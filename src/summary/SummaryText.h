@@ -1,11 +1,9 @@
 #pragma once
 
-#include "model/Money.h"
+#include "summary/TaxSummary.h"
 
 #include <QString>
 #include <QStringList>
-
-struct TaxSummary;
 
 // The summary in words, in Russian: the amounts, the headline the main window's strip shows, and
 // the whole summary as lines of text.
@@ -16,6 +14,8 @@ namespace SummaryText {
 QString amount(Money value);
 // The amount followed by " руб.".
 QString roubles(Money value);
+// What a line of Section 1 is: "К уплате", "К возврату" or "Нет суммы к уплате или к возврату".
+QString paymentKind(SummaryPayment::Kind kind);
 // What the declaration comes to, one phrase each: "К уплате: 12 345 руб.", "К возврату: 125 580
 // руб.", or the fault with a dash instead of a figure.
 QStringList headline(const TaxSummary& summary);

@@ -29,11 +29,8 @@ constexpr int kPlaceRole = Qt::UserRole;
 
 QString paymentCaption(const SummaryPayment& payment)
 {
-    const QString kind = payment.kind == SummaryPayment::Pay ? QStringLiteral("К уплате")
-                         : payment.kind == SummaryPayment::Refund ? QStringLiteral("К возврату")
-                                                                  : QStringLiteral("Нет суммы");
-    return kind + QStringLiteral(", КБК ") + payment.kbk + QStringLiteral(", ОКТМО ") +
-           payment.oktmo;
+    return SummaryText::paymentKind(payment.kind) + QStringLiteral(", КБК ") + payment.kbk +
+           QStringLiteral(", ОКТМО ") + payment.oktmo;
 }
 
 QTreeWidgetItem* heading(QTreeWidget* tree, const QString& title)
