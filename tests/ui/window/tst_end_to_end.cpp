@@ -495,59 +495,60 @@ void TestEndToEnd::openedDeclarationSavedUnchanged()
     QFile expectedFile(expected);
     QVERIFY(savedFile.open(QIODevice::ReadOnly) && expectedFile.open(QIODevice::ReadOnly));
     QCOMPARE(savedFile.readAll(), expectedFile.readAll());
+}
 
-    void TestEndToEnd::refundGrowsAsTheFlatIsEntered()
-    {
-        UiTestBench bench;
-        TFormMain& window = bench.start();
-        ScriptedInteraction& script = bench.script();
-        ResultStrip* strip = window.resultStrip();
-        const auto settled = [strip] { return !strip->updatePending(); };
+void TestEndToEnd::refundGrowsAsTheFlatIsEntered()
+{
+    UiTestBench bench;
+    TFormMain& window = bench.start();
+    ScriptedInteraction& script = bench.script();
+    ResultStrip* strip = window.resultStrip();
+    const auto settled = [strip] { return !strip->updatePending(); };
+    QTRY_VERIFY(settled());
+    // Nothing entered, nothing to show.
+    QVERIFY(strip->isHidden());
+
+    enterConditions(bench);
+    window.sectionButton(Section::RussianIncome)->click();
+    addEmployer(bench, QStringLiteral("ООО \"Ромашка\""), QStringLiteral("7707083893"),
+                QStringLiteral("773601001"));
+    addSalary(bench, QStringLiteral("62000"), 1, 12);
+    QTRY_COMPARE(strip->text(), QStringLiteral("К уплате: 96 720 руб."));
+    QVERIFY(!strip->isHidden());
+    enterSourceTotals(window, QStringLiteral("96720"), QStringLiteral("744000"),
+                      QStringLiteral("96720"));
+    QTRY_COMPARE(strip->text(), QStringLiteral("К уплате и к возврату: 0 руб."));
+    // The strip read the screen: the withheld tax is not in the document before a store.
+    QCOMPARE(window.document().Income13.At(0).TaxWithheld, Money());
+
+    script.answerFile(bench.path(QStringLiteral("flat.tv3")));
+    click(window, "fbSave");
+    QVERIFY(window.isSaved());
+    window.sectionButton(Section::Deduction)->click();
+    QCOMPARE(window.currentSection(), Section::Deduction);
+    click(window, "fbConstructionDeduct");
+    click(window, "chbGrantingDeduct");
+    child<QDateEdit>(window, "dtpRegRightDate")->setDate(QDate(2013, 3, 1));
+    click(window, "bnNext");
+
+    // The flat's price typed digit by digit: the refund grows with the deduction.
+    auto* price = child<QLineEdit>(window, "meObsch");
+    price->setFocus();
+    QList<Money> refunds;
+    for (const QChar digit : QStringLiteral("2000000")) {
+        typeKeys(price, QString(digit));
         QTRY_VERIFY(settled());
-        // Nothing entered, nothing to show.
-        QVERIFY(strip->isHidden());
-
-        enterConditions(bench);
-        window.sectionButton(Section::RussianIncome)->click();
-        addEmployer(bench, QStringLiteral("ООО \"Ромашка\""), QStringLiteral("7707083893"),
-                    QStringLiteral("773601001"));
-        addSalary(bench, QStringLiteral("62000"), 1, 12);
-        QTRY_COMPARE(strip->text(), QStringLiteral("К уплате: 96 720 руб."));
-        QVERIFY(!strip->isHidden());
-        enterSourceTotals(window, QStringLiteral("96720"), QStringLiteral("744000"),
-                          QStringLiteral("96720"));
-        QTRY_COMPARE(strip->text(), QStringLiteral("К уплате и к возврату: 0 руб."));
-        // The strip read the screen: the withheld tax is not in the document before a store.
-        QCOMPARE(window.document().Income13.At(0).TaxWithheld, Money());
-
-        script.answerFile(bench.path(QStringLiteral("flat.tv3")));
-        click(window, "fbSave");
-        QVERIFY(window.isSaved());
-        window.sectionButton(Section::Deduction)->click();
-        QCOMPARE(window.currentSection(), Section::Deduction);
-        click(window, "fbConstructionDeduct");
-        click(window, "chbGrantingDeduct");
-        child<QDateEdit>(window, "dtpRegRightDate")->setDate(QDate(2013, 3, 1));
-        click(window, "bnNext");
-
-        // The flat's price typed digit by digit: the refund grows with the deduction.
-        auto* price = child<QLineEdit>(window, "meObsch");
-        price->setFocus();
-        QList<Money> refunds;
-        for (const QChar digit : QStringLiteral("2000000")) {
-            typeKeys(price, QString(digit));
-            QTRY_VERIFY(settled());
-            refunds.append(strip->summary().toRefund);
-        }
-        QCOMPARE(refunds.constFirst(), Money());
-        QCOMPARE(refunds.constLast(), 96720_rub);
-        for (qsizetype i = 1; i < refunds.size(); ++i)
-            QVERIFY(refunds[i - 1] <= refunds[i]);
-        QCOMPARE(strip->text(), QStringLiteral("К возврату: 96 720 руб."));
-        // The frame keeps the price until it is stored; the strip asked nothing.
-        QCOMPARE(window.document().PropertyDeduction.ObjectCost, Money());
-        QVERIFY2(script.finished(), qPrintable(script.unexpected.join(u'\n')));
+        refunds.append(strip->summary().toRefund);
     }
+    QCOMPARE(refunds.constFirst(), Money());
+    QCOMPARE(refunds.constLast(), 96720_rub);
+    for (qsizetype i = 1; i < refunds.size(); ++i)
+        QVERIFY(refunds[i - 1] <= refunds[i]);
+    QCOMPARE(strip->text(), QStringLiteral("К возврату: 96 720 руб."));
+    // The frame keeps the price until it is stored; the strip asked nothing.
+    QCOMPARE(window.document().PropertyDeduction.ObjectCost, Money());
+    QVERIFY2(script.finished(), qPrintable(script.unexpected.join(u'\n')));
+}
 
-    QTEST_MAIN(TestEndToEnd)
+QTEST_MAIN(TestEndToEnd)
 #include "tst_end_to_end.moc"
