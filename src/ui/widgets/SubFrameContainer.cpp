@@ -1,5 +1,7 @@
 #include "ui/widgets/SubFrameContainer.h"
 
+#include "ui/widgets/EditWatch.h"
+
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QToolButton>
@@ -51,6 +53,7 @@ void TSubFrameContainer::showSubFrame(int index)
     if (m_shown == nullptr)
         return;
     m_shownIndex = index;
+    WatchEdits(*m_shown, host());
     m_container->layout()->addWidget(m_shown);
     m_shown->show();
     if (QAbstractButton* button = m_buttons->button(index))

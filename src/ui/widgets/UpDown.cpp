@@ -38,5 +38,9 @@ void TUpDown::stepBy(int steps)
         return;
     const int next = m_buddy->text().isEmpty() ? m_emptyValue.value_or(m_minimum)
                                                : m_buddy->text().toInt() + steps;
-    m_buddy->setText(QString::number(std::clamp(next, m_minimum, m_maximum)));
+    const QString text = QString::number(std::clamp(next, m_minimum, m_maximum));
+    if (text == m_buddy->text())
+        return;
+    m_buddy->setText(text);
+    emit stepped();
 }

@@ -24,6 +24,10 @@ public:
     // Steps the bound field's number by the count, clamped to the range.
     void stepBy(int steps);
 
+signals:
+    // The arrows changed the bound field's number.
+    void stepped();
+
 private:
     QLineEdit* m_buddy = nullptr;
     std::optional<int> m_emptyValue;

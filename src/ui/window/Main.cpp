@@ -4,6 +4,7 @@
 #include "ui/dialogs/Interaction.h"
 #include "ui/pickers/InputInspectionNumber.h"
 #include "ui/result/ResultStrip.h"
+#include "ui/widgets/EditWatch.h"
 #include "ui/window/AppSettings.h"
 #include "ui/window/PrinterIcon.h"
 #include "ui/window/SectionFrames.h"
@@ -285,6 +286,7 @@ void TFormMain::replaceFrame(Section section)
 {
     m_building = true;
     TThinkingFrame* frame = SectionFrames::create(section, m_container, *this);
+    WatchEdits(*frame, *this);
     m_container->layout()->addWidget(frame);
     delete m_frame;
     m_frame = frame;

@@ -3,6 +3,7 @@
 #include "model/Declaration.h"
 #include "storage/StorageErrors.h"
 #include "support/UiTestSupport.h"
+#include "support/UserActions.h"
 #include "ui/dialogs/HelpWindow.h"
 #include "ui/sections/conditions/FrameInitialData.h"
 #include "ui/window/WindowPlacement.h"
@@ -32,6 +33,8 @@ private slots:
     void failedSaveKeepsTitleAndFlag();
     void unsavedChanges_data();
     void unsavedChanges();
+    void typingInEveryScreenAsks_data();
+    void typingInEveryScreenAsks();
     void closeWithCancelledSaveDialog();
     void cancelledOpenLeavesNewDocument();
     void estimatedIncomeDisablesDeductions();
@@ -234,6 +237,48 @@ void TestMainWindow::unsavedChanges()
     QCOMPARE(reread.RepresentativeName, written ? QStringLiteral("Петров") : QString());
     QCOMPARE(window.isSaved(), goesOn);
     QVERIFY(bench.script().finished());
+}
+
+void TestMainWindow::typingInEveryScreenAsks_data()
+{
+    // The deduction page, the box that claims it (if any) and one of its fields that reports no
+    // change of its own.
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("claim");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("social") << QStringLiteral("fbPensDeduct")
+                            << QStringLiteral("chbGrantingSocDeduct")
+                            << QStringLiteral("meCharitySum");
+    QTest::newRow("securities") << QStringLiteral("fbCB") << QString()
+                                << QStringLiteral("meFinInstr");
+    QTest::newRow("property") << QStringLiteral("fbConstructionDeduct")
+                              << QStringLiteral("chbGrantingDeduct")
+                              << QStringLiteral("mePostIndex");
+}
+
+void TestMainWindow::typingInEveryScreenAsks()
+{
+    // Typing alone is an edit: closing asks whether to save it.
+    QFETCH(QString, page);
+    QFETCH(QString, claim);
+    QFETCH(QString, field);
+    UiTestBench bench;
+    TFormMain& window = bench.start();
+    window.sectionButton(Section::Deduction)->click();
+    window.findChild<QAbstractButton*>(page)->click();
+    if (!claim.isEmpty()) {
+        window.findChild<QAbstractButton*>(claim)->click();
+        bench.script().answerFile(bench.path(QStringLiteral("claimed.tv3")));
+        window.SaveAsDoc();
+    }
+    QVERIFY(window.isSaved());
+    auto* edit = window.findChild<QLineEdit*>(field);
+    QVERIFY(edit != nullptr && edit->isEnabled());
+    typeKeys(edit, QStringLiteral("1234"));
+    QVERIFY(!window.isSaved());
+    bench.script().answerMessage(QMessageBox::No);
+    QVERIFY(window.close());
+    QCOMPARE(bench.script().messages.size(), 1);
 }
 
 void TestMainWindow::closeWithCancelledSaveDialog()

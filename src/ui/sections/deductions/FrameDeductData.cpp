@@ -4,6 +4,7 @@
 #include "ui/sections/deductions/FrameConstructionDeduct.h"
 #include "ui/sections/deductions/FramePensDeduct.h"
 #include "ui/sections/deductions/FrameStandartDeduct.h"
+#include "ui/widgets/EditWatch.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
@@ -98,6 +99,7 @@ void TfrFrameDeductData::showSubFrame(SubFrame kind)
         frame = new TfrCB(m_container, host());
         break;
     }
+    WatchEdits(*frame, host());
     m_container->layout()->addWidget(frame);
     delete m_subFrame;
     m_subFrame = frame;

@@ -1,0 +1,12 @@
+#pragma once
+
+class FrameHost;
+class QWidget;
+
+// Tells the host of every edit a person makes in the fields under root, so that no edit the file
+// keeps can be lost without the question on closing: typing in a line edit, ticking a box or
+// choosing a radio button, choosing in a list box, stepping a number with its arrows, and changing
+// a number or a date (while the
+// person is at that field, so that what a frame shows on its own is no edit). Watches the fields
+// root holds when it is called; a frame's own finer notifications stay as they are.
+void WatchEdits(QWidget& root, FrameHost& host);
