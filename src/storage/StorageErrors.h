@@ -56,6 +56,11 @@ TARVIKA_DECLARE_STORAGE_ERROR(mEBadText)
 // The messages of the container, exactly as the user sees them.
 namespace StorageMessage {
 QString cannotOpen(const QString& fileName);
+// The message of a file that could not be written, followed by what the system said.
+QString cannotWrite(const QString& fileName, int systemError);
+// What a system error number means for the person, as one sentence ("На диске нет свободного
+// места.").
+QString systemReason(int systemError);
 QString zeroLength();
 QString cannotMap();
 QString noMemoryBound();
