@@ -9,9 +9,9 @@
 #include "export/Ndfl4Document.h"
 #include "export/TaxpayerElements.h"
 #include "model/Declaration.h"
+#include "storage/AtomicFile.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace ExportMessage {
@@ -96,7 +96,7 @@ void writeFile(const QString& folder, const ExportedDocument& document)
                                          "ИНН содержат знаки, которых не может быть в имени "
                                          "файла.")
                               .arg(name));
-    QSaveFile file(QDir(folder).filePath(name));
+    AtomicFile file(QDir(folder).filePath(name));
     if (!file.open(QIODevice::WriteOnly) || file.write(document.xml) != document.xml.size() ||
         !file.commit())
         throw ExportError(QStringLiteral("Не удалось записать файл %1: %2")

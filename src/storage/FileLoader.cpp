@@ -1,5 +1,6 @@
 #include "storage/FileLoader.h"
 
+#include "storage/AtomicFile.h"
 #include "storage/StorageErrors.h"
 
 #include <QFileInfo>
@@ -109,9 +110,9 @@ void mTFileLoader::prepareForWriting(quint32 size)
     } catch (const std::bad_alloc&) {
         throw mEMemoryAllocate(StorageMessage::outOfMemory());
     }
-    m_target = std::make_unique<QSaveFile>(m_fileName);
+    m_target = std::make_unique<AtomicFile>(m_fileName);
     if (!m_target->open(QIODevice::WriteOnly))
-        throw mEBadStorage(StorageMessage::cannotOpen(m_fileName));
+        throw mEBadStorage(StorageMessage::cannotWrite(m_fileName, m_target->systemError()));
 }
 
 void mTFileLoader::write(const char* data, qsizetype count)
@@ -134,7 +135,7 @@ void mTFileLoader::write(const char* data, qsizetype count)
 void mTFileLoader::writeThrough(const char* data, qsizetype count)
 {
     if (m_target->write(data, count) != count)
-        throw mEBadStorage(StorageMessage::cannotOpen(m_fileName));
+        throw mEBadStorage(StorageMessage::cannotWrite(m_fileName, m_target->systemError()));
 }
 
 void mTFileLoader::flush()
@@ -151,5 +152,5 @@ void mTFileLoader::commit()
         throw mEMemoryAllocate(StorageMessage::outOfMemory());
     flush();
     if (!m_target->commit())
-        throw mEBadStorage(StorageMessage::cannotOpen(m_fileName));
+        throw mEBadStorage(StorageMessage::cannotWrite(m_fileName, m_target->systemError()));
 }

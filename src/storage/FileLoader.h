@@ -2,18 +2,21 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
 #include <memory>
+
+class AtomicFile;
 
 // Access to the bytes of one declaration file.
 //
 // Both directions go through a buffer of about kWindowSize bytes, so even a large declaration costs
 // little memory. Reading moves a window over the file as the document is read. Writing goes to a
-// new file beside the old one, announced with the exact size of the document; commit() renames it
-// over the old file, so a save that fails, or is never committed, leaves the previous file as it
-// was. While a loader lives it holds an advisory lock on the file, so another instance of the
-// program that opens the same file at that moment is refused.
+// new file beside the old one, announced with the exact size of the document; every write of it
+// is checked, and commit() syncs it and renames it over the old file, so a save that fails, or is
+// never committed, leaves the previous file as it was. A write that fails throws the file's
+// message followed by what the system said (the disk is full ...). While a loader lives it holds an
+// advisory lock on the file, so another instance of the program that opens the same file at that
+// moment is refused.
 class mTFileLoader
 {
 public:
@@ -63,5 +66,5 @@ private:
     qsizetype m_written = 0;
     qsizetype m_filled = 0;
     QFile m_lockFile;
-    std::unique_ptr<QSaveFile> m_target;
+    std::unique_ptr<AtomicFile> m_target;
 };
