@@ -9,10 +9,12 @@ int ImportSounCommand::execute(const QStringList& args, const CliStreams& io) co
     if (args.size() != 2)
         return usageError(io);
     const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
-    if (!ImportSoun(args[0].trimmed(), args[1], today, QStringLiteral("00"))) {
-        io.error(QStringLiteral("Импортировать данные не удалось"));
+    const SounImportResult result =
+        ImportSoun(args[0].trimmed(), args[1], today, QStringLiteral("00"));
+    if (!result.imported) {
+        io.error(result.message());
         return CliExit::FileError;
     }
-    io.print(QStringLiteral("Данные успешно импортированы. Не забудьте перезапустить программу."));
+    io.print(result.message());
     return CliExit::Ok;
 }

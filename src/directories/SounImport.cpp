@@ -1,7 +1,8 @@
 #include "directories/SounImport.h"
 
+#include "storage/AtomicFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <libxml/tree.h>
 #include <libxml/xmlsave.h>
@@ -10,6 +11,10 @@
 namespace {
 
 // Offsets and lengths of the fields of a record.
+// The version byte of a dBase III table, without and with a memo file.
+constexpr quint8 kDbase3 = 0x03;
+constexpr quint8 kDbase3WithMemo = 0x83;
+
 struct Field
 {
     int offset;
@@ -67,10 +72,18 @@ std::optional<QList<DirectoryEntry>> ReadOffices(QIODevice& dbf)
     const QByteArray header = dbf.read(kHeaderBytes);
     if (header.size() != kHeaderBytes)
         return std::nullopt;
+    // A dBase III table, with or without a memo file.
+    const quint8 version = quint8(header.at(0));
+    if (version != kDbase3 && version != kDbase3WithMemo)
+        return std::nullopt;
     const quint32 recordCount = littleEndian(header.constData() + 4, 4);
     const quint32 headerLength = littleEndian(header.constData() + 8, 2);
-    // The records start at the header length, counted from the start of the file.
-    if (!dbf.seek(qMin<qint64>(headerLength, dbf.size())))
+    const quint32 recordLength = littleEndian(header.constData() + 10, 2);
+    // The fields are read by their positions, which hold only in records of this length. The
+    // records start at the header length, counted from the start of the file; a header longer
+    // than the file is not a table.
+    if (recordLength != quint32(kRecordBytes) || headerLength <= quint32(kHeaderBytes) ||
+        headerLength > dbf.size() || !dbf.seek(headerLength))
         return std::nullopt;
 
     QList<DirectoryEntry> offices;
@@ -109,25 +122,29 @@ QByteArray InspectionNumbersXml(const QList<DirectoryEntry>& offices, const QStr
 
 } // namespace SounFile
 
-bool ImportSoun(const QString& dbfPath, const QString& outputPath, const QString& dateText,
-                const QString& versionText)
+QString SounImportResult::message() const
+{
+    if (imported)
+        return QStringLiteral("Данные успешно импортированы. Не забудьте перезапустить программу.");
+    const QString failed = QStringLiteral("Импортировать данные не удалось");
+    return reason.isEmpty() ? failed : failed + QLatin1Char('\r') + reason;
+}
+
+SounImportResult ImportSoun(const QString& dbfPath, const QString& outputPath,
+                            const QString& dateText, const QString& versionText)
 {
     QFile dbf(dbfPath);
     if (!dbf.open(QIODevice::ReadOnly))
-        return false;
+        return {};
     const auto offices = SounFile::ReadOffices(dbf);
-    if (!offices)
-        return false;
+    if (!offices || offices->isEmpty())
+        return {};
     const QByteArray xml = SounFile::InspectionNumbersXml(*offices, dateText, versionText);
     if (xml.isEmpty())
-        return false;
-    // The new file replaces the old one only once it is written completely.
-    QSaveFile output(outputPath);
-    if (!output.open(QIODevice::WriteOnly))
-        return false;
-    if (output.write(xml) != xml.size()) {
-        output.cancelWriting();
-        return false;
-    }
-    return output.commit();
+        return {};
+    // The new file replaces the old one only once it is written and synced completely.
+    AtomicFile output(outputPath);
+    if (!output.open(QIODevice::WriteOnly) || output.write(xml) != xml.size() || !output.commit())
+        return {false, output.errorString()};
+    return {true, QString()};
 }

@@ -14,9 +14,10 @@ inline constexpr int kHeaderBytes = 32;
 inline constexpr int kRecordBytes = 1194;
 
 // The tax offices that pass the filter, in record order, with code and name trimmed and the name
-// converted from code page 866. Nothing when the header or a record is cut short or the device
-// cannot be read. Reading stops at the end of the device even when the header announces more
-// records.
+// converted from code page 866. Nothing when the device is not a dBase III table of records of
+// kRecordBytes (version byte, record length, a header that ends within the data), when the header
+// or a record is cut short, or when the device cannot be read. Reading stops at the end of the
+// device even when the header announces more records.
 std::optional<QList<DirectoryEntry>> ReadOffices(QIODevice& dbf);
 
 // The text of "InspectionNumbers.xml" in Windows-1251 for these offices.
@@ -24,8 +25,20 @@ QByteArray InspectionNumbersXml(const QList<DirectoryEntry>& offices, const QStr
                                 const QString& versionText);
 } // namespace SounFile
 
+// The outcome of an import. A failure of the system while the directory file was written carries
+// what the system said; a dBase file that cannot be read or holds no tax office carries nothing.
+struct SounImportResult
+{
+    bool imported = false;
+    QString reason;
+
+    // What the person is told: the success message, or the failure message followed by the
+    // reason.
+    QString message() const;
+};
+
 // Rebuilds the tax-office directory: reads dbfPath and writes outputPath with the root attributes
-// "Version" and "Date". Returns false when anything fails; the file at outputPath is then left as
-// it was.
-bool ImportSoun(const QString& dbfPath, const QString& outputPath, const QString& dateText,
-                const QString& versionText);
+// "Version" and "Date". A table without a single tax office is refused: the directory is never
+// replaced by an empty one. On a failure the file at outputPath is left as it was.
+SounImportResult ImportSoun(const QString& dbfPath, const QString& outputPath,
+                            const QString& dateText, const QString& versionText);

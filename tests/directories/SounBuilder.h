@@ -5,7 +5,8 @@
 #include <QStringEncoder>
 
 // Builds a dBase file of tax offices in the layout the import reads: a 32-byte header with the
-// record count and header length, then records of 1194 bytes.
+// version byte of dBase III, the record count, the header length and the record length, then
+// records of 1194 bytes.
 class SounBuilder
 {
 public:
@@ -46,6 +47,7 @@ public:
         header[0] = 0x03;
         setLittleEndian(header, 4, announced < 0 ? m_count : announced, 4);
         setLittleEndian(header, 8, headerLength, 2);
+        setLittleEndian(header, 10, 1194, 2);
         return header + m_records;
     }
 

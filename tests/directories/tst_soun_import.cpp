@@ -45,6 +45,7 @@ private slots:
     void damagedFiles_data();
     void damagedFiles();
     void importWritesDirectory();
+    void failedWriteSaysWhy();
     void failedImportKeepsOldFile_data();
     void failedImportKeepsOldFile();
 };
@@ -122,11 +123,6 @@ void TestSounImport::headerAnnouncingMoreRecordsStopsAtEnd()
                       .build(1))
                  ->size(),
              1);
-    // A header length beyond the end of the file gives no records and no failure.
-    QByteArray beyond = SounBuilder().add("0101", QStringLiteral("A")).build();
-    beyond[8] = char(0xFF);
-    beyond[9] = char(0xFF);
-    QCOMPARE(read(beyond)->size(), 0);
 }
 
 void TestSounImport::damagedFiles_data()
@@ -138,6 +134,16 @@ void TestSounImport::damagedFiles_data()
     QTest::newRow("header cut short") << good.left(20);
     QTest::newRow("last record cut short") << good.chopped(1);
     QTest::newRow("record cut in the middle") << good.left(65 + 1194 + 400);
+    // Files that are not a dBase III table of tax offices at all.
+    const auto patched = [&](int offset, QByteArray bytes) {
+        return QByteArray(good).replace(offset, bytes.size(), bytes);
+    };
+    QTest::newRow("not a dBase file") << QByteArray("%PDF-1.4\n% a small file that is no table\n");
+    QTest::newRow("dBase IV version byte") << patched(0, "\x04");
+    QTest::newRow("FoxPro version byte") << patched(0, "\x30");
+    QTest::newRow("header beyond the end of the file") << patched(8, "\xFF\xFF");
+    QTest::newRow("header only as long as its first part") << patched(8, QByteArray("\x20\x00", 2));
+    QTest::newRow("records of another length") << patched(10, QByteArray("\x20\x00", 2));
 }
 
 void TestSounImport::damagedFiles()
@@ -155,17 +161,29 @@ void TestSounImport::importWritesDirectory()
                                   .add("7700", QStringLiteral("УФНС"))
                                   .add("7701", QStringLiteral("ИФНС № 1"))
                                   .build()));
-    QVERIFY(ImportSoun(dbfPath, outPath, QStringLiteral("01.02.2014"), QStringLiteral("00")));
+    const SounImportResult result =
+        ImportSoun(dbfPath, outPath, QStringLiteral("01.02.2014"), QStringLiteral("00"));
+    QVERIFY(result.imported);
+    QCOMPARE(result.message(),
+             QStringLiteral("Данные успешно импортированы. Не забудьте перезапустить программу."));
     QString error;
     const auto directory = CodeDirectory::fromXml(readAll(outPath), &error);
     QVERIFY2(directory, qPrintable(error));
     QCOMPARE(directory->entries(),
              (QList<DirectoryEntry>{{QStringLiteral("7701"), QStringLiteral("ИФНС № 1")}}));
+}
 
-    // No record passes: the directory has the root element only.
-    QVERIFY(writeAll(dbfPath, SounBuilder().add("7700", QStringLiteral("УФНС")).build()));
-    QVERIFY(ImportSoun(dbfPath, outPath, QStringLiteral("01.02.2014"), QStringLiteral("00")));
-    QVERIFY(CodeDirectory::fromXml(readAll(outPath), &error)->isEmpty());
+void TestSounImport::failedWriteSaysWhy()
+{
+    QTemporaryDir folder;
+    const QString dbfPath = folder.filePath(QStringLiteral("soun1.dbf"));
+    QVERIFY(writeAll(dbfPath, SounBuilder().add("7701", QStringLiteral("ИФНС № 1")).build()));
+    const SounImportResult result =
+        ImportSoun(dbfPath, folder.filePath(QStringLiteral("missing/InspectionNumbers.xml")),
+                   QStringLiteral("01.02.2014"), QStringLiteral("00"));
+    QVERIFY(!result.imported);
+    QCOMPARE(result.message(),
+             QStringLiteral("Импортировать данные не удалось\rПапка не найдена."));
 }
 
 void TestSounImport::failedImportKeepsOldFile_data()
@@ -177,6 +195,10 @@ void TestSounImport::failedImportKeepsOldFile_data()
     QTest::newRow("missing file") << QByteArray() << false;
     QTest::newRow("truncated record") << good.chopped(100) << true;
     QTest::newRow("truncated header") << good.left(10) << true;
+    // A table without a single tax office never replaces the directory with an empty one.
+    QTest::newRow("no tax office")
+        << SounBuilder().add("7700", QStringLiteral("УФНС")).build() << true;
+    QTest::newRow("not a dBase table") << QByteArray(40, 'x') << true;
 }
 
 void TestSounImport::failedImportKeepsOldFile()
@@ -191,9 +213,13 @@ void TestSounImport::failedImportKeepsOldFile()
     const QByteArray old = "<?xml version=\"1.0\"?><Inspections><Inspection "
                            "Code=\"0101\">A</Inspection></Inspections>";
     QVERIFY(writeAll(outPath, old));
-    QVERIFY(!ImportSoun(dbfPath, outPath, QStringLiteral("01.02.2014"), QStringLiteral("00")));
+    const SounImportResult result =
+        ImportSoun(dbfPath, outPath, QStringLiteral("01.02.2014"), QStringLiteral("00"));
+    QVERIFY(!result.imported);
+    // A file that cannot be read or is no table says no more than the failure message.
+    QCOMPARE(result.message(), QStringLiteral("Импортировать данные не удалось"));
     QCOMPARE(readAll(outPath), old);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), dbfExists ? 2 : 1);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), dbfExists ? 2 : 1);
 }
 
 QTEST_GUILESS_MAIN(TestSounImport)

@@ -116,20 +116,16 @@ void TfmLoadSoun::runImport()
         m_interaction.showInformation(this, QStringLiteral("Укажите путь к файлу soun1.dbf"));
         return;
     }
-    bool imported = false;
+    SounImportResult result;
     try {
-        imported =
-            m_importer &&
-            m_importer(
+        if (m_importer)
+            result = m_importer(
                 path, QDir(m_programFolder).filePath(QStringLiteral("InspectionNumbers.xml")),
                 QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")), QStringLiteral("00"));
     } catch (...) {
-        imported = false;
+        result = SounImportResult();
     }
-    m_interaction.showInformation(
-        this, imported ? QStringLiteral("Данные успешно импортированы. Не забудьте "
-                                        "перезапустить программу.")
-                       : QStringLiteral("Импортировать данные не удалось"));
+    m_interaction.showInformation(this, result.message());
 }
 
 void TfmLoadSoun::openLink(const QString& target)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "directories/SounImport.h"
+
 #include <QDialog>
 #include <functional>
 
@@ -14,9 +16,9 @@ class TfmLoadSoun : public QDialog
     Q_OBJECT
 
 public:
-    // dBase path, output path, date "DD.MM.YYYY", version; true on success.
-    using Importer =
-        std::function<bool(const QString&, const QString&, const QString&, const QString&)>;
+    // dBase path, output path, date "DD.MM.YYYY", version.
+    using Importer = std::function<SounImportResult(const QString&, const QString&, const QString&,
+                                                    const QString&)>;
 
     TfmLoadSoun(QWidget* parent, Interaction& interaction, QString programFolder,
                 Importer importer);

@@ -150,16 +150,23 @@ void TestDialogs::yesNeedsARow()
 void TestDialogs::sounImport_data()
 {
     QTest::addColumn<bool>("succeeds");
+    QTest::addColumn<QString>("reason");
     QTest::addColumn<QString>("message");
-    QTest::newRow("imported") << true
+    QTest::newRow("imported") << true << QString()
                               << QStringLiteral("Данные успешно импортированы. Не забудьте "
                                                 "перезапустить программу.");
-    QTest::newRow("failed") << false << QStringLiteral("Импортировать данные не удалось");
+    QTest::newRow("failed") << false << QString()
+                            << QStringLiteral("Импортировать данные не удалось");
+    // What the system said follows the failure message on a line of its own.
+    QTest::newRow("disk full") << false << QStringLiteral("На диске нет свободного места.")
+                               << QStringLiteral("Импортировать данные не удалось\rНа диске нет "
+                                                 "свободного места.");
 }
 
 void TestDialogs::sounImport()
 {
     QFETCH(bool, succeeds);
+    QFETCH(QString, reason);
     QFETCH(QString, message);
     QTemporaryDir folder;
     ScriptedInteraction script;
@@ -168,7 +175,7 @@ void TestDialogs::sounImport()
         nullptr, script, folder.path(),
         [&](const QString& dbf, const QString& out, const QString& date, const QString& version) {
             call << dbf << out << date << version;
-            return succeeds;
+            return SounImportResult{succeeds, reason};
         });
     auto* import = window.findChild<QAbstractButton*>(QStringLiteral("Button1"));
     auto* ok = window.findChild<QAbstractButton*>(QStringLiteral("BitBtn1"));
@@ -196,7 +203,7 @@ void TestDialogs::sounImportWithEmptyPath()
     TfmLoadSoun window(nullptr, script, QStringLiteral("/nowhere"),
                        [&](const QString&, const QString&, const QString&, const QString&) {
                            called = true;
-                           return true;
+                           return SounImportResult{true, QString()};
                        });
     script.answerFile(QString());
     clickChild(window, "Button4");

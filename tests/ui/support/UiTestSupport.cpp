@@ -48,7 +48,7 @@ TFormMain& UiTestBench::start(const QStringList& arguments)
     options.sounImporter = [this](const QString& dbf, const QString& out, const QString& date,
                                   const QString& version) {
         importCalls << dbf << out << date << version;
-        return dbf.endsWith(QStringLiteral("soun1.dbf"));
+        return SounImportResult{dbf.endsWith(QStringLiteral("soun1.dbf")), QString()};
     };
     m_window = std::make_unique<TFormMain>(std::move(script), std::move(options));
     return *m_window;
