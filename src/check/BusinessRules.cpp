@@ -1,19 +1,19 @@
 #include "check/BusinessRules.h"
 
+#include "check/AmountSum.h"
 #include "model/Declaration.h"
-
-#include <numeric>
 
 namespace {
 
 // Builds the messages that set two amounts side by side: "<before><first><between><second>)".
+// The second may be an exact sum beyond the range of an amount.
 class AmountMessages
 {
 public:
     explicit AmountMessages(QChar separator) : m_separator(separator) {}
 
     QString twoAmounts(const QString& before, Money first, const QString& between,
-                       Money second) const
+                       const AmountSum& second) const
     {
         return before + first.toText(m_separator) + between + second.toText(m_separator) +
                QStringLiteral(")");
@@ -53,7 +53,8 @@ RuleFailures BusinessFailures(const mTDeclaration& d, CheckScope scope, QChar se
             continue;
         rules.fail(b.LabourCosts < b.LabourContracts,
                    messages.contractsOverLabour(b.LabourContracts, b.LabourCosts), position);
-        const Money parts = b.MaterialExpenses + b.Depreciation + b.LabourCosts + b.OtherExpenses;
+        const AmountSum parts =
+            AmountSum(b.MaterialExpenses) + b.Depreciation + b.LabourCosts + b.OtherExpenses;
         if (section) {
             rules.fail(parts != b.ExpensesTotal,
                        messages.twoAmounts(QStringLiteral("Общие расходы ("), b.ExpensesTotal,
@@ -64,8 +65,7 @@ RuleFailures BusinessFailures(const mTDeclaration& d, CheckScope scope, QChar se
                        position);
             continue;
         }
-        const Money details =
-            std::accumulate(b.ExpenseDetails.begin(), b.ExpenseDetails.end(), Money());
+        const AmountSum details = SumOf(b.ExpenseDetails.begin(), b.ExpenseDetails.end());
         rules.fail(details > b.OtherExpenses,
                    messages.twoAmounts(QStringLiteral("Сумма прочих расходов ("), b.OtherExpenses,
                                        QStringLiteral(") меньше суммы ее составляющих ("), details),
@@ -94,8 +94,8 @@ RuleFailures PracticeFailures(const mTDeclaration& d, QChar separator)
         const Money contracts = x[mTRepetitNew::LabourContracts];
         const Money other = x[mTRepetitNew::OtherExpenses];
         rules.fail(labour < contracts, messages.contractsOverLabour(contracts, labour), position);
-        const Money energyAndProperty =
-            x[mTRepetitNew::EnergyExpenses] + x[mTRepetitNew::NonAmortizableProperty];
+        const AmountSum energyAndProperty =
+            AmountSum(x[mTRepetitNew::EnergyExpenses]) + x[mTRepetitNew::NonAmortizableProperty];
         rules.fail(energyAndProperty > material,
                    messages.twoAmounts(QStringLiteral("Сумма материальных расходов меньше ("),
                                        material,
@@ -103,14 +103,14 @@ RuleFailures PracticeFailures(const mTDeclaration& d, QChar separator)
                                                       "неамортизируемое имущество("),
                                        energyAndProperty),
                    position);
-        const Money components =
-            std::accumulate(x.begin() + mTRepetitNew::FirstOtherComponent, x.end(), Money());
+        const AmountSum components = SumOf(x.begin() + mTRepetitNew::FirstOtherComponent, x.end());
         rules.fail(components > other,
                    messages.twoAmounts(QStringLiteral("Сумма прочих расходов ("), other,
                                        QStringLiteral(") не совпадает с суммой ее составляющих ("),
                                        components),
                    position);
-        const Money parts = material + x[mTRepetitNew::Amortization] + labour + other;
+        const AmountSum parts =
+            AmountSum(material) + x[mTRepetitNew::Amortization] + labour + other;
         rules.fail(parts > r.PracticeExpenses,
                    messages.twoAmounts(QStringLiteral("Общие расходы ("), r.PracticeExpenses,
                                        QStringLiteral(") не совпадают с суммой расходов "

@@ -1,5 +1,6 @@
 #include "check/DeductionRules.h"
 
+#include "check/AmountSum.h"
 #include "model/Declaration.h"
 #include "storage/DayCount.h"
 
@@ -16,10 +17,10 @@ int yearOf(double dayCount)
 
 // RoundKop of 2 000 000 roubles times numerator / denominator, computed exactly in kopecks. A
 // share with a zero denominator (possible only in a damaged file) allows nothing.
-Money propertyCap(qint32 numerator, qint32 denominator)
+AmountSum propertyCap(qint32 numerator, qint32 denominator)
 {
     if (denominator == 0)
-        return Money();
+        return AmountSum();
     const qint64 dividend = qint64(200000000) * numerator;
     const qint64 divisor = denominator;
     qint64 whole = dividend / divisor;
@@ -27,7 +28,8 @@ Money propertyCap(qint32 numerator, qint32 denominator)
     const bool positive = (dividend >= 0) == (divisor > 0);
     if (positive && rest != 0 && 2 * std::abs(rest) >= std::abs(divisor))
         ++whole;
-    return Money::fromKopecks(whole);
+    // A share far above one, which only a damaged file holds, gives a cap beyond any amount.
+    return AmountSum::ofKopecks(whole);
 }
 
 } // namespace
@@ -101,7 +103,8 @@ RuleFailures PropertyFailures(const mTDeclaration& d, CheckScope scope)
     rules.fail(keyYear >= 2008 && c.PriorYearsDeduction > 2000000_rub,
                QStringLiteral("В предыдущие отчетные годы не могли зачесть более 2000000 рублей"),
                PropertyField::PriorCost);
-    const Money claimed = c.PriorYearsDeduction + c.PriorYearsAgentDeduction + c.CarriedCost;
+    const AmountSum claimed =
+        AmountSum(c.PriorYearsDeduction) + c.PriorYearsAgentDeduction + c.CarriedCost;
     rules.fail(propertyCap(c.ShareNumerator, c.ShareDenominator) < claimed,
                QStringLiteral("Перейти с прошлого года может не более 2000000 рублей * долю "
                               "собственности (за вычетом уже зачтенных сумм)"),
