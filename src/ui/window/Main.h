@@ -1,6 +1,7 @@
 #pragma once
 
 #include "directories/DirectoryFiles.h"
+#include "storage/FileStamp.h"
 #include "ui/pickers/LoadSoun.h"
 #include "ui/widgets/MyFrame.h"
 
@@ -111,6 +112,7 @@ private:
     void resetDocument();
     bool askToSave();
     bool saveTo(const QString& fileName);
+    bool confirmOverwrite(const QString& fileName);
     QString askSaveName();
     bool loadInto(mTDeclaration& target, const QString& fileName);
     void PrintOrPreview(bool preview);
@@ -121,6 +123,8 @@ private:
     std::unique_ptr<Interaction> m_interaction;
     std::unique_ptr<mTDeclaration> m_document;
     QString m_fileName;
+    // The file as it was when it was opened or last saved here.
+    FileStamp m_fileStamp;
     QString m_programFolder;
     TfmLoadSoun::Importer m_sounImporter;
     QStringList m_printModuleFolders;

@@ -1,5 +1,5 @@
-// The main window's document commands: create, open, save, save as, and the question about
-// unsaved changes.
+// The main window's document commands: create, open, save, save as, the question about unsaved
+// changes and the question before a file that another program changed is overwritten.
 #include "model/Declaration.h"
 #include "model/DeclarationFile.h"
 #include "storage/StorageErrors.h"
@@ -28,8 +28,11 @@ FileDialogRequest openRequest()
 
 bool TFormMain::loadInto(mTDeclaration& target, const QString& fileName)
 {
-    // On a failure the caller replaces the document by a new one.
+    // On a failure the caller replaces the document by a new one. The stamp is taken first: a
+    // change made while the file is read counts as a change by another program.
+    const FileStamp stamp = FileStamp::of(fileName);
     const std::optional<QString> failure = LoadDeclarationFile(target, fileName);
+    m_fileStamp = failure ? FileStamp() : stamp;
     if (failure)
         m_interaction->showError(this, *failure);
     return !failure;
@@ -52,6 +55,7 @@ void TFormMain::resetDocument()
     m_document = std::make_unique<mTDeclaration>();
     m_document->SetInteractiveDefaults();
     m_fileName.clear();
+    m_fileStamp = FileStamp();
 }
 
 QString TFormMain::askSaveName()
@@ -64,8 +68,26 @@ QString TFormMain::askSaveName()
     return m_interaction->saveFileName(this, request);
 }
 
+bool TFormMain::confirmOverwrite(const QString& fileName)
+{
+    if (fileName != m_fileName || !m_fileStamp.exists())
+        return true;
+    const FileStamp now = FileStamp::of(fileName);
+    if (!now.exists() || now == m_fileStamp)
+        return true;
+    const QString question =
+        QStringLiteral("Файл «%1» изменён другой программой после того, как декларация была "
+                       "открыта или сохранена. Если сохранить декларацию, эти изменения будут "
+                       "потеряны.\n\nЗаменить файл?")
+            .arg(QDir::toNativeSeparators(fileName));
+    return m_interaction->message(this, QMessageBox::Warning, Interaction::programCaption(),
+                                  question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
 bool TFormMain::saveTo(const QString& fileName)
 {
+    if (!confirmOverwrite(fileName))
+        return false;
     if (m_frame != nullptr)
         m_frame->StoreData();
     try {
@@ -78,6 +100,7 @@ bool TFormMain::saveTo(const QString& fileName)
         return false;
     }
     m_fileName = fileName;
+    m_fileStamp = FileStamp::of(fileName);
     updateTitle();
     m_saved = true;
     return true;

@@ -31,6 +31,7 @@ private slots:
     void saveAndReopen();
     void savingEarlierYearWritesCurrentYearFile();
     void failedSaveKeepsTitleAndFlag();
+    void saveAsksBeforeOverwritingAnotherProgramsChange();
     void unsavedChanges_data();
     void unsavedChanges();
     void typingInEveryScreenAsks_data();
@@ -203,6 +204,56 @@ void TestMainWindow::failedSaveKeepsTitleAndFlag()
     bench.script().answerFile(bench.path(QStringLiteral("missing/folder/x.tv3")));
     window.CreateDoc();
     QVERIFY(!window.isSaved());
+}
+
+void TestMainWindow::saveAsksBeforeOverwritingAnotherProgramsChange()
+{
+    UiTestBench bench;
+    mTDeclaration ours;
+    ours.InspectionCode = QStringLiteral("7701");
+    const QString file = bench.writeDeclaration(QStringLiteral("a.tv3"), ours);
+    const auto contents = [&] {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    TFormMain& window = bench.start({file});
+    // Nobody else wrote the file: no question.
+    window.NotifyDocumentChanged();
+    window.SaveDoc();
+    QVERIFY(window.isSaved());
+    QVERIFY(bench.script().messages.isEmpty());
+
+    // Another instance saves its own declaration under the same name.
+    mTDeclaration theirs;
+    theirs.InspectionCode = QStringLiteral("7799");
+    bench.writeDeclaration(QStringLiteral("a.tv3"), theirs);
+    const QByteArray theirBytes = contents();
+    window.NotifyDocumentChanged();
+    bench.script().answerMessage(QMessageBox::No);
+    window.SaveDoc();
+    QVERIFY(bench.script().finished());
+    QCOMPARE(bench.script().messages.size(), 1);
+    QCOMPARE(bench.script().messages.constFirst().icon, QMessageBox::Warning);
+    QVERIFY(bench.script().messages.constFirst().text.contains(file));
+    QVERIFY(bench.script().messages.constFirst().text.endsWith(QStringLiteral("Заменить файл?")));
+    QCOMPARE(contents(), theirBytes);
+    QVERIFY(!window.isSaved());
+
+    // Closing asks about the unsaved changes, then again about the other program's file.
+    bench.script().answerMessage(QMessageBox::Yes);
+    bench.script().answerMessage(QMessageBox::No);
+    QVERIFY(!window.close());
+    QCOMPARE(contents(), theirBytes);
+
+    bench.script().answerMessage(QMessageBox::Yes);
+    window.SaveDoc();
+    QVERIFY(window.isSaved());
+    QVERIFY(contents() != theirBytes);
+    // What this window saved itself is no other program's change.
+    window.NotifyDocumentChanged();
+    window.SaveDoc();
+    QVERIFY(bench.script().finished());
+    QCOMPARE(bench.script().messages.size(), 4);
 }
 
 void TestMainWindow::unsavedChanges_data()
