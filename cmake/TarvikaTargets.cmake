@@ -10,6 +10,12 @@ function(tarvika_core_library name)
     tarvika_target_defaults(${name})
     target_compile_definitions(${name} PUBLIC QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII
                                QT_NO_CAST_FROM_BYTEARRAY)
+    # The fuzz targets see the code they test: the core is built with the fuzzer's coverage, and
+    # every program that links it gets the coverage runtime.
+    if(TARVIKA_FUZZ)
+        target_compile_options(${name} PRIVATE -fsanitize=fuzzer-no-link)
+        target_link_options(${name} INTERFACE -fsanitize=fuzzer-no-link)
+    endif()
 endfunction()
 
 # A library of the windows: one folder of src/ui. Usage: tarvika_ui_library(name sources... LIBS ...)

@@ -6,6 +6,7 @@
 
 #include <QTest>
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -276,6 +277,17 @@ const QList<Case>& cases()
          8, 1, "Доходы от предпринимательской деятельности",
          "Общие расходы (1000) меньше суммы расходов материальных, на оплату труда, прочих и "
          "амортизационных отчислений (1001)"},
+        // Amounts no entry field allows, from a damaged file: the sum is exact, not wrapped.
+        {"expenses beyond any amount",
+         [](mTDeclaration& d) {
+             addBusiness(d, [](mTBusinessNew& b) {
+                 b.MaterialExpenses = 900000000000000_rub;
+                 b.OtherExpenses = 900000000000000_rub;
+             });
+         },
+         8, 1, "Доходы от предпринимательской деятельности",
+         "Общие расходы (1000) меньше суммы расходов материальных, на оплату труда, прочих и "
+         "амортизационных отчислений (1800000000000000)"},
         // Group 11
         {"practice labour",
          [](mTDeclaration& d) {
@@ -313,6 +325,16 @@ const QList<Case>& cases()
          11, 1, "Доходы от частной практики",
          "Общие расходы (1000) не совпадают с суммой расходов материальных, на оплату труда, "
          "прочих и амортизационных отчислений (1001)"},
+        {"practice expenses beyond any amount",
+         [](mTDeclaration& d) {
+             addPractice(d, [](mTRepetitNew& r) {
+                 r.PracticeDetails[mTRepetitNew::MaterialExpenses] = 900000000000000_rub;
+                 r.PracticeDetails[mTRepetitNew::OtherExpenses] = 900000000000000_rub;
+             });
+         },
+         11, 1, "Доходы от частной практики",
+         "Общие расходы (1000) не совпадают с суммой расходов материальных, на оплату труда, "
+         "прочих и амортизационных отчислений (1800000000000000)"},
         // Group 9
         {"social without data",
          [](mTDeclaration& d) {
@@ -399,6 +421,16 @@ const QList<Case>& cases()
          10, 6, "Имущественный налоговый вычет",
          "Перейти с прошлого года может не более 2000000 рублей * долю собственности (за вычетом "
          "уже зачтенных сумм)"},
+        {"carried amounts beyond any amount",
+         [](mTDeclaration& d) {
+             enableProperty(d, [](mTConstructionDeduct& c) {
+                 c.PriorYearsAgentDeduction = 900000000000000_rub;
+                 c.CarriedCost = 900000000000000_rub;
+             });
+         },
+         10, 6, "Имущественный налоговый вычет",
+         "Перейти с прошлого года может не более 2000000 рублей * долю собственности (за вычетом "
+         "уже зачтенных сумм)"},
         {"zero share denominator",
          [](mTDeclaration& d) {
              enableProperty(d, [](mTConstructionDeduct& c) {
@@ -469,6 +501,7 @@ void TestDeclarationCheck::passing_data()
     QTest::newRow("cap of a third share exactly") << 6;
     QTest::newRow("pensioner may start earlier") << 7;
     QTest::newRow("one source per month") << 8;
+    QTest::newRow("share far above one") << 9;
 }
 
 void TestDeclarationCheck::passing()
@@ -521,6 +554,13 @@ void TestDeclarationCheck::passing()
         addSource(d, b);
         break;
     }
+    case 9:
+        // Its cap lies beyond the range of an amount; it is compared exactly.
+        enableProperty(d, [](mTConstructionDeduct& c) {
+            c.ShareNumerator = std::numeric_limits<qint32>::max();
+            c.CarriedCost = 1_rub;
+        });
+        break;
     }
     ScriptedAnswerer answerer;
     const CheckOutcome outcome = CheckDeclaration(d, answerer);
