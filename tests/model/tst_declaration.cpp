@@ -414,7 +414,8 @@ void TestDeclaration::failedSaveKeepsOldFile()
     QVERIFY_THROWS_EXCEPTION(mEBadText, bad.SaveToFile(name));
     QCOMPARE(readAll(name), before);
 
-    // A folder that does not exist: the container's message, nothing written.
+    // A folder that does not exist: the container's message and what the system said, nothing
+    // written.
     const QString vanished = dir.filePath(QStringLiteral("gone/decl.tv3"));
     try {
         good.SaveToFile(vanished);
@@ -422,7 +423,7 @@ void TestDeclaration::failedSaveKeepsOldFile()
     } catch (const mEBadStorage& error) {
         QCOMPARE(error.message(), QStringLiteral("Ошибка чтения файла: ") + vanished +
                                       QStringLiteral("\rВозможно он занят, или с признаком "
-                                                     "'read only'"));
+                                                     "'read only'\rПапка не найдена."));
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.tv3")});
 
