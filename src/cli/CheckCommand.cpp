@@ -28,6 +28,18 @@ public:
 
 } // namespace
 
+std::optional<QString> CheckCommand::finding(const mTDeclaration& declaration)
+{
+    FixAnswerer answerer;
+    const CheckOutcome outcome = CheckDeclaration(declaration, answerer);
+    if (outcome.passed())
+        return std::nullopt;
+    return QStringLiteral("%1 %2 %3: %4")
+        .arg(outcome.group)
+        .arg(outcome.field)
+        .arg(answerer.title, answerer.message);
+}
+
 int CheckCommand::execute(const QStringList& args, const CliStreams& io) const
 {
     if (args.size() != 1)
@@ -35,15 +47,10 @@ int CheckCommand::execute(const QStringList& args, const CliStreams& io) const
     mTDeclaration declaration;
     if (!load(args[0], declaration, io))
         return CliExit::FileError;
-    FixAnswerer answerer;
-    const CheckOutcome outcome = CheckDeclaration(declaration, answerer);
-    if (outcome.passed()) {
-        io.print(QStringLiteral("OK"));
-        return CliExit::Ok;
+    if (const auto line = finding(declaration)) {
+        io.print(*line);
+        return CliExit::Finding;
     }
-    io.print(QStringLiteral("%1 %2 %3: %4")
-                 .arg(outcome.group)
-                 .arg(outcome.field)
-                 .arg(answerer.title, answerer.message));
-    return CliExit::Finding;
+    io.print(QStringLiteral("OK"));
+    return CliExit::Ok;
 }

@@ -1,5 +1,6 @@
 #include "cli/PrintCommand.h"
 
+#include "cli/CheckCommand.h"
 #include "model/Declaration.h"
 #include "print/DeclarationPrinting.h"
 
@@ -17,8 +18,10 @@ std::unique_ptr<QCoreApplication> PrintCommand::application(int& argc, char** ar
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
-int PrintCommand::execute(const QStringList& args, const CliStreams& io) const
+int PrintCommand::execute(const QStringList& arguments, const CliStreams& io) const
 {
+    QStringList args = arguments;
+    const bool force = args.removeAll(QStringLiteral("--force")) > 0;
     if (args.size() != 3 || args[1] != QLatin1String("--pdf") || args[0].startsWith(u'-'))
         return usageError(io);
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
@@ -28,6 +31,12 @@ int PrintCommand::execute(const QStringList& args, const CliStreams& io) const
     mTDeclaration declaration;
     if (!load(args[0], declaration, io))
         return CliExit::FileError;
+    // As in the window, a declaration that fails its check is not printed unless asked to.
+    if (const auto finding = CheckCommand::finding(declaration)) {
+        io.error(*finding);
+        if (!force)
+            return CliExit::Finding;
+    }
     const DeclarationPrinting printing(QCoreApplication::applicationDirPath(), m_moduleFolders);
     const PrintOutcome outcome = printing.writePdf(declaration, args[2]);
     for (const QString& message : outcome.messages)

@@ -5,8 +5,10 @@
 #include <QCoreApplication>
 #include <memory>
 
-// print FILE --pdf OUT.pdf: the printed form of a declaration, laid out by the print module, as a
-// PDF file. Painting needs the GUI application; application() makes one for this verb only, on
+// print FILE --pdf OUT.pdf [--force]: the printed form of a declaration, laid out by the print
+// module, as a PDF file. A declaration that fails the whole check is not printed (exit 1 with the
+// check's line) unless --force is given; then the line is a warning. Painting needs the GUI
+// application; application() makes one for this verb only, on
 // the offscreen platform unless another is asked for, so no verb ever needs a display.
 class PrintCommand : public CliCommand
 {
@@ -15,7 +17,7 @@ public:
     explicit PrintCommand(QStringList moduleFolders = {});
 
     QString name() const override { return QStringLiteral("print"); }
-    QString arguments() const override { return QStringLiteral("FILE --pdf OUT.pdf"); }
+    QString arguments() const override { return QStringLiteral("FILE --pdf OUT.pdf [--force]"); }
     int execute(const QStringList& args, const CliStreams& io) const override;
 
     // The application object of the command-line tool: the GUI application for this verb,

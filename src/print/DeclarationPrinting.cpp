@@ -1,5 +1,7 @@
 #include "print/DeclarationPrinting.h"
 
+#include "directories/CodeDirectory.h"
+#include "directories/DirectoryFiles.h"
 #include "export/ExportDeclaration.h"
 #include "model/Declaration.h"
 #include "print/PrintModuleLoader.h"
@@ -17,6 +19,24 @@ QString DeclarationPrinting::officeParameter()
     return QStringLiteral("Наименование налогового органа-получателя");
 }
 
+QString DeclarationPrinting::officeName(const mTDeclaration& declaration) const
+{
+    if (!declaration.InspectionName.trimmed().isEmpty())
+        return declaration.InspectionName;
+    const QString code = declaration.InspectionCode.trimmed();
+    if (code.isEmpty())
+        return QString();
+    // The same file the window's picker reads; a missing or unreadable file leaves the name blank.
+    QString error;
+    const auto bytes = DirectoryFiles::readFile(
+        QDir(m_programFolder).filePath(DirectoryFiles::TaxOffices()), &error);
+    if (!bytes)
+        return QString();
+    const auto offices = CodeDirectory::fromXml(*bytes, &error);
+    const DirectoryEntry* office = offices ? offices->find(code) : nullptr;
+    return office ? office->name : QString();
+}
+
 PrintOutcome
 DeclarationPrinting::run(const mTDeclaration& declaration,
                          const std::function<QString(PrintModule&, const QString&)>& use) const
@@ -24,7 +44,7 @@ DeclarationPrinting::run(const mTDeclaration& declaration,
     const auto module = PrintModuleLoader::create(m_moduleFolders);
     if (!module)
         return {{PrintModuleLoader::missingMessage()}, true};
-    module->SetPrintTiffParam(officeParameter(), declaration.InspectionName);
+    module->SetPrintTiffParam(officeParameter(), officeName(declaration));
     QString folder = QDir::toNativeSeparators(m_programFolder);
     if (!folder.endsWith(QDir::separator()))
         folder += QDir::separator();
@@ -56,9 +76,17 @@ PrintOutcome DeclarationPrinting::print(const mTDeclaration& declaration,
                                         const AskPrinter& askPrinter) const
 {
     return run(declaration, [&askPrinter](PrintModule& module, const QString& xml) {
-        const auto choice = askPrinter();
+        const int pages = module.PageCount(xml);
+        if (pages == 0)
+            return module.errorString();
+        const auto choice = askPrinter(pages);
         if (!choice)
             return QString();
+        module.SetPageRange(choice->fromPage, choice->toPage);
+        if (!choice->outputFile.isEmpty()) {
+            return module.WritePdf(xml, choice->outputFile, choice->copies) ? QString()
+                                                                            : module.errorString();
+        }
         for (int copy = 0; copy < choice->copies; ++copy) {
             if (!module.PrintData(xml, QString(), choice->printerName, 0))
                 return module.errorString();

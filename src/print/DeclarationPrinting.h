@@ -9,11 +9,16 @@ class mTDeclaration;
 class PrintModule;
 class QWidget;
 
-// The printer and number of copies the user chose in the print dialog.
+// What the user chose in the print dialog: a printer of the print service, or a PDF file
+// ("print to file"); the number of copies and the pages (numbered from 1; 0, 0 for all).
 struct PrinterChoice
 {
     QString printerName;
     int copies = 1;
+    int fromPage = 0;
+    int toPage = 0;
+    // Not empty when the pages go to this PDF file instead of a printer.
+    QString outputFile;
 };
 
 // What a print, preview or PDF run leaves to show: its messages in order (a failed computation is
@@ -31,19 +36,24 @@ struct PrintOutcome
 class DeclarationPrinting
 {
 public:
-    // Asked after the XML text is built: the chosen printer, or std::nullopt when cancelled.
-    using AskPrinter = std::function<std::optional<PrinterChoice>()>;
+    // Asked after the XML text is built, with the number of pages to print: the choice, or
+    // std::nullopt when cancelled.
+    using AskPrinter = std::function<std::optional<PrinterChoice>(int pageCount)>;
 
     // programFolder is handed to the module; moduleFolders are searched for its library.
     explicit DeclarationPrinting(QString programFolder, QStringList moduleFolders = {});
 
     PrintOutcome preview(const mTDeclaration& declaration, QWidget* parent) const;
-    // Calls the module's PrintData once per copy; a cancelled print dialog is no failure.
+    // Calls the module's PrintData once per copy on the chosen printer, or writes the copies to the
+    // chosen PDF file; a cancelled print dialog is no failure.
     PrintOutcome print(const mTDeclaration& declaration, const AskPrinter& askPrinter) const;
     PrintOutcome writePdf(const mTDeclaration& declaration, const QString& fileName) const;
 
     // The parameter name under which the tax office's name is passed.
     static QString officeParameter();
+    // The name of the receiving tax office: the declaration's own, else the name the tax-office
+    // directory of the program folder gives its code (empty when neither has one).
+    QString officeName(const mTDeclaration& declaration) const;
 
 private:
     // use returns the module's failure message, or an empty text.

@@ -40,6 +40,14 @@ public:
                          QString(), QString()});
         }
         for (const auto& [name, value] : element.attributes) {
+            if (element.name == QStringLiteral("Файл"))
+                continue;
+            if (element.name == QStringLiteral("Документ") && name == QStringLiteral("КНД"))
+                continue;
+            if (element.name == QStringLiteral("Документ") && name == QStringLiteral("ДатаДок")) {
+                m_date = value;
+                continue;
+            }
             const FormLine line = block ? block->lines.value(name) : FormLine();
             rows.append({PrintRow::Kind::Field, line.code,
                          line.caption.isEmpty() ? name : line.caption, value,
@@ -48,6 +56,10 @@ public:
         QHash<QString, int> seen;
         for (const auto& child : element.children)
             walk(*child, element.name, here, ++seen[child->name]);
+        if (element.name == QStringLiteral("Подписант")) {
+            m_rows[here].append({PrintRow::Kind::Signature, QString(), QStringLiteral("Дата"),
+                                 m_date, QStringLiteral("Документ/ДатаДок")});
+        }
     }
 
     QList<PrintSheet> sheets() const
@@ -70,6 +82,7 @@ private:
     const FormTable& m_table;
     QMap<QString, QList<PrintRow>> m_rows;
     QHash<QString, QString> m_titles;
+    QString m_date;
 };
 
 QString initials(const PrintXmlElement* name)

@@ -13,7 +13,9 @@ struct PrintRow
     enum class Kind
     {
         Heading,
-        Field
+        Field,
+        // The signer's signature line with the date of the declaration as its value.
+        Signature
     };
 
     Kind kind = Kind::Field;
@@ -49,8 +51,10 @@ using PrintParameters = QList<QPair<QString, QString>>;
 
 // Lays out the declaration's XML as the printed form: the title page with the taxpayer and the
 // signer, Section 1, the per-rate sections of Section 2, then every sheet the XML holds. Every
-// attribute value of the XML becomes one form line, unchanged, under the caption of its form line
-// (an attribute the form does not know is printed under its own name).
+// attribute value of the declaration becomes one form line, unchanged, under the caption of its
+// form line (an attribute the form does not know is printed under its own name). The details of
+// the file (its identifier, program and format versions) stay off paper; the form's KND code is
+// printed in the page header and the document's date in the signer's block.
 class FormLayout
 {
 public:

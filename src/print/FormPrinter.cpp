@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace {
 
@@ -80,9 +81,28 @@ bool FormPrinter::PreviewData(const QString& xml, QWidget* parent)
     return true;
 }
 
+std::optional<PagePainter::Selection> FormPrinter::selection(const PagePainter& pages, int copies)
+{
+    PagePainter::Selection chosen{1, pages.pageCount(), copies};
+    if (m_fromPage > 0 || m_toPage > 0) {
+        chosen.fromPage = std::max(m_fromPage, 1);
+        chosen.toPage = m_toPage > 0 ? std::min(m_toPage, pages.pageCount()) : pages.pageCount();
+    }
+    if (chosen.fromPage > chosen.toPage) {
+        m_error = QStringLiteral("В декларации нет страниц с %1 по %2 (всего страниц: %3)")
+                      .arg(m_fromPage)
+                      .arg(m_toPage)
+                      .arg(pages.pageCount());
+        return std::nullopt;
+    }
+    return chosen;
+}
+
 bool FormPrinter::PrintData(const QString& xml, const QString& /*reserved*/,
                             const QString& printerName, int /*flags*/)
 {
+    if (printerName.isEmpty())
+        return fail(QStringLiteral("Не выбран принтер"));
     const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
     if (info.isNull())
         return fail(QStringLiteral("Принтер «%1» не найден").arg(printerName));
@@ -90,22 +110,29 @@ bool FormPrinter::PrintData(const QString& xml, const QString& /*reserved*/,
     const auto painter = pages(xml, m_parameters, error);
     if (!painter)
         return fail(error);
+    const auto chosen = selection(*painter, 1);
+    if (!chosen)
+        return false;
     QPrinter printer(info, QPrinter::HighResolution);
     prepareA4(printer);
     printer.setCopyCount(1);
     printer.setDocName(QStringLiteral("Декларация"));
-    if (!painter->paint(printer))
+    if (!painter->paint(printer, *chosen))
         return fail(
             QStringLiteral("Не удалось напечатать декларацию на принтере «%1»").arg(printerName));
     return true;
 }
 
-bool FormPrinter::WritePdf(const QString& xml, const QString& fileName)
+bool FormPrinter::WritePdf(const QString& xml, const QString& fileName, int copies)
 {
     QString error;
     const auto painter = pages(xml, m_parameters, error);
     if (!painter)
         return fail(error);
+    const auto chosen = selection(*painter, std::max(copies, 1));
+    if (!chosen)
+        return false;
+    // Written beside the old file and renamed over it only when every write succeeded.
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return fail(
@@ -117,7 +144,7 @@ bool FormPrinter::WritePdf(const QString& xml, const QString& fileName)
         writer.setResolution(600);
         writer.setTitle(QStringLiteral("Декларация"));
         writer.setCreator(QStringLiteral("Тарвика 2013"));
-        if (!painter->paint(writer)) {
+        if (!painter->paint(writer, *chosen)) {
             file.cancelWriting();
             return fail(QStringLiteral("Не удалось записать файл «%1»").arg(fileName));
         }
@@ -126,6 +153,23 @@ bool FormPrinter::WritePdf(const QString& xml, const QString& fileName)
         return fail(
             QStringLiteral("Не удалось записать файл «%1»: %2").arg(fileName, file.errorString()));
     return true;
+}
+
+int FormPrinter::PageCount(const QString& xml)
+{
+    QString error;
+    const auto painter = pages(xml, m_parameters, error);
+    if (!painter) {
+        fail(error);
+        return 0;
+    }
+    return painter->pageCount();
+}
+
+void FormPrinter::SetPageRange(int fromPage, int toPage)
+{
+    m_fromPage = std::max(fromPage, 0);
+    m_toPage = std::max(toPage, 0);
 }
 
 QString FormPrinter::errorString() const

@@ -23,12 +23,17 @@ public:
     virtual QString PrintTiffFolder() const = 0;
     // Shows the pages in a modal print preview owned by parent (needs the widget application).
     virtual bool PreviewData(const QString& xml, QWidget* parent) = 0;
-    // Prints one copy on the named printer. reserved and flags are kept for callers of the
-    // original interface and must be empty and 0.
+    // Prints one copy on the named printer of the system's print service. reserved and flags are
+    // kept for callers of the original interface and must be empty and 0.
     virtual bool PrintData(const QString& xml, const QString& reserved, const QString& printerName,
                            int flags) = 0;
-    // Writes the pages to a PDF file, which appears whole or not at all.
-    virtual bool WritePdf(const QString& xml, const QString& fileName) = 0;
+    // Writes copies of the pages, one after another, to a PDF file, which appears whole or not at
+    // all: a failed write keeps the file that was there.
+    virtual bool WritePdf(const QString& xml, const QString& fileName, int copies = 1) = 0;
+    // The number of pages of the declaration, or 0 (with errorString()) when it cannot be laid out.
+    virtual int PageCount(const QString& xml) = 0;
+    // The pages PrintData and WritePdf put out, numbered from 1; 0, 0 (the default) for all.
+    virtual void SetPageRange(int fromPage, int toPage) = 0;
 
     virtual QString errorString() const = 0;
 };

@@ -80,9 +80,10 @@ QStringList paintedTexts(const PagePainter& pages)
     return device.texts();
 }
 
-QString withoutSpace(QString text)
+// A text without spaces and without the dashes that strike out empty cells.
+QString bare(QString text)
 {
-    return text.remove(QRegularExpression(QStringLiteral("\\s")));
+    return text.remove(QRegularExpression(QStringLiteral("[\\s-]")));
 }
 
 // A declaration's XML with count income sources at 13 %.
@@ -98,6 +99,32 @@ QString manySources(int count)
                           "<ДоходИстРФ Ставка=\"13\">") +
            sources +
            QStringLiteral("</ДоходИстРФ></СведДохВыч></ИтогУплВозв></НДФЛ3></Документ></Файл>");
+}
+
+QString exportCase(const QString& name)
+{
+    return QStringLiteral(TARVIKA_SOURCE_DIR "/tests/export/data/%1/declaration.tv3").arg(name);
+}
+
+PrinterChoice choice(const QString& printerName, const QString& outputFile, int copies = 1,
+                     int fromPage = 0, int toPage = 0)
+{
+    PrinterChoice chosen;
+    chosen.printerName = printerName;
+    chosen.outputFile = outputFile;
+    chosen.copies = copies;
+    chosen.fromPage = fromPage;
+    chosen.toPage = toPage;
+    return chosen;
+}
+
+int pdfPages(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray bytes = file.readAll();
+    return int(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"));
 }
 
 } // namespace
@@ -117,6 +144,11 @@ private slots:
     void moduleWritesPdf();
     void printCommandWritesPdf();
     void printOnUnknownPrinterFails();
+    void printToFileKeepsRangeAndCopies();
+    void cellRows_data();
+    void cellRows();
+    void officeNameFromDirectory();
+    void printCommandChecksFirst();
     void previewIsUsableOverDisabledWindow();
 };
 
@@ -137,27 +169,40 @@ void TestPrint::pagesShowEveryValueOfTheXml()
     QStringList laidOut;
     for (const PrintSheet& sheet : form.sheets) {
         for (const PrintRow& row : sheet.rows) {
-            if (row.kind == PrintRow::Kind::Field && !row.source.isEmpty())
+            if (row.kind != PrintRow::Kind::Heading && !row.source.isEmpty())
                 laidOut << row.source + QLatin1Char('=') + row.value;
         }
     }
     laidOut.sort();
-    QCOMPARE(laidOut, xmlValues(readData(file)));
+    // The file's own details stay off paper; the KND code is the header's.
+    QStringList expected;
+    QStringList technical;
+    for (const QString& value : xmlValues(readData(file))) {
+        const bool fileDetail = value.startsWith(QStringLiteral("Файл/")) ||
+                                value.startsWith(QStringLiteral("Документ/КНД="));
+        (fileDetail ? technical : expected) << value;
+    }
+    QCOMPARE(laidOut, expected);
 
-    // What is painted holds every value, in the order of the form lines, and the office name.
+    // What is painted holds every value, in the order of the form lines, and the office name,
+    // but none of the file's details.
     const PagePainter pages(form);
-    const QString painted = withoutSpace(paintedTexts(pages).join(QString()));
+    const QString painted = bare(paintedTexts(pages).join(QString()));
     qsizetype at = 0;
     for (const PrintSheet& sheet : form.sheets) {
         for (const PrintRow& row : sheet.rows) {
-            if (row.kind != PrintRow::Kind::Field)
+            if (row.kind == PrintRow::Kind::Heading)
                 continue;
-            const qsizetype found = painted.indexOf(withoutSpace(row.value), at);
+            const qsizetype found = painted.indexOf(bare(row.value), at);
             QVERIFY2(found >= 0, qPrintable(row.source + QLatin1Char('=') + row.value));
             at = found;
         }
     }
-    QVERIFY(painted.contains(withoutSpace(office)));
+    QVERIFY(painted.contains(bare(office)));
+    for (const QString& value : technical) {
+        if (!value.startsWith(QStringLiteral("Документ/КНД=")))
+            QVERIFY2(!painted.contains(bare(value.section(u'=', 1))), qPrintable(value));
+    }
 }
 
 void TestPrint::sheetsFollowTheForm()
@@ -191,13 +236,22 @@ void TestPrint::longSheetsContinueOnNumberedPages()
 {
     const PagePainter pages(layout(manySources(80)));
     QVERIFY(pages.pageCount() > 3);
-    const QStringList texts = paintedTexts(pages);
-    for (int page = 1; page <= pages.pageCount(); ++page) {
-        QVERIFY(
-            texts.contains(QStringLiteral("Страница %1 из %2").arg(page).arg(pages.pageCount())));
-        QVERIFY(texts.contains(QStringLiteral("%1").arg(page, 3, 10, QLatin1Char('0'))));
+    QStringList texts;
+    for (int page = 0; page < pages.pageCount(); ++page) {
+        RecordingDevice device;
+        QPainter painter(&device);
+        pages.paintPage(painter, QRectF(0, 0, device.width(), device.height()), page);
+        painter.end();
+        // The page number in its three cells follows "Стр." in the header.
+        const QString text = bare(device.texts().join(QString()));
+        QVERIFY2(text.contains(QStringLiteral("Стр.%1").arg(page + 1, 3, 10, QLatin1Char('0'))),
+                 qPrintable(text.left(80)));
+        texts << text;
     }
-    QVERIFY(withoutSpace(texts.join(QString())).contains(QStringLiteral("(продолжение)")));
+    QVERIFY(texts.join(QString()).contains(QStringLiteral("(продолжение)")));
+    // Every source's name is printed whole, none cut.
+    for (int i = 0; i < 80; ++i)
+        QVERIFY(texts.join(QString()).contains(QStringLiteral("ИСТОЧНИК%1").arg(1000 + i)));
 }
 
 void TestPrint::hostileXmlIsRefused_data()
@@ -253,9 +307,9 @@ void TestPrint::missingModuleIsReported()
     err.open(QIODevice::WriteOnly);
     const PrintCommand command({QStringLiteral("/nonexistent")});
     const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
-    QCOMPARE(command.execute({QStringLiteral(TARVIKA_SOURCE_DIR "/examples/sample.tv3"),
-                              QStringLiteral("--pdf"), pdf},
-                             {out, err}),
+    QCOMPARE(command.execute(
+                 {exportCase(QStringLiteral("resident-salary")), QStringLiteral("--pdf"), pdf},
+                 {out, err}),
              3);
     QCOMPARE(QString::fromUtf8(err.data()), PrintModuleLoader::missingMessage() + u'\n');
     QVERIFY(!QFile::exists(pdf));
@@ -295,9 +349,9 @@ void TestPrint::printCommandWritesPdf()
     out.open(QIODevice::WriteOnly);
     err.open(QIODevice::WriteOnly);
     const PrintCommand command;
-    QCOMPARE(command.execute({QStringLiteral(TARVIKA_SOURCE_DIR "/examples/sample.tv3"),
-                              QStringLiteral("--pdf"), pdf},
-                             {out, err}),
+    QCOMPARE(command.execute(
+                 {exportCase(QStringLiteral("resident-salary")), QStringLiteral("--pdf"), pdf},
+                 {out, err}),
              0);
     QCOMPARE(QString::fromUtf8(out.data()), pdf + u'\n');
     QFile file(pdf);
@@ -316,15 +370,15 @@ void TestPrint::printOnUnknownPrinterFails()
     mTDeclaration declaration;
     const DeclarationPrinting printing(QStringLiteral("/opt/program"));
     int asked = 0;
-    const PrintOutcome cancelled = printing.print(declaration, [&asked] {
+    const PrintOutcome cancelled = printing.print(declaration, [&asked](int) {
         ++asked;
         return std::optional<PrinterChoice>();
     });
     QCOMPARE(asked, 1);
     QVERIFY(!cancelled.failed);
 
-    const PrintOutcome failed = printing.print(declaration, [] {
-        return std::optional<PrinterChoice>(PrinterChoice{QStringLiteral("нет-такого"), 3});
+    const PrintOutcome failed = printing.print(declaration, [](int) {
+        return std::optional<PrinterChoice>(choice(QStringLiteral("нет-такого"), QString(), 3));
     });
     QVERIFY(failed.failed);
     QCOMPARE(failed.messages.last(), QStringLiteral("Принтер «нет-такого» не найден"));
@@ -349,6 +403,109 @@ void TestPrint::previewIsUsableOverDisabledWindow()
     QVERIFY(module->PreviewData(xmlText(QStringLiteral("ndfl4.xml")), &window));
     QVERIFY(shown);
     QVERIFY(enabled);
+}
+
+void TestPrint::printToFileKeepsRangeAndCopies()
+{
+    mTDeclaration declaration;
+    declaration.LoadFromFile(exportCase(QStringLiteral("resident-salary")));
+    const DeclarationPrinting printing(QStringLiteral(TARVIKA_SOURCE_DIR "/data"));
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("выбранный.pdf"));
+    int offered = 0;
+    const PrintOutcome printed = printing.print(declaration, [&](int pageCount) {
+        offered = pageCount;
+        return std::optional<PrinterChoice>(choice(QString(), pdf, 2, 2, 3));
+    });
+    QVERIFY2(!printed.failed, qPrintable(printed.messages.join(u'\n')));
+    QVERIFY(offered > 3);
+    QCOMPARE(pdfPages(pdf), 4);
+
+    // Pages the declaration does not have fail the command and keep the file there.
+    const PrintOutcome outside = printing.print(declaration, [&](int pageCount) {
+        return std::optional<PrinterChoice>(
+            choice(QString(), pdf, 1, pageCount + 1, pageCount + 2));
+    });
+    QVERIFY(outside.failed);
+    QVERIFY2(outside.messages.last().startsWith(QStringLiteral("В декларации нет страниц")),
+             qPrintable(outside.messages.last()));
+    QCOMPARE(pdfPages(pdf), 4);
+}
+
+void TestPrint::cellRows_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("rows");
+    QTest::newRow("code of fixed width")
+        << QStringLiteral("ПодлУплВозв/ОКТМО") << QStringLiteral("45382000")
+        << QStringLiteral("45382000---");
+    QTest::newRow("code longer than a row")
+        << QStringLiteral("ПодлУплВозв/КБК") << QStringLiteral("182101020100110001101")
+        << QStringLiteral("18210102010011000110|1-------------------");
+    QTest::newRow("amount with kopecks")
+        << QStringLiteral("НалБаза13/ДоходОбщ") << QStringLiteral("285000.50")
+        << QStringLiteral("285000-------.50");
+    QTest::newRow("tax in roubles") << QStringLiteral("НалБаза13/УдержОбщ")
+                                    << QStringLiteral("19500") << QStringLiteral("19500--------");
+    QTest::newRow("date") << QStringLiteral("СведФЛ1/ДатаРожд") << QStringLiteral("29.02.1980")
+                          << QStringLiteral("29.02.1980");
+    QTest::newRow("text wraps between words")
+        << QStringLiteral("ИстЮЛ/Наим")
+        << QStringLiteral("ОБЩЕСТВО С ОГРАНИЧЕННОЙ ОТВЕТСТВЕННОСТЬЮ РОМАШКА")
+        << QStringLiteral("ОБЩЕСТВО С----------|ОГРАНИЧЕННОЙ--------|ОТВЕТСТВЕННОСТЬЮ----|"
+                          "РОМАШКА-------------");
+    QTest::newRow("word longer than a row")
+        << QStringLiteral("АдрРФ/Улица") << QStringLiteral("А").repeated(23)
+        << QStringLiteral("А").repeated(20) + QStringLiteral("|ААА") +
+               QStringLiteral("-").repeated(17);
+    QTest::newRow("empty text") << QStringLiteral("АдрРФ/Город") << QString()
+                                << QStringLiteral("-").repeated(20);
+}
+
+void TestPrint::cellRows()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, value);
+    QFETCH(QString, rows);
+    QCOMPARE(PagePainter::cellRows(source, value).join(u'|'), rows);
+}
+
+void TestPrint::officeNameFromDirectory()
+{
+    mTDeclaration declaration;
+    declaration.InspectionCode = QStringLiteral("7701");
+    const DeclarationPrinting printing(QStringLiteral(TARVIKA_SOURCE_DIR "/data"));
+    const QString name = printing.officeName(declaration);
+    QVERIFY2(name.contains(QStringLiteral("Москве")), qPrintable(name));
+    declaration.InspectionName = QStringLiteral("ИФНС из файла");
+    QCOMPARE(printing.officeName(declaration), QStringLiteral("ИФНС из файла"));
+
+    // Without the directory the name stays blank; the code alone is printed.
+    declaration.InspectionName.clear();
+    QCOMPARE(DeclarationPrinting(QStringLiteral("/nonexistent")).officeName(declaration),
+             QString());
+}
+
+void TestPrint::printCommandChecksFirst()
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("sample.pdf"));
+    const QString sample = QStringLiteral(TARVIKA_SOURCE_DIR "/examples/sample.tv3");
+    const PrintCommand command;
+    QBuffer out;
+    QBuffer err;
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    QCOMPARE(command.execute({sample, QStringLiteral("--pdf"), pdf}, {out, err}), 1);
+    QCOMPARE(QString::fromUtf8(err.data()),
+             QStringLiteral("2 4 Сведения о декларанте: Номер ИНН введен неверно\n"));
+    QVERIFY(!QFile::exists(pdf));
+
+    QCOMPARE(command.execute({sample, QStringLiteral("--pdf"), pdf, QStringLiteral("--force")},
+                             {out, err}),
+             0);
+    QVERIFY(pdfPages(pdf) > 0);
 }
 
 QTEST_MAIN(TestPrint)

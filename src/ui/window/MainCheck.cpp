@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <algorithm>
 
 namespace {
 
@@ -49,6 +50,33 @@ std::optional<ErrorPlace> placeOf(int group)
         // Private practice has no section to show.
         return std::nullopt;
     }
+}
+
+// The print dialog: the printer of the print service or a PDF file ("print to file"), the number
+// of copies and the pages the person chooses.
+std::optional<PrinterChoice> askPrinter(Interaction& interaction, QWidget* parent, int pageCount)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(QStringLiteral("Декларация"));
+    QPrintDialog dialog(&printer, parent);
+    dialog.setMinMax(1, pageCount);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (interaction.execDialog(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    PrinterChoice choice;
+    choice.copies = std::max(printer.copyCount(), 1);
+    if (printer.printRange() == QPrinter::PageRange) {
+        choice.fromPage = printer.fromPage();
+        choice.toPage = printer.toPage();
+    }
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        choice.outputFile = printer.outputFileName();
+    else
+        choice.printerName = printer.printerName();
+    return choice;
 }
 
 } // namespace
@@ -140,15 +168,10 @@ void TFormMain::PrintOrPreview(bool preview)
     if (CheckAndLocate() != 0)
         return;
     const DeclarationPrinting printing(m_programFolder, m_printModuleFolders);
-    const PrintOutcome outcome =
-        preview ? printing.preview(*m_document, this)
-                : printing.print(*m_document, [this]() -> std::optional<PrinterChoice> {
-                      QPrinter printer;
-                      QPrintDialog dialog(&printer, this);
-                      if (m_interaction->execDialog(dialog) != QDialog::Accepted)
-                          return std::nullopt;
-                      return PrinterChoice{printer.printerName(), printer.copyCount()};
-                  });
+    const PrintOutcome outcome = preview ? printing.preview(*m_document, this)
+                                         : printing.print(*m_document, [this](int pageCount) {
+                                               return askPrinter(*m_interaction, this, pageCount);
+                                           });
     for (const QString& message : outcome.messages)
         m_interaction->showError(this, message);
 }
