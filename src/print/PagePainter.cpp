@@ -150,7 +150,7 @@ PagePainter::PagePainter(PrintForm form)
       m_bold(makeFont(QStringLiteral("DejaVu Sans"), 30, true)),
       m_title(makeFont(QStringLiteral("DejaVu Sans"), 38, true)),
       m_small(makeFont(QStringLiteral("DejaVu Sans"), 24)),
-      m_cell(makeFont(QStringLiteral("DejaVu Sans Mono"), 40))
+      m_cell(makeFont(QStringLiteral("DejaVu Sans"), 38))
 {
     paginate();
 }

@@ -43,8 +43,9 @@ TFormMain& UiTestBench::start(const QStringList& arguments)
     TFormMain::Options options;
     options.arguments = arguments;
     options.programFolder = m_folder.path();
-    // No print module there: a real preview would wait for a person.
-    options.printModuleFolders = {m_folder.path()};
+    // No print module there unless asked for: a real preview would wait for a person.
+    if (!m_printModule)
+        options.printModuleFolders = {m_folder.path()};
     options.sounImporter = [this](const QString& dbf, const QString& out, const QString& date,
                                   const QString& version) {
         importCalls << dbf << out << date << version;

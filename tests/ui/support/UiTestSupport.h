@@ -18,6 +18,8 @@ public:
 
     explicit UiTestBench(bool withDirectories = true);
 
+    // The window finds the real print module in its standard places instead of none.
+    void usePrintModule() { m_printModule = true; }
     // Builds the main window with the program's arguments.
     TFormMain& start(const QStringList& arguments = {});
     TFormMain& window() { return *m_window; }
@@ -35,6 +37,7 @@ public:
 private:
     QTemporaryDir m_folder;
     ScriptedInteraction* m_script = nullptr;
+    bool m_printModule = false;
     std::unique_ptr<TFormMain> m_window;
 };
 
