@@ -7,9 +7,13 @@
 
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QProcess>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTest>
 
 class TestCupsPrint : public QObject
@@ -20,6 +24,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void printReachesTheQueue();
+    void printToFileFromDialog();
 
 private:
     QTemporaryDir m_settings;
@@ -80,6 +85,45 @@ void TestCupsPrint::printReachesTheQueue()
           QStringLiteral("Инспекция"), QStringLiteral("18210102010011000110"),
           QStringLiteral("45382000"), QStringLiteral("19500")})
         QVERIFY2(printed.contains(expected), qPrintable(expected + u' ' + printed.left(400)));
+}
+
+void TestCupsPrint::printToFileFromDialog()
+{
+    UiTestBench bench;
+    bench.usePrintModule();
+    TFormMain& window = bench.start(
+        {QStringLiteral(TARVIKA_SOURCE_DIR "/tests/export/data/resident-salary/declaration.tv3")});
+    const QString pdf = bench.path(QStringLiteral("декларация.pdf"));
+    // "Print to file (PDF)" is the last printer the dialog offers; pages 2 to 3, two copies.
+    int offeredPages = 0;
+    bench.script().answerDialog([&](QDialog& dialog) {
+        auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+        auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+        auto* range = dialog.findChild<QRadioButton*>(QStringLiteral("printRange"));
+        auto* from = dialog.findChild<QSpinBox*>(QStringLiteral("from"));
+        auto* to = dialog.findChild<QSpinBox*>(QStringLiteral("to"));
+        auto* copies = dialog.findChild<QSpinBox*>(QStringLiteral("copies"));
+        if (!printers || !file || !range || !from || !to || !copies)
+            return int(QDialog::Rejected);
+        offeredPages = to->maximum();
+        printers->setCurrentIndex(printers->count() - 1);
+        file->setText(pdf);
+        range->setChecked(true);
+        from->setValue(2);
+        to->setValue(3);
+        copies->setValue(2);
+        dialog.accept();
+        return dialog.result();
+    });
+    window.PrintDoc();
+    QVERIFY2(bench.script().finished(), qPrintable(bench.script().unexpected.join(u'\n')));
+    QVERIFY2(bench.script().messages.isEmpty(),
+             qPrintable(bench.script().messageTexts().join(u'\n')));
+    QCOMPARE(offeredPages, 10);
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 4);
 }
 
 QTEST_MAIN(TestCupsPrint)
