@@ -97,6 +97,8 @@ void TestCupsPrint::printToFileFromDialog()
     // "Print to file (PDF)" is the last printer the dialog offers; pages 2 to 3, two copies.
     int offeredPages = 0;
     bench.script().answerDialog([&](QDialog& dialog) {
+        // Shown, the dialog offers its own printers besides those of the print service.
+        dialog.show();
         auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
         auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
         auto* range = dialog.findChild<QRadioButton*>(QStringLiteral("printRange"));
@@ -105,7 +107,8 @@ void TestCupsPrint::printToFileFromDialog()
         auto* copies = dialog.findChild<QSpinBox*>(QStringLiteral("copies"));
         if (!printers || !file || !range || !from || !to || !copies)
             return int(QDialog::Rejected);
-        offeredPages = to->maximum();
+        if (auto* print = qobject_cast<QAbstractPrintDialog*>(&dialog))
+            offeredPages = print->maxPage();
         printers->setCurrentIndex(printers->count() - 1);
         file->setText(pdf);
         range->setChecked(true);
