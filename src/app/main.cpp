@@ -2,6 +2,7 @@
 // built, then the main window.
 #include "ui/window/Main.h"
 
+#include "directories/ProgramFolders.h"
 #include "ui/dialogs/DialogInteraction.h"
 #include "ui/window/StartForm.h"
 
@@ -13,8 +14,8 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Кронверт"));
-    QApplication::setApplicationName(QStringLiteral("Тарвика 2013"));
+    ProgramFolders::nameApplication();
+    QApplication::setDesktopFileName(QStringLiteral(TARVIKA_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/ui/tarvika.png")));
     // Numbers and dates on screen are Russian: "," as the decimal separator, "dd.mm.yyyy".
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
@@ -29,7 +30,7 @@ int main(int argc, char** argv)
 
     TFormMain::Options options;
     options.arguments = QApplication::arguments().mid(1);
-    options.programFolder = QApplication::applicationDirPath();
+    options.folders = ProgramFolders::ofThisProgram();
     TFormMain window(std::make_unique<DialogInteraction>(), std::move(options));
     if (!window.startupSucceeded())
         return 1;

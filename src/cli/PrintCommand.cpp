@@ -1,6 +1,7 @@
 #include "cli/PrintCommand.h"
 
 #include "cli/CheckCommand.h"
+#include "directories/ProgramFolders.h"
 #include "model/Declaration.h"
 #include "print/DeclarationPrinting.h"
 
@@ -37,7 +38,7 @@ int PrintCommand::execute(const QStringList& arguments, const CliStreams& io) co
         if (!force)
             return CliExit::Finding;
     }
-    const DeclarationPrinting printing(QCoreApplication::applicationDirPath(), m_moduleFolders);
+    const DeclarationPrinting printing(ProgramFolders::ofThisProgram().shipped, m_moduleFolders);
     const PrintOutcome outcome = printing.writePdf(declaration, args[2]);
     for (const QString& message : outcome.messages)
         io.error(message);

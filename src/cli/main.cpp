@@ -1,4 +1,5 @@
 #include "cli/CommandLine.h"
+#include "directories/ProgramFolders.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
 #else
     const auto app = std::make_unique<QCoreApplication>(argc, argv);
 #endif
+    ProgramFolders::nameApplication();
     QFile out;
     QFile err;
     if (!out.open(stdout, QIODevice::WriteOnly) || !err.open(stderr, QIODevice::WriteOnly))

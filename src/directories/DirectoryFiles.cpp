@@ -42,14 +42,27 @@ std::optional<QByteArray> readFile(const QString& path, QString* error)
 
 namespace {
 
+// The file in the first folder that holds it, or an empty text.
+QString findFile(const QStringList& folders, const QString& fileName)
+{
+    for (const QString& folder : folders) {
+        if (folder.isEmpty())
+            continue;
+        const QString path = QDir(folder).filePath(fileName);
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return {};
+}
+
 // Reads and parses one directory file. Returns false when the file exists but cannot be read or
 // parsed (error names the file); a missing file is not an error and leaves target empty.
 template <class Directory>
-bool loadOne(const QDir& folder, const QString& fileName, const QString& what,
+bool loadOne(const QStringList& folders, const QString& fileName, const QString& what,
              std::optional<Directory>& target, QString* error)
 {
-    const QString path = folder.filePath(fileName);
-    if (!QFileInfo::exists(path))
+    const QString path = findFile(folders, fileName);
+    if (path.isEmpty())
         return true;
     QString reason;
     const auto bytes = DirectoryFiles::readFile(path, &reason);
@@ -78,22 +91,28 @@ QString TaxOfficeFileFatalMessage()
 
 DirectoryLoadResult LoadDirectories(const QString& folder)
 {
+    return LoadDirectories(QStringList{folder});
+}
+
+DirectoryLoadResult LoadDirectories(const QStringList& folders)
+{
     DirectoryLoadResult result;
     ReferenceDirectories& d = result.directories;
-    const QDir dir(folder);
     QString error;
-    if (!loadOne(dir, DirectoryFiles::TaxOffices(), QStringLiteral("инспекций"), d.taxOffices,
+    if (!loadOne(folders, DirectoryFiles::TaxOffices(), QStringLiteral("инспекций"), d.taxOffices,
                  &error)) {
         result.fatal = true;
         result.fatalMessage = TaxOfficeFileFatalMessage();
         return result;
     }
-    if (!loadOne(dir, DirectoryFiles::Countries(), QStringLiteral("стран"), d.countries, &error))
+    if (!loadOne(folders, DirectoryFiles::Countries(), QStringLiteral("стран"), d.countries,
+                 &error))
         result.warnings << error;
-    if (!loadOne(dir, DirectoryFiles::Activities(), QStringLiteral("видов деятельности (ОКВЭД)"),
-                 d.activities, &error))
+    if (!loadOne(folders, DirectoryFiles::Activities(),
+                 QStringLiteral("видов деятельности (ОКВЭД)"), d.activities, &error))
         result.warnings << error;
-    if (!loadOne(dir, DirectoryFiles::Currencies(), QStringLiteral("валют"), d.currencies, &error))
+    if (!loadOne(folders, DirectoryFiles::Currencies(), QStringLiteral("валют"), d.currencies,
+                 &error))
         result.warnings << error;
     return result;
 }

@@ -60,8 +60,10 @@ struct DirectoryLoadResult
     QStringList warnings;
 };
 
-// Loads the four directory files from folder in the order tax offices, countries, activities,
-// currencies. Stops after a fatal failure of the tax-office file.
+// Loads the four directory files in the order tax offices, countries, activities, currencies, each
+// from the first of folders that holds it (empty entries are skipped). Stops after a fatal failure
+// of the tax-office file.
+DirectoryLoadResult LoadDirectories(const QStringList& folders);
 DirectoryLoadResult LoadDirectories(const QString& folder);
 
 // The message shown when the tax-office file cannot be read, before the program ends.

@@ -1,5 +1,7 @@
 #include "print/PrintModuleLoader.h"
 
+#include "directories/ProgramFolders.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -15,12 +17,9 @@ QString missingMessage()
 
 QStringList defaultFolders()
 {
-    QStringList folders;
-    if (QCoreApplication::instance())
-        folders << QCoreApplication::applicationDirPath();
-    folders << QStringLiteral(TARVIKA_PRINT_MODULE_DIR)
-            << QStringLiteral(TARVIKA_PRINT_INSTALL_DIR);
-    return folders;
+    if (!QCoreApplication::instance())
+        return {};
+    return ProgramFolders::ofThisProgram().printModule;
 }
 
 std::unique_ptr<PrintModule> create(const QStringList& folders)

@@ -9,8 +9,7 @@ namespace PrintModuleLoader {
 
 // What the user sees when the module cannot be loaded.
 QString missingMessage();
-// The folders searched by default: the program's folder, then the folder the module was built or
-// installed into.
+// The folders searched by default: where the running program's module lies (ProgramFolders).
 QStringList defaultFolders();
 // A new print module from the first folder that holds the plug-in library, or nullptr.
 std::unique_ptr<PrintModule> create(const QStringList& folders = defaultFolders());

@@ -4,7 +4,9 @@
 #include "CheckSamples.h"
 #include "CliRun.h"
 
+#include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -85,6 +87,7 @@ private slots:
     void check_data();
     void check();
     void checkFileErrors();
+    void importSoun_data();
     void importSoun();
     void importSounFailure();
 
@@ -137,13 +140,31 @@ void TestCheckCommands::checkFileErrors()
     QVERIFY(!missing.err.isEmpty());
     QVERIFY(missing.out.isEmpty());
     QCOMPARE(run({QStringLiteral("check")}).code, 2);
-    QCOMPARE(run({QStringLiteral("import-soun"), QStringLiteral("a.dbf")}).code, 2);
+    QCOMPARE(run({QStringLiteral("import-soun")}).code, 2);
+    QCOMPARE(run({QStringLiteral("import-soun"), QStringLiteral("a.dbf"), QStringLiteral("b.xml"),
+                  QStringLiteral("c")})
+                 .code,
+             2);
+}
+
+void TestCheckCommands::importSoun_data()
+{
+    QTest::addColumn<bool>("intoUserFolder");
+    QTest::newRow("named output") << false;
+    // Without an output file the directory goes where the programs read it first, and its path
+    // is printed.
+    QTest::newRow("user's data folder") << true;
 }
 
 void TestCheckCommands::importSoun()
 {
+    QFETCH(bool, intoUserFolder);
+    QStandardPaths::setTestModeEnabled(true);
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir(userFolder).removeRecursively();
     const QString dbf = m_folder.filePath(QStringLiteral("soun1.dbf"));
-    const QString xml = m_folder.filePath(QStringLiteral("InspectionNumbers.xml"));
+    const QString xml = QDir(intoUserFolder ? userFolder : m_folder.path())
+                            .filePath(QStringLiteral("InspectionNumbers.xml"));
     QFile file(dbf);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(SounBuilder()
@@ -151,11 +172,13 @@ void TestCheckCommands::importSoun()
                    .add("7701", QStringLiteral("ИФНС № 1"))
                    .build());
     file.close();
-    const Run result = run({QStringLiteral("import-soun"), dbf, xml});
+    const Run result = run(intoUserFolder ? QStringList{QStringLiteral("import-soun"), dbf}
+                                          : QStringList{QStringLiteral("import-soun"), dbf, xml});
     QCOMPARE(result.code, 0);
     QCOMPARE(
         result.out,
-        QStringLiteral("Данные успешно импортированы. Не забудьте перезапустить программу.\n"));
+        QStringLiteral("Данные успешно импортированы. Не забудьте перезапустить программу.\n") +
+            (intoUserFolder ? xml + QLatin1Char('\n') : QString()));
     QFile written(xml);
     QVERIFY(written.open(QIODevice::ReadOnly));
     const QByteArray text = written.readAll();
@@ -163,6 +186,8 @@ void TestCheckCommands::importSoun()
     QVERIFY(!text.contains("Code=\"7700\""));
     QVERIFY(text.contains(
         " Date=\"" + QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toLatin1() + '"'));
+    written.close();
+    QDir(userFolder).removeRecursively();
 }
 
 void TestCheckCommands::importSounFailure()

@@ -7,12 +7,11 @@
 
 TfmInputInspectionNumber::TfmInputInspectionNumber(QWidget* parent,
                                                    const QList<PickerRow>& inspections,
-                                                   Interaction& interaction, QString programFolder,
+                                                   Interaction& interaction, ProgramFolders folders,
                                                    TfmLoadSoun::Importer importer)
     : TfmListPicker(parent, QStringLiteral("Справочник инспекций"),
                     QStringLiteral("Наименование инспекции"), inspections),
-      m_interaction(interaction), m_programFolder(std::move(programFolder)),
-      m_importer(std::move(importer))
+      m_interaction(interaction), m_folders(std::move(folders)), m_importer(std::move(importer))
 {
     auto* missing = new QPushButton(
         QStringLiteral("Пролистал весь справочник, моя инспекция отсутствует..."), this);
@@ -24,6 +23,6 @@ TfmInputInspectionNumber::TfmInputInspectionNumber(QWidget* parent,
 
 void TfmInputInspectionNumber::openImport()
 {
-    TfmLoadSoun dialog(this, m_interaction, m_programFolder, m_importer);
+    TfmLoadSoun dialog(this, m_interaction, m_folders, m_importer);
     m_interaction.execDialog(dialog);
 }

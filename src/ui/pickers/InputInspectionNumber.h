@@ -1,5 +1,6 @@
 #pragma once
 
+#include "directories/ProgramFolders.h"
 #include "ui/pickers/ListPicker.h"
 #include "ui/pickers/LoadSoun.h"
 
@@ -13,13 +14,13 @@ class TfmInputInspectionNumber : public TfmListPicker
 
 public:
     TfmInputInspectionNumber(QWidget* parent, const QList<PickerRow>& inspections,
-                             Interaction& interaction, QString programFolder,
+                             Interaction& interaction, ProgramFolders folders,
                              TfmLoadSoun::Importer importer);
 
 private:
     void openImport();
 
     Interaction& m_interaction;
-    QString m_programFolder;
+    ProgramFolders m_folders;
     TfmLoadSoun::Importer m_importer;
 };

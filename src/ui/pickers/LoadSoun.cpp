@@ -1,5 +1,6 @@
 #include "ui/pickers/LoadSoun.h"
 
+#include "directories/DirectoryFiles.h"
 #include "ui/dialogs/HelpWindow.h"
 #include "ui/dialogs/Interaction.h"
 
@@ -27,9 +28,9 @@ QLabel* link(QWidget* parent, const QString& target, const QString& text)
 
 } // namespace
 
-TfmLoadSoun::TfmLoadSoun(QWidget* parent, Interaction& interaction, QString programFolder,
+TfmLoadSoun::TfmLoadSoun(QWidget* parent, Interaction& interaction, ProgramFolders folders,
                          Importer importer)
-    : QDialog(parent), m_interaction(interaction), m_programFolder(std::move(programFolder)),
+    : QDialog(parent), m_interaction(interaction), m_folders(std::move(folders)),
       m_importer(std::move(importer))
 {
     setWindowTitle(QStringLiteral("Загрузка СОУН"));
@@ -99,7 +100,7 @@ void TfmLoadSoun::chooseFile()
 {
     FileDialogRequest request;
     request.caption = windowTitle();
-    request.directory = m_programFolder;
+    request.directory = m_folders.shipped;
     request.filters = {QStringLiteral("*.dbf (soun1.dbf)")};
     const QString chosen = m_interaction.openFileName(this, request);
     if (!chosen.isEmpty())
@@ -118,10 +119,11 @@ void TfmLoadSoun::runImport()
     }
     SounImportResult result;
     try {
-        if (m_importer)
-            result = m_importer(
-                path, QDir(m_programFolder).filePath(QStringLiteral("InspectionNumbers.xml")),
-                QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")), QStringLiteral("00"));
+        const QString output = m_folders.userFile(DirectoryFiles::TaxOffices());
+        if (!output.isEmpty() && m_importer)
+            result = m_importer(path, output,
+                                QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")),
+                                QStringLiteral("00"));
     } catch (...) {
         result = SounImportResult();
     }
@@ -131,7 +133,7 @@ void TfmLoadSoun::runImport()
 void TfmLoadSoun::openLink(const QString& target)
 {
     if (target == kHelpLink) {
-        HelpWindow::showTopic(this, m_interaction, m_programFolder,
+        HelpWindow::showTopic(this, m_interaction, m_folders.shipped,
                               QString::fromLatin1(HelpWindow::kSounTopic));
     } else if (!m_interaction.openUrl(sounPageUrl())) {
         m_interaction.showError(this, QStringLiteral("Не удалось запустить браузер"));

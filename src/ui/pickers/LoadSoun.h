@@ -1,5 +1,6 @@
 #pragma once
 
+#include "directories/ProgramFolders.h"
 #include "directories/SounImport.h"
 
 #include <QDialog>
@@ -10,7 +11,8 @@ class QLineEdit;
 class QPushButton;
 
 // "Загрузка СОУН": explains how to bring the tax-office directory up to date and rebuilds it from
-// the tax authority's dBase file "soun1.dbf" into the program folder.
+// the tax authority's dBase file "soun1.dbf" into the user's data folder, where the program looks
+// first at its next start.
 class TfmLoadSoun : public QDialog
 {
     Q_OBJECT
@@ -20,7 +22,7 @@ public:
     using Importer = std::function<SounImportResult(const QString&, const QString&, const QString&,
                                                     const QString&)>;
 
-    TfmLoadSoun(QWidget* parent, Interaction& interaction, QString programFolder,
+    TfmLoadSoun(QWidget* parent, Interaction& interaction, ProgramFolders folders,
                 Importer importer);
 
     static QUrl sounPageUrl();
@@ -31,7 +33,7 @@ private:
     void openLink(const QString& link);
 
     Interaction& m_interaction;
-    QString m_programFolder;
+    ProgramFolders m_folders;
     Importer m_importer;
     QLineEdit* m_path;
     QPushButton* m_import;

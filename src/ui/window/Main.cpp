@@ -53,9 +53,7 @@ void fitCaption(QToolButton* button)
 
 TFormMain::TFormMain(std::unique_ptr<Interaction> interaction, Options options)
     : m_interaction(std::move(interaction)), m_document(std::make_unique<mTDeclaration>()),
-      m_programFolder(std::move(options.programFolder)),
-      m_sounImporter(std::move(options.sounImporter)),
-      m_printModuleFolders(std::move(options.printModuleFolders))
+      m_folders(std::move(options.folders)), m_sounImporter(std::move(options.sounImporter))
 {
     InitUiResources();
     setObjectName(QStringLiteral("TFormMain"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "directories/DirectoryFiles.h"
+#include "directories/ProgramFolders.h"
 #include "storage/FileStamp.h"
 #include "ui/pickers/LoadSoun.h"
 #include "ui/widgets/MyFrame.h"
@@ -32,12 +33,11 @@ public:
     {
         // The program's arguments without the program name.
         QStringList arguments;
-        // The folder of the directory files and the help pages.
-        QString programFolder;
+        // The shipped directory files and help pages, the print module, and the user's data
+        // folder that the tax-office import writes into and that is read first.
+        ProgramFolders folders;
         // Rebuilds the tax-office directory from the import window; ImportSoun when empty.
         TfmLoadSoun::Importer sounImporter;
-        // Folders searched for the print module; the standard places when empty.
-        QStringList printModuleFolders;
     };
 
     TFormMain(std::unique_ptr<Interaction> interaction, Options options);
@@ -57,7 +57,7 @@ public:
     TfmGrazhd* countryPicker() override { return m_countryPicker; }
     const ActivityDirectory* activities() const override;
     const CurrencyDirectory* currencies() const override;
-    QString programFolder() const override { return m_programFolder; }
+    QString programFolder() const override { return m_folders.shipped; }
 
     QString fileName() const { return m_fileName; }
     bool isSaved() const { return m_saved; }
@@ -125,9 +125,8 @@ private:
     QString m_fileName;
     // The file as it was when it was opened or last saved here.
     FileStamp m_fileStamp;
-    QString m_programFolder;
+    ProgramFolders m_folders;
     TfmLoadSoun::Importer m_sounImporter;
-    QStringList m_printModuleFolders;
     bool m_saved = true;
     bool m_building = false;
     bool m_startupSucceeded = true;

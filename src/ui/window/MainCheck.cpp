@@ -167,7 +167,7 @@ void TFormMain::PrintOrPreview(bool preview)
 {
     if (CheckAndLocate() != 0)
         return;
-    const DeclarationPrinting printing(m_programFolder, m_printModuleFolders);
+    const DeclarationPrinting printing(m_folders.shipped, m_folders.printModule);
     const PrintOutcome outcome = preview ? printing.preview(*m_document, this)
                                          : printing.print(*m_document, [this](int pageCount) {
                                                return askPrinter(*m_interaction, this, pageCount);
@@ -178,13 +178,13 @@ void TFormMain::PrintOrPreview(bool preview)
 
 void TFormMain::Help()
 {
-    HelpWindow::showTopic(this, *m_interaction, m_programFolder,
+    HelpWindow::showTopic(this, *m_interaction, m_folders.shipped,
                           QString::fromLatin1(HelpWindow::kStartTopic));
 }
 
 void TFormMain::About()
 {
-    TfmAbout about(this, *m_interaction, m_programFolder);
+    TfmAbout about(this, *m_interaction, m_folders.shipped);
     m_interaction->execDialog(about);
 }
 
@@ -200,7 +200,7 @@ const CurrencyDirectory* TFormMain::currencies() const
 
 void TFormMain::loadDirectories()
 {
-    DirectoryLoadResult loaded = LoadDirectories(m_programFolder);
+    DirectoryLoadResult loaded = LoadDirectories(m_folders.directorySearchPath());
     if (loaded.fatal) {
         m_interaction->showError(this, loaded.fatalMessage);
         m_startupSucceeded = false;
@@ -212,9 +212,8 @@ void TFormMain::loadDirectories()
     if (found.taxOffices) {
         TfmLoadSoun::Importer importer =
             m_sounImporter ? m_sounImporter : TfmLoadSoun::Importer(ImportSoun);
-        m_inspectionPicker =
-            new TfmInputInspectionNumber(this, found.taxOffices->entries(), *m_interaction,
-                                         m_programFolder, std::move(importer));
+        m_inspectionPicker = new TfmInputInspectionNumber(
+            this, found.taxOffices->entries(), *m_interaction, m_folders, std::move(importer));
     }
     if (found.countries)
         m_countryPicker = new TfmGrazhd(this, found.countries->entries());

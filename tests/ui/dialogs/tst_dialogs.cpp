@@ -16,6 +16,7 @@
 #include "ui/window/About.h"
 
 #include <QAbstractButton>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -171,8 +172,11 @@ void TestDialogs::sounImport()
     QTemporaryDir folder;
     ScriptedInteraction script;
     QStringList call;
+    ProgramFolders folders;
+    folders.shipped = folder.filePath(QStringLiteral("shipped"));
+    folders.user = folder.filePath(QStringLiteral("user/Тарвика 2013"));
     TfmLoadSoun window(
-        nullptr, script, folder.path(),
+        nullptr, script, folders,
         [&](const QString& dbf, const QString& out, const QString& date, const QString& version) {
             call << dbf << out << date << version;
             return SounImportResult{succeeds, reason};
@@ -191,7 +195,9 @@ void TestDialogs::sounImport()
     QCOMPARE(script.messageTexts(), QStringList{message});
     QCOMPARE(call.size(), 4);
     QCOMPARE(call.at(0), QStringLiteral("/tmp/soun1.dbf"));
-    QVERIFY(call.at(1).endsWith(QStringLiteral("/InspectionNumbers.xml")));
+    // The directory goes to the user's data folder, made when missing, never beside the program.
+    QCOMPARE(call.at(1), folders.user + QStringLiteral("/InspectionNumbers.xml"));
+    QVERIFY(QFileInfo(folders.user).isDir());
     QCOMPARE(call.at(2), QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
     QCOMPARE(call.at(3), QStringLiteral("00"));
 }
@@ -200,7 +206,9 @@ void TestDialogs::sounImportWithEmptyPath()
 {
     ScriptedInteraction script;
     bool called = false;
-    TfmLoadSoun window(nullptr, script, QStringLiteral("/nowhere"),
+    ProgramFolders folders;
+    folders.shipped = QStringLiteral("/nowhere");
+    TfmLoadSoun window(nullptr, script, folders,
                        [&](const QString&, const QString&, const QString&, const QString&) {
                            called = true;
                            return SounImportResult{true, QString()};

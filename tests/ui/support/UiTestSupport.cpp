@@ -42,10 +42,11 @@ TFormMain& UiTestBench::start(const QStringList& arguments)
     m_script = script.get();
     TFormMain::Options options;
     options.arguments = arguments;
-    options.programFolder = m_folder.path();
+    options.folders.shipped = m_folder.path();
+    options.folders.user = m_folder.filePath(QStringLiteral("user"));
     // No print module there unless asked for: a real preview would wait for a person.
-    if (!m_printModule)
-        options.printModuleFolders = {m_folder.path()};
+    options.folders.printModule =
+        m_printModule ? ProgramFolders::ofThisProgram().printModule : QStringList{m_folder.path()};
     options.sounImporter = [this](const QString& dbf, const QString& out, const QString& date,
                                   const QString& version) {
         importCalls << dbf << out << date << version;

@@ -26,7 +26,7 @@ int main(int argc, char** argv)
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     TFormMain::Options options;
-    options.programFolder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    options.folders.shipped = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     auto script = std::make_unique<ScriptedInteraction>();
     ScriptedInteraction& answers = *script;
     TFormMain window(std::move(script), options);
@@ -48,7 +48,7 @@ int main(int argc, char** argv)
         shoot(*picker, QStringLiteral("picker-inspections"));
         picker->hide();
     }
-    TfmAbout about(&window, answers, options.programFolder);
+    TfmAbout about(&window, answers, options.folders.shipped);
     shoot(about, QStringLiteral("about"));
     about.hide();
     TfmAnnounce notice(&window);
@@ -67,7 +67,7 @@ int main(int argc, char** argv)
     TfmInput30SourseIncome dividends(&window, answers);
     shoot(dividends, QStringLiteral("source-dividends"));
     dividends.hide();
-    TfmLoadSoun soun(&window, answers, options.programFolder, {});
+    TfmLoadSoun soun(&window, answers, options.folders, {});
     shoot(soun, QStringLiteral("load-soun"));
     soun.hide();
     if (argc < 4)

@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QSettings>
@@ -44,6 +45,7 @@ private slots:
     void placement();
     void help();
     void damagedTaxOfficeFileEndsStartup();
+    void importedTaxOfficesComeFirst();
 
 private:
     QTemporaryDir m_settings;
@@ -493,6 +495,25 @@ void TestMainWindow::damagedTaxOfficeFileEndsStartup()
     QVERIFY(plain.startupSucceeded());
     QVERIFY(plain.inspectionPicker() == nullptr);
     QVERIFY(!plain.findChild<QAbstractButton*>(QStringLiteral("bnInspection"))->isEnabled());
+}
+
+void TestMainWindow::importedTaxOfficesComeFirst()
+{
+    // The user's own import lies in the user's folder and is read instead of the shipped file.
+    UiTestBench bench;
+    QVERIFY(QDir().mkpath(bench.path(QStringLiteral("user"))));
+    QFile imported(bench.path(QStringLiteral("user/InspectionNumbers.xml")));
+    QVERIFY(imported.open(QIODevice::WriteOnly));
+    imported.write("<?xml version=\"1.0\" encoding=\"windows-1251\"?><Inspections Version=\"00\" "
+                   "Date=\"11.12.2026\"><Inspection Code=\"9999\">Imported</Inspection>"
+                   "</Inspections>");
+    imported.close();
+    TFormMain& window = bench.start();
+    QVERIFY(window.startupSucceeded());
+    QVERIFY(window.inspectionPicker()->Preselect(QStringLiteral("9999")));
+    QVERIFY(!window.inspectionPicker()->Preselect(QStringLiteral("7701")));
+    // The other directories still come from the shipped folder.
+    QVERIFY(window.countryPicker() != nullptr);
 }
 
 QTEST_MAIN(TestMainWindow)
