@@ -55,16 +55,16 @@ void TestProgramFolders::locate_data()
     };
     row("installed", "usr/bin", "usr/share/tarvika", "usr/share/tarvika",
         "usr/lib/x86_64-linux-gnu/tarvika");
-    row("installed under another prefix", "opt/t/bin", "opt/t/share/tarvika",
-        "opt/t/share/tarvika", "opt/t/lib/x86_64-linux-gnu/tarvika");
+    row("installed under another prefix", "opt/t/bin", "opt/t/share/tarvika", "opt/t/share/tarvika",
+        "opt/t/lib/x86_64-linux-gnu/tarvika");
     row("build tree", "build/src/app", "build/share/tarvika", "build/share/tarvika",
         "build/src/print");
     row("build tree, deeper", "build/tests/ui/window", "", "build/share/tarvika",
         "build/src/print");
     // A folder whose name merely begins with the build folder's is outside it: the files lie
     // beside the executable, and the build tree is not searched.
-    row("beside, outside the build tree", "build-copy/bin", "build/share/tarvika",
-        "build-copy/bin", "build-copy/bin");
+    row("beside, outside the build tree", "build-copy/bin", "build/share/tarvika", "build-copy/bin",
+        "build-copy/bin");
     row("installed inside the build tree", "build/stage/bin", "build/stage/share/tarvika",
         "build/stage/share/tarvika", "build/stage/lib/x86_64-linux-gnu/tarvika");
 }

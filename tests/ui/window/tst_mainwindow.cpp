@@ -5,6 +5,7 @@
 #include "support/UiTestSupport.h"
 #include "support/UserActions.h"
 #include "ui/dialogs/HelpWindow.h"
+#include "ui/pickers/InputInspectionNumber.h"
 #include "ui/sections/conditions/FrameInitialData.h"
 #include "ui/window/WindowPlacement.h"
 
