@@ -45,6 +45,8 @@ install(FILES ${tarvika_packaging}/copyright ${tarvika_generated}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/examples/sample.tv3
         DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
+install(FILES ${tarvika_packaging}/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME tarvika)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tarvika)
@@ -53,10 +55,11 @@ set(CPACK_PACKAGE_CONTACT "ООО «Кронверт» <support@kronvert.example
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Russian personal income-tax declaration 3-NDFL and 4-NDFL for 2013")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Fills in, checks, saves, prints and exports the personal income-tax declaration for tax
-year 2013: forms 3-NDFL of a resident, 3-NDFL of a non-resident and 4-NDFL. The desktop
-program keeps the declaration in a .tv3 file, computes every sheet, checks the entries, prints
-the form and writes the tax authority's XML file. tarvika-cli does the same on files without a
+    "Fills in, checks, saves, prints and exports the personal income-tax
+declaration for tax year 2013: forms 3-NDFL of a resident, 3-NDFL of a
+non-resident and 4-NDFL. The desktop program keeps the declaration in a .tv3
+file, computes every sheet, checks the entries, prints the form and writes the
+tax authority's XML file. tarvika-cli does the same on files without a
 display.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
