@@ -42,42 +42,51 @@ std::optional<QByteArray> readFile(const QString& path, QString* error)
 
 namespace {
 
-// The file in the first folder that holds it, or an empty text.
-QString findFile(const QStringList& folders, const QString& fileName)
+// Reads and parses one directory file; on failure returns nothing and puts a sentence naming the
+// file into *error.
+template <class Directory> std::optional<Directory> readOne(const QString& path, QString* error)
 {
-    for (const QString& folder : folders) {
-        if (folder.isEmpty())
-            continue;
-        const QString path = QDir(folder).filePath(fileName);
-        if (QFileInfo::exists(path))
-            return path;
-    }
-    return {};
-}
-
-// Reads and parses one directory file. Returns false when the file exists but cannot be read or
-// parsed (error names the file); a missing file is not an error and leaves target empty.
-template <class Directory>
-bool loadOne(const QStringList& folders, const QString& fileName, const QString& what,
-             std::optional<Directory>& target, QString* error)
-{
-    const QString path = findFile(folders, fileName);
-    if (path.isEmpty())
-        return true;
     QString reason;
     const auto bytes = DirectoryFiles::readFile(path, &reason);
     if (!bytes) {
-        *error = reason + QStringLiteral(" Программа работает без справочника %1.").arg(what);
-        return false;
+        *error = reason;
+        return std::nullopt;
     }
-    target = Directory::fromXml(*bytes, &reason);
-    if (!target) {
-        *error = QStringLiteral("Файл справочника \"%1\" не прочитан: %2. Программа работает без "
-                                "справочника %3.")
-                     .arg(fileName, reason, what);
-        return false;
+    std::optional<Directory> directory = Directory::fromXml(*bytes, &reason);
+    if (!directory) {
+        *error = QStringLiteral("Файл справочника \"%1\" не прочитан: %2.")
+                     .arg(QFileInfo(path).fileName(), reason);
     }
-    return true;
+    return directory;
+}
+
+// Loads one directory file from the first of folders that holds it (empty entries are skipped).
+// A copy that cannot be read gives way to the next folder's copy (the user's import to the shipped
+// file) with a sentence in warnings. Returns false when the last copy cannot be read either (error
+// names the file); a missing file is not an error and leaves target empty.
+template <class Directory>
+bool loadOne(const QStringList& folders, const QString& fileName, const QString& what,
+             std::optional<Directory>& target, QStringList& warnings, QString* error)
+{
+    QStringList copies;
+    for (const QString& folder : folders) {
+        const QString path = QDir(folder).filePath(fileName);
+        if (!folder.isEmpty() && QFileInfo::exists(path))
+            copies << path;
+    }
+    for (qsizetype at = 0; at < copies.size(); ++at) {
+        QString reason;
+        target = readOne<Directory>(copies.at(at), &reason);
+        if (target)
+            return true;
+        if (at + 1 < copies.size()) {
+            warnings << reason + QStringLiteral(" Программа берет справочник %1 из файла \"%2\".")
+                                     .arg(what, QDir::toNativeSeparators(copies.at(at + 1)));
+        } else {
+            *error = reason + QStringLiteral(" Программа работает без справочника %1.").arg(what);
+        }
+    }
+    return copies.isEmpty();
 }
 
 } // namespace
@@ -100,19 +109,20 @@ DirectoryLoadResult LoadDirectories(const QStringList& folders)
     ReferenceDirectories& d = result.directories;
     QString error;
     if (!loadOne(folders, DirectoryFiles::TaxOffices(), QStringLiteral("инспекций"), d.taxOffices,
-                 &error)) {
+                 result.warnings, &error)) {
         result.fatal = true;
         result.fatalMessage = TaxOfficeFileFatalMessage();
         return result;
     }
     if (!loadOne(folders, DirectoryFiles::Countries(), QStringLiteral("стран"), d.countries,
-                 &error))
+                 result.warnings, &error))
         result.warnings << error;
     if (!loadOne(folders, DirectoryFiles::Activities(),
-                 QStringLiteral("видов деятельности (ОКВЭД)"), d.activities, &error))
+                 QStringLiteral("видов деятельности (ОКВЭД)"), d.activities, result.warnings,
+                 &error))
         result.warnings << error;
     if (!loadOne(folders, DirectoryFiles::Currencies(), QStringLiteral("валют"), d.currencies,
-                 &error))
+                 result.warnings, &error))
         result.warnings << error;
     return result;
 }

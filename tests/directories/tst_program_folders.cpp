@@ -117,6 +117,19 @@ void TestProgramFolders::userCopyIsReadFirst()
     QCOMPARE(loaded.directories.taxOffices->entries().constFirst().code, QStringLiteral("9999"));
     QVERIFY(loaded.directories.countriesAvailable());
 
+    // A damaged import gives way to the shipped file, with a warning: the program still starts.
+    writeFile(QDir(folders.user).filePath(DirectoryFiles::TaxOffices()), "<Inspections><Insp");
+    loaded = LoadDirectories(folders.directorySearchPath());
+    QVERIFY(!loaded.fatal);
+    QCOMPARE(loaded.directories.taxOffices->entries().constFirst().code, QStringLiteral("7701"));
+    QCOMPARE(loaded.warnings.size(), 1);
+    QVERIFY(loaded.warnings.constFirst().startsWith(
+        QStringLiteral("Файл справочника \"InspectionNumbers.xml\" не прочитан: ")));
+    QVERIFY(loaded.warnings.constFirst().endsWith(
+        QStringLiteral(" Программа берет справочник инспекций из файла \"%1\".")
+            .arg(QDir::toNativeSeparators(
+                QDir(folders.shipped).filePath(DirectoryFiles::TaxOffices())))));
+
     // No user folder: the search path is the shipped folder alone, never the working folder.
     folders.user.clear();
     QCOMPARE(folders.directorySearchPath(), QStringList{folders.shipped});
