@@ -18,6 +18,13 @@ QString none()
     return QStringLiteral("нет");
 }
 
+// Some activity names are longer than any window: each shows whole in its tooltip.
+void addName(QComboBox* list, const QString& name)
+{
+    list->addItem(name);
+    list->setItemData(list->count() - 1, name, Qt::ToolTipRole);
+}
+
 } // namespace
 
 TFormOKVED::TFormOKVED(QWidget* parent, const ActivityDirectory& directory,
@@ -31,7 +38,10 @@ TFormOKVED::TFormOKVED(QWidget* parent, const ActivityDirectory& directory,
         auto* list = new QComboBox(this);
         list->setObjectName(QStringLiteral("ComboBox%1").arg(level));
         list->setEditable(false);
-        list->setMinimumWidth(520);
+        // As wide as most names; the chosen name shows whole in the list's tooltip.
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(72);
+        connect(list, &QComboBox::currentTextChanged, list, &QWidget::setToolTip);
         list->addItem(none());
         m_lists[size_t(level - 1)] = list;
         layout->addWidget(list);
@@ -39,7 +49,7 @@ TFormOKVED::TFormOKVED(QWidget* parent, const ActivityDirectory& directory,
                 [this, level](int index) { picked(level, index); });
     }
     for (int position : m_directory.entriesOfLevel(1))
-        m_lists[0]->addItem(m_directory.entries().at(position).name);
+        addName(m_lists[0], m_directory.entries().at(position).name);
 
     m_edOKV = new QLineEdit(none(), this);
     m_edOKV->setObjectName(QStringLiteral("edOKV"));
@@ -96,7 +106,7 @@ void TFormOKVED::picked(int level, int index)
         for (int below = level + 1; below <= ActivityDirectory::kLevels; ++below) {
             QComboBox* lower = m_lists[size_t(below - 1)];
             for (int child : m_directory.entriesOfLevel(below, m_kod))
-                lower->addItem(m_directory.entries().at(child).name);
+                addName(lower, m_directory.entries().at(child).name);
             lower->setCurrentIndex(0);
         }
     } else if (list->count() > 1) {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 TfmListPicker::TfmListPicker(QWidget* parent, const QString& caption, const QString& nameColumn,
                              const QList<PickerRow>& rows)
@@ -14,7 +15,6 @@ TfmListPicker::TfmListPicker(QWidget* parent, const QString& caption, const QStr
 {
     setWindowTitle(caption);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    resize(560, 420);
 
     m_list = new PickerList(this);
     m_list->setObjectName(QStringLiteral("lvList"));
@@ -29,8 +29,12 @@ TfmListPicker::TfmListPicker(QWidget* parent, const QString& caption, const QStr
     m_list->setColumnWidth(0, 70);
     QList<QTreeWidgetItem*> items;
     items.reserve(rows.size());
-    for (const PickerRow& row : rows)
-        items.append(new QTreeWidgetItem(QStringList{row.code, row.name}));
+    for (const PickerRow& row : rows) {
+        auto* item = new QTreeWidgetItem(QStringList{row.code, row.name});
+        // A long name is cut at the list's edge; its tooltip shows all of it.
+        item->setToolTip(1, row.name);
+        items.append(item);
+    }
     m_list->addTopLevelItems(items);
 
     const DialogButtons buttons = DialogButtons::create(this, "btnYes", "btnNo");
@@ -42,6 +46,12 @@ TfmListPicker::TfmListPicker(QWidget* parent, const QString& caption, const QStr
         if (m_yes->isEnabled())
             accept();
     });
+
+    // Wide enough for most names; the few longer ones show whole in their tooltips.
+    int widest = 0;
+    for (const PickerRow& row : rows)
+        widest = std::max(widest, m_list->fontMetrics().horizontalAdvance(row.name));
+    resize(std::clamp(widest + 130, 560, 760), 420);
 
     m_extraArea = new QVBoxLayout;
     auto* layout = new QVBoxLayout(this);

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QStringEncoder>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 Cp1251Validator::Cp1251Validator(QObject* parent) : QValidator(parent) {}
 
@@ -27,6 +29,23 @@ QValidator::State Cp1251Validator::validate(QString& input, int& /*pos*/) const
 
 namespace EntryFields {
 
+void fitDigits(QLineEdit* field, int characters)
+{
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.lineWidth = field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth,
+                                                                       &option, field)
+                                         : 0;
+    const QMargins margins = field->textMargins();
+    // The field keeps two pixels on either side of its text and one for the cursor.
+    const int text = field->fontMetrics().horizontalAdvance(QString(characters, QLatin1Char('0'))) +
+                     5 + margins.left() + margins.right();
+    const QSize contents(text, field->fontMetrics().height());
+    field->setMinimumWidth(
+        field->style()->sizeFromContents(QStyle::CT_LineEdit, &option, contents, field).width() +
+        2 * option.lineWidth);
+}
+
 QLineEdit* text(QWidget* parent, const QString& name, int maxLength)
 {
     auto* edit = new QLineEdit(parent);
@@ -44,6 +63,7 @@ QLineEdit* digits(QWidget* parent, const QString& name, int maxDigits)
     edit->setMaxLength(maxDigits);
     edit->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("\\d{0,%1}").arg(maxDigits)), edit));
+    fitDigits(edit, maxDigits);
     return edit;
 }
 
@@ -59,6 +79,7 @@ QLineEdit* amount(QWidget* parent, const QString& name, int integerDigits, int d
     edit->setMaxLength(integerDigits + (decimals > 0 ? decimals + 1 : 0));
     edit->setValidator(new AmountValidator(edit, integerDigits, decimals));
     edit->setAlignment(Qt::AlignRight);
+    fitDigits(edit, edit->maxLength());
     return edit;
 }
 
@@ -107,6 +128,9 @@ QLineEdit* panel(QWidget* parent, const char* name, Qt::Alignment alignment)
     palette.setBrush(QPalette::Base, palette.brush(QPalette::Window));
     edit->setPalette(palette);
     edit->setFocusPolicy(Qt::ClickFocus);
+    // An amount: twelve digits, the comma and the kopecks.
+    if (alignment & Qt::AlignRight)
+        fitDigits(edit, 15);
     return edit;
 }
 

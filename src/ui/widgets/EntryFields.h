@@ -27,6 +27,10 @@ public:
 // behaviour wherever it is used.
 namespace EntryFields {
 
+// The room between the fields and captions of a row laid inside a grid of narrow vertical spacing
+// (such a row does not take the grid's spacing).
+inline constexpr int kRowSpacing = 6;
+
 // Any text of at most maxLength characters (0: no limit), Windows-1251 only.
 QLineEdit* text(QWidget* parent, const QString& name, int maxLength);
 // Digits only, at most maxDigits of them.
@@ -51,13 +55,19 @@ QString amountTextOrEmpty(Money amount);
 bool isBlank(const QLineEdit* field);
 
 // A read-only display of a figure the program works out or a choice made in a picker, aligned
-// right (amounts) unless told otherwise.
+// right (amounts) unless told otherwise. A right-aligned panel is wide enough for an amount of
+// twelve digits with its kopecks.
 QLineEdit* panel(QWidget* parent, const char* name, Qt::Alignment alignment = Qt::AlignRight);
 // A panel for a directory code beside its picker button, as wide as a code of six digits.
 QLineEdit* codePanel(QWidget* parent, const char* name);
 // Puts the focus on a date field with its day selected, so what is typed next is the day: the
 // place a check leads to when a date is wrong.
 void focusDay(QDateEdit* field);
+
+// Keeps a field at least wide enough to show this many digits whole (no digit is narrower than the
+// decimal comma, so an amount of that many characters fits too). The amount and digits fields
+// above do it for the longest value they take.
+void fitDigits(QLineEdit* field, int characters);
 
 // A code of a record as a field shows it: empty for 0.
 QString codeText(qint32 code);

@@ -13,6 +13,9 @@ QTreeWidget* list(QWidget* parent, const char* name, const QStringList& columns,
     view->setObjectName(QString::fromLatin1(name));
     view->setColumnCount(int(columns.size()));
     view->setHeaderLabels(columns);
+    // A caption wider than its column shows whole in its tooltip.
+    for (int column = 0; column < columns.size(); ++column)
+        view->headerItem()->setToolTip(column, columns.at(column));
     view->setToolTip(hint);
     view->setRootIsDecorated(false);
     view->setUniformRowHeights(true);
@@ -21,6 +24,19 @@ QTreeWidget* list(QWidget* parent, const char* name, const QStringList& columns,
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->header()->setStretchLastSection(true);
     return view;
+}
+
+QTreeWidgetItem* nameRow(const QString& name)
+{
+    auto* row = new QTreeWidgetItem;
+    renameRow(row, name);
+    return row;
+}
+
+void renameRow(QTreeWidgetItem* row, const QString& name)
+{
+    row->setText(0, name);
+    row->setToolTip(0, name);
 }
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& hint)

@@ -4,6 +4,7 @@
 
 class QPushButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 class QWidget;
 
 // The lists of entries on the section frames and the buttons that add, change and remove them:
@@ -13,6 +14,10 @@ namespace EntryLists {
 // A list of whole rows, one selected at a time, not edited in place.
 QTreeWidget* list(QWidget* parent, const char* name, const QStringList& columns,
                   const QString& hint);
+// A row of a list of names (sources of payment, activities, pension contracts). A name can be
+// longer than its column: the row's tooltip then shows the whole name.
+QTreeWidgetItem* nameRow(const QString& name);
+void renameRow(QTreeWidgetItem* row, const QString& name);
 // A button beside a list. It never becomes a dialog's default button.
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& hint);
 

@@ -75,9 +75,18 @@ OtherIncomeListFrame::OtherIncomeListFrame(QWidget* parent, FrameHost& host, con
     left->addLayout(buttons);
     left->addWidget(m_list, 1);
     m_details = new QVBoxLayout;
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 2);
-    layout->addLayout(m_details, 3);
+    m_layout = new QHBoxLayout(this);
+    m_layout->addLayout(left, 2);
+    m_layout->addLayout(m_details, 3);
+}
+
+void OtherIncomeListFrame::placeDetailsBelowList()
+{
+    m_layout->setDirection(QBoxLayout::TopToBottom);
+    m_layout->setContentsMargins(4, 4, 4, 4);
+    m_layout->setStretch(0, 1);
+    m_layout->setStretch(1, 0);
+    m_list->setMinimumHeight(m_list->fontMetrics().height() * 4);
 }
 
 int OtherIncomeListFrame::rowCount() const
@@ -118,7 +127,7 @@ void OtherIncomeListFrame::fillRows(const QStringList& texts)
     QList<QTreeWidgetItem*> items;
     items.reserve(texts.size());
     for (const QString& text : texts)
-        items.append(new QTreeWidgetItem(QStringList{text}));
+        items.append(EntryLists::nameRow(text));
     m_list->addTopLevelItems(items);
     m_list->setCurrentItem(nullptr);
     m_ignoreSelection = false;
@@ -128,14 +137,14 @@ void OtherIncomeListFrame::fillRows(const QStringList& texts)
 void OtherIncomeListFrame::appendRow(const QString& text)
 {
     m_ignoreSelection = true;
-    m_list->addTopLevelItem(new QTreeWidgetItem(QStringList{text}));
+    m_list->addTopLevelItem(EntryLists::nameRow(text));
     m_ignoreSelection = false;
 }
 
 void OtherIncomeListFrame::setRowText(int row, const QString& text)
 {
     if (QTreeWidgetItem* item = m_list->topLevelItem(row))
-        item->setText(0, text);
+        EntryLists::renameRow(item, text);
 }
 
 int OtherIncomeListFrame::removeRowAndSelectNeighbour(int row)

@@ -5,6 +5,7 @@
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QBoxLayout;
 class QVBoxLayout;
 
 // A section frame built around a list of entries (sources of payment, kinds of activity) with the
@@ -29,6 +30,9 @@ protected:
 
     // The area right of the list that holds the details.
     QVBoxLayout* detailArea() const { return m_details; }
+    // Puts the details under the list instead, for details too tall to stand beside it; the list
+    // then takes the height the window gives beyond the minimum.
+    void placeDetailsBelowList();
     QTreeWidget* list() const { return m_list; }
     int rowCount() const;
     // When the list is full, tells the user that it takes no more entries and returns true.
@@ -56,6 +60,7 @@ private:
 
     QTreeWidget* m_list;
     QVBoxLayout* m_details;
+    QBoxLayout* m_layout;
     int m_selected = -1;
     bool m_ignoreSelection = false;
 };

@@ -328,6 +328,29 @@ void TFormMain::showPlaced()
         show();
 }
 
+bool TFormMain::event(QEvent* event)
+{
+    const bool handled = QMainWindow::event(event);
+    // A frame or sub-frame shown, or a control that grew, asks its window to lay it out again.
+    if (event->type() == QEvent::LayoutRequest)
+        fitMinimumToContent();
+    return handled;
+}
+
+void TFormMain::fitMinimumToContent()
+{
+    // The window is never smaller than the standard size, nor than what its content needs: a
+    // control that does not fit would be hidden. Once shown, the menu and tool bars take the room
+    // they are laid out in (a tool bar never shrinks below its size hint).
+    const QSize content =
+        isVisible() ? centralWidget()->minimumSizeHint() + size() - centralWidget()->size()
+                    : layout()->totalMinimumSize();
+    const QSize needed =
+        content.expandedTo(QSize(WindowPlacement::kMinWidth, WindowPlacement::kMinHeight));
+    if (needed != minimumSize())
+        setMinimumSize(needed);
+}
+
 void TFormMain::closeEvent(QCloseEvent* event)
 {
     if (!askToSave()) {

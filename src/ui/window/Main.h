@@ -98,6 +98,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void buildActions();
@@ -108,6 +109,7 @@ private:
     void openAtStartup();
     void replaceFrame(Section section);
     void applyButtonRule();
+    void fitMinimumToContent();
     void updateTitle();
     void resetDocument();
     bool askToSave();

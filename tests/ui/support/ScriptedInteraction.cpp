@@ -24,6 +24,8 @@ QMessageBox::StandardButton ScriptedInteraction::message(QWidget*, QMessageBox::
 int ScriptedInteraction::execDialog(QDialog& dialog)
 {
     dialogTitles.append(dialog.windowTitle());
+    if (m_dialogScripts.empty() && otherDialogs)
+        return otherDialogs(dialog);
     if (m_dialogScripts.empty()) {
         unexpected.append(QStringLiteral("dialog: ") + dialog.windowTitle());
         return QDialog::Rejected;

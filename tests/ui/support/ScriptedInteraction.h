@@ -42,6 +42,9 @@ public:
     QList<FileDialogRequest> fileRequests;
     QStringList openedUrls;
     QStringList unexpected;
+    // When set, answers every dialog that has no queued answer instead of recording it as
+    // unexpected.
+    DialogScript otherDialogs;
 
     // True when every scripted answer was used and nothing unexpected was asked.
     bool finished() const;

@@ -26,14 +26,23 @@ void UiTestBench::clearSettings()
 }
 
 UiTestBench::UiTestBench(bool withDirectories)
+    : UiTestBench(withDirectories ? QStringLiteral(TARVIKA_TEST_DATA) : QString())
+{}
+
+UiTestBench::UiTestBench(const QString& directoryFolder)
 {
-    if (!withDirectories)
+    if (directoryFolder.isEmpty())
         return;
     for (const char* name :
          {"InspectionNumbers.xml", "Oksm.xml", "CurrencyRates.xml", "Sp_OKVED2.xml"}) {
         const QString file = QString::fromLatin1(name);
-        QFile::copy(QStringLiteral(TARVIKA_TEST_DATA "/") + file, m_folder.filePath(file));
+        QFile::copy(directoryFolder + QLatin1Char('/') + file, m_folder.filePath(file));
     }
+}
+
+QString UiTestBench::shippedDirectories()
+{
+    return QStringLiteral(TARVIKA_SHIPPED_DATA);
 }
 
 TFormMain& UiTestBench::start(const QStringList& arguments)

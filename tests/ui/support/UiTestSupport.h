@@ -17,6 +17,11 @@ public:
     static void clearSettings();
 
     explicit UiTestBench(bool withDirectories = true);
+    // The directory files of this folder in the program folder.
+    explicit UiTestBench(const QString& directoryFolder);
+    // The folder of the directory files shipped with the program (thousands of tax offices, long
+    // names).
+    static QString shippedDirectories();
 
     // The window finds the real print module in its standard places instead of none.
     void usePrintModule() { m_printModule = true; }

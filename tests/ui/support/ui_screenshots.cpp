@@ -1,99 +1,73 @@
-// Not a test: renders the main window and the dialogs into PNG files for a visual check.
-//   ui_screenshots OUTPUT_FOLDER PROGRAM_FOLDER [DECLARATION]
-// With a declaration file, also the main window over it with its result strip and the window
-// "Расчёт налога" with both of its pages.
-#include "ScriptedInteraction.h"
-#include "ui/dialogs/Announce.h"
-#include "ui/dialogs/CheckError.h"
-#include "ui/pickers/InputInspectionNumber.h"
-#include "ui/pickers/LoadSoun.h"
-#include "ui/result/TaxResultWindow.h"
-#include "ui/sections/russian_income/Input13SourseIncome.h"
-#include "ui/sections/russian_income/Input30SourseIncome.h"
-#include "ui/window/About.h"
-#include "ui/window/Main.h"
+// Not a test: saves a picture of every screen a person meets, as the layout test walks them, for a
+// person to look at (scripts/screens). The main window has the standard size 800 x 571 (or its
+// minimum size, when that is larger), and each section is shown once more enlarged to 1200 x 860;
+// dialogs have the size they open with; last, the window "Расчёт налога" of each form.
+//   ui_screenshots [OUTPUT_FOLDER]
+#include "ScreenTour.h"
+#include "UiTestSupport.h"
+#include "ui/window/SectionFrames.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QLocale>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QTabWidget>
-#include <QTest>
+#include <QTemporaryDir>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    TFormMain::Options options;
-    options.folders.shipped = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
-    auto script = std::make_unique<ScriptedInteraction>();
-    ScriptedInteraction& answers = *script;
-    TFormMain window(std::move(script), options);
-    const auto shoot = [&](QWidget& widget, const QString& name) {
-        widget.show();
-        QTest::qWait(100);
-        widget.grab().save(out + QLatin1Char('/') + name + QStringLiteral(".png"));
-    };
-    window.resize(800, 571);
-    shoot(window, QStringLiteral("main-800x571"));
-    window.resize(1200, 860);
-    shoot(window, QStringLiteral("main-1200x860"));
-    window.resize(800, 571);
-    window.selectSection(Section::PersonInfo);
-    shoot(window, QStringLiteral("main-taxpayer"));
-
-    if (TfmInputInspectionNumber* picker = window.inspectionPicker()) {
-        picker->Preselect(QStringLiteral("7701"));
-        shoot(*picker, QStringLiteral("picker-inspections"));
-        picker->hide();
-    }
-    TfmAbout about(&window, answers, options.folders.shipped);
-    shoot(about, QStringLiteral("about"));
-    about.hide();
-    TfmAnnounce notice(&window);
-    shoot(notice, QStringLiteral("announce"));
-    notice.hide();
-    TfmCheckError check(&window);
-    answers.answerDialog([&](QDialog& dialog) {
-        shoot(dialog, QStringLiteral("check-error"));
-        return 0;
-    });
-    check.ask(answers, {QStringLiteral("Задание условий"),
-                        QStringLiteral("Не введен номер инспекции"), true, true});
-    TfmInput13SourseIncome source13(&window, answers, true);
-    shoot(source13, QStringLiteral("source-13"));
-    source13.hide();
-    TfmInput30SourseIncome dividends(&window, answers);
-    shoot(dividends, QStringLiteral("source-dividends"));
-    dividends.hide();
-    TfmLoadSoun soun(&window, answers, options.folders, {});
-    shoot(soun, QStringLiteral("load-soun"));
-    soun.hide();
-    if (argc < 4)
-        return 0;
-
-    options.arguments = {QString::fromLocal8Bit(argv[3])};
-    auto resultScript = std::make_unique<ScriptedInteraction>();
-    ScriptedInteraction& resultAnswers = *resultScript;
-    TFormMain opened(std::move(resultScript), options);
-    opened.resize(800, 571);
-    opened.show();
-    QTest::qWait(300);
-    shoot(opened, QStringLiteral("result-strip"));
-    resultAnswers.answerDialog([&](QDialog& dialog) {
-        shoot(dialog, QStringLiteral("result-breakdown"));
-        dialog.findChild<QTabWidget*>()->setCurrentIndex(1);
-        shoot(dialog, QStringLiteral("result-picture"));
-        resultAnswers.answerDialog([&](QDialog& print) {
-            QPrinter* printer = static_cast<QPrintDialog&>(print).printer();
-            printer->setOutputFormat(QPrinter::PdfFormat);
-            printer->setOutputFileName(out + QStringLiteral("/result-picture.pdf"));
-            return int(QDialog::Accepted);
+    QDir().mkpath(out);
+    QTemporaryDir settings;
+    UiTestBench::useTemporarySettings(settings.path());
+    int saved = 0;
+    const std::pair<quint8, const char*> forms[] = {
+        {DeclarationForm::Resident, "resident"},
+        {DeclarationForm::NonResident, "nonresident"},
+        {DeclarationForm::EstimatedIncome, "estimated"}};
+    for (const auto& [form, formName] : forms) {
+        UiTestBench::clearSettings();
+        UiTestBench bench(UiTestBench::shippedDirectories());
+        TFormMain& window = bench.start({bench.writeDeclaration(
+            QStringLiteral("crowded.tv3"), ScreenTour::crowdedDeclaration(form))});
+        window.resize(800, 571);
+        window.show();
+        settle();
+        ScreenTour tour(window, bench.script(), QString::fromLatin1(formName),
+                        [&](const QString& name, QWidget& screen) {
+                            screen.grab().save(out + QLatin1Char('/') + name +
+                                               QStringLiteral(".png"));
+                            ++saved;
+                        });
+        tour.run();
+        // Enlarged, the space goes to the lists, not to gaps between the fields.
+        for (const Section section : SectionFrames::kAll) {
+            if (!window.sectionButton(section)->isEnabled() || !window.selectSection(section))
+                continue;
+            window.resize(1200, 860);
+            settle();
+            window.grab().save(QStringLiteral("%1/%2-enlarged-%3.png")
+                                   .arg(out, QString::fromLatin1(formName),
+                                        window.sectionButton(section)->objectName()));
+            ++saved;
+        }
+        // The window "Расчёт налога" over the same declaration, with its list and its picture.
+        bench.script().answerDialog([&](QDialog& dialog) {
+            for (int page = 0; page < 2; ++page) {
+                dialog.findChild<QTabWidget*>()->setCurrentIndex(page);
+                settle();
+                dialog.grab().save(QStringLiteral("%1/%2-result-%3.png")
+                                       .arg(out, QString::fromLatin1(formName))
+                                       .arg(page));
+                ++saved;
+            }
+            return 0;
         });
-        static_cast<TfmTaxResult&>(dialog).printPicture();
-        return 0;
-    });
-    opened.ShowTaxResult();
+        window.ShowTaxResult();
+        window.hide();
+    }
+    qInfo("%d screens saved in %s", saved, qPrintable(out));
     return 0;
 }

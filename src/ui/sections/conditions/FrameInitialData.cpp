@@ -44,6 +44,14 @@ QGroupBox* group(QWidget* parent, const QString& caption)
     return new QGroupBox(caption, parent);
 }
 
+// The groups keep narrow margins above and below, so that the whole frame fits the window at its
+// standard size.
+template <class Layout> Layout* compact(Layout* layout)
+{
+    layout->setContentsMargins(9, 3, 9, 3);
+    return layout;
+}
+
 void exclusive(QObject* owner, std::initializer_list<QRadioButton*> buttons)
 {
     auto* buttonGroup = new QButtonGroup(owner);
@@ -78,7 +86,7 @@ void TfrInitialData::buildControls()
     m_rbSimple = radio(kind, "rbSimple", QStringLiteral("3-НДФЛ"));
     m_rbNeRez = radio(kind, "rbNeRez", QStringLiteral("3-НДФЛ нерезидента"));
     m_rb4ndfl = radio(kind, "rb4ndfl", QStringLiteral("4-НДФЛ"));
-    auto* kindLayout = new QVBoxLayout(kind);
+    auto* kindLayout = compact(new QVBoxLayout(kind));
     kindLayout->addWidget(m_rbSimple);
     kindLayout->addWidget(m_rbNeRez);
     kindLayout->addWidget(m_rb4ndfl);
@@ -87,7 +95,7 @@ void TfrInitialData::buildControls()
     QGroupBox* year = group(this, QStringLiteral("Отчетный год"));
     m_rb13 = radio(year, "rb13", QStringLiteral("2013"));
     m_rb14 = radio(year, "rb14", QStringLiteral("2014"));
-    auto* yearLayout = new QVBoxLayout(year);
+    auto* yearLayout = compact(new QVBoxLayout(year));
     yearLayout->addWidget(m_rb13);
     yearLayout->addWidget(m_rb14);
     yearLayout->addStretch();
@@ -108,7 +116,7 @@ void TfrInitialData::buildControls()
     m_dtGetDate->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     dateLabel->hide();
     m_dtGetDate->hide();
-    auto* generalLayout = new QGridLayout(general);
+    auto* generalLayout = compact(new QGridLayout(general));
     generalLayout->addWidget(new QLabel(QStringLiteral("Номер инспекции"), general), 0, 0);
     auto* inspection = new QHBoxLayout;
     inspection->addWidget(m_meInspection);
@@ -128,7 +136,7 @@ void TfrInitialData::buildControls()
     m_rbNotarius = radio(category, "rbNotarius", QStringLiteral("Частный нотариус"));
     m_rbAdvokat = radio(category, "rbAdvokat", QStringLiteral("Адвокат"));
     m_rbFLProch = radio(category, "rbFLProch", QStringLiteral("Иное физическое лицо"));
-    auto* categoryLayout = new QGridLayout(category);
+    auto* categoryLayout = compact(new QGridLayout(category));
     categoryLayout->setVerticalSpacing(2);
     categoryLayout->addWidget(m_rbFermer, 0, 0);
     categoryLayout->addWidget(m_rbPredp, 1, 0);
@@ -164,13 +172,14 @@ void TfrInitialData::buildControls()
     m_meAppendixes = EntryFields::digits(income, QStringLiteral("meAppendixes"), 4);
     m_chbAutoCalculateApp->hide();
     m_meAppendixes->hide();
-    auto* incomeLayout = new QGridLayout(income);
+    auto* incomeLayout = compact(new QGridLayout(income));
     incomeLayout->setVerticalSpacing(2);
     incomeLayout->addWidget(m_chbIncomeInquiry, 0, 0, 1, 3);
     incomeLayout->addWidget(m_lbInquiryComment, 1, 0, 1, 3);
     incomeLayout->addWidget(m_chbIncomeCurrency, 2, 0);
     incomeLayout->addWidget(m_chbIncomeBusiness, 2, 1);
     auto* suppose = new QHBoxLayout;
+    suppose->setSpacing(EntryFields::kRowSpacing);
     suppose->addWidget(m_lbSupposeIncome);
     suppose->addWidget(m_meSupposeIncome);
     suppose->addStretch();
@@ -189,7 +198,7 @@ void TfrInitialData::buildControls()
     m_meUL = EntryFields::text(signer, QStringLiteral("meUL"), 182);
     m_lbOsn = new QLabel(QStringLiteral("Документ"), signer);
     m_meOsn = EntryFields::text(signer, QStringLiteral("meOsn"), 0);
-    auto* signerLayout = new QGridLayout(signer);
+    auto* signerLayout = compact(new QGridLayout(signer));
     auto* signers = new QHBoxLayout;
     signers->addWidget(m_rbGiveSelf);
     signers->addWidget(m_rbGiveTrustFase);
@@ -203,10 +212,12 @@ void TfrInitialData::buildControls()
     signerLayout->addWidget(m_lbOsn, 3, 0);
     signerLayout->addWidget(m_meOsn, 3, 1);
 
+    // Enlarged, the frame keeps its groups at their height and the two small groups at their
+    // width: the room goes below the groups and to the right end of each row.
     auto* top = new QHBoxLayout;
-    top->addWidget(kind, 3);
-    top->addWidget(year, 2);
-    top->addWidget(general, 5);
+    top->addWidget(kind);
+    top->addWidget(year);
+    top->addWidget(general, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->setSpacing(4);
@@ -214,7 +225,7 @@ void TfrInitialData::buildControls()
     layout->addWidget(category);
     layout->addWidget(income);
     layout->addWidget(signer);
-    layout->addStretch();
+    layout->addStretch(1);
 
     for (QRadioButton* button : {m_rbSimple, m_rbNeRez, m_rb4ndfl}) {
         connect(button, &QRadioButton::toggled, this, [this](bool on) {

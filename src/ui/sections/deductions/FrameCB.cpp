@@ -14,9 +14,9 @@ TfrCB::TfrCB(QWidget* parent, FrameHost& host) : TThinkingFrame(parent, host)
     auto* group = new QGroupBox(QStringLiteral("Убытки предыдущих налоговых периодов"), this);
     m_meCB = EntryFields::amount(group, QStringLiteral("meCB"), 12);
     m_meFinInstr = EntryFields::amount(group, QStringLiteral("meFinInstr"), 12);
-    m_meCB->setFixedWidth(150);
-    m_meFinInstr->setFixedWidth(150);
     auto* form = new QFormLayout(group);
+    // A caption too long to stand beside its field goes over it.
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
     form->addRow(QStringLiteral("Убыток по операциям с ценными бумагами"), m_meCB);
     form->addRow(QStringLiteral("Убыток по операциям с финансовыми инструментами срочных сделок"),
                  m_meFinInstr);

@@ -94,6 +94,7 @@ void TfrConstructionDeduct::buildControls()
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(3);
     layout->addWidget(m_chbGrantingDeduct);
     layout->addWidget(m_objectPage);
     layout->addWidget(m_sumsPage);
@@ -187,10 +188,14 @@ QGroupBox* TfrConstructionDeduct::buildObjectPage()
     m_meDol1->setFixedWidth(70);
     m_meDol2->setFixedWidth(70);
 
+    // Narrow margins and spacing: the page fills the window at its standard size.
     auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(9, 4, 9, 4);
+    grid->setVerticalSpacing(3);
     int line = 0;
     grid->addWidget(m_chbPensioner, line++, 0, 1, 4);
     auto* wayRow = new QHBoxLayout;
+    wayRow->setSpacing(EntryFields::kRowSpacing);
     wayRow->addWidget(wayLabel);
     wayRow->addWidget(m_rbInvest);
     wayRow->addWidget(m_rbBay);
@@ -203,13 +208,26 @@ QGroupBox* TfrConstructionDeduct::buildObjectPage()
         grid->addWidget(label, line, column);
         grid->addWidget(field, line, column + 1);
     };
-    labelled(QStringLiteral("Наименование объекта"), m_cbObjectNaim, 0);
-    ++line;
-    labelled(QStringLiteral("Вид собственности"), m_cbVidSob, 0);
-    labelled(QStringLiteral("Признак налогоплательщика"), m_cbPrizNal, 2);
-    ++line;
+    // A caption over its field, in the left or the right half, for the fields whose caption or
+    // longest value needs the width of a half. A long caption is broken into lines that fit a
+    // half, so that the page's minimum height counts them.
+    const auto captionOver = [&](const QString& caption, QWidget* field, int column) {
+        auto* label = new QLabel(caption, page);
+        m_claimed.append(label);
+        grid->addWidget(label, line, column, 1, 2);
+        grid->addWidget(field, line + 1, column, 1, 2, Qt::AlignLeft);
+    };
+    // The name of the object takes the rest of the row: its longest item needs it.
+    auto* objectLabel = new QLabel(QStringLiteral("Наименование объекта"), page);
+    m_claimed.append(objectLabel);
+    grid->addWidget(objectLabel, line, 0);
+    grid->addWidget(m_cbObjectNaim, line++, 1, 1, 3);
+    captionOver(QStringLiteral("Вид собственности"), m_cbVidSob, 0);
+    captionOver(QStringLiteral("Признак налогоплательщика"), m_cbPrizNal, 2);
+    line += 2;
     labelled(QStringLiteral("Почтовый индекс"), m_mePostIndex, 0);
     auto* region = new QHBoxLayout;
+    region->setSpacing(EntryFields::kRowSpacing);
     region->addWidget(m_pnlRegion);
     region->addWidget(m_bnRegion);
     region->addStretch();
@@ -224,6 +242,7 @@ QGroupBox* TfrConstructionDeduct::buildObjectPage()
     labelled(QStringLiteral("Улица"), m_meStreet, 2);
     ++line;
     auto* house = new QHBoxLayout;
+    house->setSpacing(EntryFields::kRowSpacing);
     for (auto [caption, field] : {std::pair{QStringLiteral("Дом"), m_meHouse},
                                   std::pair{QStringLiteral("Корпус"), m_meBuilding},
                                   std::pair{QStringLiteral("Квартира"), m_meFlat}}) {
@@ -233,25 +252,27 @@ QGroupBox* TfrConstructionDeduct::buildObjectPage()
         house->addWidget(field);
     }
     grid->addLayout(house, line++, 0, 1, 4);
-    labelled(QStringLiteral("Дата регистрации права собственности на жилой дом, квартиру, "
-                            "комнату"),
-             m_dtpRegRightDate, 0);
-    labelled(QStringLiteral("на земельный участок"), m_dtpRegZemDate, 2);
-    ++line;
-    labelled(QStringLiteral("Дата акта о передаче квартиры, комнаты или доли в них"), m_dtpBayDate,
-             0);
-    labelled(QStringLiteral("Дата заявления о распределении имущественного вычета"), m_dtpAppDate,
-             2);
-    ++line;
+    captionOver(QStringLiteral("Дата регистрации права собственности\nна жилой дом, квартиру, "
+                               "комнату"),
+                m_dtpRegRightDate, 0);
+    captionOver(QStringLiteral("на земельный участок"), m_dtpRegZemDate, 2);
+    line += 2;
+    captionOver(QStringLiteral("Дата акта о передаче квартиры,\nкомнаты или доли в них"),
+                m_dtpBayDate, 0);
+    captionOver(QStringLiteral("Дата заявления о распределении\nимущественного вычета"),
+                m_dtpAppDate, 2);
+    line += 2;
     auto* start = new QHBoxLayout;
+    start->setSpacing(EntryFields::kRowSpacing);
     start->addWidget(m_meBeginningUsePrivilegeDate);
     start->addWidget(m_updBeginningUsePrivilegeDate);
     start->addStretch();
     auto* startLabel = new QLabel(QStringLiteral("Год начала использования вычета"), page);
     m_claimed.append(startLabel);
-    grid->addWidget(startLabel, line, 0);
-    grid->addLayout(start, line, 1);
+    grid->addWidget(startLabel, line, 0, 1, 2);
+    grid->addLayout(start, line + 1, 0, 1, 2);
     auto* share = new QHBoxLayout;
+    share->setSpacing(EntryFields::kRowSpacing);
     auto* slash = new QLabel(QStringLiteral("/"), page);
     share->addWidget(m_meDol1);
     share->addWidget(slash);
@@ -260,10 +281,12 @@ QGroupBox* TfrConstructionDeduct::buildObjectPage()
     auto* shareLabel = new QLabel(QStringLiteral("Доля"), page);
     m_claimed.append({shareLabel, slash});
     grid->addWidget(shareLabel, line, 2);
-    grid->addLayout(share, line++, 3);
+    grid->addLayout(share, line + 1, 2);
+    // The way to the sums closes the page at its right, beside the share.
     m_bnNext = new QPushButton(QStringLiteral("Перейти к вводу сумм"), page);
     m_bnNext->setObjectName(QStringLiteral("bnNext"));
-    grid->addWidget(m_bnNext, line, 3, Qt::AlignRight);
+    grid->addWidget(m_bnNext, line + 1, 3, Qt::AlignRight);
+    line += 2;
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
@@ -305,13 +328,16 @@ QGroupBox* TfrConstructionDeduct::buildSumsPage()
         "meTransferringCreditSum", "mePostYearsIp", "mePostYearsIpNA", "meVychIpNA"};
     const QString agentHint = QStringLiteral("т.е. у работодателя");
 
-    auto* columns = new QHBoxLayout;
+    // The two groups one over the other: side by side their captions would not fit.
+    auto* columns = new QVBoxLayout;
     for (int group = 0; group < 2; ++group) {
         auto* box =
             new QGroupBox(group == 0 ? QStringLiteral("Расходы по покупке (строительству) жилья")
                                      : QStringLiteral("Расходы по погашению кредитов"),
                           page);
         auto* form = new QFormLayout(box);
+        form->setContentsMargins(9, 4, 9, 4);
+        form->setVerticalSpacing(3);
         QLineEdit* total = EntryFields::amount(
             box, group == 0 ? QStringLiteral("meObsch") : QStringLiteral("meobschip"), 8);
         auto* totalLabel =
@@ -338,6 +364,8 @@ QGroupBox* TfrConstructionDeduct::buildSumsPage()
     m_bnPrev->setObjectName(QStringLiteral("bnPrev"));
     m_claimed.append(m_bnPrev);
     auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(9, 4, 9, 4);
+    layout->setSpacing(3);
     layout->addLayout(columns);
     layout->addWidget(m_bnPrev, 0, Qt::AlignRight);
     return page;

@@ -39,6 +39,8 @@ TfrFrameDeductData::TfrFrameDeductData(QWidget* parent, FrameHost& host)
     containerLayout->setContentsMargins(0, 0, 0, 0);
 
     auto* layout = new QVBoxLayout(this);
+    // Narrow margins leave the sub-frames the room their fields need.
+    layout->setContentsMargins(4, 4, 4, 4);
     layout->addLayout(row);
     layout->addWidget(m_container, 1);
 

@@ -56,12 +56,14 @@ void TfrFramePensDeduct::buildControls()
                                  QStringLiteral("добровольное страхование"),
                                  QStringLiteral("дополнительные страховые\nпенсионные взносы")};
     auto* spentLayout = new QGridLayout(spent);
+    spentLayout->setContentsMargins(6, 6, 6, 6);
     for (int index = 0; index < 6; ++index) {
         auto* label = new QLabel(captions[index], spent);
+        // A caption wider than its column goes on in a second line.
+        label->setWordWrap(true);
         m_amountLabels.append(label);
         m_amounts[size_t(index)] =
             EntryFields::amount(spent, QString::fromLatin1(names[index]), 12);
-        m_amounts[size_t(index)]->setFixedWidth(140);
         spentLayout->addWidget(label, index % 3, index / 3 * 2);
         spentLayout->addWidget(m_amounts[size_t(index)], index % 3, index / 3 * 2 + 1);
     }
@@ -104,6 +106,7 @@ void TfrFramePensDeduct::buildControls()
     pensLayout->addLayout(pensButtons);
 
     auto* outerLayout = new QVBoxLayout(outer);
+    outerLayout->setContentsMargins(6, 6, 6, 6);
     outerLayout->addWidget(m_chbGrantingSocDeduct);
     outerLayout->addWidget(spent);
     outerLayout->addWidget(children, 1);
@@ -160,7 +163,7 @@ void TfrFramePensDeduct::loadFromDocument()
             new QTreeWidgetItem(QStringList{EntryFields::amountText(amount)}));
     EntryLists::selectRow(m_lvSumList, 0);
     for (const mTPens& contract : record.PensionContracts())
-        m_lvPensInfo->addTopLevelItem(new QTreeWidgetItem(QStringList{contract.PensOrgName}));
+        m_lvPensInfo->addTopLevelItem(EntryLists::nameRow(contract.PensOrgName));
 }
 
 void TfrFramePensDeduct::applyClaimRule(bool claimed)
@@ -248,7 +251,7 @@ void TfrFramePensDeduct::addPens()
         return;
     const int position = record.AddPens();
     record.ReplacePens(position, contract);
-    m_lvPensInfo->addTopLevelItem(new QTreeWidgetItem(QStringList{contract.PensOrgName}));
+    m_lvPensInfo->addTopLevelItem(EntryLists::nameRow(contract.PensOrgName));
     m_lvPensInfo->clearSelection();
     EntryLists::selectRow(m_lvPensInfo, position);
     notify();
@@ -268,7 +271,7 @@ void TfrFramePensDeduct::editPens()
     if (contract.PensOrgName.trimmed().isEmpty())
         return;
     record.ReplacePens(row, contract);
-    m_lvPensInfo->topLevelItem(row)->setText(0, contract.PensOrgName);
+    EntryLists::renameRow(m_lvPensInfo->topLevelItem(row), contract.PensOrgName);
     notify();
 }
 

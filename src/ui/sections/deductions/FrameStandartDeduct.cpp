@@ -157,6 +157,7 @@ QWidget* TfrFrameStandartDeduct::buildChildrenPanel()
     auto* layout = new QGridLayout(panel);
     layout->setVerticalSpacing(3);
     auto* kinds = new QHBoxLayout;
+    kinds->setSpacing(EntryFields::kRowSpacing);
     for (QRadioButton* button : {m_rbTowParents, m_rbOneParent, m_rbQ2})
         kinds->addWidget(button);
     kinds->addStretch();
@@ -170,6 +171,7 @@ QWidget* TfrFrameStandartDeduct::buildChildrenPanel()
     int line = 2;
     for (ChildrenRow* row : {&m_children, &m_third, &m_disabled}) {
         auto* head = new QHBoxLayout;
+        head->setSpacing(EntryFields::kRowSpacing);
         head->addWidget(row->constant);
         head->addWidget(row->count);
         head->addWidget(row->upDown);

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -98,25 +99,36 @@ void TfrCurrency::buildControls()
         EntryFields::amount(received, QStringLiteral("meCurrencyExchange2"), 4, 4);
     m_meCurrencyUnits2 = EntryFields::digits(received, QStringLiteral("meCurrencyUnits2"), 7);
 
+    // Each caption over its field or fields: the group shares the width with the sums.
     auto* grid = new QGridLayout(received);
-    grid->addWidget(new QLabel(QStringLiteral("Дата получения дохода"), received), 0, 0);
-    grid->addWidget(m_dtIncomeGetDate, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Дата уплаты налога"), received), 1, 0);
-    grid->addWidget(m_dtSubtractDate, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Код и наименование валюты"), received), 2, 0);
+    grid->setVerticalSpacing(2);
+    const auto dateRow = [&](int row, const QString& caption, QDateEdit* date) {
+        grid->addWidget(new QLabel(caption, received), row, 0, 1, 4);
+        auto* line = new QHBoxLayout;
+        line->setSpacing(EntryFields::kRowSpacing);
+        line->addWidget(date);
+        line->addStretch();
+        grid->addLayout(line, row + 1, 0, 1, 4);
+    };
+    dateRow(0, QStringLiteral("Дата получения дохода"), m_dtIncomeGetDate);
+    dateRow(2, QStringLiteral("Дата уплаты налога"), m_dtSubtractDate);
+    grid->addWidget(new QLabel(QStringLiteral("Код и наименование валюты"), received), 4, 0, 1, 4);
     auto* currency = new QHBoxLayout;
+    currency->setSpacing(EntryFields::kRowSpacing);
     currency->addWidget(m_meCurrencyCode);
     currency->addWidget(m_bnCurrencyCode);
     currency->addWidget(m_meCurrencyName, 1);
-    grid->addLayout(currency, 2, 1, 1, 3);
-    auto* autoRow = new QHBoxLayout;
-    autoRow->addWidget(m_chbAutoExchange);
-    autoRow->addWidget(m_lbAutoExchange);
-    autoRow->addStretch();
-    grid->addLayout(autoRow, 3, 0, 1, 4);
-    grid->addWidget(lbCurrency, 4, 0, 1, 4);
+    grid->addLayout(currency, 5, 0, 1, 4);
+    // The check box's caption goes on under it, as the caption of "Имеются доходы" does.
+    grid->addWidget(m_chbAutoExchange, 6, 0, 1, 4);
+    m_lbAutoExchange->setIndent(
+        m_chbAutoExchange->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+        m_chbAutoExchange->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
+    grid->addWidget(m_lbAutoExchange, 7, 0, 1, 4);
+    grid->addWidget(lbCurrency, 8, 0, 1, 4);
     const auto rateRow = [&](int row, QLineEdit* rate, QLineEdit* units) {
         auto* line = new QHBoxLayout;
+        line->setSpacing(EntryFields::kRowSpacing);
         auto* roubles = new QLabel(QStringLiteral("руб."), received);
         auto* per = new QLabel(QStringLiteral("за"), received);
         auto* unitsLabel = new QLabel(QStringLiteral("у.е."), received);
@@ -129,8 +141,8 @@ void TfrCurrency::buildControls()
         grid->addLayout(line, row, 0, 1, 4);
         m_rateWidgets.append({rate, roubles, per, units, unitsLabel});
     };
-    rateRow(5, m_meCurrencyExchange, m_meCurrencyUnits);
-    rateRow(6, m_meCurrencyExchange2, m_meCurrencyUnits2);
+    rateRow(9, m_meCurrencyExchange, m_meCurrencyUnits);
+    rateRow(10, m_meCurrencyExchange2, m_meCurrencyUnits2);
 
     auto* codeRow = new QHBoxLayout;
     m_lbIncomeCod = new QLabel(QStringLiteral("Код дохода"), this);
@@ -144,7 +156,9 @@ void TfrCurrency::buildControls()
 
     auto* incomeGroup = new QGroupBox(QStringLiteral("Полученный доход"), this);
     m_meIncomeCurrencySum = EntryFields::amount(incomeGroup, QStringLiteral("meIncomeCurrencySum"));
+    // Twelve digits at a rate of up to four digits: sixteen digits of roubles with the kopecks.
     m_pnlIncomeRublSum = EntryFields::panel(incomeGroup, "pnlIncomeRublSum");
+    EntryFields::fitDigits(m_pnlIncomeRublSum, 19);
     auto* incomeForm = new QGridLayout(incomeGroup);
     incomeForm->addWidget(new QLabel(QStringLiteral("В иностранной валюте"), incomeGroup), 0, 0);
     incomeForm->addWidget(m_meIncomeCurrencySum, 0, 1);
@@ -155,6 +169,7 @@ void TfrCurrency::buildControls()
         new QGroupBox(QStringLiteral("Налог, уплаченный в иностранном государстве"), this);
     m_meTaxCurrencySum = EntryFields::amount(taxGroup, QStringLiteral("meTaxCurrencySum"));
     m_pnlTaxRoubleSum = EntryFields::panel(taxGroup, "pnlTaxRoubleSum");
+    EntryFields::fitDigits(m_pnlTaxRoubleSum, 19);
     auto* taxForm = new QGridLayout(taxGroup);
     taxForm->addWidget(new QLabel(QStringLiteral("В иностранной валюте"), taxGroup), 0, 0);
     taxForm->addWidget(m_meTaxCurrencySum, 0, 1);
@@ -183,13 +198,19 @@ void TfrCurrency::buildControls()
     (new QVBoxLayout(sheets))->addWidget(m_meAppB);
     sheets->hide();
 
-    detailArea()->addWidget(received);
-    detailArea()->addLayout(codeRow);
-    detailArea()->addWidget(incomeGroup);
-    detailArea()->addWidget(taxGroup);
-    detailArea()->addWidget(deductGroup);
-    detailArea()->addWidget(sheets);
-    detailArea()->addStretch();
+    // Under the list: the dates and the currency on the left, the codes and the sums on the right.
+    placeDetailsBelowList();
+    auto* sums = new QVBoxLayout;
+    sums->addLayout(codeRow);
+    sums->addWidget(incomeGroup);
+    sums->addWidget(taxGroup);
+    sums->addWidget(deductGroup);
+    sums->addWidget(sheets);
+    sums->addStretch();
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(received, 0, Qt::AlignTop);
+    columns->addLayout(sums);
+    detailArea()->addLayout(columns);
 
     m_inputs = {m_dtIncomeGetDate,  m_dtSubtractDate, m_meCurrencyCode, m_chbAutoExchange,
                 m_lbAutoExchange,   m_lbIncomeCod,    m_bnIncomeCod,    m_meIncomeCurrencySum,

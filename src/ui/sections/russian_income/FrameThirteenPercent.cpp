@@ -76,7 +76,6 @@ void TfrThirteenPercent::buildControls()
     splitter->setChildrenCollapsible(false);
 
     auto* upper = new QWidget(splitter);
-    upper->setMinimumHeight(265);
     auto* addSourceButton =
         EntryLists::button(upper, "fbAddSourseIncome", QStringLiteral("Добавить"),
                            QStringLiteral("Добавить источник выплат"));
@@ -122,22 +121,29 @@ void TfrThirteenPercent::buildControls()
                           QStringLiteral("Сумма вычета")},
                          QStringLiteral("Список доходов по выбранному источнику выплат (п. 3.1 "
                                         "справки о доходах)"));
+    // Every column as wide as its caption and its widest value.
+    m_lvIncome->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_lvIncome->header()->setStretchLastSection(true);
 
     auto* result = new QGroupBox(QStringLiteral("Итоговые суммы по источнику выплат"), lower);
     result->setObjectName(QStringLiteral("gbResult"));
     m_pnlItogIncomeSum = EntryFields::panel(result, "pnlItogIncomeSum");
+    // The sum of the lines can take a digit more than one line.
+    EntryFields::fitDigits(m_pnlItogIncomeSum, 17);
     m_meHoldSum = EntryFields::digits(result, QStringLiteral("meHoldSum"), 12);
     m_meObl = EntryFields::amount(result, QStringLiteral("meObl"), 12, 2);
     m_meTaxIsch = EntryFields::digits(result, QStringLiteral("meTaxIsch"), 12);
+    // Each caption over its field, two fields side by side.
     auto* resultLayout = new QGridLayout(result);
+    resultLayout->setVerticalSpacing(2);
     resultLayout->addWidget(new QLabel(QStringLiteral("Общая сумма дохода"), result), 0, 0);
-    resultLayout->addWidget(m_pnlItogIncomeSum, 0, 1);
-    resultLayout->addWidget(new QLabel(QStringLiteral("Сумма налога удержанная "), result), 0, 2);
-    resultLayout->addWidget(m_meHoldSum, 0, 3);
-    resultLayout->addWidget(new QLabel(QStringLiteral("Облагаемая сумма дохода"), result), 1, 0);
-    resultLayout->addWidget(m_meObl, 1, 1);
-    resultLayout->addWidget(new QLabel(QStringLiteral("Сумма налога исчисленная"), result), 1, 2);
-    resultLayout->addWidget(m_meTaxIsch, 1, 3);
+    resultLayout->addWidget(m_pnlItogIncomeSum, 1, 0);
+    resultLayout->addWidget(new QLabel(QStringLiteral("Сумма налога удержанная "), result), 0, 1);
+    resultLayout->addWidget(m_meHoldSum, 1, 1);
+    resultLayout->addWidget(new QLabel(QStringLiteral("Облагаемая сумма дохода"), result), 2, 0);
+    resultLayout->addWidget(m_meObl, 3, 0);
+    resultLayout->addWidget(new QLabel(QStringLiteral("Сумма налога исчисленная"), result), 2, 1);
+    resultLayout->addWidget(m_meTaxIsch, 3, 1);
 
     m_gbA25 = new QGroupBox(QStringLiteral("Авансовые платежи иностранца"), lower);
     m_gbA25->setObjectName(m_kind == Kind::Income13 ? QStringLiteral("gbA25")
@@ -158,6 +164,9 @@ void TfrThirteenPercent::buildControls()
     lowerLayout->addWidget(m_gbA25);
     splitter->addWidget(upper);
     splitter->addWidget(lower);
+    // The list of income lines takes what the window gives beyond the minimum.
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
 
@@ -211,7 +220,7 @@ void TfrThirteenPercent::loadFromDocument()
     m_meA25->setText(EntryFields::amountTextOrEmpty(doc.ForeignFixedPayments));
     QList<QTreeWidgetItem*> rows;
     for (const mTThirteenPercent& source : sources())
-        rows.append(new QTreeWidgetItem(QStringList{source.SourceName}));
+        rows.append(EntryLists::nameRow(source.SourceName));
     m_lvSourseIncomeInfo->addTopLevelItems(rows);
     m_ignoreSelection = false;
     setIncomeControlsEnabled(!rows.isEmpty());
@@ -311,8 +320,7 @@ void TfrThirteenPercent::addSource()
     const int position = sources().Add();
     dialog.store(sources().At(position));
     m_ignoreSelection = true;
-    m_lvSourseIncomeInfo->addTopLevelItem(
-        new QTreeWidgetItem(QStringList{sources().At(position).SourceName}));
+    m_lvSourseIncomeInfo->addTopLevelItem(EntryLists::nameRow(sources().At(position).SourceName));
     m_ignoreSelection = false;
     m_selected = -1;
     selectSource(position);
@@ -330,7 +338,8 @@ void TfrThirteenPercent::editSource()
         dialog.sourceName().trimmed().isEmpty())
         return;
     dialog.store(sources().At(m_selected));
-    m_lvSourseIncomeInfo->topLevelItem(m_selected)->setText(0, sources().At(m_selected).SourceName);
+    EntryLists::renameRow(m_lvSourseIncomeInfo->topLevelItem(m_selected),
+                          sources().At(m_selected).SourceName);
     changed();
 }
 

@@ -11,6 +11,7 @@
 #include "ui/widgets/EntryFields.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,11 +49,20 @@ TfmInput35SourseIncome::TfmInput35SourseIncome(QWidget* parent, Interaction& int
 
     auto* grid = new QGridLayout;
     int row = 0;
+    // A code and its picker button stand together.
+    const auto codeWithButton = [](QWidget* code, QWidget* button) {
+        auto* line = new QHBoxLayout;
+        line->addWidget(code);
+        line->addWidget(button);
+        line->addStretch();
+        return line;
+    };
     const auto addRow = [&](const QString& caption, QWidget* field, QWidget* button = nullptr) {
         grid->addWidget(new QLabel(caption, this), row, 0);
-        grid->addWidget(field, row, 1);
         if (button != nullptr)
-            grid->addWidget(button, row, 2, Qt::AlignLeft);
+            grid->addLayout(codeWithButton(field, button), row, 1);
+        else
+            grid->addWidget(field, row, 1);
         ++row;
     };
     for (const PaymentSourceFields::Row& source : m_source.rows())
@@ -60,8 +70,7 @@ TfmInput35SourseIncome::TfmInput35SourseIncome(QWidget* parent, Interaction& int
     addRow(QStringLiteral("Код дохода"), m_pnlIncomeCod, m_bnIncomeCod);
     addRow(QStringLiteral("Сумма дохода"), m_meItogIncomeSum);
     grid->addWidget(m_lbSubtractCod, row, 0);
-    grid->addWidget(m_pnlSubtractCod, row, 1);
-    grid->addWidget(m_bnSubtractCod, row++, 2, Qt::AlignLeft);
+    grid->addLayout(codeWithButton(m_pnlSubtractCod, m_bnSubtractCod), row++, 1);
     grid->addWidget(m_lbSubtractSum, row, 0);
     grid->addWidget(m_meSubtractSum, row++, 1);
     addRow(QStringLiteral("Сумма удержанного налога"), m_meHoldSum);

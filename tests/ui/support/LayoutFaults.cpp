@@ -1,0 +1,275 @@
+#include "LayoutFaults.h"
+
+#include "ui/widgets/AmountValidator.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QStyleOption>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+
+// The text as it is drawn: without the mnemonic marks.
+QString shown(QString text)
+{
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return text;
+}
+
+// The widest line of a text in the widget's font.
+int textWidth(const QWidget& widget, const QString& text)
+{
+    int widest = 0;
+    for (const QString& line : shown(text).split(QLatin1Char('\n')))
+        widest = std::max(widest, widget.fontMetrics().horizontalAdvance(line));
+    return widest;
+}
+
+// A person can still read a cut text when the tooltip shows all of it.
+bool tooltipShows(const QString& tooltip, const QString& text)
+{
+    return !text.isEmpty() && tooltip.contains(text.trimmed());
+}
+
+QString describe(const QRect& rect)
+{
+    return QStringLiteral("%1x%2 at (%3,%4)")
+        .arg(rect.width())
+        .arg(rect.height())
+        .arg(rect.x())
+        .arg(rect.y());
+}
+
+// The room a line edit leaves for its text.
+int lineEditRoom(const QLineEdit& edit)
+{
+    QStyleOptionFrame option;
+    option.initFrom(&edit);
+    option.lineWidth = edit.hasFrame()
+                           ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit)
+                           : 0;
+    const QRect contents = edit.style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, &edit)
+                               .marginsRemoved(edit.textMargins());
+    // The line edit keeps two pixels on each side and one for the cursor.
+    return contents.width() - 5;
+}
+
+// The longest value an amount or digits field accepts, as a string of its width; empty for other
+// fields.
+QString longestValue(const QLineEdit& edit)
+{
+    const QValidator* validator = edit.validator();
+    const bool amount = qobject_cast<const AmountValidator*>(validator) != nullptr;
+    const auto* pattern = qobject_cast<const QRegularExpressionValidator*>(validator);
+    const bool digits = pattern != nullptr &&
+                        pattern->regularExpression().pattern().startsWith(QStringLiteral("\\d{0,"));
+    if (!amount && !digits)
+        return {};
+    // No digit is narrower than a comma: a string of digits is at least as wide as any value.
+    return QString(edit.maxLength(), QLatin1Char('0'));
+}
+
+QString widgetName(const QWidget& widget)
+{
+    return widget.objectName().isEmpty() ? QString::fromLatin1(widget.metaObject()->className())
+                                         : widget.objectName();
+}
+
+class Inspector
+{
+public:
+    explicit Inspector(QStringList& faults) : m_faults(faults) {}
+
+    // A widget inside a squeezed one is squeezed with it: only the outermost one is named.
+    void inspect(const QWidget& widget, const QString& path, const QRect& visibleArea,
+                 bool insideSqueezed = false)
+    {
+        const bool squeezed = checkSize(widget, path, insideSqueezed);
+        checkText(widget, path);
+        if (const auto* view = qobject_cast<const QAbstractItemView*>(&widget))
+            checkItems(*view, path);
+        if (!descends(widget))
+            return;
+        for (const QObject* object : widget.children()) {
+            const auto* child = qobject_cast<const QWidget*>(object);
+            if (child == nullptr || child->isWindow() || child->isHidden() ||
+                child->objectName().startsWith(QStringLiteral("qt_")))
+                continue;
+            // A widget of one pixel is kept out of sight on purpose (a default button that only
+            // takes Enter).
+            if (child->maximumWidth() <= 1 || child->maximumHeight() <= 1)
+                continue;
+            const QString childPath = path + QLatin1Char('/') + widgetName(*child);
+            const QRect place = child->geometry();
+            if (!place.isEmpty() && !visibleArea.contains(place))
+                fault(childPath, QStringLiteral("lies outside the visible area of its parent: ") +
+                                     describe(place) + QStringLiteral(" in ") +
+                                     describe(visibleArea));
+            inspect(*child, childPath, (visibleArea & place).translated(-place.topLeft()),
+                    squeezed);
+        }
+    }
+
+private:
+    // What lies inside these is Qt's own or scrolls.
+    static bool descends(const QWidget& widget)
+    {
+        return qobject_cast<const QAbstractScrollArea*>(&widget) == nullptr &&
+               qobject_cast<const QComboBox*>(&widget) == nullptr &&
+               qobject_cast<const QAbstractSpinBox*>(&widget) == nullptr &&
+               qobject_cast<const QLineEdit*>(&widget) == nullptr;
+    }
+
+    void fault(const QString& path, const QString& what)
+    {
+        m_faults.append(path + QStringLiteral(": ") + what);
+    }
+
+    bool checkSize(const QWidget& widget, const QString& path, bool insideSqueezed)
+    {
+        const QSize hint = widget.minimumSizeHint();
+        if (!hint.isValid())
+            return insideSqueezed;
+        // A smaller fixed or maximum size was given on purpose; the content checks judge it.
+        const bool narrow = widget.width() < hint.width() && widget.maximumWidth() >= hint.width();
+        const bool low = widget.height() < hint.height() && widget.maximumHeight() >= hint.height();
+        if ((narrow || low) && !insideSqueezed)
+            fault(path, QStringLiteral("squeezed to %1x%2 below its minimum size hint %3x%4")
+                            .arg(widget.width())
+                            .arg(widget.height())
+                            .arg(hint.width())
+                            .arg(hint.height()));
+        return insideSqueezed || narrow || low;
+    }
+
+    void textFault(const QWidget& widget, const QString& path, const QString& text, int needed,
+                   int room)
+    {
+        if (text.isEmpty() || needed <= room || tooltipShows(widget.toolTip(), text))
+            return;
+        fault(path, QStringLiteral("\"%1\" needs %2 px, has %3").arg(text).arg(needed).arg(room));
+    }
+
+    void checkText(const QWidget& widget, const QString& path)
+    {
+        if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
+            if (label->text().isEmpty())
+                return;
+            if (label->wordWrap()) {
+                const int needed = label->heightForWidth(label->width());
+                if (needed > label->height() && !tooltipShows(label->toolTip(), label->text()))
+                    fault(path, QStringLiteral("\"%1\" needs %2 px of height, has %3")
+                                    .arg(label->text())
+                                    .arg(needed)
+                                    .arg(label->height()));
+                return;
+            }
+            textFault(widget, path, label->text(), label->sizeHint().width(), label->width());
+        } else if (const auto* push = qobject_cast<const QPushButton*>(&widget)) {
+            QStyleOptionButton option;
+            option.initFrom(push);
+            const QRect room =
+                push->style()->subElementRect(QStyle::SE_PushButtonContents, &option, push);
+            const int icon = push->icon().isNull() ? 0 : push->iconSize().width() + 4;
+            textFault(widget, path, push->text(), textWidth(*push, push->text()) + icon,
+                      room.width());
+        } else if (qobject_cast<const QCheckBox*>(&widget) != nullptr ||
+                   qobject_cast<const QRadioButton*>(&widget) != nullptr ||
+                   qobject_cast<const QToolButton*>(&widget) != nullptr) {
+            const auto& button = static_cast<const QAbstractButton&>(widget);
+            textFault(widget, path, button.text(), button.sizeHint().width(), button.width());
+        } else if (const auto* group = qobject_cast<const QGroupBox*>(&widget)) {
+            const int indicator = group->isCheckable()
+                                      ? group->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 6
+                                      : 0;
+            textFault(widget, path, group->title(),
+                      textWidth(*group, group->title()) + indicator + 8, group->width());
+        } else if (const auto* combo = qobject_cast<const QComboBox*>(&widget)) {
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            option.editable = combo->isEditable();
+            option.frame = combo->hasFrame();
+            const QRect room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                              QStyle::SC_ComboBoxEditField, combo);
+            textFault(widget, path, combo->currentText(), textWidth(*combo, combo->currentText()),
+                      room.width());
+        } else if (const auto* edit = qobject_cast<const QLineEdit*>(&widget)) {
+            const QString longest = longestValue(*edit);
+            if (!longest.isEmpty()) {
+                textFault(widget, path, QStringLiteral("%1 digits").arg(longest.size()),
+                          textWidth(*edit, longest), lineEditRoom(*edit));
+            } else if (edit->isReadOnly()) {
+                // What a person types can be scrolled through; a display shows all of itself.
+                textFault(widget, path, edit->text(), textWidth(*edit, edit->text()),
+                          lineEditRoom(*edit));
+            }
+        }
+    }
+
+    void checkItems(const QAbstractItemView& view, const QString& path)
+    {
+        const auto* tree = qobject_cast<const QTreeView*>(&view);
+        if (tree == nullptr || view.model() == nullptr)
+            return;
+        const QHeaderView* header = tree->header();
+        const QAbstractItemModel& model = *view.model();
+        const int margin = view.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        // An item's text is elided within the focus frame's margin on either side.
+        const int itemMargin =
+            2 * (view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1);
+        for (int column = 0; column < model.columnCount(); ++column) {
+            if (tree->isColumnHidden(column))
+                continue;
+            const int room = header->sectionSize(column);
+            const QString caption = model.headerData(column, Qt::Horizontal).toString();
+            const QString captionTip =
+                model.headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString();
+            if (!header->isHidden() && textWidth(*header, caption) + 2 * margin > room &&
+                !tooltipShows(captionTip, caption))
+                fault(path, QStringLiteral("column header \"%1\" needs %2 px, has %3")
+                                .arg(caption)
+                                .arg(textWidth(*header, caption) + 2 * margin)
+                                .arg(room));
+            for (int row = 0; row < model.rowCount(); ++row) {
+                const QModelIndex index = model.index(row, column);
+                const QString text = index.data(Qt::DisplayRole).toString();
+                const int needed = textWidth(view, text) + itemMargin;
+                if (needed > room && !tooltipShows(index.data(Qt::ToolTipRole).toString(), text)) {
+                    fault(path, QStringLiteral("row %1 column %2: \"%3\" needs %4 px, has %5 and "
+                                               "no tooltip")
+                                    .arg(row)
+                                    .arg(column)
+                                    .arg(text)
+                                    .arg(needed)
+                                    .arg(room));
+                    return;
+                }
+            }
+        }
+    }
+
+    QStringList& m_faults;
+};
+
+} // namespace
+
+QStringList layoutFaults(const QWidget& screen)
+{
+    QStringList faults;
+    Inspector(faults).inspect(screen, widgetName(screen), screen.rect());
+    return faults;
+}

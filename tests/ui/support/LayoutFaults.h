@@ -1,0 +1,21 @@
+#pragma once
+
+// What a person could not see or read on a screen as it is shown now. Each fault is one line that
+// names the widget by its path of object names under the screen (the class name stands in for a
+// widget without one), and says what is wrong:
+// - a visible widget lies (partly) outside the visible area of its parent;
+// - a widget was squeezed below its minimum size hint (a widget given a smaller fixed or maximum
+//   size on purpose is judged by its content instead);
+// - a caption or value does not fit its widget by font metrics: label, button, check box, radio
+//   button, group box title, combo box current text, and the text of a read-only field, unless
+//   the widget's tooltip shows the whole text;
+// - an amount or digits field is too narrow for the longest value it accepts;
+// - a cell or header of a list is cut and its tooltip does not show the whole text.
+// Qt's own inner widgets (scroll bars, spin box editors, ...) and what scrolls inside a scroll
+// area are not inspected.
+
+#include <QStringList>
+
+class QWidget;
+
+QStringList layoutFaults(const QWidget& screen);
