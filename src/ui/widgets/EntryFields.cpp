@@ -142,6 +142,19 @@ QLineEdit* codePanel(QWidget* parent, const char* name)
     return edit;
 }
 
+void addressLines(QWidget* parent, const std::array<QLineEdit**, 7>& fields)
+{
+    static constexpr std::array<std::pair<const char*, int>, 7> kLines{{{"meDistrict", 40},
+                                                                        {"meCity", 40},
+                                                                        {"meArea", 40},
+                                                                        {"meStreet", 40},
+                                                                        {"meHouse", 7},
+                                                                        {"meBuilding", 7},
+                                                                        {"meFlat", 7}}};
+    for (size_t at = 0; at < kLines.size(); ++at)
+        *fields[at] = text(parent, QString::fromLatin1(kLines[at].first), kLines[at].second);
+}
+
 void focusDay(QDateEdit* field)
 {
     field->setFocus(Qt::OtherFocusReason);

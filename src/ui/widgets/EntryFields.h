@@ -3,6 +3,7 @@
 #include "model/Money.h"
 
 #include <QValidator>
+#include <array>
 #include <optional>
 
 class QDateEdit;
@@ -60,6 +61,11 @@ bool isBlank(const QLineEdit* field);
 QLineEdit* panel(QWidget* parent, const char* name, Qt::Alignment alignment = Qt::AlignRight);
 // A panel for a directory code beside its picker button, as wide as a code of six digits.
 QLineEdit* codePanel(QWidget* parent, const char* name);
+// The lines of a Russian address as the taxpayer's and the property's frames take them, each
+// created under parent into its slot: district ("meDistrict"), city, settlement, street (40
+// characters each), house, building and flat (7 each).
+void addressLines(QWidget* parent, const std::array<QLineEdit**, 7>& fields);
+
 // Puts the focus on a date field with its day selected, so what is typed next is the day: the
 // place a check leads to when a date is wrong.
 void focusDay(QDateEdit* field);

@@ -156,13 +156,8 @@ QGroupBox* TfrConstructionDeduct::buildObjectPage()
     m_pnlRegion->setFrameShadow(QFrame::Sunken);
     m_pnlRegion->setMinimumWidth(40);
     m_bnRegion = EntryFields::pickerButton(page, "bnRegion");
-    m_meDistrict = EntryFields::text(page, QStringLiteral("meDistrict"), 40);
-    m_meCity = EntryFields::text(page, QStringLiteral("meCity"), 40);
-    m_meArea = EntryFields::text(page, QStringLiteral("meArea"), 40);
-    m_meStreet = EntryFields::text(page, QStringLiteral("meStreet"), 40);
-    m_meHouse = EntryFields::text(page, QStringLiteral("meHouse"), 7);
-    m_meBuilding = EntryFields::text(page, QStringLiteral("meBuilding"), 7);
-    m_meFlat = EntryFields::text(page, QStringLiteral("meFlat"), 7);
+    EntryFields::addressLines(page, {&m_meDistrict, &m_meCity, &m_meArea, &m_meStreet, &m_meHouse,
+                                     &m_meBuilding, &m_meFlat});
 
     m_dtpRegRightDate = datePicker(page, "dtpRegRightDate");
     m_dtpRegRightDate->setToolTip(

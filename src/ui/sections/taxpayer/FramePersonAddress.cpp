@@ -44,13 +44,8 @@ void TfrPersonAddress::buildControls()
     m_meOKATO = EntryFields::digits(address, QStringLiteral("meOKATO"), 11);
     m_pnlRegion = EntryFields::panel(address, "pnlRegion", Qt::AlignLeft);
     m_bnRegion = EntryFields::pickerButton(address, "bnRegion");
-    m_meDistrict = EntryFields::text(address, QStringLiteral("meDistrict"), 40);
-    m_meCity = EntryFields::text(address, QStringLiteral("meCity"), 40);
-    m_meArea = EntryFields::text(address, QStringLiteral("meArea"), 40);
-    m_meStreet = EntryFields::text(address, QStringLiteral("meStreet"), 40);
-    m_meHouse = EntryFields::text(address, QStringLiteral("meHouse"), 7);
-    m_meBuilding = EntryFields::text(address, QStringLiteral("meBuilding"), 7);
-    m_meFlat = EntryFields::text(address, QStringLiteral("meFlat"), 7);
+    EntryFields::addressLines(address, {&m_meDistrict, &m_meCity, &m_meArea, &m_meStreet,
+                                        &m_meHouse, &m_meBuilding, &m_meFlat});
 
     const auto caption = [address](const QString& text) { return new QLabel(text, address); };
     auto* grid = new QGridLayout(address);
