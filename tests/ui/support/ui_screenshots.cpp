@@ -54,13 +54,13 @@ int main(int argc, char** argv)
             ++saved;
         }
         // The window "Расчёт налога" over the same declaration, with its list and its picture.
+        const QString prefix = QString::fromLatin1(formName);
         bench.script().answerDialog([&](QDialog& dialog) {
             for (int page = 0; page < 2; ++page) {
                 dialog.findChild<QTabWidget*>()->setCurrentIndex(page);
                 settle();
-                dialog.grab().save(QStringLiteral("%1/%2-result-%3.png")
-                                       .arg(out, QString::fromLatin1(formName))
-                                       .arg(page));
+                dialog.grab().save(
+                    QStringLiteral("%1/%2-result-%3.png").arg(out, prefix).arg(page));
                 ++saved;
             }
             return 0;
