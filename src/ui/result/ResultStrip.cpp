@@ -29,6 +29,9 @@ ResultStrip::ResultStrip(QWidget* parent, Source source)
     QFont bold = m_text->font();
     bold.setBold(true);
     m_text->setFont(bold);
+    // A long line (a computation fault's message) never widens the window: it is cut at the
+    // window's edge and read whole in its tooltip.
+    m_text->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* more = new QLabel(QStringLiteral("<a href=\"#\">Расчёт налога…</a>"), this);
     more->setObjectName(QStringLiteral("lbTaxResultMore"));
     connect(more, &QLabel::linkActivated, this, &ResultStrip::openRequested);
@@ -77,8 +80,10 @@ void ResultStrip::updateNow()
 {
     m_timer.stop();
     m_summary = SummarizeDeclaration(m_source());
-    m_text->setText(SummaryText::headline(m_summary).join(QStringLiteral("    ")));
-    m_text->setToolTip(m_summary.faultDetail);
+    const QString line = SummaryText::headline(m_summary).join(QStringLiteral("    "));
+    m_text->setText(line);
+    m_text->setToolTip(
+        m_summary.faultDetail.isEmpty() ? line : line + QLatin1Char('\n') + m_summary.faultDetail);
     QPalette colours = palette();
     if (m_summary.outcome == TaxSummary::Fault)
         colours.setColor(QPalette::WindowText, Qt::darkRed);
