@@ -144,9 +144,15 @@ private:
         const QSize hint = widget.minimumSizeHint();
         if (!hint.isValid())
             return insideSqueezed;
-        // A smaller fixed or maximum size was given on purpose; the content checks judge it.
-        const bool narrow = widget.width() < hint.width() && widget.maximumWidth() >= hint.width();
-        const bool low = widget.height() < hint.height() && widget.maximumHeight() >= hint.height();
+        // A smaller fixed or maximum size, or a size policy that ignores the hint, was given on
+        // purpose; the content checks judge it.
+        const QSizePolicy policy = widget.sizePolicy();
+        const bool narrow = widget.width() < hint.width() &&
+                            widget.maximumWidth() >= hint.width() &&
+                            policy.horizontalPolicy() != QSizePolicy::Ignored;
+        const bool low = widget.height() < hint.height() &&
+                         widget.maximumHeight() >= hint.height() &&
+                         policy.verticalPolicy() != QSizePolicy::Ignored;
         if ((narrow || low) && !insideSqueezed)
             fault(path, QStringLiteral("squeezed to %1x%2 below its minimum size hint %3x%4")
                             .arg(widget.width())
