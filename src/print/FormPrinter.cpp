@@ -132,9 +132,10 @@ bool FormPrinter::WritePdf(const QString& xml, const QString& fileName, int copi
     const auto chosen = selection(*painter, std::max(copies, 1));
     if (!chosen)
         return false;
-    // Written beside the old file and renamed over it only when every write succeeded.
+    // Written beside the old file and renamed over it only when every write succeeded; unbuffered,
+    // so that a failed last write is seen here and not lost in a buffer flushed at commit.
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(
             QStringLiteral("Не удалось создать файл «%1»: %2").arg(fileName, file.errorString()));
     {
