@@ -244,25 +244,6 @@ void TfrInitialData::buildControls()
     connect(m_chbIncomeBusiness, &QCheckBox::toggled, this, &TfrInitialData::businessToggled);
     connect(m_rb14, &QRadioButton::toggled, this, &TfrInitialData::secondYearChosen);
     connect(m_bnInspection, &QPushButton::clicked, this, &TfrInitialData::pickInspection);
-
-    // Every other edit the file keeps marks the declaration as changed.
-    for (QRadioButton* button : {m_rbSimple, m_rbNeRez, m_rb4ndfl, m_rb13, m_rb14, m_rbFermer,
-                                 m_rbPredp, m_rbNotarius, m_rbAdvokat, m_rbFLProch}) {
-        connect(button, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                changed();
-        });
-    }
-    for (QLineEdit* edit : {m_meFIO, m_meUL, m_meOsn, m_meSupposeIncome, m_meAppendixes})
-        connect(edit, &QLineEdit::textEdited, this, &TfrInitialData::changed);
-    connect(m_meNumVer, &QSpinBox::valueChanged, this, &TfrInitialData::changed);
-    connect(m_dtGetDate, &QDateEdit::dateChanged, this, &TfrInitialData::changed);
-}
-
-void TfrInitialData::changed()
-{
-    if (!m_loading)
-        host().NotifyDocumentChanged();
 }
 
 void TfrInitialData::loadFromDocument()

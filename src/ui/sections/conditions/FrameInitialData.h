@@ -37,8 +37,6 @@ private:
     void pickInspection();
     void applyDeductionRule();
     bool anyIncomeBox() const;
-    // Tells the window of an edit the file keeps; nothing while the frame loads.
-    void changed();
     quint8 storedIncomeKinds() const;
 
     bool m_loading = false;
