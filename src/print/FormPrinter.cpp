@@ -2,13 +2,13 @@
 
 #include "print/PagePainter.h"
 #include "print/PrintXml.h"
+#include "storage/AtomicFile.h"
 
 #include <QApplication>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace {
@@ -132,10 +132,9 @@ bool FormPrinter::WritePdf(const QString& xml, const QString& fileName, int copi
     const auto chosen = selection(*painter, std::max(copies, 1));
     if (!chosen)
         return false;
-    // Written beside the old file and renamed over it only when every write succeeded; unbuffered,
-    // so that a failed last write is seen here and not lost in a buffer flushed at commit.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    // Written beside the old file, synced and renamed over it only when every write succeeded.
+    AtomicFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
         return fail(
             QStringLiteral("Не удалось создать файл «%1»: %2").arg(fileName, file.errorString()));
     {
@@ -147,7 +146,11 @@ bool FormPrinter::WritePdf(const QString& xml, const QString& fileName, int copi
         writer.setCreator(QStringLiteral("Тарвика 2013"));
         if (!painter->paint(writer, *chosen)) {
             file.cancelWriting();
-            return fail(QStringLiteral("Не удалось записать файл «%1»").arg(fileName));
+            const QString reason = file.systemError() != 0 ? file.errorString() : QString();
+            return fail(
+                reason.isEmpty()
+                    ? QStringLiteral("Не удалось записать файл «%1»").arg(fileName)
+                    : QStringLiteral("Не удалось записать файл «%1»: %2").arg(fileName, reason));
         }
     }
     if (!file.commit())
