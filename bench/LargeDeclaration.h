@@ -1,11 +1,37 @@
 #pragma once
 
-// The largest declaration the benchmarks use: 999 sources of 50 income lines in each source list,
-// 999 entries in every other list, 50 pension contracts and children's education amounts, every
-// deduction granted.
+// Large declarations shared by the benchmarks and the tests that need a file of several megabytes.
 
 #include "model/Declaration.h"
 
+// 999 salary sources of linesPerSource income lines each, nothing else: the file grows by about
+// 100 bytes a line.
+inline mTDeclaration salaryDeclaration(int linesPerSource)
+{
+    mTDeclaration d;
+    d.SetInteractiveDefaults();
+    d.Person.Surname = QStringLiteral("Иванов");
+    for (int s = 0; s < RecordList<mTThirteenPercent>::kMaxEntries; ++s) {
+        mTThirteenPercent& source = d.Income13.At(d.Income13.Add());
+        source.SourceINN = QStringLiteral("7707083893");
+        source.SourceKPP = QStringLiteral("773601001");
+        source.SourceName = QStringLiteral("ООО «Источник выплаты № %1»").arg(s);
+        source.TaxWithheld = Money::fromUnits(1234567890);
+        for (int l = 0; l < linesPerSource; ++l) {
+            mTSourseIncome line;
+            line.IncomeCode = 2000;
+            line.IncomeCodeName = QStringLiteral("Заработная плата");
+            line.IncomeSum = Money::fromUnits(123456789 + l);
+            line.IncomeMonth = quint16(l % 12 + 1);
+            source.AddIncome(line);
+        }
+    }
+    return d;
+}
+
+// The largest declaration the benchmarks use: 999 sources of 50 income lines in each source list,
+// 999 entries in every other list, 50 pension contracts and children's education amounts, every
+// deduction granted.
 inline mTDeclaration largeDeclaration(quint8 form)
 {
     mTDeclaration d;

@@ -6,6 +6,7 @@
 // already holds; firstOpen opens the file in a fresh child process each time, as a user does
 // after starting the program, so every page the document needs is new to the process.
 
+#include "LargeDeclaration.h"
 #include "model/Declaration.h"
 
 #include <QElapsedTimer>
@@ -17,32 +18,9 @@
 
 namespace {
 
-mTDeclaration largeDeclaration(int linesPerSource)
-{
-    mTDeclaration d;
-    d.SetInteractiveDefaults();
-    d.Person.Surname = QStringLiteral("Иванов");
-    for (int s = 0; s < 999; ++s) {
-        mTThirteenPercent& source = d.Income13.At(d.Income13.Add());
-        source.SourceINN = QStringLiteral("7707083893");
-        source.SourceKPP = QStringLiteral("773601001");
-        source.SourceName = QStringLiteral("ООО «Источник выплаты № %1»").arg(s);
-        source.TaxWithheld = Money::fromUnits(1234567890);
-        for (int l = 0; l < linesPerSource; ++l) {
-            mTSourseIncome line;
-            line.IncomeCode = 2000;
-            line.IncomeCodeName = QStringLiteral("Заработная плата");
-            line.IncomeSum = Money::fromUnits(123456789 + l);
-            line.IncomeMonth = quint16(l % 12 + 1);
-            source.AddIncome(line);
-        }
-    }
-    return d;
-}
-
 void saveDeclaration(benchmark::State& state)
 {
-    const mTDeclaration d = largeDeclaration(int(state.range(0)));
+    const mTDeclaration d = salaryDeclaration(int(state.range(0)));
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("large.tv3"));
     for (auto _ : state)
@@ -54,7 +32,7 @@ void openDeclaration(benchmark::State& state)
 {
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("large.tv3"));
-    largeDeclaration(int(state.range(0))).SaveToFile(name);
+    salaryDeclaration(int(state.range(0))).SaveToFile(name);
     for (auto _ : state) {
         mTDeclaration d;
         d.LoadFromFile(name);
@@ -99,7 +77,7 @@ void firstOpen(benchmark::State& state)
 {
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("large.tv3"));
-    largeDeclaration(int(state.range(0))).SaveToFile(name);
+    salaryDeclaration(int(state.range(0))).SaveToFile(name);
     // The child starts with no freed memory to reuse, like a newly started program.
     ::malloc_trim(0);
     for (auto _ : state) {

@@ -6,6 +6,7 @@
 // with no temporary file beside it. A save onto a real, small file system that fills up is tried
 // too, where one can be mounted.
 
+#include "../../bench/LargeDeclaration.h"
 #include "../directories/SounBuilder.h"
 #include "model/Declaration.h"
 
@@ -32,30 +33,6 @@ bool writeAll(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// 999 sources of income with lines enough for a file of several megabytes.
-mTDeclaration largeDeclaration()
-{
-    mTDeclaration d;
-    d.SetInteractiveDefaults();
-    d.Person.Surname = QStringLiteral("Иванов");
-    for (int s = 0; s < 999; ++s) {
-        mTThirteenPercent& source = d.Income13.At(d.Income13.Add());
-        source.SourceINN = QStringLiteral("7707083893");
-        source.SourceKPP = QStringLiteral("773601001");
-        source.SourceName = QStringLiteral("ООО «Источник выплаты № %1»").arg(s);
-        source.TaxWithheld = Money::fromRoubles(1300);
-        for (int l = 0; l < 36; ++l) {
-            mTSourseIncome line;
-            line.IncomeCode = 2000;
-            line.IncomeCodeName = QStringLiteral("Заработная плата");
-            line.IncomeSum = Money::fromUnits(123456789 + l);
-            line.IncomeMonth = quint16(l % 12 + 1);
-            source.AddIncome(line);
-        }
-    }
-    return d;
 }
 
 QByteArray largeSoun()
@@ -205,7 +182,7 @@ void TestWriteFaults::initTestCase()
     QVERIFY(QFile::copy(
         QStringLiteral(TARVIKA_SOURCE_DIR "/tests/export/data/entrepreneur/declaration.tv3"),
         m_inputs.filePath(QStringLiteral("small.tv3"))));
-    largeDeclaration().SaveToFile(m_inputs.filePath(QStringLiteral("large.tv3")));
+    salaryDeclaration(36).SaveToFile(m_inputs.filePath(QStringLiteral("large.tv3")));
     QVERIFY(QFileInfo(m_inputs.filePath(QStringLiteral("large.tv3"))).size() > 3 * 1024 * 1024);
     QVERIFY(writeAll(m_inputs.filePath(QStringLiteral("small.dbf")),
                      SounBuilder()
