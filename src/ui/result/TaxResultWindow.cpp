@@ -1,5 +1,7 @@
 #include "ui/result/TaxResultWindow.h"
 
+#include "storage/AtomicFile.h"
+#include "storage/StorageErrors.h"
 #include "summary/SummaryText.h"
 #include "ui/dialogs/Interaction.h"
 #include "ui/result/IncomeBarPicture.h"
@@ -8,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -151,6 +154,8 @@ bool TfmTaxResult::printPicture()
     QPrintDialog dialog(&printer, this);
     if (m_interaction.execDialog(dialog) != QDialog::Accepted)
         return false;
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        return writePicturePdf(printer.outputFileName(), printer.pageLayout());
     QPainter painter;
     if (!painter.begin(&printer)) {
         m_interaction.showError(this, QStringLiteral("Не удалось начать печать рисунка."));
@@ -159,4 +164,36 @@ bool TfmTaxResult::printPicture()
     const QRect page(QPoint(), printer.pageLayout().paintRectPixels(printer.resolution()).size());
     IncomeBarPicture::paint(painter, page, m_summary);
     return painter.end();
+}
+
+// A PDF file is written like every other file of the program: whole or not at all, so a full
+// disk neither leaves a cut picture nor costs the file it was to replace.
+bool TfmTaxResult::writePicturePdf(const QString& fileName, const QPageLayout& layout)
+{
+    AtomicFile file(fileName);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        QPdfWriter writer(&file);
+        writer.setPageLayout(layout);
+        writer.setResolution(600);
+        writer.setTitle(windowTitle());
+        QPainter painter;
+        written = painter.begin(&writer);
+        if (written) {
+            const QRect page(QPoint(), layout.paintRectPixels(writer.resolution()).size());
+            IncomeBarPicture::paint(painter, page, m_summary);
+            written = painter.end();
+        }
+    }
+    // Nothing replaces the old file unless the whole picture was written.
+    written = written && file.commit();
+    if (!written) {
+        file.cancelWriting();
+        const QString message = QStringLiteral("Не удалось записать файл «%1»").arg(fileName);
+        m_interaction.showError(this, file.systemError() == 0
+                                          ? message
+                                          : message + QStringLiteral(": ") +
+                                                StorageMessage::systemReason(file.systemError()));
+    }
+    return written;
 }

@@ -3,6 +3,7 @@
 #include "summary/TaxSummary.h"
 
 #include <QDialog>
+#include <QPageLayout>
 #include <optional>
 
 class Interaction;
@@ -27,6 +28,7 @@ public:
     bool printPicture();
 
 private:
+    bool writePicturePdf(const QString& fileName, const QPageLayout& layout);
     void fillTree();
     void addLine(QTreeWidgetItem* parent, const SummaryLine& line);
     void lineChosen(QTreeWidgetItem* item);

@@ -5,6 +5,7 @@
 #include "ui/result/IncomeBarPicture.h"
 #include "ui/result/TaxResultWindow.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -52,6 +53,7 @@ class TestTaxResultWindow : public QObject
 private slots:
     void pictureShowsTheBarsOnlyForIncome();
     void printsThePicture();
+    void unwritablePdfIsReported();
     void cancelledPrintWritesNothing();
 };
 
@@ -73,6 +75,11 @@ void TestTaxResultWindow::printsThePicture()
 {
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("picture.pdf"));
+    {
+        // An earlier picture of that name is replaced.
+        QFile old(pdf);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    }
     ScriptedInteraction script;
     script.answerDialog([&](QDialog& dialog) {
         QPrinter* printer = static_cast<QPrintDialog&>(dialog).printer();
@@ -87,6 +94,26 @@ void TestTaxResultWindow::printsThePicture()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.read(5) == "%PDF-");
     QVERIFY(file.size() > 2000);
+}
+
+void TestTaxResultWindow::unwritablePdfIsReported()
+{
+    // The name the person chose is a folder: nothing is written and the person is told why.
+    QTemporaryDir folder;
+    ScriptedInteraction script;
+    script.answerDialog([&](QDialog& dialog) {
+        QPrinter* printer = static_cast<QPrintDialog&>(dialog).printer();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(folder.path());
+        return int(QDialog::Accepted);
+    });
+    TfmTaxResult window(nullptr, refundSummary(), script);
+    QVERIFY(!window.printPicture());
+    QCOMPARE(script.messages.size(), 1);
+    QVERIFY2(script.messages.first().text.contains(
+                 QStringLiteral("Под этим именем на диске находится папка.")),
+             qPrintable(script.messages.first().text));
+    QVERIFY(QDir(folder.path()).isEmpty());
 }
 
 void TestTaxResultWindow::cancelledPrintWritesNothing()
