@@ -146,16 +146,11 @@ bool FormPrinter::WritePdf(const QString& xml, const QString& fileName, int copi
         writer.setCreator(QStringLiteral("Тарвика 2013"));
         if (!painter->paint(writer, *chosen)) {
             file.cancelWriting();
-            const QString reason = file.systemError() != 0 ? file.errorString() : QString();
-            return fail(
-                reason.isEmpty()
-                    ? QStringLiteral("Не удалось записать файл «%1»").arg(fileName)
-                    : QStringLiteral("Не удалось записать файл «%1»: %2").arg(fileName, reason));
+            return fail(file.writeFailedMessage());
         }
     }
     if (!file.commit())
-        return fail(
-            QStringLiteral("Не удалось записать файл «%1»: %2").arg(fileName, file.errorString()));
+        return fail(file.writeFailedMessage());
     return true;
 }
 

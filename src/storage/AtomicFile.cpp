@@ -184,3 +184,10 @@ void AtomicFile::close()
     discard();
     QIODevice::close();
 }
+
+QString AtomicFile::writeFailedMessage() const
+{
+    const QString message = QStringLiteral("Не удалось записать файл «%1»").arg(m_target);
+    return m_error == 0 ? message
+                        : message + QStringLiteral(": ") + StorageMessage::systemReason(m_error);
+}

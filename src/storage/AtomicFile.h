@@ -36,6 +36,9 @@ public:
     // Removes the new file; the target stays as it was.
     void cancelWriting();
 
+    // "Не удалось записать файл «target»", followed by the system's reason when there is one.
+    QString writeFailedMessage() const;
+
     // The system's error number of the first failure, 0 when nothing failed.
     int systemError() const { return m_error; }
     // The target holds the new contents: commit() renamed the new file over it (also when the

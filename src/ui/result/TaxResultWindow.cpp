@@ -1,7 +1,6 @@
 #include "ui/result/TaxResultWindow.h"
 
 #include "storage/AtomicFile.h"
-#include "storage/StorageErrors.h"
 #include "summary/SummaryText.h"
 #include "ui/dialogs/Interaction.h"
 #include "ui/result/IncomeBarPicture.h"
@@ -189,11 +188,7 @@ bool TfmTaxResult::writePicturePdf(const QString& fileName, const QPageLayout& l
     written = written && file.commit();
     if (!written) {
         file.cancelWriting();
-        const QString message = QStringLiteral("Не удалось записать файл «%1»").arg(fileName);
-        m_interaction.showError(this, file.systemError() == 0
-                                          ? message
-                                          : message + QStringLiteral(": ") +
-                                                StorageMessage::systemReason(file.systemError()));
+        m_interaction.showError(this, file.writeFailedMessage());
     }
     return written;
 }
