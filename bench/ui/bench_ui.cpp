@@ -1,6 +1,6 @@
 // Start-up of the main window with every directory file of the program loaded, opening the
-// tax-office picker, and the result strip's update over the largest declaration. Run offscreen:
-// QT_QPA_PLATFORM=offscreen bench_ui
+// tax-office picker, and the result strip's update over the largest declaration. Without a
+// display it runs offscreen.
 #include "LargeDeclaration.h"
 #include "ui/dialogs/Interaction.h"
 #include "ui/pickers/InputInspectionNumber.h"
@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <benchmark/benchmark.h>
@@ -38,10 +39,14 @@ public:
     bool openUrl(const QUrl&) override { return false; }
 };
 
+// The shipped directory files of the source tree; the user's data folder is an empty temporary
+// one, so a tax-office directory the user imported does not change the figures.
 TFormMain::Options options()
 {
+    static const QTemporaryDir userFolder;
     TFormMain::Options result;
-    result.programFolder = QStringLiteral(TARVIKA_DATA_DIR);
+    result.folders.shipped = QStringLiteral(TARVIKA_DATA_DIR);
+    result.folders.user = userFolder.path();
     return result;
 }
 
@@ -102,7 +107,13 @@ BENCHMARK(BM_ResultStripUpdate)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
+    // The window is measured, not looked at: without a display it runs offscreen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Nor does it read or write the user's settings.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
