@@ -6,6 +6,7 @@
 #include "cli/DumpCommand.h"
 #include "cli/ExportCommand.h"
 #include "cli/ImportSounCommand.h"
+#include "cli/NextYearCommand.h"
 #ifdef TARVIKA_CLI_PRINT
 #include "cli/PrintCommand.h"
 #endif
@@ -17,6 +18,7 @@ std::vector<std::unique_ptr<CliCommand>> commands()
     std::vector<std::unique_ptr<CliCommand>> list;
     list.push_back(std::make_unique<DumpCommand>());
     list.push_back(std::make_unique<ConvertCommand>());
+    list.push_back(std::make_unique<NextYearCommand>());
     list.push_back(std::make_unique<ExportCommand>());
     list.push_back(std::make_unique<CalcCommand>());
     list.push_back(std::make_unique<CheckCommand>());

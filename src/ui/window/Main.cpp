@@ -112,6 +112,8 @@ void TFormMain::buildActions()
     save->setShortcut(QKeySequence::Save);
     QAction* saveAs = action(QStringLiteral("Сохранить как..."), QStringLiteral("SaveAsDoc"),
                              &TFormMain::SaveAsDoc);
+    QAction* nextYear = action(QStringLiteral("Декларация за следующий год..."),
+                               QStringLiteral("NextYearDoc"), &TFormMain::NextYearDoc);
     QAction* quit = action(QStringLiteral("Выход"), QStringLiteral("Quit"), &QWidget::close);
     QAction* preview =
         action(QStringLiteral("Просмотр"), QStringLiteral("PreviewDoc"), &TFormMain::PreviewDoc);
@@ -144,6 +146,8 @@ void TFormMain::buildActions()
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
     file->addActions({create, open, save, saveAs});
+    file->addSeparator();
+    file->addAction(nextYear);
     file->addSeparator();
     file->addAction(quit);
     QMenu* declaration = menuBar()->addMenu(QStringLiteral("Декларация"));

@@ -70,6 +70,9 @@ public:
     void OpenDoc();
     void SaveDoc();
     void SaveAsDoc();
+    // Replaces the declaration by next year's one made from it; a year the program does not fill
+    // in is refused with a message and changes nothing.
+    void NextYearDoc();
     void PreviewDoc();
     void PrintDoc();
     void ExportDoc();
