@@ -1,8 +1,8 @@
 // The command-line verbs check and import-soun, run in-process on files.
 
-#include "../directories/SounBuilder.h"
 #include "CheckSamples.h"
 #include "CliRun.h"
+#include "SounBuilder.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,7 +38,7 @@ enum class Sample
 
 mTDeclaration sample(Sample kind)
 {
-    mTDeclaration d = PassingDeclaration();
+    mTDeclaration d = ValidDeclaration();
     switch (kind) {
     case Sample::NewDeclaration:
         d = mTDeclaration();
