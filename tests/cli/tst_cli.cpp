@@ -59,10 +59,8 @@ void TestCli::fileErrors()
 {
     QTemporaryDir dir;
     const QString broken = dir.filePath(QStringLiteral("broken.tv3"));
-    QFile file(broken);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(readFile(sample()).replace("0009@DeclInfo0004", "0009@DeclInfo00x4"));
-    file.close();
+    QVERIFY(
+        writeFile(broken, readFile(sample()).replace("0009@DeclInfo0004", "0009@DeclInfo00x4")));
     const QString out = dir.filePath(QStringLiteral("out.tv3"));
     for (const QStringList& args : {QStringList{QStringLiteral("dump"), broken},
                                     QStringList{QStringLiteral("convert"), broken, out}}) {
