@@ -19,8 +19,8 @@
 #include <QString>
 #include <array>
 
-// Categories of the taxpayer, the values of TaxpayerKind. Unused is offered by no screen; a file
-// that holds it keeps it.
+// Categories of the taxpayer, the values of TaxpayerKind. Unused is offered by no screen; the
+// file reads it and writes it back unchanged.
 namespace TaxpayerCategory {
 enum Value : quint8
 {
