@@ -4,22 +4,16 @@
 
 #include "calc/Exact.h"
 #include "calc/IncomeEntries.h"
+#include "calc/Limits.h"
 #include "calc/SvodSum.h"
 #include "model/Declaration.h"
+#include "model/IncomeCodes.h"
 
 #include <algorithm>
 
 using namespace Exact;
 
 namespace {
-
-constexpr qint32 kFarmPayInKindCode = 2791;
-constexpr qint32 kPrizeCode = 2740;
-constexpr qint32 kMaterialBenefitCode = 2620;
-constexpr Money kFarmMonthAllowance = 4300_rub;
-constexpr Money kPrizeAllowance = 4000_rub;
-constexpr Money kAidCap = 4000_rub;
-constexpr Money kAidGiftCap = 10000_rub;
 
 // The 13 % sources of the form: a resident's, or a non-resident's own list.
 const RecordList<mTThirteenPercent>& thirteenPercentSources(const mTDeclaration& declaration)
@@ -47,7 +41,7 @@ void applyFarmRule(SHRec& line)
         month.CarryIn = carry;
         month.ExemptMonth = month.PayInKind;
         const Money limit20 = MulDiv(month.PayTotal, 20, 100, Rounding::KopeckHalfUp);
-        const Money allowance = Sum(month.CarryIn, kFarmMonthAllowance);
+        const Money allowance = Sum(month.CarryIn, Limits::FarmMonthAllowance);
         if (month.PayInKind > limit20 || month.PayInKind > allowance)
             month.ExemptMonth = Money();
         month.CarryOut = month.ExemptMonth.isZero()
@@ -65,7 +59,7 @@ void kTSvodSumPrilM::CalculateFarm(const mTDeclaration& declaration)
     for (const mTThirteenPercent& source : thirteenPercentSources(declaration)) {
         const auto& lines = source.Incomes();
         const bool hasFarmPay = std::any_of(lines.begin(), lines.end(), [](const auto& line) {
-            return line.IncomeCode == kFarmPayInKindCode;
+            return line.IncomeCode == IncomeCodes::FarmPayInKind;
         });
         if (!hasFarmPay)
             continue;
@@ -77,7 +71,7 @@ void kTSvodSumPrilM::CalculateFarm(const mTDeclaration& declaration)
             if (!validMonth(line.IncomeMonth))
                 continue;
             SHMonth& month = farm.Months[line.IncomeMonth - 1];
-            if (line.IncomeCode == kFarmPayInKindCode)
+            if (line.IncomeCode == IncomeCodes::FarmPayInKind)
                 Add(month.PayInKind, line.IncomeSum);
             Add(month.PayTotal, line.IncomeSum);
         }
@@ -100,13 +94,15 @@ void kTSvodSumPrilM::ApplyCode(qint32 incomeCode, qint32 deductCode, Money amoun
     };
     static constexpr Row rows[] = {
         {2762, 508, &kTSvodSumPrilM::BirthAidIncome, &kTSvodSumPrilM::BirthAidExempt, Money()},
-        {2760, 503, &kTSvodSumPrilM::WorkAidIncome, &kTSvodSumPrilM::WorkAidExempt, kAidCap},
-        {2720, 501, &kTSvodSumPrilM::GiftIncome, &kTSvodSumPrilM::GiftExempt, kAidCap},
-        {2730, 502, &kTSvodSumPrilM::PrizeIncome, &kTSvodSumPrilM::PrizeExempt, kAidCap},
+        {2760, 503, &kTSvodSumPrilM::WorkAidIncome, &kTSvodSumPrilM::WorkAidExempt, Limits::AidCap},
+        {2720, 501, &kTSvodSumPrilM::GiftIncome, &kTSvodSumPrilM::GiftExempt, Limits::AidCap},
+        {2730, 502, &kTSvodSumPrilM::PrizeIncome, &kTSvodSumPrilM::PrizeExempt, Limits::AidCap},
         {2761, 506, &kTSvodSumPrilM::DisabledAidIncome, &kTSvodSumPrilM::DisabledAidExempt,
-         kAidCap},
-        {2770, 504, &kTSvodSumPrilM::MedicineIncome, &kTSvodSumPrilM::MedicineExempt, kAidCap},
-        {2790, 507, &kTSvodSumPrilM::AidGiftIncome, &kTSvodSumPrilM::AidGiftExempt, kAidGiftCap},
+         Limits::AidCap},
+        {2770, 504, &kTSvodSumPrilM::MedicineIncome, &kTSvodSumPrilM::MedicineExempt,
+         Limits::AidCap},
+        {2790, 507, &kTSvodSumPrilM::AidGiftIncome, &kTSvodSumPrilM::AidGiftExempt,
+         Limits::AidGiftCap},
     };
     for (const Row& row : rows) {
         if (row.income != incomeCode)
@@ -126,12 +122,12 @@ bool kTSvodSumPrilM::Calculate(const mTDeclaration& declaration, kTSvodSum&)
     if (declaration.Income13.Count() > 0 || abroad) {
         forEachIncomeEntry(declaration, [this](qint32 income, qint32 deduct, Money a, Money d,
                                                bool) { ApplyCode(income, deduct, a, d); });
-        WorkAidExempt = CapAt(WorkAidExempt, kAidCap);
-        GiftExempt = CapAt(GiftExempt, kAidCap);
-        PrizeExempt = CapAt(PrizeExempt, kAidCap);
-        DisabledAidExempt = CapAt(DisabledAidExempt, kAidCap);
-        MedicineExempt = CapAt(MedicineExempt, kAidCap);
-        AidGiftExempt = CapAt(AidGiftExempt, kAidGiftCap);
+        WorkAidExempt = CapAt(WorkAidExempt, Limits::AidCap);
+        GiftExempt = CapAt(GiftExempt, Limits::AidCap);
+        PrizeExempt = CapAt(PrizeExempt, Limits::AidCap);
+        DisabledAidExempt = CapAt(DisabledAidExempt, Limits::AidCap);
+        MedicineExempt = CapAt(MedicineExempt, Limits::AidCap);
+        AidGiftExempt = CapAt(AidGiftExempt, Limits::AidGiftCap);
     }
 
     ExemptTotal = Sum(BirthAidExempt, WorkAidExempt, DisabledAidExempt, GiftExempt, PrizeExempt,
@@ -141,7 +137,7 @@ bool kTSvodSumPrilM::Calculate(const mTDeclaration& declaration, kTSvodSum&)
 
 bool kTSvodSumPrilM2::Calculate(const mTDeclaration& declaration, kTSvodSum&)
 {
-    Money remaining = kPrizeAllowance;
+    Money remaining = Limits::PrizeAllowance;
     // The allowance goes to the prizes in document order; no prize's non-taxable part exceeds
     // the prize itself, so the rest of the allowance stays for the next one.
     auto append = [&](const mTSourseIncomeInfo& source, Money income, Money prize, Money deduction,
@@ -162,7 +158,7 @@ bool kTSvodSumPrilM2::Calculate(const mTDeclaration& declaration, kTSvodSum&)
     if (declaration.DeclForm == DeclarationForm::Resident) {
         int position = 0;
         for (const mTThirtyFivePercent& record : declaration.Income35) {
-            if (record.IncomeCode35 == kPrizeCode && record.DeductCode35 != 0)
+            if (record.IncomeCode35 == IncomeCodes::Prize && record.DeductCode35 != 0)
                 append(record, record.TotalIncome, record.TotalIncome, record.DeductSum35,
                        position);
             ++position;
@@ -171,7 +167,7 @@ bool kTSvodSumPrilM2::Calculate(const mTDeclaration& declaration, kTSvodSum&)
     int position = 0;
     for (const mTThirteenPercent& source : declaration.Income13) {
         for (const mTSourseIncome& line : source.Incomes()) {
-            if (line.IncomeCode == kPrizeCode && line.DeductCode != 0)
+            if (line.IncomeCode == IncomeCodes::Prize && line.DeductCode != 0)
                 append(source, source.TotalIncome, line.IncomeSum, line.DeductSum, position);
         }
         ++position;
@@ -185,7 +181,7 @@ bool kTSvodSumPrilM3::Calculate(const mTDeclaration& declaration, kTSvodSum&)
         return true;
     int position = 0;
     for (const mTThirtyFivePercent& record : declaration.Income35) {
-        if (record.IncomeCode35 == kMaterialBenefitCode) {
+        if (record.IncomeCode35 == IncomeCodes::MaterialBenefit) {
             Neo35 line;
             line.Inn = record.SourceINN;
             line.Kpp = record.SourceKPP;

@@ -6,13 +6,11 @@
 #include "calc/Exact.h"
 #include "calc/SvodSum.h"
 #include "model/Declaration.h"
+#include "model/IncomeCodes.h"
 
 using namespace Exact;
 
 namespace {
-
-constexpr qint32 kMaterialBenefitCode = 2620;
-constexpr qint32 kPrizeCode = 2740;
 
 void setIfEmpty(QString& oktmo, const QString& value)
 {
@@ -20,15 +18,23 @@ void setIfEmpty(QString& oktmo, const QString& value)
         oktmo = value;
 }
 
+// Counts one source: its taxable income and its tax.
+void addSource(kTSvodSumPrilA& sheet, int position, Money taxable, Money tax)
+{
+    Add(sheet.IncomeTaxable, taxable);
+    Add(sheet.TaxComputed, tax);
+    sheet.Sources.push_back({position, taxable, tax});
+}
+
 // Totals of 13 % sources: the lines' amounts, the taxable income and the two taxes.
 void addSources(kTSvodSumPrilA& sheet, const RecordList<mTThirteenPercent>& sources, QString& oktmo)
 {
+    int position = 0;
     for (const mTThirteenPercent& source : sources) {
         setIfEmpty(oktmo, source.SourceOKTMO);
         for (const mTSourseIncome& line : source.Incomes())
             Add(sheet.IncomeTotal, line.IncomeSum);
-        Add(sheet.IncomeTaxable, source.TaxableIncome);
-        Add(sheet.TaxComputed, source.TaxComputed);
+        addSource(sheet, position++, source.TaxableIncome, source.TaxComputed);
         Add(sheet.TaxWithheld, source.TaxWithheld);
     }
 }
@@ -37,12 +43,12 @@ void addSources(kTSvodSumPrilA& sheet, const RecordList<mTThirteenPercent>& sour
 void addDividends(kTSvodSumPrilA& sheet, const RecordList<mTThirtyPercent>& sources, QString& oktmo,
                   int percent)
 {
+    int position = 0;
     for (const mTThirtyPercent& source : sources) {
         setIfEmpty(oktmo, source.SourceOKTMO);
         Add(sheet.IncomeTotal, source.TotalIncome);
-        Add(sheet.IncomeTaxable, source.TaxableDividends);
-        Add(sheet.TaxComputed,
-            percent ? TaxAt(source.TaxableDividends, percent) : source.TaxComputed30);
+        addSource(sheet, position++, source.TaxableDividends,
+                  percent ? TaxAt(source.TaxableDividends, percent) : source.TaxComputed30);
         Add(sheet.TaxWithheld, source.TaxWithheld);
     }
 }
@@ -86,22 +92,23 @@ bool kTSvodSumPrilA35::Calculate(const mTDeclaration& declaration, kTSvodSum& su
     if (declaration.DeclForm != DeclarationForm::Resident)
         return true;
     size_t prize = 0; // the next line of the prize sheet
+    int position = -1;
     for (const mTThirtyFivePercent& record : declaration.Income35) {
-        if (record.IncomeCode35 == kMaterialBenefitCode) {
+        ++position;
+        if (record.IncomeCode35 == IncomeCodes::MaterialBenefit) {
             // Counted with the material benefit; only its OKTMO is taken, the last one wins.
             sum.Oktmo35 = record.SourceOKTMO;
             continue;
         }
         Money taxable = record.TotalIncome;
-        if (record.IncomeCode35 == kPrizeCode && record.DeductCode35 != 0) {
+        if (record.IncomeCode35 == IncomeCodes::Prize && record.DeductCode35 != 0) {
             const std::vector<Rec35>& lines = sum.PrilM2.Items;
             if (prize >= lines.size())
                 throw kECalcFault(QStringLiteral("строка призов не найдена"));
             taxable = Diff(lines[prize].Income, lines[prize].Exempt);
             ++prize;
         }
-        Add(IncomeTaxable, taxable);
-        Add(TaxComputed, TaxAt(taxable, 35));
+        addSource(*this, position, taxable, TaxAt(taxable, 35));
         setIfEmpty(sum.Oktmo35, record.SourceOKTMO);
         Add(IncomeTotal, record.TotalIncome);
         Add(TaxWithheld, record.TaxWithheld);
@@ -129,7 +136,7 @@ bool kTSvodSumPrilB::Calculate(const mTDeclaration& declaration, kTSvodSum&, int
     if (!declaration.HasIncomeKind(IncomeKind::Abroad))
         return true;
     for (const mTCurrencyIncome& record : declaration.CurrencyIncomes) {
-        if (record.IncomeTaxRate != rate || record.CurIncomeCode == kMaterialBenefitCode)
+        if (record.IncomeTaxRate != rate || record.CurIncomeCode == IncomeCodes::MaterialBenefit)
             continue;
         DohodCur line;
         line.Oksm = record.SourceCountryCode;

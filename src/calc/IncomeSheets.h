@@ -9,6 +9,17 @@ class kTSvodSum;
 class mTDeclaration;
 class SheetVisitor;
 
+// One source the sheet counts ("РасчДохНал"): its position in the declaration's list, the income
+// taxed and the tax computed on it.
+struct SourceTax
+{
+    int Position = 0;
+    Money Taxable;     // "ДоходОбл"
+    Money TaxComputed; // "НалИсчисл"
+
+    bool operator==(const SourceTax&) const = default;
+};
+
 // Totals of income from sources in the country at one rate ("ДоходИстРФ").
 class kTSvodSumPrilA
 {
@@ -17,6 +28,8 @@ public:
     Money TaxWithheld;   // "НалУдержИт"
     Money TaxComputed;   // "НалИсчислИт"
     Money IncomeTaxable; // "ДоходОблОбщ"
+    // The sources counted, in list order (income at 35 % has no line for material benefit).
+    std::vector<SourceTax> Sources;
 
     void Clear() { *this = kTSvodSumPrilA(); }
     void Visit(SheetVisitor& visitor) const;

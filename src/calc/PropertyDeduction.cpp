@@ -2,6 +2,7 @@
 
 #include "calc/CalcError.h"
 #include "calc/Exact.h"
+#include "calc/Limits.h"
 #include "calc/SvodSum.h"
 #include "model/Declaration.h"
 #include "storage/DayCount.h"
@@ -15,7 +16,7 @@ Money expenseLimit(const mTConstructionDeduct& deduct)
 {
     const double determining = deduct.ByInvestment ? deduct.ActDate : deduct.RightRegDate;
     const QDate date = DayCount::toDate(determining);
-    return date.isValid() && date.year() >= 2008 ? 2000000_rub : 1000000_rub;
+    return Limits::PropertyExpenseCapOfYear(date.isValid() ? date.year() : 0);
 }
 
 } // namespace

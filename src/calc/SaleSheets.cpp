@@ -4,17 +4,11 @@
 
 #include "calc/Exact.h"
 #include "calc/IncomeEntries.h"
+#include "calc/Limits.h"
 #include "calc/SvodSum.h"
 #include "model/Declaration.h"
 
 using namespace Exact;
-
-namespace {
-
-constexpr Money kHousingLimit = 1000000_rub;
-constexpr Money kOtherPropertyLimit = 250000_rub;
-
-} // namespace
 
 void kTSvodSumPrilH1::ApplyCode(qint32 incomeCode, qint32 deductCode, Money amount, Money deduction,
                                 bool foreign)
@@ -57,13 +51,13 @@ bool kTSvodSumPrilH1::Calculate(const mTDeclaration& declaration, kTSvodSum&)
     OtherDocExpense = CapAt(OtherDocExpense, OtherDocIncome);
     SeizedDeduction = CapAt(SeizedDeduction, SeizedIncome);
 
-    FlatDeduction = CapAt(FlatDeduction, kHousingLimit);
-    ShareDeduction = CapAt(ShareDeduction, kHousingLimit);
+    FlatDeduction = CapAt(FlatDeduction, Limits::HousingSaleCap);
+    ShareDeduction = CapAt(ShareDeduction, Limits::HousingSaleCap);
     FlatShareIncome = Sum(FlatIncome, ShareIncome);
-    FlatShareDeduction = CapAt(Sum(FlatDeduction, ShareDeduction), kHousingLimit);
+    FlatShareDeduction = CapAt(Sum(FlatDeduction, ShareDeduction), Limits::HousingSaleCap);
     HousingIncome = Sum(HousingDocIncome, FlatShareIncome);
     HousingDeduction = Sum(HousingDocExpense, FlatShareDeduction);
-    OtherFlatDeduction = CapAt(OtherFlatDeduction, kOtherPropertyLimit);
+    OtherFlatDeduction = CapAt(OtherFlatDeduction, Limits::OtherPropertySaleCap);
     OtherIncome = Sum(OtherFlatIncome, OtherDocIncome);
     OtherDeduction = Sum(OtherFlatDeduction, OtherDocExpense);
     DeductionTotal = Sum(HousingDeduction, OtherDeduction, SeizedDeduction);

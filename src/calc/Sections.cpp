@@ -48,7 +48,7 @@ void settleWithCredit(SectionTotals& section, Money paid, Money credit)
 // have their own.
 const QString& categoryKbk(const mTDeclaration& declaration)
 {
-    return declaration.TaxpayerKind <= 3 ? Kbk::Business : Kbk::Pay;
+    return declaration.TaxpayerKind <= TaxpayerCategory::Lawyer ? Kbk::Business : Kbk::Pay;
 }
 
 } // namespace

@@ -1,17 +1,11 @@
 // Social deductions and the pension and insurance contracts.
 
 #include "calc/Exact.h"
+#include "calc/Limits.h"
 #include "calc/SvodSum.h"
 #include "model/Declaration.h"
 
 using namespace Exact;
-
-namespace {
-
-constexpr Money kChildEducationCap = 50000_rub;
-constexpr Money kLimitedGroupCap = 120000_rub;
-
-} // namespace
 
 bool kTSvodSumPrilE3::Calculate(const mTDeclaration& declaration, kTSvodSum&)
 {
@@ -64,8 +58,8 @@ bool kTSvodSumPrilE2::Calculate(mTDeclaration& declaration, kTSvodSum& sum)
     // Each child's education is deductible up to the cap; the capped amount is kept in the
     // declaration.
     for (int child = 0; child < social.ChildEducationCount(); ++child) {
-        if (social.GetChildEducation(child) > kChildEducationCap)
-            social.ReplaceChildEducation(child, kChildEducationCap);
+        if (social.GetChildEducation(child) > Limits::ChildEducationCap)
+            social.ReplaceChildEducation(child, Limits::ChildEducationCap);
         Add(ChildEducation, social.GetChildEducation(child));
     }
     Treatment = social.MedicalSum;
@@ -81,7 +75,7 @@ bool kTSvodSumPrilE2::Calculate(mTDeclaration& declaration, kTSvodSum& sum)
     // What tax agents granted on the contracts counts once, through the contract sheet.
     LimitedTotal = CapAt(Sum(PersonalInsurance, DpsContributions, NpoContributions,
                              AdditionalPension, Education, Treatment),
-                         kLimitedGroupCap);
+                         Limits::SocialSharedCap);
     LimitedTotal = NotBelowZero(Diff(LimitedTotal, sum.PrilE3.AgentGrantedTotal));
     SocialTotal = Sum(UnlimitedTotal, LimitedTotal);
     return true;

@@ -1,6 +1,7 @@
 // Standard deductions by month, limited by the cumulative income of the year.
 
 #include "calc/Exact.h"
+#include "calc/Limits.h"
 #include "calc/SvodSum.h"
 #include "model/Declaration.h"
 
@@ -9,8 +10,6 @@
 using namespace Exact;
 
 namespace {
-
-constexpr Money kChildrenThreshold = 280000_rub;
 
 bool inSet(quint16 set, int month)
 {
@@ -73,13 +72,14 @@ bool kTSvodSumPrilE1::Calculate(const mTDeclaration& declaration, kTSvodSum&)
     int dueMonths = 0;
     if (have) {
         int b = 0;
-        while (CumulativeIncome[b] <= kChildrenThreshold && b < 11) {
+        while (CumulativeIncome[b] <= Limits::ChildrenIncomeThreshold && b < 11) {
             if (inSet(MonthSet, b + 1))
                 ++MonthsUnder280000;
             ++dueMonths;
             ++b;
         }
-        if (inSet(MonthSet, 12) && CumulativeIncome[11] <= kChildrenThreshold && b == 11) {
+        if (inSet(MonthSet, 12) && CumulativeIncome[11] <= Limits::ChildrenIncomeThreshold &&
+            b == 11) {
             ++MonthsUnder280000;
             ++dueMonths;
         }
@@ -88,20 +88,20 @@ bool kTSvodSumPrilE1::Calculate(const mTDeclaration& declaration, kTSvodSum&)
     // The personal deduction.
     const int markedMonths = std::popcount(MonthSet);
     switch (deduct.PersonalCode) {
-    case 104:
-        Deduction500 = Times(500_rub, markedMonths);
+    case PersonalDeduction::Monthly500:
+        Deduction500 = Times(Limits::Personal500, markedMonths);
         break;
-    case 105:
-        Deduction3000 = Times(3000_rub, markedMonths);
+    case PersonalDeduction::Monthly3000:
+        Deduction3000 = Times(Limits::Personal3000, markedMonths);
         break;
-    case 110:
+    case PersonalDeduction::ByMonth:
         for (int m = 1; m <= 12; ++m) {
             if (!inSet(MonthSet, m))
                 continue;
-            if (deduct.GetPersonalByMonth(m) == 2)
-                Add(Deduction3000, 3000_rub);
-            else if (deduct.GetPersonalByMonth(m) == 1)
-                Add(Deduction500, 500_rub);
+            if (deduct.GetPersonalByMonth(m) == PersonalDeduction::Month3000)
+                Add(Deduction3000, Limits::Personal3000);
+            else if (deduct.GetPersonalByMonth(m) == PersonalDeduction::Month500)
+                Add(Deduction500, Limits::Personal500);
         }
         break;
     default:
@@ -116,12 +116,12 @@ bool kTSvodSumPrilE1::Calculate(const mTDeclaration& declaration, kTSvodSum&)
             {deduct.Disabled, 3000_rub, 6000_rub, DisabledChildSingle, DisabledChildDouble},
         };
         for (const ChildrenRule& rule : rules) {
-            if (rule.group.Constant && deduct.ChildrenKind == 101) {
+            if (rule.group.Constant && deduct.ChildrenKind == ChildrenDeduction::Single) {
                 Add(rule.singleField,
                     Times(Times(rule.single, MonthsUnder280000), rule.group.Count));
                 continue;
             }
-            if (rule.group.Constant && deduct.ChildrenKind != 103) {
+            if (rule.group.Constant && deduct.ChildrenKind != ChildrenDeduction::ByMonth) {
                 Add(rule.doubleField,
                     Times(Times(rule.twice, MonthsUnder280000), rule.group.Count));
                 continue;
@@ -129,8 +129,8 @@ bool kTSvodSumPrilE1::Calculate(const mTDeclaration& declaration, kTSvodSum&)
             for (int m = 1; m <= dueMonths; ++m) {
                 if (!inSet(MonthSet, m))
                     continue;
-                bool single = deduct.ChildrenKind == 101;
-                if (deduct.ChildrenKind == 103)
+                bool single = deduct.ChildrenKind == ChildrenDeduction::Single;
+                if (deduct.ChildrenKind == ChildrenDeduction::ByMonth)
                     single = deduct.GetChildrenKindByMonth(m) != 0;
                 const qint32 children = rule.group.InMonth(m - 1);
                 if (single)

@@ -1,6 +1,7 @@
 #include "check/BusinessRules.h"
 
 #include "check/AmountSum.h"
+#include "check/EntryRules.h"
 #include "model/Declaration.h"
 
 namespace {
@@ -44,11 +45,8 @@ RuleFailures BusinessFailures(const mTDeclaration& d, CheckScope scope, QChar se
                    QStringLiteral("Нельзя одновременно пользоваться и подтвержденными расходами и "
                                   "нормативом 20%."),
                    position);
-        if (!section)
-            rules.fail(b.ActivityKind == QLatin1String("1") && b.ActivityName.trimmed().size() < 4,
-                       QStringLiteral("Длина кода ОКВЭД должна быть не меньше 4 знаков вклячая "
-                                      "точку"),
-                       position);
+        if (!section && b.ActivityKind == QLatin1String("1"))
+            rules.add(ActivityCodeFailures(b.ActivityName.trimmed(), position));
         if (!documented)
             continue;
         rules.fail(b.LabourCosts < b.LabourContracts,

@@ -1,5 +1,6 @@
 #include "check/DeductionRules.h"
 
+#include "calc/Limits.h"
 #include "check/AmountSum.h"
 #include "model/Declaration.h"
 #include "storage/DayCount.h"
@@ -15,13 +16,13 @@ int yearOf(double dayCount)
     return date.isValid() ? date.year() : 0;
 }
 
-// RoundKop of 2 000 000 roubles times numerator / denominator, computed exactly in kopecks. A
+// RoundKop of the property cap times numerator / denominator, computed exactly in kopecks. A
 // share with a zero denominator (possible only in a damaged file) allows nothing.
 AmountSum propertyCap(qint32 numerator, qint32 denominator)
 {
     if (denominator == 0)
         return AmountSum();
-    const qint64 dividend = qint64(200000000) * numerator;
+    const qint64 dividend = Limits::PropertyExpenseCap.units() / 100 * numerator;
     const qint64 divisor = denominator;
     qint64 whole = dividend / divisor;
     const qint64 rest = dividend % divisor;
@@ -97,17 +98,17 @@ RuleFailures PropertyFailures(const mTDeclaration& d, CheckScope scope)
                PropertyField::StartYear);
     if (section)
         return rules.take();
-    rules.fail(keyYear < 2008 && c.PriorYearsDeduction > 1000000_rub,
-               QStringLiteral("В предыдущие отчетные годы не могли зачесть более 1000000 рублей"),
-               PropertyField::PriorCost);
-    rules.fail(keyYear >= 2008 && c.PriorYearsDeduction > 2000000_rub,
-               QStringLiteral("В предыдущие отчетные годы не могли зачесть более 2000000 рублей"),
+    const Money yearCap = Limits::PropertyExpenseCapOfYear(keyYear);
+    rules.fail(c.PriorYearsDeduction > yearCap,
+               QStringLiteral("В предыдущие отчетные годы не могли зачесть более %1 рублей")
+                   .arg(yearCap.wholeRoubles()),
                PropertyField::PriorCost);
     const AmountSum claimed =
         AmountSum(c.PriorYearsDeduction) + c.PriorYearsAgentDeduction + c.CarriedCost;
     rules.fail(propertyCap(c.ShareNumerator, c.ShareDenominator) < claimed,
-               QStringLiteral("Перейти с прошлого года может не более 2000000 рублей * долю "
-                              "собственности (за вычетом уже зачтенных сумм)"),
+               QStringLiteral("Перейти с прошлого года может не более %1 рублей * долю "
+                              "собственности (за вычетом уже зачтенных сумм)")
+                   .arg(Limits::PropertyExpenseCap.wholeRoubles()),
                PropertyField::CarriedCost);
     return rules.take();
 }

@@ -38,12 +38,12 @@ void SectionCheckRun::failEach(const RuleFailures& failures)
     for (const RuleFailure& failure : failures) {
         if (!active())
             break;
-        fail(failure.message, failure.code);
+        fail(failure.message, failure.code, failure.disablesSkip);
     }
 }
 
 void SectionCheckRun::failFirst(const RuleFailures& failures)
 {
     if (!failures.isEmpty())
-        fail(failures.first().message, failures.first().code);
+        fail(failures.first().message, failures.first().code, failures.first().disablesSkip);
 }

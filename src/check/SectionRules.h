@@ -4,11 +4,13 @@
 #include <QString>
 
 // A rule of a section that fails: what the person is told and the code of the field to fix (a
-// field code of the section, or the 1-based position of an entry in a list).
+// field code of the section, or the 1-based position of an entry in a list). A rule that must not
+// be skipped disables "Пропустить" for the rest of its run.
 struct RuleFailure
 {
     QString message;
     quint16 code = 0;
+    bool disablesSkip = false;
 
     bool operator==(const RuleFailure&) const = default;
 };
@@ -30,11 +32,12 @@ enum class CheckScope
 class RuleCollector
 {
 public:
-    void fail(bool condition, const QString& message, quint16 code)
+    void fail(bool condition, const QString& message, quint16 code, bool disablesSkip = false)
     {
         if (condition)
-            m_failures.append({message, code});
+            m_failures.append({message, code, disablesSkip});
     }
+    void add(const RuleFailures& failures) { m_failures.append(failures); }
     RuleFailures take() { return std::move(m_failures); }
 
 private:

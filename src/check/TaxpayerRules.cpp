@@ -51,7 +51,8 @@ RuleFailures TaxpayerNameFailures(const mTDeclaration& d, CheckScope scope)
         rules.fail(inn == InnCheck::Empty, QStringLiteral("Не указан ИНН"), TaxpayerField::Inn);
     else
         rules.fail(inn == InnCheck::Empty &&
-                       (d.HasIncomeKind(IncomeKind::Business) || d.TaxpayerKind == 0 || estimated),
+                       (d.HasIncomeKind(IncomeKind::Business) ||
+                        d.TaxpayerKind == TaxpayerCategory::Entrepreneur || estimated),
                    estimated ? QStringLiteral("Не указан ИНН")
                              : QStringLiteral("Лицам имеющим доходы от предпринимательской "
                                               "деятельности необходимо ввести ИНН"),

@@ -1,5 +1,7 @@
 #include "directories/FixedTables.h"
 
+#include "model/IncomeCodes.h"
+
 #include <algorithm>
 
 namespace FixedTables {
@@ -157,7 +159,8 @@ bool IsSecuritiesExpense(qint32 deductCode)
 
 bool NonResidentMayDeduct(qint32 incomeCode)
 {
-    static constexpr qint32 codes[] = {2761, 2762, 2760, 2720, 2730, 2770, 2790, 2740, 1534};
+    static constexpr qint32 codes[] = {2761, 2762, 2760, 2720, 2730, 2770, 2790, IncomeCodes::Prize,
+                                       1534};
     return IsSecuritiesIncome(incomeCode) || contains(codes, incomeCode);
 }
 

@@ -1,15 +1,11 @@
 #include "export/Ndfl3Income.h"
 
-#include "calc/Exact.h"
 #include "calc/SvodSum.h"
 #include "export/ExportFormat.h"
 #include "export/SheetItems.h"
 #include "model/Declaration.h"
 
 namespace {
-
-constexpr qint32 kPrizeCode = 2740;
-constexpr qint32 kMaterialBenefitCode = 2620;
 
 bool positive(Money value)
 {
@@ -37,51 +33,18 @@ void finishSourceLine(const ExportElement& line, const mTSourseIncomeInfo& sourc
     Ndfl3Income::writeSource(line, source.SourceName, source.SourceINN, source.SourceKPP);
 }
 
-void writeThirteenSources(const ExportElement& block, const RecordList<mTThirteenPercent>& list)
+// One "РасчДохНал" line for each source the sheet counted, with the taxable income and the tax
+// the computation found for it.
+template <class Record>
+void writeSourceLines(const ExportElement& block, const RecordList<Record>& list,
+                      const kTSvodSumPrilA& sheet)
 {
-    for (const mTThirteenPercent& source : list) {
+    for (const SourceTax& counted : sheet.Sources) {
+        const Record& source = list.At(counted.Position);
         const ExportElement line = block.add("РасчДохНал");
         line.setK("Доход", source.TotalIncome);
-        line.setK("ДоходОбл", source.TaxableIncome);
-        line.setG("НалИсчисл", source.TaxComputed);
-        finishSourceLine(line, source);
-    }
-}
-
-// Dividends; at 15 % the tax is computed here from the taxable dividends.
-void writeDividendSources(const ExportElement& block, const RecordList<mTThirtyPercent>& list,
-                          bool atFifteen)
-{
-    for (const mTThirtyPercent& source : list) {
-        const ExportElement line = block.add("РасчДохНал");
-        line.setK("Доход", source.TotalIncome);
-        line.setK("ДоходОбл", source.TaxableDividends);
-        line.setG("НалИсчисл",
-                  atFifteen ? Exact::TaxAt(source.TaxableDividends, 15) : source.TaxComputed30);
-        finishSourceLine(line, source);
-    }
-}
-
-// Income at 35 %: material benefit has no line of its own; a prize with a deduction is taxed on
-// what its prize line leaves taxable.
-void writeThirtyFiveSources(const ExportElement& block, const mTDeclaration& declaration,
-                            const kTSvodSum& sum)
-{
-    const auto prizes = SheetItems(sum.PrilM2.Items, sum.PrilM2.Count);
-    size_t prize = 0;
-    for (const mTThirtyFivePercent& source : declaration.Income35) {
-        if (source.IncomeCode35 == kMaterialBenefitCode)
-            continue;
-        const ExportElement line = block.add("РасчДохНал");
-        line.setK("Доход", source.TotalIncome);
-        Money taxable = source.TotalIncome;
-        if (source.IncomeCode35 == kPrizeCode && source.DeductCode35 != 0 &&
-            prize < prizes.size()) {
-            taxable = prizes[prize].Income - prizes[prize].Exempt;
-            ++prize;
-        }
-        line.setK("ДоходОбл", taxable);
-        line.setG("НалИсчисл", Exact::TaxAt(taxable, 35));
+        line.setK("ДоходОбл", counted.Taxable);
+        line.setG("НалИсчисл", counted.TaxComputed);
         finishSourceLine(line, source);
     }
 }
@@ -95,19 +58,19 @@ void writeCountryIncome(const ExportElement& sheets, const mTDeclaration& d, con
     const bool nonResident = d.DeclForm == DeclarationForm::NonResident;
     const Money zero;
     if (resident && d.Income30.Count() > 0)
-        writeDividendSources(addRateBlock(sheets, "09", sum.PrilA6, zero), d.Income30, false);
+        writeSourceLines(addRateBlock(sheets, "09", sum.PrilA6, zero), d.Income30, sum.PrilA6);
     if (resident && d.Income13.Count() > 0)
-        writeThirteenSources(addRateBlock(sheets, "13", sum.PrilA13, sum.PrilA13.FixedAdvancePaid),
-                             d.Income13);
+        writeSourceLines(addRateBlock(sheets, "13", sum.PrilA13, sum.PrilA13.FixedAdvancePaid),
+                         d.Income13, sum.PrilA13);
     if (nonResident && d.Income13NR.Count() > 0)
-        writeThirteenSources(addRateBlock(sheets, "13", sum.PrilA13, sum.PrilA13.FixedAdvancePaid),
-                             d.Income13NR);
+        writeSourceLines(addRateBlock(sheets, "13", sum.PrilA13, sum.PrilA13.FixedAdvancePaid),
+                         d.Income13NR, sum.PrilA13);
     if (nonResident && d.Income30.Count() > 0)
-        writeDividendSources(addRateBlock(sheets, "15", sum.PrilA15, zero), d.Income30, true);
+        writeSourceLines(addRateBlock(sheets, "15", sum.PrilA15, zero), d.Income30, sum.PrilA15);
     if (nonResident && d.Income13.Count() > 0)
-        writeThirteenSources(addRateBlock(sheets, "30", sum.PrilA30, zero), d.Income13);
+        writeSourceLines(addRateBlock(sheets, "30", sum.PrilA30, zero), d.Income13, sum.PrilA30);
     if (resident && positive(sum.PrilA35.IncomeTotal))
-        writeThirtyFiveSources(addRateBlock(sheets, "35", sum.PrilA35, zero), d, sum);
+        writeSourceLines(addRateBlock(sheets, "35", sum.PrilA35, zero), d.Income35, sum.PrilA35);
 }
 
 void writeForeignLine(const ExportElement& block, const DohodCur& item)

@@ -86,18 +86,18 @@ namespace TaxpayerElements {
 QString categoryCode(quint8 kind, bool estimatedIncome)
 {
     switch (kind) {
-    case 0:
+    case TaxpayerCategory::Entrepreneur:
         return QStringLiteral("720");
-    case 1:
+    case TaxpayerCategory::FarmHead:
         return QStringLiteral("770");
-    case 2:
+    case TaxpayerCategory::Notary:
         return QStringLiteral("730");
-    case 3:
+    case TaxpayerCategory::Lawyer:
         return QStringLiteral("740");
     default:
         if (estimatedIncome)
             return QStringLiteral("000");
-        return kind == 4 ? QStringLiteral("750") : QStringLiteral("760");
+        return kind == TaxpayerCategory::Unused ? QStringLiteral("750") : QStringLiteral("760");
     }
 }
 

@@ -19,6 +19,20 @@
 #include <QString>
 #include <array>
 
+// Categories of the taxpayer, the values of TaxpayerKind. Unused is offered by no screen; the
+// file reads it and writes it back unchanged.
+namespace TaxpayerCategory {
+enum Value : quint8
+{
+    Entrepreneur = 0,
+    FarmHead = 1,
+    Notary = 2,
+    Lawyer = 3,
+    Unused = 4,
+    OtherPerson = 5,
+};
+} // namespace TaxpayerCategory
+
 // Kinds of income of a declaration, the bits of IncomeKinds.
 namespace IncomeKind {
 inline constexpr quint8 Country = 1;
@@ -49,7 +63,7 @@ public:
     qint32 CorrectionNumber = 0;
     double SignDate;
     quint8 ConfirmKind = 0;
-    quint8 TaxpayerKind = 5;
+    quint8 TaxpayerKind = TaxpayerCategory::OtherPerson;
     quint8 DeclForm = DeclarationForm::Resident;
     quint8 AutoCountSheets = 0;
     qint32 ProofSheets = 0;

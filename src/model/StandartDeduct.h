@@ -5,6 +5,25 @@
 
 #include <array>
 
+// Codes of the personal deduction, the values of PersonalCode.
+namespace PersonalDeduction {
+inline constexpr qint32 None = 103;        // 400 a month, no longer granted
+inline constexpr qint32 Monthly500 = 104;  // 500 a month
+inline constexpr qint32 Monthly3000 = 105; // 3 000 a month
+inline constexpr qint32 ByMonth = 110;     // chosen month by month in PersonalByMonth
+// The values of PersonalByMonth.
+inline constexpr qint32 MonthNone = 0;
+inline constexpr qint32 Month500 = 1;
+inline constexpr qint32 Month3000 = 2;
+} // namespace PersonalDeduction
+
+// Kinds of the children's deductions, the values of ChildrenKind.
+namespace ChildrenDeduction {
+inline constexpr qint32 Single = 101;  // single amounts
+inline constexpr qint32 Double = 102;  // double amounts of a sole parent
+inline constexpr qint32 ByMonth = 103; // chosen month by month in ChildrenKindByMonth
+} // namespace ChildrenDeduction
+
 // Standard deductions: the personal deduction, the children's deductions by group, and the
 // month-by-month data of entrepreneurs.
 class mTStandartDeduct
@@ -35,8 +54,8 @@ public:
     };
 
     quint8 StdEnabled = 1;
-    qint32 PersonalCode = 103;
-    qint32 ChildrenKind = 101;
+    qint32 PersonalCode = PersonalDeduction::None;
+    qint32 ChildrenKind = ChildrenDeduction::Single;
     ChildrenGroup Children;
     ChildrenGroup Disabled;
     ChildrenGroup Third;

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "model/IncomeCodes.h"
 #include "model/SourseIncomeInfo.h"
 
 // A source of dividends; TotalIncome is the amount of dividends and is stored.
 class mTThirtyPercent : public mTSourseIncomeInfo
 {
 public:
-    static constexpr qint32 kDividendsCode = 1010;
+    static constexpr qint32 kDividendsCode = IncomeCodes::Dividends;
 
     qint32 IncomeCode30 = 0;
     Money TaxComputed30;

@@ -3,10 +3,12 @@
 
 #include "summary/SummarySections.h"
 
+#include "calc/Limits.h"
 #include "calc/SheetAmounts.h"
 #include "calc/SvodSum.h"
 #include "model/Declaration.h"
 #include "summary/SummarySheets.h"
+#include "summary/SummaryText.h"
 
 using namespace SummarySheets;
 
@@ -157,7 +159,8 @@ SummarySection section35(const kTSvodSum& sum)
                                   s.IncomeExempt, "ДоходОбщНеНал");
     exempt.place = place;
     if (!s.IncomeExempt.isZero())
-        exempt.note = QStringLiteral("выигрыши и призы: не более 4 000 руб. в год");
+        exempt.note = QStringLiteral("выигрыши и призы: не более ") +
+                      SummaryText::roubles(Limits::PrizeAllowance) + QStringLiteral(" в год");
     lines.push_back(std::move(exempt));
     lines.push_back(taxBase(s.TaxBase));
     lines.push_back(taxComputed(s.TaxComputed, QStringLiteral("35 % налоговой базы")));

@@ -1,6 +1,7 @@
 #include "summary/SummarySheets.h"
 
 #include "calc/Exact.h"
+#include "calc/Limits.h"
 #include "calc/SvodSum.h"
 #include "model/Declaration.h"
 #include "summary/SummaryText.h"
@@ -22,24 +23,32 @@ QString months(qint64 count)
 }
 
 // The number of months a monthly amount was granted for.
-qint64 monthsOf(Money total, qint64 monthly)
+qint64 monthsOf(Money total, Money monthly)
 {
-    return total.units() / Money::fromRoubles(monthly).units();
+    return total.units() / monthly.units();
+}
+
+// "не более 120 000 руб."
+QString notAbove(Money cap)
+{
+    return QStringLiteral("не более ") + SummaryText::roubles(cap);
 }
 
 SummaryLine standardDeductions(const kTSvodSumPrilE1& e1)
 {
     SummaryLine total = line(QStringLiteral("Стандартные вычеты"), e1.DeductionTotal,
                              EntryPlace::StandardDeductions);
-    const auto personal = [&](const QString& caption, Money amount, qint64 monthly) {
-        SummaryLine part = line(caption, amount, EntryPlace::StandardDeductions);
+    const auto personal = [&](Money amount, Money monthly) {
+        SummaryLine part = line(QStringLiteral("На себя, ") + SummaryText::roubles(monthly) +
+                                    QStringLiteral(" в месяц"),
+                                amount, EntryPlace::StandardDeductions);
         part.note = months(monthsOf(amount, monthly));
         addPart(total, std::move(part));
     };
-    personal(QStringLiteral("На себя, 3 000 руб. в месяц"), e1.Deduction3000, 3000);
-    personal(QStringLiteral("На себя, 500 руб. в месяц"), e1.Deduction500, 500);
-    const QString childMonths =
-        QStringLiteral("%1 мес. с доходом не более 280 000 руб.").arg(e1.MonthsUnder280000);
+    personal(e1.Deduction3000, Limits::Personal3000);
+    personal(e1.Deduction500, Limits::Personal500);
+    const QString childMonths = QStringLiteral("%1 мес. с доходом ").arg(e1.MonthsUnder280000) +
+                                notAbove(Limits::ChildrenIncomeThreshold);
     const std::pair<QString, Money> children[] = {
         {QStringLiteral("На детей"), e1.ChildSingle},
         {QStringLiteral("На детей в двойном размере"), e1.ChildDouble},
@@ -73,16 +82,17 @@ SummaryLine socialDeductions(const mTDeclaration& declaration, const kTSvodSum& 
 
     SummaryLine children = line(QStringLiteral("Обучение детей"), e2.ChildEducation, place);
     if (entered.childEducation > e2.ChildEducation)
-        children.note =
-            claimed(entered.childEducation) + QStringLiteral("; не более 50 000 руб. на ребёнка");
+        children.note = claimed(entered.childEducation) + QStringLiteral("; ") +
+                        notAbove(Limits::ChildEducationCap) + QStringLiteral(" на ребёнка");
     addPart(total, std::move(children));
 
     SummaryLine costly = line(QStringLiteral("Дорогостоящее лечение"), e2.CostlyTreatment, place);
     costly.note = QStringLiteral("без ограничения");
     addPart(total, std::move(costly));
 
-    SummaryLine limited =
-        line(QStringLiteral("Вычеты с общим пределом 120 000 руб."), e2.LimitedTotal, place);
+    SummaryLine limited = line(QStringLiteral("Вычеты с общим пределом ") +
+                                   SummaryText::roubles(Limits::SocialSharedCap),
+                               e2.LimitedTotal, place);
     const std::pair<QString, Money> limitedParts[] = {
         {QStringLiteral("Обучение"), e2.Education},
         {QStringLiteral("Лечение"), e2.Treatment},
@@ -96,8 +106,8 @@ SummaryLine socialDeductions(const mTDeclaration& declaration, const kTSvodSum& 
         addPart(limited, line(caption, amount, place));
     }
     QStringList notes;
-    if (limitedClaim > 120000_rub)
-        notes << claimed(limitedClaim) + QStringLiteral("; не более 120 000 руб.");
+    if (limitedClaim > Limits::SocialSharedCap)
+        notes << claimed(limitedClaim) + QStringLiteral("; ") + notAbove(Limits::SocialSharedCap);
     if (sum.PrilE3.AgentGrantedTotal > Money())
         notes << QStringLiteral("без предоставленного налоговым агентом");
     limited.note = notes.join(QStringLiteral("; "));
@@ -200,16 +210,16 @@ void settlePlaces(SummaryLine& line)
 
 void addExemptParts(SummaryLine& to, const kTSvodSumPrilM& m, EntryPlace place)
 {
-    const QString upTo4000 = QStringLiteral("не более 4 000 руб. в год");
+    const QString aidCap = notAbove(Limits::AidCap) + QStringLiteral(" в год");
     const std::tuple<QString, Money, QString> parts[] = {
         {QStringLiteral("Материальная помощь при рождении ребёнка"), m.BirthAidExempt, QString()},
-        {QStringLiteral("Материальная помощь работникам"), m.WorkAidExempt, upTo4000},
-        {QStringLiteral("Материальная помощь инвалидам"), m.DisabledAidExempt, upTo4000},
-        {QStringLiteral("Подарки"), m.GiftExempt, upTo4000},
-        {QStringLiteral("Призы"), m.PrizeExempt, upTo4000},
-        {QStringLiteral("Возмещение стоимости лекарств"), m.MedicineExempt, upTo4000},
+        {QStringLiteral("Материальная помощь работникам"), m.WorkAidExempt, aidCap},
+        {QStringLiteral("Материальная помощь инвалидам"), m.DisabledAidExempt, aidCap},
+        {QStringLiteral("Подарки"), m.GiftExempt, aidCap},
+        {QStringLiteral("Призы"), m.PrizeExempt, aidCap},
+        {QStringLiteral("Возмещение стоимости лекарств"), m.MedicineExempt, aidCap},
         {QStringLiteral("Помощь и подарки ветеранам"), m.AidGiftExempt,
-         QStringLiteral("не более 10 000 руб. в год")},
+         notAbove(Limits::AidGiftCap) + QStringLiteral(" в год")},
         {QStringLiteral("Оплата труда в натуральной форме"), m.FarmExempt, QString()}};
     for (const auto& [caption, amount, note] : parts) {
         SummaryLine part = line(caption, amount, place);

@@ -105,7 +105,10 @@ QString TaxSummary::placeName(EntryPlace place) const
         return {};
     case EntryPlace::Several:
         return QStringLiteral("несколько разделов");
+    case EntryPlace::Conditions:
+        return QStringLiteral("Задание условий");
     case EntryPlace::Taxpayer:
+    case EntryPlace::TaxpayerAddress:
         return QStringLiteral("Сведения о декларанте");
     case EntryPlace::RussianIncome13:
         return russian + (nonResident ? QStringLiteral("30%") : QStringLiteral("13%"));

@@ -14,7 +14,9 @@ enum class EntryPlace
 {
     Computed,
     Several,            // the lines that make it up come from several places
-    Taxpayer,           // the taxpayer's OKTMO
+    Conditions,         // the conditions of the declaration
+    Taxpayer,           // the taxpayer's name and documents, and the taxpayer's OKTMO
+    TaxpayerAddress,    // the taxpayer's address
     RussianIncome13,    // income in the country, first list: 13 % (30 % of a non-resident)
     Dividends,          // income in the country: dividends at 9 % (15 % of a non-resident)
     RussianIncome35,    // income in the country at 35 %

@@ -2,6 +2,7 @@
 // overflow reported as a computation fault instead of wrapping.
 
 #include "calc/CalcError.h"
+#include "calc/EntryFigures.h"
 #include "calc/Exact.h"
 #include "calc/IncomeSheets.h"
 
@@ -32,6 +33,8 @@ private slots:
     void faults();
     void foreignTexts_data();
     void foreignTexts();
+    void entryFigures_data();
+    void entryFigures();
 };
 
 void TestExact::mulDiv_data()
@@ -124,6 +127,51 @@ void TestExact::foreignTexts()
     QFETCH(QString, amountText);
     QCOMPARE(kTSvodSumPrilB::RateText(*Money::parse(rate), units), rateText);
     QCOMPARE(kTSvodSumPrilB::CurrencyText(*Money::parse(amount)), amountText);
+}
+
+// The figures the entry screens store: 20 % flat-rate expenses to kopecks and the 9 % dividend
+// tax to roubles, both half up.
+void TestExact::entryFigures_data()
+{
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QString>("flatRateExpenses");
+    QTest::addColumn<QString>("dividendTax");
+    QTest::newRow("nothing") << "0"
+                             << "0"
+                             << "0";
+    QTest::newRow("1 234.57") << "1234.57"
+                              << "246.91"
+                              << "111";
+    QTest::newRow("1 000.03") << "1000.03"
+                              << "200.01"
+                              << "90";
+    QTest::newRow("12 345.67") << "12345.67"
+                               << "2469.13"
+                               << "1111";
+    // 50 × 9 % is 4.5 roubles; 50.025 × 20 % is 10.005 roubles (a stored amount may carry more
+    // decimals than a field takes): both go up.
+    QTest::newRow("half a rouble") << "50"
+                                   << "10"
+                                   << "5";
+    QTest::newRow("half a kopeck") << "50.025"
+                                   << "10.01"
+                                   << "5";
+    QTest::newRow("just below a half") << "105.55"
+                                       << "21.11"
+                                       << "9";
+    QTest::newRow("the largest amount a field takes") << "999999999999.99"
+                                                      << "200000000000"
+                                                      << "90000000000";
+}
+
+void TestExact::entryFigures()
+{
+    QFETCH(QString, amount);
+    QFETCH(QString, flatRateExpenses);
+    QFETCH(QString, dividendTax);
+    const Money value = *Money::parse(amount);
+    QCOMPARE(EntryFigures::FlatRateExpenses(value).toText(), flatRateExpenses);
+    QCOMPARE(EntryFigures::DividendTax(value).toText(), dividendTax);
 }
 
 QTEST_GUILESS_MAIN(TestExact)

@@ -40,6 +40,7 @@ class TestSheets : public QObject
 private slots:
     void sheets_data();
     void sheets();
+    void sourceLines();
     void childEducationCappedInDocument();
     void zeroShareDenominatorStops();
     void estimatedIncomeFormStaysZero();
@@ -559,6 +560,33 @@ void TestSheets::sheets()
         QCOMPARE(path + QLatin1Char('=') + normalised(actual.value(path)),
                  path + QLatin1Char('=') + normalised(value));
     }
+}
+
+// The sources a sheet of income in the country counts, each with its taxable income and its tax:
+// the lines the export writes.
+void TestSheets::sourceLines()
+{
+    mTDeclaration resident = Build::resident();
+    income35(resident, 2620, "500");
+    income35(resident, 2740, "10000", 1, "4000");
+    income35(resident, 2610, "100.01");
+    dividends(resident, kX, "1000", "1000").TaxComputed30 = rub("90");
+    kTSvodSum sum;
+    sum.Calculate(resident);
+    // Material benefit has no line; a prize is taxed on what its allowance leaves.
+    QCOMPARE(sum.PrilA35.Sources, (std::vector<SourceTax>{{1, rub("6000"), rub("2100")},
+                                                          {2, rub("100.01"), rub("35")}}));
+    // A resident's dividends keep the tax of their entry.
+    QCOMPARE(sum.PrilA6.Sources, (std::vector<SourceTax>{{0, rub("1000"), rub("90")}}));
+
+    mTDeclaration nonResident = Build::nonResident();
+    dividends(nonResident, kX, "10", "10");
+    dividends(nonResident, kY, "1000", "1000");
+    kTSvodSum nonResidentSum;
+    nonResidentSum.Calculate(nonResident);
+    // 15 % of 10.00 is 1.5, rounded up.
+    QCOMPARE(nonResidentSum.PrilA15.Sources,
+             (std::vector<SourceTax>{{0, rub("10"), rub("2")}, {1, rub("1000"), rub("150")}}));
 }
 
 void TestSheets::childEducationCappedInDocument()

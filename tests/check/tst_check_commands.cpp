@@ -1,8 +1,9 @@
 // The command-line verbs check and import-soun, run in-process on files.
 
-#include "../directories/SounBuilder.h"
 #include "CheckSamples.h"
 #include "CliRun.h"
+#include "SounBuilder.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,7 +39,7 @@ enum class Sample
 
 mTDeclaration sample(Sample kind)
 {
-    mTDeclaration d = PassingDeclaration();
+    mTDeclaration d = ValidDeclaration();
     switch (kind) {
     case Sample::NewDeclaration:
         d = mTDeclaration();
@@ -165,13 +166,10 @@ void TestCheckCommands::importSoun()
     const QString dbf = m_folder.filePath(QStringLiteral("soun1.dbf"));
     const QString xml = QDir(intoUserFolder ? userFolder : m_folder.path())
                             .filePath(QStringLiteral("InspectionNumbers.xml"));
-    QFile file(dbf);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(SounBuilder()
-                   .add("7700", QStringLiteral("УФНС"))
-                   .add("7701", QStringLiteral("ИФНС № 1"))
-                   .build());
-    file.close();
+    QVERIFY(writeFile(dbf, SounBuilder()
+                               .add("7700", QStringLiteral("УФНС"))
+                               .add("7701", QStringLiteral("ИФНС № 1"))
+                               .build()));
     const Run result = run(intoUserFolder ? QStringList{QStringLiteral("import-soun"), dbf}
                                           : QStringList{QStringLiteral("import-soun"), dbf, xml});
     QCOMPARE(result.code, 0);
@@ -179,14 +177,11 @@ void TestCheckCommands::importSoun()
         result.out,
         QStringLiteral("Данные успешно импортированы. Не забудьте перезапустить программу.\n") +
             (intoUserFolder ? xml + QLatin1Char('\n') : QString()));
-    QFile written(xml);
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    const QByteArray text = written.readAll();
+    const QByteArray text = readFile(xml);
     QVERIFY(text.contains("Code=\"7701\""));
     QVERIFY(!text.contains("Code=\"7700\""));
     QVERIFY(text.contains(
         " Date=\"" + QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toLatin1() + '"'));
-    written.close();
     QDir(userFolder).removeRecursively();
 }
 

@@ -154,16 +154,16 @@ const QList<Case>& cases()
         {"no document number", [](mTDeclaration& d) { d.Person.DocNumber.clear(); }, 2, 6,
          "Сведения о декларанте", "Не указаны серия и номер документа, удостоверяющего личность"},
         {"issued before birth",
-         [](mTDeclaration& d) { d.Person.DocIssueDate = DayCount::fromDate(1982, 11, 2); }, 2, 7,
+         [](mTDeclaration& d) { d.Person.DocIssueDate = DayCount::fromDate(1980, 2, 28); }, 2, 7,
          "Сведения о декларанте", "Дата выдачи документа не может быть меньше даты рождения"},
         {"passport at 13",
-         [](mTDeclaration& d) { d.Person.DocIssueDate = DayCount::fromDate(1996, 11, 2); }, 2, 7,
+         [](mTDeclaration& d) { d.Person.DocIssueDate = DayCount::fromDate(1993, 11, 2); }, 2, 7,
          "Сведения о декларанте",
          "Дата выдачи документа должна быть больше даты рождения как минимум на 14 лет"},
         {"military card at 13",
          [](mTDeclaration& d) {
              d.Person.DocKind = 7;
-             d.Person.DocIssueDate = DayCount::fromDate(1996, 1, 1);
+             d.Person.DocIssueDate = DayCount::fromDate(1993, 1, 1);
          },
          2, 7, "Сведения о декларанте",
          "Дата выдачи документа должна быть больше даты рождения как минимум на 14 лет"},
@@ -475,7 +475,7 @@ void TestDeclarationCheck::rules()
 {
     QFETCH(int, index);
     const Case& c = cases().at(index);
-    mTDeclaration d = PassingDeclaration();
+    mTDeclaration d = ValidDeclaration();
     c.change(d);
     ScriptedAnswerer answerer;
     const CheckOutcome outcome = CheckDeclaration(d, answerer);
@@ -507,8 +507,11 @@ void TestDeclarationCheck::passing_data()
 void TestDeclarationCheck::passing()
 {
     QFETCH(int, variant);
-    mTDeclaration d = PassingDeclaration();
+    mTDeclaration d = ValidDeclaration();
     switch (variant) {
+    case 0:
+        d.SetIncomeKinds(0);
+        break;
     case 1:
         d.Person.OKTMO = QStringLiteral("45382000000");
         break;
@@ -571,7 +574,7 @@ void TestDeclarationCheck::passing()
 
 void TestDeclarationCheck::cancelGivesMinusOne()
 {
-    mTDeclaration d = PassingDeclaration();
+    mTDeclaration d = ValidDeclaration();
     d.Person.Surname.clear();
     ScriptedAnswerer answerer;
     answerer.defaultDeclaration = DeclarationAnswer::Cancel;
@@ -584,7 +587,7 @@ void TestDeclarationCheck::cancelGivesMinusOne()
 
 void TestDeclarationCheck::checkOnlyReads()
 {
-    mTDeclaration d = PassingDeclaration();
+    mTDeclaration d = ValidDeclaration();
     addBusiness(d, [](mTBusinessNew& b) { b.LabourContracts = 5_rub; });
     const mTDeclaration before = d;
     ScriptedAnswerer answerer;

@@ -21,7 +21,7 @@ RuleFailure failure(const char16_t* message, quint16 code)
 
 mTDeclaration withoutInn()
 {
-    mTDeclaration d = PassingDeclaration();
+    mTDeclaration d = ValidDeclaration();
     d.Person.INN.clear();
     d.Person.DocKind = 0;
     d.Person.DocNumber.clear();
@@ -31,7 +31,7 @@ mTDeclaration withoutInn()
 
 mTDeclaration estimatedWithShortOktmo()
 {
-    mTDeclaration d = PassingDeclaration();
+    mTDeclaration d = ValidDeclaration();
     d.DeclForm = DeclarationForm::EstimatedIncome;
     d.Person.OKTMO = QStringLiteral("4538");
     return d;
@@ -41,7 +41,7 @@ mTDeclaration estimatedWithShortOktmo()
 // spaces.
 mTDeclaration currencyGaps()
 {
-    mTDeclaration d = PassingDeclaration();
+    mTDeclaration d = ValidDeclaration();
     for (int i = 0; i < 2; ++i) {
         mTCurrencyIncome& c = d.CurrencyIncomes.At(d.CurrencyIncomes.Add());
         c.CurrencyCode = QStringLiteral("840");
@@ -57,7 +57,7 @@ mTDeclaration currencyGaps()
 
 mTDeclaration propertyWithoutPostcode()
 {
-    mTDeclaration d = PassingDeclaration();
+    mTDeclaration d = ValidDeclaration();
     mTConstructionDeduct& c = d.PropertyDeduction;
     c.PropertyEnabled = 1;
     c.ObjectKind = 2;
@@ -70,7 +70,7 @@ mTDeclaration propertyWithoutPostcode()
 // Documented expenses whose total exceeds the sum of their parts.
 mTDeclaration businessTotalAboveParts()
 {
-    mTDeclaration d = PassingDeclaration();
+    mTDeclaration d = ValidDeclaration();
     mTBusinessNew& b = d.Businesses.At(d.Businesses.Add());
     b.ActivityKind = QStringLiteral("2");
     b.ExpensesTotal = 1000_rub;

@@ -1,6 +1,7 @@
 // The command-line tool's verbs, run in-process with their output captured.
 
 #include "CliRun.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,12 +15,6 @@ namespace {
 QString sample()
 {
     return QStringLiteral(TARVIKA_SOURCE_DIR "/examples/sample.tv3");
-}
-
-QByteArray readAll(const QString& name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -57,17 +52,15 @@ void TestCli::convertWritesTheSameBytes()
     const QString out = dir.filePath(QStringLiteral("copy.tv3"));
     const CliRun result = runCli({QStringLiteral("convert"), sample(), out});
     QCOMPARE(result.code, 0);
-    QCOMPARE(readAll(out), readAll(sample()));
+    QCOMPARE(readFile(out), readFile(sample()));
 }
 
 void TestCli::fileErrors()
 {
     QTemporaryDir dir;
     const QString broken = dir.filePath(QStringLiteral("broken.tv3"));
-    QFile file(broken);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(readAll(sample()).replace("0009@DeclInfo0004", "0009@DeclInfo00x4"));
-    file.close();
+    QVERIFY(
+        writeFile(broken, readFile(sample()).replace("0009@DeclInfo0004", "0009@DeclInfo00x4")));
     const QString out = dir.filePath(QStringLiteral("out.tv3"));
     for (const QStringList& args : {QStringList{QStringLiteral("dump"), broken},
                                     QStringList{QStringLiteral("convert"), broken, out}}) {

@@ -1,5 +1,6 @@
 // Directory formats, look-ups, hardened parsing and start-up loading, including the shipped files.
 
+#include "TestFiles.h"
 #include "directories/ActivityDirectory.h"
 #include "directories/CodeDirectory.h"
 #include "directories/CurrencyDirectory.h"
@@ -28,13 +29,6 @@ QString dataFile(const char* name)
 QString shippedFolder()
 {
     return QStringLiteral(TARVIKA_SOURCE_DIR "/data");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 const QByteArray kAscendingRates = utf8Xml(R"(<CurrencyRates>
@@ -135,9 +129,10 @@ void TestDirectories::codeDirectoryTakesEveryChildInOrder()
 void TestDirectories::emptyCodeDirectoryIsAvailable()
 {
     QTemporaryDir folder;
-    writeFile(folder.filePath(DirectoryFiles::TaxOffices()),
-              "<?xml version=\"1.0\" encoding=\"windows-1251\"?><Inspections Version=\"00\"/>");
-    writeFile(folder.filePath(DirectoryFiles::Countries()), "<Oksm></Oksm>");
+    QVERIFY(writeFile(
+        folder.filePath(DirectoryFiles::TaxOffices()),
+        "<?xml version=\"1.0\" encoding=\"windows-1251\"?><Inspections Version=\"00\"/>"));
+    QVERIFY(writeFile(folder.filePath(DirectoryFiles::Countries()), "<Oksm></Oksm>"));
     const DirectoryLoadResult result = LoadDirectories(folder.path());
     QVERIFY(!result.fatal);
     QVERIFY(result.warnings.isEmpty());
@@ -319,7 +314,7 @@ void TestDirectories::unreadableOtherFilesAreWarnings()
         if (name == fileName)
             QVERIFY(QFile::copy(dataFile("entity_expansion.xml"), folder.filePath(name)));
         else
-            writeFile(folder.filePath(name), "<Root/>");
+            QVERIFY(writeFile(folder.filePath(name), "<Root/>"));
     }
     const DirectoryLoadResult result = LoadDirectories(folder.path());
     QVERIFY(!result.fatal);

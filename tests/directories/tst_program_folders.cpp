@@ -1,6 +1,7 @@
 // Where the programs find their files: installed, in the build tree, beside the executable; and
 // the user's own directory files read before the shipped ones.
 
+#include "TestFiles.h"
 #include "directories/DirectoryFiles.h"
 #include "directories/ProgramFolders.h"
 
@@ -10,14 +11,6 @@
 #include <QTest>
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QByteArray offices(const char* code)
 {
@@ -100,9 +93,10 @@ void TestProgramFolders::userCopyIsReadFirst()
     ProgramFolders folders;
     folders.shipped = root.filePath(QStringLiteral("shipped"));
     folders.user = root.filePath(QStringLiteral("user"));
-    writeFile(QDir(folders.shipped).filePath(DirectoryFiles::TaxOffices()), offices("7701"));
-    writeFile(QDir(folders.shipped).filePath(DirectoryFiles::Countries()),
-              "<Oksm><Country Code=\"643\">РОССИЯ</Country></Oksm>");
+    QVERIFY(
+        writeFile(QDir(folders.shipped).filePath(DirectoryFiles::TaxOffices()), offices("7701")));
+    QVERIFY(writeFile(QDir(folders.shipped).filePath(DirectoryFiles::Countries()),
+                      "<Oksm><Country Code=\"643\">РОССИЯ</Country></Oksm>"));
 
     // Without a user copy every file comes from the shipped folder.
     DirectoryLoadResult loaded = LoadDirectories(folders.directorySearchPath());
@@ -110,7 +104,7 @@ void TestProgramFolders::userCopyIsReadFirst()
     QCOMPARE(loaded.directories.taxOffices->entries().constFirst().code, QStringLiteral("7701"));
 
     // The user's import replaces the shipped tax offices; the other files stay shipped.
-    writeFile(QDir(folders.user).filePath(DirectoryFiles::TaxOffices()), offices("9999"));
+    QVERIFY(writeFile(QDir(folders.user).filePath(DirectoryFiles::TaxOffices()), offices("9999")));
     loaded = LoadDirectories(folders.directorySearchPath());
     QVERIFY(!loaded.fatal);
     QCOMPARE(loaded.directories.taxOffices->entries().size(), 1);
@@ -118,7 +112,8 @@ void TestProgramFolders::userCopyIsReadFirst()
     QVERIFY(loaded.directories.countriesAvailable());
 
     // A damaged import gives way to the shipped file, with a warning: the program still starts.
-    writeFile(QDir(folders.user).filePath(DirectoryFiles::TaxOffices()), "<Inspections><Insp");
+    QVERIFY(
+        writeFile(QDir(folders.user).filePath(DirectoryFiles::TaxOffices()), "<Inspections><Insp"));
     loaded = LoadDirectories(folders.directorySearchPath());
     QVERIFY(!loaded.fatal);
     QCOMPARE(loaded.directories.taxOffices->entries().constFirst().code, QStringLiteral("7701"));
@@ -147,7 +142,7 @@ void TestProgramFolders::userFile()
     folders.user.clear();
     QCOMPARE(folders.userFile(DirectoryFiles::TaxOffices()), QString());
     // A folder that cannot be made gives no file.
-    writeFile(root.filePath(QStringLiteral("plain")), "x");
+    QVERIFY(writeFile(root.filePath(QStringLiteral("plain")), "x"));
     folders.user = root.filePath(QStringLiteral("plain/sub"));
     QCOMPARE(folders.userFile(DirectoryFiles::TaxOffices()), QString());
 }

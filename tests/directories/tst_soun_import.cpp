@@ -1,6 +1,7 @@
 // The tax-office import from the tax authority's dBase file.
 
 #include "SounBuilder.h"
+#include "TestFiles.h"
 #include "directories/CodeDirectory.h"
 #include "directories/SounImport.h"
 
@@ -17,18 +18,6 @@ std::optional<QList<DirectoryEntry>> read(const QByteArray& dbf)
     buffer.setData(dbf);
     buffer.open(QIODevice::ReadOnly);
     return SounFile::ReadOffices(buffer);
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -157,17 +146,17 @@ void TestSounImport::importWritesDirectory()
     QTemporaryDir folder;
     const QString dbfPath = folder.filePath(QStringLiteral("soun1.dbf"));
     const QString outPath = folder.filePath(QStringLiteral("InspectionNumbers.xml"));
-    QVERIFY(writeAll(dbfPath, SounBuilder()
-                                  .add("7700", QStringLiteral("УФНС"))
-                                  .add("7701", QStringLiteral("ИФНС № 1"))
-                                  .build()));
+    QVERIFY(writeFile(dbfPath, SounBuilder()
+                                   .add("7700", QStringLiteral("УФНС"))
+                                   .add("7701", QStringLiteral("ИФНС № 1"))
+                                   .build()));
     const SounImportResult result =
         ImportSoun(dbfPath, outPath, QStringLiteral("01.02.2014"), QStringLiteral("00"));
     QVERIFY(result.imported);
     QCOMPARE(result.message(),
              QStringLiteral("Данные успешно импортированы. Не забудьте перезапустить программу."));
     QString error;
-    const auto directory = CodeDirectory::fromXml(readAll(outPath), &error);
+    const auto directory = CodeDirectory::fromXml(readFile(outPath), &error);
     QVERIFY2(directory, qPrintable(error));
     QCOMPARE(directory->entries(),
              (QList<DirectoryEntry>{{QStringLiteral("7701"), QStringLiteral("ИФНС № 1")}}));
@@ -177,7 +166,7 @@ void TestSounImport::failedWriteSaysWhy()
 {
     QTemporaryDir folder;
     const QString dbfPath = folder.filePath(QStringLiteral("soun1.dbf"));
-    QVERIFY(writeAll(dbfPath, SounBuilder().add("7701", QStringLiteral("ИФНС № 1")).build()));
+    QVERIFY(writeFile(dbfPath, SounBuilder().add("7701", QStringLiteral("ИФНС № 1")).build()));
     const SounImportResult result =
         ImportSoun(dbfPath, folder.filePath(QStringLiteral("missing/InspectionNumbers.xml")),
                    QStringLiteral("01.02.2014"), QStringLiteral("00"));
@@ -209,16 +198,16 @@ void TestSounImport::failedImportKeepsOldFile()
     const QString dbfPath = folder.filePath(QStringLiteral("soun1.dbf"));
     const QString outPath = folder.filePath(QStringLiteral("InspectionNumbers.xml"));
     if (dbfExists)
-        QVERIFY(writeAll(dbfPath, dbf));
+        QVERIFY(writeFile(dbfPath, dbf));
     const QByteArray old = "<?xml version=\"1.0\"?><Inspections><Inspection "
                            "Code=\"0101\">A</Inspection></Inspections>";
-    QVERIFY(writeAll(outPath, old));
+    QVERIFY(writeFile(outPath, old));
     const SounImportResult result =
         ImportSoun(dbfPath, outPath, QStringLiteral("01.02.2014"), QStringLiteral("00"));
     QVERIFY(!result.imported);
     // A file that cannot be read or is no table says no more than the failure message.
     QCOMPARE(result.message(), QStringLiteral("Импортировать данные не удалось"));
-    QCOMPARE(readAll(outPath), old);
+    QCOMPARE(readFile(outPath), old);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), dbfExists ? 2 : 1);
 }
 

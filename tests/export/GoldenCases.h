@@ -4,6 +4,7 @@
 // declaration file written from these builders and the expected XML file.
 
 #include "ExportSamples.h"
+#include "storage/DayCount.h"
 
 #include <functional>
 #include <map>
@@ -46,7 +47,7 @@ inline void addLines(mTThirteenPercent& s, std::initializer_list<mTSourseIncome>
 // A resident employee with two sources, children, treatment, education and a flat bought.
 inline mTDeclaration residentSalary()
 {
-    mTDeclaration d = residentDeclaration();
+    mTDeclaration d = ValidDeclaration();
     d.StandardDeduction.Children.SetCount(1);
     mTThirteenPercent employer = source(QStringLiteral("ООО \"Ромашка\""),
                                         QStringLiteral("7707083893"), QStringLiteral("773601001"));
@@ -85,7 +86,7 @@ inline mTDeclaration residentSalary()
 // A non-resident with income at 13 % and 30 % and dividends, signed by a representative.
 inline mTDeclaration nonResident()
 {
-    mTDeclaration d = residentDeclaration();
+    mTDeclaration d = ValidDeclaration();
     d.DeclForm = DeclarationForm::NonResident;
     d.Person.INN.clear();
     d.Person.CitizenshipCode = QStringLiteral("36");
@@ -117,7 +118,7 @@ inline mTDeclaration nonResident()
 // An entrepreneur with income abroad, a prize, material benefit and a pension contract.
 inline mTDeclaration entrepreneur()
 {
-    mTDeclaration d = residentDeclaration();
+    mTDeclaration d = ValidDeclaration();
     d.TaxpayerKind = 0;
     d.SetIncomeKinds(IncomeKind::Country | IncomeKind::Abroad | IncomeKind::Business);
     mTBusinessNew& shop = d.Businesses.At(d.Businesses.Add());
@@ -179,7 +180,7 @@ inline mTDeclaration entrepreneur()
 // A resident with no income at all.
 inline mTDeclaration nothingDeclared()
 {
-    return residentDeclaration();
+    return ValidDeclaration();
 }
 
 inline const std::map<QString, std::function<mTDeclaration()>>& all()

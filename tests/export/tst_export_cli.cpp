@@ -3,6 +3,7 @@
 
 #include "CliRun.h"
 #include "ExportSamples.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,12 +11,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 const QString kDate = QStringLiteral("05.03.2014");
 const QString kGuid = QStringLiteral("0f8fad5b-d9cb-469f-a165-70867728950e");
@@ -110,7 +105,7 @@ void TestExportCli::unreadableDeclaration()
 void TestExportCli::refusedFileName()
 {
     QTemporaryDir folder;
-    mTDeclaration declaration = residentDeclaration();
+    mTDeclaration declaration = ValidDeclaration();
     declaration.Person.INN = QStringLiteral("/../../x");
     const QString file = folder.filePath(u"hostile.tv3"_qs);
     declaration.SaveToFile(file);

@@ -2,6 +2,7 @@
 // signer of the 3-NDFL document, the 4-NDFL document, and its behaviour on hostile values.
 
 #include "ExportSamples.h"
+#include "TestFiles.h"
 #include "XmlProbe.h"
 #include "export/ExportDeclaration.h"
 
@@ -111,7 +112,7 @@ void TestExportDocument::skeletonOfBothForms()
     QFETCH(QString, prefix);
     QFETCH(QStringList, headerAttributes);
     QFETCH(QStringList, headerValues);
-    mTDeclaration declaration = residentDeclaration();
+    mTDeclaration declaration = ValidDeclaration();
     declaration.DeclForm = form;
     declaration.TaxYear = taxYear;
     const QByteArray xml = exportBytes(declaration);
@@ -133,7 +134,7 @@ void TestExportDocument::skeletonOfBothForms()
 
 void TestExportDocument::taxpayerWithInn()
 {
-    mTDeclaration declaration = residentDeclaration();
+    mTDeclaration declaration = ValidDeclaration();
     declaration.Person.ForeignAddress = QStringLiteral("  ");
     const XmlProbe probe(exportBytes(declaration));
     const QString taxpayer = u"/Файл/Документ/СвНП/НПФЛ3"_qs;
@@ -181,7 +182,7 @@ void TestExportDocument::taxpayerWithInn()
 
 void TestExportDocument::taxpayerWithoutInn()
 {
-    mTDeclaration declaration = residentDeclaration();
+    mTDeclaration declaration = ValidDeclaration();
     declaration.Person.INN.clear();
     declaration.Person.DocKind = 0;
     declaration.Person.BirthPlace.clear();
@@ -226,7 +227,7 @@ void TestExportDocument::signer()
     QFETCH(quint8, form);
     QFETCH(quint8, confirmKind);
     QFETCH(QString, organisation);
-    mTDeclaration declaration = residentDeclaration();
+    mTDeclaration declaration = ValidDeclaration();
     declaration.DeclForm = form;
     declaration.ConfirmKind = confirmKind;
     declaration.RepresentativeName = QStringLiteral(" Петров  Петр Петрович");
@@ -265,7 +266,7 @@ void TestExportDocument::estimatedIncome()
 
 void TestExportDocument::fileModeWritesTheTextModeDocument()
 {
-    const mTDeclaration declaration = residentDeclaration();
+    const mTDeclaration declaration = ValidDeclaration();
     QStringList messages;
     const QString name =
         ExportDeclaration(m_folder, declaration, ExportMode::File, fixedStamp(), &messages);
@@ -273,9 +274,7 @@ void TestExportDocument::fileModeWritesTheTextModeDocument()
                    u"0F8FAD5B-D9CB-469F-A165-70867728950E.xml"_qs);
     QCOMPARE(messages, QStringList());
     QCOMPARE(QDir(m_folder).entryList(QDir::Files | QDir::Hidden), QStringList{name});
-    QFile file(QDir(m_folder).filePath(name));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = readFile(QDir(m_folder).filePath(name));
     QCOMPARE(bytes, exportBytes(declaration));
 
     // The text mode gives the same document as text; a trailing separator changes nothing.
@@ -288,7 +287,7 @@ void TestExportDocument::fileModeWritesTheTextModeDocument()
 
 void TestExportDocument::everyExportHasItsOwnName()
 {
-    const mTDeclaration declaration = residentDeclaration();
+    const mTDeclaration declaration = ValidDeclaration();
     const QString first = ExportDeclaration(m_folder, declaration, ExportMode::File);
     const QString second = ExportDeclaration(m_folder, declaration, ExportMode::File);
     const QString today = QDate::currentDate().toString(u"yyyyMMdd"_qs);
@@ -319,7 +318,7 @@ void TestExportDocument::hostileNamesWriteNothing()
     QTemporaryDir outer;
     const QString folder = outer.filePath(u"a/b"_qs);
     QVERIFY(QDir().mkpath(folder));
-    mTDeclaration declaration = residentDeclaration();
+    mTDeclaration declaration = ValidDeclaration();
     declaration.InspectionCode = inspection;
     declaration.Person.INN = inn;
     QStringList messages;
@@ -337,7 +336,7 @@ void TestExportDocument::hostileNamesWriteNothing()
 void TestExportDocument::unwritableFolderFails()
 {
     QStringList messages;
-    QCOMPARE(ExportDeclaration(QDir(m_folder).filePath(u"missing"_qs), residentDeclaration(),
+    QCOMPARE(ExportDeclaration(QDir(m_folder).filePath(u"missing"_qs), ValidDeclaration(),
                                ExportMode::File, fixedStamp(), &messages),
              u"ERROR"_qs);
     QCOMPARE(messages.size(), 2);
@@ -356,7 +355,7 @@ void TestExportDocument::textOutsideWindows1251Fails_data()
 void TestExportDocument::textOutsideWindows1251Fails()
 {
     QFETCH(QString, surname);
-    mTDeclaration declaration = residentDeclaration();
+    mTDeclaration declaration = ValidDeclaration();
     declaration.Person.Surname = surname;
     QStringList messages;
     QCOMPARE(ExportDeclaration(m_folder, declaration, ExportMode::File, fixedStamp(), &messages),
@@ -370,7 +369,7 @@ void TestExportDocument::textOutsideWindows1251Fails()
 
 void TestExportDocument::declarationIsLeftUnchanged()
 {
-    mTDeclaration declaration = residentDeclaration();
+    mTDeclaration declaration = ValidDeclaration();
     declaration.SocialDeduction.SocialEnabled = 1;
     declaration.SocialDeduction.AddChildEducation(Money::fromRoubles(80000));
     const mTDeclaration before = declaration;

@@ -8,6 +8,7 @@
 // and review the difference (git diff) before committing.
 
 #include "GoldenCases.h"
+#include "TestFiles.h"
 #include "XmlProbe.h"
 #include "export/ExportDeclaration.h"
 
@@ -57,9 +58,7 @@ void TestExportGolden::document()
     QFETCH(QString, folder);
     mTDeclaration declaration;
     declaration.LoadFromFile(QDir(folder).filePath(QStringLiteral("declaration.tv3")));
-    QFile expectedFile(QDir(folder).filePath(QStringLiteral("expected.xml")));
-    QVERIFY(expectedFile.open(QIODevice::ReadOnly));
-    const QByteArray expected = expectedFile.readAll();
+    const QByteArray expected = readFile(QDir(folder).filePath(QStringLiteral("expected.xml")));
 
     QStringList messages;
     const auto exported = BuildExportDocument(declaration, fixedStamp(), messages);

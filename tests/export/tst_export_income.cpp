@@ -188,10 +188,13 @@ void TestExportIncome::countryIncomeOfResident()
     kTSvodSum sum;
     sum.PrilA13.IncomeTotal = 100000_rub;
     sum.PrilA13.FixedAdvancePaid = 1200_rub;
+    sum.PrilA13.Sources = {{0, 100000_rub, 13000_rub}};
+    sum.PrilA6.Sources = {{0, 1000_rub, 90_rub}};
+    // The lines are the sources the computation counted, with its figures: material benefit has
+    // none, the first prize is taxed on what its allowance leaves.
     sum.PrilA35.IncomeTotal = 30001_rub;
-    // Only one prize line: the second prize record falls back on its own income.
-    sum.PrilM2.Items.push_back({{}, {}, {}, 10000_rub, 4000_rub, 1});
-    sum.PrilM2.Count = 1;
+    const Money rest = Money::fromKopecks(1000050);
+    sum.PrilA35.Sources = {{1, 6000_rub, 2100_rub}, {2, rest, 3500_rub}, {3, rest, 3500_rub}};
     const XmlProbe probe(exportBody(declaration, sum));
     const QString blocks = sheetsPath(u"ДоходИстРФ"_qs);
     QCOMPARE(probe.values(blocks + u"/@Ставка"_qs), (QStringList{u"09"_qs, u"13"_qs, u"35"_qs}));
@@ -233,14 +236,17 @@ void TestExportIncome::countryIncomeOfNonResident()
     dividends.TaxComputed30 = 1_rub;
     kTSvodSum sum;
     sum.PrilA35.IncomeTotal = 1_rub;
+    sum.PrilA13.Sources = {{0, 1000_rub, 130_rub}};
+    sum.PrilA15.Sources = {{0, 10_rub, 2_rub}};
+    sum.PrilA30.Sources = {{0, 2000_rub, 260_rub}};
     const XmlProbe probe(exportBody(declaration, sum));
     const QString blocks = sheetsPath(u"ДоходИстРФ"_qs);
     QCOMPARE(probe.values(blocks + u"/@Ставка"_qs), (QStringList{u"13"_qs, u"15"_qs, u"30"_qs}));
     QCOMPARE(probe.values(blocks + u"/РасчДохНал/@Доход"_qs),
              (QStringList{u"1000.00"_qs, u"10.00"_qs, u"2000.00"_qs}));
-    // 15 % of 10.00 is 1.5, rounded up.
-    QCOMPARE(probe.values(blocks + u"[@Ставка='15']/РасчДохНал/@НалИсчисл"_qs),
-             QStringList{u"2"_qs});
+    // Each line's tax is the one the computation found for its source.
+    QCOMPARE(probe.values(blocks + u"/РасчДохНал/@НалИсчисл"_qs),
+             (QStringList{u"130"_qs, u"2"_qs, u"260"_qs}));
 }
 
 void TestExportIncome::sourceKinds_data()
@@ -277,6 +283,7 @@ void TestExportIncome::sourceKinds()
     declaration.Income13.Replace(declaration.Income13.Add(), thirteenSource(inn, kpp, 10));
     declaration.Income13.At(0).SourceOKTMO = QStringLiteral(" ");
     kTSvodSum sum;
+    sum.PrilA13.Sources = {{0, 10_rub, 1_rub}};
     const XmlProbe probe(exportBody(declaration, sum));
     const QString line = sheetsPath(u"ДоходИстРФ/РасчДохНал"_qs);
     QCOMPARE(probe.childNames(line), QStringList{element});

@@ -3,6 +3,7 @@
 
 #include "ImageBuilder.h"
 #include "SampleDeclarations.h"
+#include "TestFiles.h"
 #include "model/Declaration.h"
 #include "storage/StorageErrors.h"
 
@@ -14,15 +15,6 @@ namespace {
 const QString kBadFormat =
     QStringLiteral("Неправильный формат файла декларации, возможно он поврежден.");
 const QString kNoStream = QStringLiteral("Попытка открытия несуществующего потока");
-
-QByteArray savedImage(const mTDeclaration& d)
-{
-    QTemporaryDir dir;
-    const QString name = dir.filePath(QStringLiteral("d.tv3"));
-    d.SaveToFile(name);
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A file whose one source of income claims the given number of lines.
 QByteArray sourceWithLineCount(const QByteArray& count)

@@ -3,6 +3,7 @@
 
 #include "ImageBuilder.h"
 #include "SampleDeclarations.h"
+#include "TestFiles.h"
 #include "model/Declaration.h"
 #include "storage/DayCount.h"
 #include "storage/StorageErrors.h"
@@ -15,12 +16,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-QByteArray readAll(const QString& name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QList<QByteArray> streamNames(const QByteArray& image)
 {
@@ -79,7 +74,7 @@ private:
         const QString name = path("round.tv3");
         d.SaveToFile(name);
         if (image)
-            *image = readAll(name);
+            *image = readFile(name);
         mTDeclaration loaded;
         loaded.LoadFromFile(name);
         return loaded;
@@ -407,12 +402,12 @@ void TestDeclaration::failedSaveKeepsOldFile()
     mTDeclaration good;
     good.Person.Surname = QStringLiteral("Старый");
     good.SaveToFile(name);
-    const QByteArray before = readAll(name);
+    const QByteArray before = readFile(name);
 
     mTDeclaration bad;
     bad.Person.Surname = QStringLiteral("Ω€™✓");
     QVERIFY_THROWS_EXCEPTION(mEBadText, bad.SaveToFile(name));
-    QCOMPARE(readAll(name), before);
+    QCOMPARE(readFile(name), before);
 
     // A folder that does not exist: the container's message and what the system said, nothing
     // written.
@@ -454,7 +449,7 @@ void TestDeclaration::failedSaveKeepsOldFile()
     ::setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, oldHandler);
     QVERIFY(refused);
-    QCOMPARE(readAll(name), before);
+    QCOMPARE(readFile(name), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.tv3")});
 }
 
@@ -463,7 +458,7 @@ void TestDeclaration::trailingZeroBytesAreIgnored()
     const QString name = path("zeros.tv3");
     const mTDeclaration d = richDeclaration();
     d.SaveToFile(name);
-    QByteArray image = readAll(name);
+    QByteArray image = readFile(name);
     mTDeclaration plain;
     plain.LoadFromImage(image);
     mTDeclaration padded;

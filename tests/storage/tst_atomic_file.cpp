@@ -3,6 +3,7 @@
 // Failures of the disk come from a file-size limit (RLIMIT_FSIZE), which makes a write fail the
 // way a full disk does; the harness in tests/cli fails every system call in turn.
 
+#include "TestFiles.h"
 #include "storage/AtomicFile.h"
 #include "storage/FileLoader.h"
 #include "storage/StorageErrors.h"
@@ -17,18 +18,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 mode_t modeOf(const QString& path)
 {
@@ -89,19 +78,19 @@ void TestAtomicFile::commitReplacesTheFile()
 {
     QTemporaryDir folder;
     const QString target = folder.filePath(QStringLiteral("a.xml"));
-    QVERIFY(writeAll(target, kOld));
+    QVERIFY(writeFile(target, kOld));
     QCOMPARE(::chmod(QFile::encodeName(target).constData(), 0640), 0);
     AtomicFile file(target);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write("new "), 4);
     QCOMPARE(file.write(QByteArray(100000, 'x')), 100000);
     // Nothing reaches the target before the commit.
-    QCOMPARE(readAll(target), kOld);
+    QCOMPARE(readFile(target), kOld);
     QVERIFY(file.commit());
     QVERIFY(file.committed());
     QCOMPARE(file.systemError(), 0);
     QVERIFY(!file.isOpen());
-    QCOMPARE(readAll(target), "new " + QByteArray(100000, 'x'));
+    QCOMPARE(readFile(target), "new " + QByteArray(100000, 'x'));
     // The replaced file keeps its permissions, and nothing else stays in the folder.
     QCOMPARE(modeOf(target), mode_t(0640));
     QCOMPARE(entries(folder.path()), QStringList{QStringLiteral("a.xml")});
@@ -128,7 +117,7 @@ void TestAtomicFile::endingWithoutCommitKeepsTheFile()
     QFETCH(int, ending);
     QTemporaryDir folder;
     const QString target = folder.filePath(QStringLiteral("a.tv3"));
-    QVERIFY(writeAll(target, kOld));
+    QVERIFY(writeFile(target, kOld));
     {
         AtomicFile file(target);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -143,7 +132,7 @@ void TestAtomicFile::endingWithoutCommitKeepsTheFile()
             QVERIFY(!file.committed());
         }
     }
-    QCOMPARE(readAll(target), kOld);
+    QCOMPARE(readFile(target), kOld);
     QCOMPARE(entries(folder.path()), QStringList{QStringLiteral("a.tv3")});
 }
 
@@ -152,14 +141,14 @@ void TestAtomicFile::linkKeepsPointingAtTheNewFile()
     QTemporaryDir folder;
     const QString real = folder.filePath(QStringLiteral("real.tv3"));
     const QString link = folder.filePath(QStringLiteral("link.tv3"));
-    QVERIFY(writeAll(real, kOld));
+    QVERIFY(writeFile(real, kOld));
     QVERIFY(QFile::link(real, link));
     AtomicFile file(link);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write("new"), 3);
     QVERIFY(file.commit());
     QVERIFY(QFileInfo(link).isSymLink());
-    QCOMPARE(readAll(real), QByteArray("new"));
+    QCOMPARE(readFile(real), QByteArray("new"));
     QCOMPARE(entries(folder.path()).size(), 2);
 }
 
@@ -194,7 +183,7 @@ void TestAtomicFile::failedWriteKeepsTheFile()
 {
     QTemporaryDir folder;
     const QString target = folder.filePath(QStringLiteral("a.tv3"));
-    QVERIFY(writeAll(target, kOld));
+    QVERIFY(writeFile(target, kOld));
     AtomicFile file(target);
     QVERIFY(file.open(QIODevice::WriteOnly));
     {
@@ -209,7 +198,7 @@ void TestAtomicFile::failedWriteKeepsTheFile()
     QCOMPARE(file.write("c"), -1);
     QVERIFY(!file.commit());
     QVERIFY(!file.committed());
-    QCOMPARE(readAll(target), kOld);
+    QCOMPARE(readFile(target), kOld);
     QCOMPARE(entries(folder.path()), QStringList{QStringLiteral("a.tv3")});
 }
 
@@ -217,7 +206,7 @@ void TestAtomicFile::declarationSaveSaysWhy()
 {
     QTemporaryDir folder;
     const QString target = folder.filePath(QStringLiteral("a.tv3"));
-    QVERIFY(writeAll(target, kOld));
+    QVERIFY(writeFile(target, kOld));
     // The last bytes fail: they are the ones a buffered writer would write only at the end.
     const QByteArray image(10000, 'x');
     QString message;
@@ -231,7 +220,7 @@ void TestAtomicFile::declarationSaveSaysWhy()
     }
     QCOMPARE(message, StorageMessage::cannotOpen(target) +
                           QStringLiteral("\rФайл слишком велик для этого диска."));
-    QCOMPARE(readAll(target), kOld);
+    QCOMPARE(readFile(target), kOld);
     QCOMPARE(entries(folder.path()), QStringList{QStringLiteral("a.tv3")});
 }
 

@@ -1,5 +1,6 @@
 // The container file: header, item encodings, stream look-up and the container's errors.
 
+#include "TestFiles.h"
 #include "storage/DayCount.h"
 #include "storage/DocumentStorage.h"
 #include "storage/FileLoader.h"
@@ -30,19 +31,6 @@ QByteArray image(const QList<QByteArray>& texts, const QByteArray& version = "01
     for (const QByteArray& text : texts)
         bytes += item(text);
     return bytes;
-}
-
-QByteArray fileBytes(const QString& name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& name, const QByteArray& bytes)
-{
-    QFile file(name);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 template <class Error, class Action> void expectError(Action action, const QString& message)
@@ -93,7 +81,7 @@ void TestStorage::headerOfNewImage()
     storage.CreateHeader(QStringLiteral("Tarv2013"));
     QCOMPARE(storage.position(), 60);
     writer.commit();
-    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("a.tv3"))),
+    QCOMPARE(readFile(dir.filePath(QStringLiteral("a.tv3"))),
              QByteArray("DLSG            Tarv20130102") + QByteArray(32, 'F'));
 
     mTFileLoader reader(dir.filePath(QStringLiteral("a.tv3")), 0, true);
@@ -150,7 +138,7 @@ void TestStorage::writtenItems()
         storage.WriteDate(double(value));
     }
     loader.commit();
-    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("a"))).mid(60), expected);
+    QCOMPARE(readFile(dir.filePath(QStringLiteral("a"))).mid(60), expected);
     QCOMPARE(mTDocumentStorage::formatDate(41640.25), QByteArray("41640.25"));
 }
 
@@ -282,7 +270,7 @@ void TestStorage::largeFileReadThroughTheWindow()
     }
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("large.tv3"));
-    writeFile(name, image(texts));
+    QVERIFY(writeFile(name, image(texts)));
 
     mTFileLoader loader(name, 0, true);
     QCOMPARE(loader.size(), size);
@@ -308,7 +296,7 @@ void TestStorage::fileCutWhileReading()
     QList<QByteArray> texts{"@S"};
     for (int i = 0; i < 3000; ++i)
         texts << QByteArray(900, 'y');
-    writeFile(name, image(texts));
+    QVERIFY(writeFile(name, image(texts)));
     mTFileLoader loader(name, 0, true);
     mTDocumentStorage storage(&loader);
     storage.OpenHeader();
@@ -327,14 +315,14 @@ void TestStorage::saveShorterThanAnnouncedIsNotCommitted()
 {
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("a.tv3"));
-    writeFile(name, image({"@Old"}));
+    QVERIFY(writeFile(name, image({"@Old"})));
     {
         mTFileLoader loader(name, 200, false);
         mTDocumentStorage storage(&loader);
         storage.CreateHeader(QStringLiteral("Tarv2013"));
         expectError<mEMemoryAllocate>([&] { loader.commit(); }, StorageMessage::outOfMemory());
     }
-    QCOMPARE(fileBytes(name), image({"@Old"}));
+    QCOMPARE(readFile(name), image({"@Old"}));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.tv3")});
 }
 

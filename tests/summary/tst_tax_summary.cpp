@@ -2,9 +2,9 @@
 // the exported file, the faults, and the words the strip and the command-line tool show.
 
 #include "DeclarationBuilder.h"
+#include "XmlProbe.h"
 #include "export/ExportDeclaration.h"
 #include "export/ExportFormat.h"
-#include "export/XmlProbe.h"
 #include "summary/SummaryText.h"
 #include "summary/TaxSummary.h"
 

@@ -1,6 +1,6 @@
 #include "ui/pickers/FormOKVED.h"
 
-#include "check/SectionCheckRun.h"
+#include "check/EntryRules.h"
 #include "directories/ActivityDirectory.h"
 #include "ui/dialogs/DialogButtons.h"
 #include "ui/dialogs/WindowCheckAnswerer.h"
@@ -116,13 +116,7 @@ void TFormOKVED::picked(int level, int index)
 
 void TFormOKVED::confirm()
 {
-    if (m_kod.length() > 3) {
-        accept();
-        return;
-    }
     WindowCheckAnswerer answerer(m_interaction, this);
-    SectionCheckRun run(answerer, QStringLiteral("ОКВЭД"), true, false);
-    run.fail(QStringLiteral("Длина кода ОКВЭД должна быть не меньше 4 знаков вклячая точку"), 1);
-    if (run.result() == 0)
+    if (CheckActivityCode(answerer, QStringLiteral("ОКВЭД"), m_kod) == 0)
         accept();
 }

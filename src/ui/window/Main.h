@@ -18,6 +18,7 @@ class QButtonGroup;
 class QToolBar;
 class QToolButton;
 class ResultStrip;
+struct SectionPlace;
 class TfmGrazhd;
 class TfmInputInspectionNumber;
 
@@ -123,7 +124,7 @@ private:
     void PrintOrPreview(bool preview);
     // Shows a section, and the sub-frame with this index when it is not negative, and the field of
     // the code there; the frame shown is replaced without being stored.
-    void showPlace(Section section, int subFrame, quint16 code);
+    void showPlace(SectionPlace place, quint16 code);
 
     std::unique_ptr<Interaction> m_interaction;
     std::unique_ptr<mTDeclaration> m_document;

@@ -9,6 +9,7 @@
 #include "ui/dialogs/WindowCheckAnswerer.h"
 #include "ui/pickers/InputInspectionNumber.h"
 #include "ui/window/About.h"
+#include "ui/window/EntryPlaceSections.h"
 #include "ui/window/Main.h"
 #include "ui/window/SectionFrames.h"
 
@@ -18,39 +19,6 @@
 #include <algorithm>
 
 namespace {
-
-// Where "Исправить" leads for each group of the whole check: the section, and the sub-frame of a
-// section made of sub-sections (-1: the section's own FocusError).
-struct ErrorPlace
-{
-    Section section;
-    int subFrame;
-};
-
-std::optional<ErrorPlace> placeOf(int group)
-{
-    switch (group) {
-    case CheckGroup::Conditions:
-        return ErrorPlace{Section::InitialData, -1};
-    case CheckGroup::Taxpayer:
-        return ErrorPlace{Section::PersonInfo, 0};
-    case CheckGroup::Residence:
-        return ErrorPlace{Section::PersonInfo, 1};
-    case CheckGroup::Income13:
-        return ErrorPlace{Section::RussianIncome, 0};
-    case CheckGroup::Currency:
-        return ErrorPlace{Section::ForeignIncome, -1};
-    case CheckGroup::Business:
-        return ErrorPlace{Section::BusinessIncome, -1};
-    case CheckGroup::Deductions:
-        return ErrorPlace{Section::Deduction, 0};
-    case CheckGroup::Property:
-        return ErrorPlace{Section::Deduction, 1};
-    default:
-        // Private practice has no section to show.
-        return std::nullopt;
-    }
-}
 
 // The print dialog: the printer of the print service or a PDF file ("print to file"), the number
 // of copies and the pages the person chooses.
@@ -83,18 +51,18 @@ std::optional<PrinterChoice> askPrinter(Interaction& interaction, QWidget* paren
 
 void TFormMain::locateError(int group, quint16 code)
 {
-    if (const std::optional<ErrorPlace> place = placeOf(group))
-        showPlace(place->section, place->subFrame, code);
+    if (const std::optional<EntryPlace> place = PlaceOfCheckGroup(group))
+        showPlace(SectionOfPlace(*place).value(), code);
 }
 
-void TFormMain::showPlace(Section section, int subFrame, quint16 code)
+void TFormMain::showPlace(SectionPlace place, quint16 code)
 {
-    if (m_frame == nullptr || m_section != section)
-        replaceFrame(section);
-    if (subFrame < 0) {
+    if (m_frame == nullptr || m_section != place.section)
+        replaceFrame(place.section);
+    if (place.subFrame < 0) {
         m_frame->FocusError(code);
     } else if (auto* container = qobject_cast<TContainerFrame*>(m_frame)) {
-        container->FocusSubError(subFrame, code);
+        container->FocusSubError(place.subFrame, code);
     }
 }
 

@@ -5,57 +5,12 @@
 #include "ui/result/ResultStrip.h"
 #include "ui/result/TaxResultWindow.h"
 #include "ui/sections/deductions/FrameDeductData.h"
-#include "ui/sections/russian_income/FrameRussianIncome.h"
+#include "ui/window/EntryPlaceSections.h"
 #include "ui/window/Main.h"
 
 #include <QScopeGuard>
 #include <QStatusBar>
 #include <QToolButton>
-
-namespace {
-
-// The section of a place and its sub-frame (-1: the section has none).
-struct SectionPlace
-{
-    Section section;
-    int subFrame;
-};
-
-std::optional<SectionPlace> sectionOf(EntryPlace place)
-{
-    switch (place) {
-    case EntryPlace::Taxpayer:
-        return SectionPlace{Section::PersonInfo, 0};
-    case EntryPlace::RussianIncome13:
-        return SectionPlace{Section::RussianIncome, TfrRussianIncome::ThirteenPercent};
-    case EntryPlace::Dividends:
-        return SectionPlace{Section::RussianIncome, TfrRussianIncome::ThirtyPercent};
-    case EntryPlace::RussianIncome35:
-        return SectionPlace{Section::RussianIncome, TfrRussianIncome::ThirtyFivePercent};
-    case EntryPlace::RussianIncome13NR:
-        return SectionPlace{Section::RussianIncome, TfrRussianIncome::ThirteenPercentNR};
-    case EntryPlace::ForeignIncome:
-        return SectionPlace{Section::ForeignIncome, -1};
-    case EntryPlace::BusinessIncome:
-        return SectionPlace{Section::BusinessIncome, -1};
-    case EntryPlace::StandardDeductions:
-        return SectionPlace{Section::Deduction, TfrFrameDeductData::Standard};
-    case EntryPlace::PropertyDeduction:
-        return SectionPlace{Section::Deduction, TfrFrameDeductData::Property};
-    case EntryPlace::SocialDeductions:
-        return SectionPlace{Section::Deduction, TfrFrameDeductData::Social};
-    case EntryPlace::SecuritiesLosses:
-        return SectionPlace{Section::Deduction, TfrFrameDeductData::Securities};
-    case EntryPlace::Computed:
-    case EntryPlace::Several:
-    case EntryPlace::PrivatePractice:
-    case EntryPlace::TaxNotices:
-        break;
-    }
-    return std::nullopt;
-}
-
-} // namespace
 
 void TFormMain::buildResultStrip()
 {
@@ -95,18 +50,18 @@ void TFormMain::ShowTaxResult()
 
 void TFormMain::goToPlace(EntryPlace place)
 {
-    const std::optional<SectionPlace> target = sectionOf(place);
+    const std::optional<SectionPlace> target = SectionOfPlace(place);
     if (!target || !m_sectionButtons.at(target->section)->isEnabled())
         return;
     // What the frame shows goes into the document before it is replaced, as for the check.
     if (m_frame != nullptr)
         m_frame->StoreData();
     if (target->section != Section::Deduction || target->subFrame <= TfrFrameDeductData::Property) {
-        showPlace(target->section, target->subFrame, 0);
+        showPlace(*target, 0);
         return;
     }
     // The social and securities sub-frames are none of the check's places.
-    showPlace(target->section, -1, 0);
+    showPlace({target->section, -1}, 0);
     if (auto* deductions = qobject_cast<TfrFrameDeductData*>(m_frame))
         deductions->showSubFrame(TfrFrameDeductData::SubFrame(target->subFrame));
 }

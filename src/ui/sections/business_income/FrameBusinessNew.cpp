@@ -1,5 +1,6 @@
 #include "ui/sections/business_income/FrameBusinessNew.h"
 
+#include "calc/EntryFigures.h"
 #include "check/BusinessRules.h"
 #include "check/SectionCheckRun.h"
 #include "model/Declaration.h"
@@ -62,12 +63,6 @@ QString TfrBusinessNew::RowText(const mTBusinessNew& entry)
     if (entry.ActivityKind == QLatin1String("4"))
         return QStringLiteral("Иная деятельность");
     return {};
-}
-
-Money TfrBusinessNew::FlatRateExpenses(Money income)
-{
-    // A fifth of an amount typed in kopecks is exact in 1/10000 rouble.
-    return RoundKop(Money::fromUnits(income.units() / 5));
 }
 
 void TfrBusinessNew::buildControls()
@@ -181,10 +176,10 @@ void TfrBusinessNew::showExpenseMode(bool documented)
 
 void TfrBusinessNew::incomeChanged()
 {
-    m_panel5->setText(
-        EntryFields::isBlank(m_maskedEdit1)
-            ? QStringLiteral("0")
-            : EntryFields::amountText(FlatRateExpenses(EntryFields::amountOrZero(m_maskedEdit1))));
+    m_panel5->setText(EntryFields::isBlank(m_maskedEdit1)
+                          ? QStringLiteral("0")
+                          : EntryFields::amountText(EntryFigures::FlatRateExpenses(
+                                EntryFields::amountOrZero(m_maskedEdit1))));
 }
 
 void TfrBusinessNew::expensesClicked(bool documented)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/Money.h"
 #include "ui/widgets/OtherIncomeListFrame.h"
 
 #include <array>
@@ -28,8 +27,6 @@ public:
     static QString sectionName();
     // The row text of an activity.
     static QString RowText(const mTBusinessNew& entry);
-    // 20 % of the income, to kopecks half up.
-    static Money FlatRateExpenses(Money income);
 
 protected:
     void rowLeft(int row) override;

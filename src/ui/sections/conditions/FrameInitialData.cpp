@@ -271,16 +271,16 @@ void TfrInitialData::loadFromDocument()
     m_meUL->setText(doc.RepresentativeOrg);
 
     switch (doc.TaxpayerKind) {
-    case 0:
+    case TaxpayerCategory::Entrepreneur:
         m_rbPredp->setChecked(true);
         break;
-    case 1:
+    case TaxpayerCategory::FarmHead:
         m_rbFermer->setChecked(true);
         break;
-    case 2:
+    case TaxpayerCategory::Notary:
         m_rbNotarius->setChecked(true);
         break;
-    case 3:
+    case TaxpayerCategory::Lawyer:
         m_rbAdvokat->setChecked(true);
         break;
     default:
@@ -445,15 +445,15 @@ void TfrInitialData::StoreData()
     doc.ConfirmKind = m_rbGiveTrustFase->isChecked() ? 1 : m_rbGiveByMail->isChecked() ? 2 : 0;
 
     if (m_rbFermer->isChecked())
-        doc.TaxpayerKind = 1;
+        doc.TaxpayerKind = TaxpayerCategory::FarmHead;
     else if (m_rbPredp->isChecked())
-        doc.TaxpayerKind = 0;
+        doc.TaxpayerKind = TaxpayerCategory::Entrepreneur;
     else if (m_rbNotarius->isChecked())
-        doc.TaxpayerKind = 2;
+        doc.TaxpayerKind = TaxpayerCategory::Notary;
     else if (m_rbAdvokat->isChecked())
-        doc.TaxpayerKind = 3;
+        doc.TaxpayerKind = TaxpayerCategory::Lawyer;
     else
-        doc.TaxpayerKind = 5;
+        doc.TaxpayerKind = TaxpayerCategory::OtherPerson;
 
     doc.DeclForm = m_rbNeRez->isChecked()   ? DeclarationForm::NonResident
                    : m_rb4ndfl->isChecked() ? DeclarationForm::EstimatedIncome

@@ -263,13 +263,13 @@ void TfrFrameStandartDeduct::loadFromDocument()
 
     if (record.StdEnabled != 0) {
         switch (record.PersonalCode) {
-        case 104:
+        case PersonalDeduction::Monthly500:
             m_rb104->setChecked(true);
             break;
-        case 105:
+        case PersonalDeduction::Monthly3000:
             m_rb105->setChecked(true);
             break;
-        case 110:
+        case PersonalDeduction::ByMonth:
             m_rbQ->setChecked(true);
             break;
         default:
@@ -277,10 +277,10 @@ void TfrFrameStandartDeduct::loadFromDocument()
             break;
         }
         switch (record.ChildrenKind) {
-        case 102:
+        case ChildrenDeduction::Double:
             m_rbOneParent->setChecked(true);
             break;
-        case 103:
+        case ChildrenDeduction::ByMonth:
             m_rbQ2->setChecked(true);
             break;
         default:
@@ -433,20 +433,20 @@ void TfrFrameStandartDeduct::StoreData()
     record.MonthlyIncomeMode = anyMark ? 1 : 0;
 
     if (m_rb105->isChecked())
-        record.PersonalCode = 105;
+        record.PersonalCode = PersonalDeduction::Monthly3000;
     else if (m_rb104->isChecked())
-        record.PersonalCode = 104;
+        record.PersonalCode = PersonalDeduction::Monthly500;
     else if (m_rb103->isChecked())
-        record.PersonalCode = 103;
+        record.PersonalCode = PersonalDeduction::None;
     else if (m_rbQ->isChecked())
-        record.PersonalCode = 110;
+        record.PersonalCode = PersonalDeduction::ByMonth;
 
     if (m_rbTowParents->isChecked())
-        record.ChildrenKind = 101;
+        record.ChildrenKind = ChildrenDeduction::Single;
     else if (m_rbOneParent->isChecked())
-        record.ChildrenKind = 102;
+        record.ChildrenKind = ChildrenDeduction::Double;
     else if (m_rbQ2->isChecked())
-        record.ChildrenKind = 103;
+        record.ChildrenKind = ChildrenDeduction::ByMonth;
 
     storeRow(m_children, record.Children);
     storeRow(m_third, record.Third);

@@ -1,7 +1,7 @@
 #include "ui/sections/deductions/InputSoursePens.h"
 
+#include "check/EntryRules.h"
 #include "check/FieldChecks.h"
-#include "check/SectionCheckRun.h"
 #include "storage/DayCount.h"
 #include "ui/dialogs/DialogButtons.h"
 #include "ui/dialogs/WindowCheckAnswerer.h"
@@ -20,14 +20,6 @@
 #include <algorithm>
 
 namespace {
-
-// The contract's fields that the dialog's check leads to; those of the source of payment are
-// SourceField's (its OKTMO code never comes here: a contract has no OKTMO).
-enum Field : quint16
-{
-    ContractNumberField = 4,
-    ContributionField = 5,
-};
 
 const QDate kFirstDate(1990, 1, 1);
 const QDate kLastDate(2013, 12, 31);
@@ -160,20 +152,14 @@ mTPens TfmInputSoursePens::contract() const
 quint16 TfmInputSoursePens::check()
 {
     WindowCheckAnswerer answerer(m_interaction, this);
-    // The contract has no OKTMO: an eleven-character placeholder passes that rule.
-    quint16 code =
-        CheckPaymentSourceStrict(answerer, groupTitle(), m_meSourseName->text(),
-                                 QStringLiteral("00000000000"), m_meKPP->text(), m_meINN->text());
-    if (code != 0)
-        return code;
-    SectionCheckRun run(answerer, groupTitle(), false, false);
-    if (m_meNomDog->text().isEmpty())
-        run.fail(QStringLiteral("Введите номер договора"), ContractNumberField);
-    if (run.result() == 0 &&
-        EntryFields::amountOrZero(m_meVZSum) < EntryFields::amountOrZero(m_meNA))
-        run.fail(QStringLiteral("Сумма взносов меньше суммы предоставленного вычета"),
-                 ContributionField);
-    return run.result();
+    PensionContractEntry entry;
+    entry.organisation = m_meSourseName->text();
+    entry.inn = m_meINN->text();
+    entry.kpp = m_meKPP->text();
+    entry.contractNumber = m_meNomDog->text();
+    entry.contribution = EntryFields::amountOrZero(m_meVZSum);
+    entry.agentDeduction = EntryFields::amountOrZero(m_meNA);
+    return CheckPensionContract(answerer, groupTitle(), entry);
 }
 
 void TfmInputSoursePens::confirm()
@@ -195,10 +181,10 @@ void TfmInputSoursePens::focusField(quint16 code)
     case SourceField::Kpp:
         m_meKPP->setFocus();
         break;
-    case ContractNumberField:
+    case PensionContractField::ContractNumber:
         m_meNomDog->setFocus();
         break;
-    case ContributionField:
+    case PensionContractField::Contribution:
         m_meVZSum->setFocus();
         break;
     default:

@@ -1,6 +1,6 @@
 #include "ui/sections/foreign_income/InputCurrencySourseIncome.h"
 
-#include "check/SectionCheckRun.h"
+#include "check/EntryRules.h"
 #include "ui/dialogs/DialogButtons.h"
 #include "ui/dialogs/Interaction.h"
 #include "ui/dialogs/WindowCheckAnswerer.h"
@@ -79,15 +79,11 @@ void TfmInputCurrencySourseIncome::pickCountry()
 
 void TfmInputCurrencySourseIncome::confirm()
 {
-    if (m_meGos->text().trimmed().isEmpty()) {
-        WindowCheckAnswerer answerer(m_host.interaction(), this);
-        SectionCheckRun run(answerer, QStringLiteral("Источник дохода"), false, false);
-        run.fail(QStringLiteral("Не выбран код страны"), 1);
-        if (run.result() != 0) {
-            m_button1->setFocus();
-            pickCountry();
-            return;
-        }
+    WindowCheckAnswerer answerer(m_host.interaction(), this);
+    if (CheckForeignSource(answerer, QStringLiteral("Источник дохода"), m_meGos->text()) != 0) {
+        m_button1->setFocus();
+        pickCountry();
+        return;
     }
     accept();
 }

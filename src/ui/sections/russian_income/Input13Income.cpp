@@ -1,6 +1,6 @@
 #include "ui/sections/russian_income/Input13Income.h"
 
-#include "check/SectionCheckRun.h"
+#include "check/EntryRules.h"
 #include "directories/DeductionAmount.h"
 #include "directories/FixedTables.h"
 #include "ui/dialogs/DialogButtons.h"
@@ -20,22 +20,6 @@
 #include <algorithm>
 
 namespace {
-
-// The fields the dialog's check leads to.
-enum Field : quint16
-{
-    IncomeCodeField = 1,
-    IncomeAmountField = 2,
-    DeductCodeField = 3,
-    DeductAmountField = 4,
-};
-
-// Securities and derivatives: their expenses may exceed the income.
-bool excessAllowed(const QString& incomeCode, const QString& deductCode)
-{
-    return FixedTables::IsSecuritiesIncome(incomeCode.toInt()) &&
-           FixedTables::IsSecuritiesExpense(deductCode.toInt());
-}
 
 QLabel* label(QWidget* parent, const QString& caption, const char* name)
 {
@@ -320,42 +304,30 @@ mTSourseIncome TfmInput13Income::line() const
 void TfmInput13Income::confirm()
 {
     WindowCheckAnswerer answerer(m_interaction, this);
-    SectionCheckRun run(answerer, checkTitle(), true, false);
-    const QString fault = QStringLiteral("Сумма вычета превышает сумму дохода");
-    const bool hasCode = hasIncomeCode();
-    const bool incomeGiven = !m_meIncomeSum->text().isEmpty();
-    const bool deductionGiven = !m_meSubtractSum->text().isEmpty();
-    if (!hasCode)
-        run.fail(QStringLiteral("Не выбран доход"), IncomeCodeField);
-    if (run.active() && !incomeGiven)
-        run.fail(QStringLiteral("Не указана сумма дохода"),
-                 hasCode ? IncomeAmountField : IncomeCodeField, true);
-    if (run.active() && m_deductionExpected && m_deductCode.isEmpty())
-        run.fail(QStringLiteral("Не выбран вычет"), DeductCodeField);
-    if (run.active() && m_amountEditable && deductionGiven) {
-        if (incomeGiven &&
-            EntryFields::amountOrZero(m_meSubtractSum) > EntryFields::amountOrZero(m_meIncomeSum) &&
-            !excessAllowed(m_incomeCode, m_deductCode))
-            run.fail(fault, m_deductCode.isEmpty() ? DeductCodeField : DeductAmountField, true);
-        else if (!incomeGiven)
-            run.fail(fault, IncomeAmountField, true);
-    }
-    switch (run.result()) {
+    Income13Entry entry;
+    entry.incomeCode = m_incomeCode;
+    entry.deductCode = m_deductCode;
+    entry.income = {!m_meIncomeSum->text().isEmpty(), EntryFields::amountOrZero(m_meIncomeSum)};
+    entry.deduction = {!m_meSubtractSum->text().isEmpty(),
+                       EntryFields::amountOrZero(m_meSubtractSum)};
+    entry.deductionExpected = m_deductionExpected;
+    entry.amountEditable = m_amountEditable;
+    switch (CheckIncome13Entry(answerer, checkTitle(), entry)) {
     case 0:
         accept();
         break;
-    case IncomeCodeField:
+    case Income13EntryField::IncomeCode:
         m_bnIncomeCod->setFocus();
         chooseIncomeCode();
         break;
-    case IncomeAmountField:
+    case Income13EntryField::IncomeAmount:
         m_meIncomeSum->setFocus();
         break;
-    case DeductCodeField:
+    case Income13EntryField::DeductCode:
         m_bnSubtractCod->setFocus();
         chooseDeductCode();
         break;
-    case DeductAmountField:
+    case Income13EntryField::DeductAmount:
         m_meSubtractSum->setFocus();
         break;
     default:

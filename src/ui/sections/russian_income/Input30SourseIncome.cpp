@@ -1,6 +1,7 @@
 #include "ui/sections/russian_income/Input30SourseIncome.h"
 
-#include "check/SectionCheckRun.h"
+#include "calc/EntryFigures.h"
+#include "check/EntryRules.h"
 #include "model/ThirtyPercent.h"
 #include "ui/dialogs/DialogButtons.h"
 #include "ui/dialogs/WindowCheckAnswerer.h"
@@ -48,17 +49,6 @@ QString TfmInput30SourseIncome::groupTitle()
     return QStringLiteral("Доходы, облагаемые по ставке 30%");
 }
 
-Money TfmInput30SourseIncome::DividendTax(Money taxable)
-{
-    // 9 % of the amount in 1/10000 rouble, rounded to whole roubles without leaving integers.
-    const __int128 hundredths = __int128(taxable.units()) * 9; // in 1/1 000 000 rouble
-    constexpr qint64 kPerRouble = Money::kUnitsPerRouble * 100;
-    qint64 roubles = qint64(hundredths / kPerRouble);
-    if (hundredths >= 0 && (hundredths % kPerRouble) * 2 >= kPerRouble)
-        ++roubles;
-    return Money::fromRoubles(roubles);
-}
-
 void TfmInput30SourseIncome::Fill(const mTThirtyPercent& entry)
 {
     m_source.load(entry);
@@ -87,8 +77,8 @@ void TfmInput30SourseIncome::taxableChanged()
     if (EntryFields::isBlank(m_meOblSum))
         m_meTaxDiscount->clear();
     else
-        m_meTaxDiscount->setText(
-            EntryFields::amountText(DividendTax(EntryFields::amountOrZero(m_meOblSum))));
+        m_meTaxDiscount->setText(EntryFields::amountText(
+            EntryFigures::DividendTax(EntryFields::amountOrZero(m_meOblSum))));
 }
 
 quint16 TfmInput30SourseIncome::Check()
@@ -97,26 +87,22 @@ quint16 TfmInput30SourseIncome::Check()
     if (source != 0)
         return source;
 
-    const Money withheld = EntryFields::amountOrZero(m_meHoldSum);
-    if ((EntryFields::amountOrZero(m_meOblSum) + withheld).isZero())
-        return 0;
-    const bool noDividends = EntryFields::isBlank(m_meItogIncomeSum);
-    if (!noDividends && withheld <= EntryFields::amountOrZero(m_meItogIncomeSum))
-        return 0;
+    DividendEntry entry;
+    entry.dividends = {!EntryFields::isBlank(m_meItogIncomeSum),
+                       EntryFields::amountOrZero(m_meItogIncomeSum)};
+    entry.taxable = EntryFields::amountOrZero(m_meOblSum);
+    entry.withheld = EntryFields::amountOrZero(m_meHoldSum);
     WindowCheckAnswerer ownAnswerer(m_interaction, this);
-    SectionCheckRun run(ownAnswerer, groupTitle());
-    run.fail(QStringLiteral("Сумма дивидендов меньше суммы удержанного налога"),
-             noDividends ? 5 : 6);
-    return run.result();
+    return CheckDividendEntry(ownAnswerer, groupTitle(), entry);
 }
 
 void TfmInput30SourseIncome::FocusField(quint16 code)
 {
     if (m_source.focus(code))
         return;
-    if (code == 5)
+    if (code == DividendEntryField::Taxable)
         m_meOblSum->setFocus();
-    else if (code == 6)
+    else if (code == DividendEntryField::Withheld)
         m_meHoldSum->setFocus();
 }
 

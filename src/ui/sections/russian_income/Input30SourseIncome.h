@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/Money.h"
 #include "ui/widgets/PaymentSourceFields.h"
 
 #include <QDialog>
@@ -19,8 +18,6 @@ public:
     TfmInput30SourseIncome(QWidget* parent, Interaction& interaction);
 
     static QString groupTitle();
-    // The tax on taxable dividends: 9 %, rounded to whole roubles half up.
-    static Money DividendTax(Money taxable);
 
     // Fills the fields from an entry; the entry's computed tax stands until the taxable amount
     // is changed.

@@ -1,6 +1,6 @@
 #include "ui/sections/russian_income/Input35SourseIncome.h"
 
-#include "check/SectionCheckRun.h"
+#include "check/EntryRules.h"
 #include "directories/DeductionAmount.h"
 #include "model/ThirtyFivePercent.h"
 #include "ui/dialogs/DialogButtons.h"
@@ -19,15 +19,10 @@
 
 namespace {
 
-// The fields the dialog's check leads to, after those of the source of payment.
-enum Field : quint16
+TypedAmount typed(const QLineEdit* field)
 {
-    IncomeAmountField = 5,
-    DeductCodeField = 6,
-    DeductAmountField = 7,
-    WithheldField = 8,
-    IncomeCodeField = 9,
-};
+    return {!EntryFields::isBlank(field), EntryFields::amountOrZero(field)};
+}
 
 } // namespace
 
@@ -249,26 +244,15 @@ quint16 TfmInput35SourseIncome::Check()
         return source;
 
     WindowCheckAnswerer ownAnswerer(m_interaction, this);
-    SectionCheckRun run(ownAnswerer, groupTitle(), true, false);
-    const bool noCode = m_pnlIncomeCod->text().isEmpty();
-    const bool noIncome = EntryFields::isBlank(m_meItogIncomeSum);
-    const Money income = EntryFields::amountOrZero(m_meItogIncomeSum);
-    if (run.active() && noCode)
-        run.fail(QStringLiteral("Не выбран доход"), IncomeCodeField, true);
-    if (run.active() && noIncome)
-        run.fail(QStringLiteral("Не указана сумма дохода"),
-                 noCode ? IncomeCodeField : IncomeAmountField, true);
-    if (run.active() && m_deductionExpected && m_pnlSubtractCod->text().isEmpty())
-        run.fail(QStringLiteral("Не выбран вычет"), DeductCodeField);
-    if (run.active() && m_amountEditable && !EntryFields::isBlank(m_meSubtractSum) &&
-        (noIncome || EntryFields::amountOrZero(m_meSubtractSum) > income))
-        run.fail(QStringLiteral("Сумма вычета превышает сумму дохода"),
-                 noIncome ? IncomeAmountField : DeductAmountField, true);
-    if (run.active() && m_amountEditable && !EntryFields::isBlank(m_meHoldSum) &&
-        (noIncome || EntryFields::amountOrZero(m_meHoldSum) > income))
-        run.fail(QStringLiteral("Удержанная сумма превышает сумму дохода"),
-                 noIncome ? IncomeAmountField : WithheldField);
-    return run.result();
+    Income35Entry entry;
+    entry.hasIncomeCode = !m_pnlIncomeCod->text().isEmpty();
+    entry.hasDeductCode = !m_pnlSubtractCod->text().isEmpty();
+    entry.income = typed(m_meItogIncomeSum);
+    entry.deduction = typed(m_meSubtractSum);
+    entry.withheld = typed(m_meHoldSum);
+    entry.deductionExpected = m_deductionExpected;
+    entry.amountEditable = m_amountEditable;
+    return CheckIncome35Entry(ownAnswerer, groupTitle(), entry);
 }
 
 void TfmInput35SourseIncome::FocusField(quint16 code)
@@ -276,20 +260,20 @@ void TfmInput35SourseIncome::FocusField(quint16 code)
     if (m_source.focus(code))
         return;
     switch (code) {
-    case IncomeAmountField:
+    case Income35EntryField::IncomeAmount:
         m_meItogIncomeSum->setFocus();
         break;
-    case DeductCodeField:
+    case Income35EntryField::DeductCode:
         m_bnSubtractCod->setFocus();
         pickDeduction();
         break;
-    case DeductAmountField:
+    case Income35EntryField::DeductAmount:
         m_meSubtractSum->setFocus();
         break;
-    case WithheldField:
+    case Income35EntryField::Withheld:
         m_meHoldSum->setFocus();
         break;
-    case IncomeCodeField:
+    case Income35EntryField::IncomeCode:
         m_bnIncomeCod->setFocus();
         pickIncome();
         break;

@@ -95,7 +95,7 @@ inline mTDeclaration largeDeclaration(quint8 form)
         pens.Contribution = Money::fromRoubles(1000);
         pens.AgentDeduction = Money::fromRoubles(100);
     }
-    d.StandardDeduction.PersonalCode = 104;
+    d.StandardDeduction.PersonalCode = PersonalDeduction::Monthly500;
     d.StandardDeduction.Children.SetCount(2);
     d.PropertyDeduction.PropertyEnabled = 1;
     d.PropertyDeduction.ObjectCost = Money::fromRoubles(3000000);
