@@ -30,6 +30,7 @@ enum class Kind
     Amount,
     WholeRoubles,
     Date,
+    OptionalDate,
     Passport,
     Inn,
 };
@@ -48,6 +49,7 @@ enum class Action
     Type,
     Paste,
     SelectAllAndType,
+    Clear,
 };
 
 QWidget* makeField(Kind kind, QWidget* parent)
@@ -59,6 +61,11 @@ QWidget* makeField(Kind kind, QWidget* parent)
         return new AmountField(parent, QStringLiteral("meSum"), Amount::WholeRoubles);
     case Kind::Date:
         return new DateField(parent, QStringLiteral("dtDate"));
+    case Kind::OptionalDate: {
+        auto* date = new DateField(parent, QStringLiteral("dtDate"));
+        date->setEmptyAllowed(true);
+        return date;
+    }
     case Kind::Passport: {
         auto* number = new DocumentNumberField(parent, QStringLiteral("meSerial"));
         number->setKind(TEditType::edt99_);
@@ -238,6 +245,9 @@ void TestEntryFields::typing_data()
         QStringLiteral("31121899"), newYear);
     row("date left half typed", Kind::Date, newYear, Entry::ClickStart, Action::Type,
         QStringLiteral("1503"), newYear);
+    row("date emptied", Kind::Date, newYear, Entry::Tab, Action::Clear, QString(), newYear);
+    row("date that may be empty emptied", Kind::OptionalDate, newYear, Entry::Tab, Action::Clear,
+        QString(), QStringLiteral("(none)"));
     row("passport Ctrl+A", Kind::Passport, QStringLiteral("12 34 567890"), Entry::ClickMiddle,
         Action::SelectAllAndType, QStringLiteral("4508123456"), QStringLiteral("45 08 123456"));
     row("passport goes on where it stops", Kind::Passport, QStringLiteral("45 08 1"),
@@ -284,6 +294,10 @@ void TestEntryFields::typing()
     case Action::Paste:
         QApplication::clipboard()->setText(input);
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        break;
+    case Action::Clear:
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Delete);
         break;
     }
     QTest::keyClick(edit, Qt::Key_Tab);

@@ -138,8 +138,9 @@ void TfrPersonNaim::connectChanges()
             m_issueChanged = true;
         changed();
     });
-    for (QLineEdit* edit : {m_meSurName, m_meName, m_mePatronymic, m_meINN, m_meOKATO,
-                            m_meHomePhone, m_meMesto, static_cast<QLineEdit*>(m_meSerial), m_meKem})
+    for (QLineEdit* edit : std::initializer_list<QLineEdit*>{m_meSurName, m_meName, m_mePatronymic,
+                                                             m_meINN, m_meOKATO, m_meHomePhone,
+                                                             m_meMesto, m_meSerial, m_meKem})
         connect(edit, &QLineEdit::textEdited, this, &TfrPersonNaim::changed);
     connect(m_rbGr, &QRadioButton::clicked, this, &TfrPersonNaim::changed);
     connect(m_rbBomzh, &QRadioButton::clicked, this, &TfrPersonNaim::changed);
@@ -160,7 +161,7 @@ void TfrPersonNaim::loadFromDocument()
     const bool estimated = doc.DeclForm == DeclarationForm::EstimatedIncome;
     m_gbCitizenship->setVisible(!estimated);
     m_gbDocument->setVisible(!estimated);
-    for (QWidget* field : {static_cast<QWidget*>(m_meMesto), static_cast<QWidget*>(m_dtBirthDate)})
+    for (QWidget* field : std::initializer_list<QWidget*>{m_meMesto, m_dtBirthDate})
         EntryFields::setShown(field, !estimated);
     for (QWidget* field : {m_meOKATO, m_meHomePhone})
         EntryFields::setShown(field, estimated);
