@@ -3,9 +3,13 @@
 #include "ui/dialogs/DialogButtons.h"
 #include "ui/pickers/PickerList.h"
 
+#include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -15,6 +19,16 @@ TfmListPicker::TfmListPicker(QWidget* parent, const QString& caption, const QStr
 {
     setWindowTitle(caption);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    m_search = new QLineEdit(this);
+    m_search->setObjectName(QStringLiteral("edSearch"));
+    m_search->setPlaceholderText(QStringLiteral("код или начало названия"));
+    m_search->installEventFilter(this);
+    auto* searchCaption = new QLabel(QStringLiteral("&Поиск"), this);
+    searchCaption->setBuddy(m_search);
+    auto* searchRow = new QHBoxLayout;
+    searchRow->addWidget(searchCaption);
+    searchRow->addWidget(m_search, 1);
 
     m_list = new PickerList(this);
     m_list->setObjectName(QStringLiteral("lvList"));
@@ -42,6 +56,8 @@ TfmListPicker::TfmListPicker(QWidget* parent, const QString& caption, const QStr
     m_yes->setEnabled(false);
     connect(m_yes, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &TfmListPicker::rememberSelection);
+    connect(m_search, &QLineEdit::textChanged, this, &TfmListPicker::search);
+    connect(m_list, &PickerList::searchTyped, m_search, &QLineEdit::setText);
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] {
         if (m_yes->isEnabled())
             accept();
@@ -55,6 +71,7 @@ TfmListPicker::TfmListPicker(QWidget* parent, const QString& caption, const QStr
 
     m_extraArea = new QVBoxLayout;
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(searchRow);
     layout->addWidget(m_list, 1);
     layout->addLayout(m_extraArea);
     layout->addLayout(buttons.row);
@@ -62,6 +79,8 @@ TfmListPicker::TfmListPicker(QWidget* parent, const QString& caption, const QStr
 
 bool TfmListPicker::Preselect(const QString& code)
 {
+    m_search->clear();
+    m_continuesSearch = false;
     m_list->clearSelection();
     for (int row = 0; row < m_list->topLevelItemCount(); ++row) {
         if (m_list->topLevelItem(row)->text(0) == code) {
@@ -79,13 +98,66 @@ int TfmListPicker::rowCount() const
 
 void TfmListPicker::selectRow(int row)
 {
-    QTreeWidgetItem* item = m_list->topLevelItem(row);
-    if (item == nullptr)
+    if (row < 0 || row >= m_list->topLevelItemCount())
         return;
+    showRow(row);
+    m_list->setFocus();
+}
+
+void TfmListPicker::showRow(int row)
+{
+    QTreeWidgetItem* item = m_list->topLevelItem(row);
+    m_list->clearSelection();
     m_list->setCurrentItem(item);
     item->setSelected(true);
     m_list->scrollToItem(item, QAbstractItemView::PositionAtCenter);
-    m_list->setFocus();
+}
+
+void TfmListPicker::setSearchText(const QString& text)
+{
+    m_search->setText(text);
+    m_continuesSearch = !text.isEmpty();
+    if (m_continuesSearch)
+        m_search->setFocus();
+}
+
+QString TfmListPicker::searchText() const
+{
+    return m_search->text();
+}
+
+void TfmListPicker::search(const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    const int row = m_list->findRow(text);
+    if (row >= 0)
+        showRow(row);
+}
+
+bool TfmListPicker::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_search && event->type() == QEvent::MouseButtonPress)
+        m_continuesSearch = false;
+    if (watched == m_search && event->type() == QEvent::KeyPress) {
+        // The dialog selects the box's text when it is shown; what the person goes on typing
+        // continues the text handed over instead of replacing it.
+        if (m_continuesSearch) {
+            m_continuesSearch = false;
+            m_search->end(false);
+        }
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            QCoreApplication::sendEvent(m_list, event);
+            return true;
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TfmListPicker::rememberSelection()

@@ -5,8 +5,9 @@
 #include <QDialog>
 #include <QList>
 
+class PickerList;
+class QLineEdit;
 class QPushButton;
-class QTreeWidget;
 class QVBoxLayout;
 
 // One row of a directory picker: the code and its name.
@@ -15,6 +16,11 @@ using PickerRow = DirectoryEntry;
 // A modal picker over a two-column list ("Код" and a name column) with the buttons "Да" and
 // "Нет". A double click on a row or Enter answers "Да", Escape "Нет". "Да" stays disabled while no
 // row is selected, so a caller never receives an empty choice.
+//
+// The search box "Поиск" over the list leads the list to the first row whose code, or else whose
+// name or a word of it, begins with what is typed there (PickerList::findRow); a text that leads
+// nowhere leaves the selection where it is. Up and Down in the box move through the list, and
+// Enter takes the row selected. Typing in the list types into the box.
 class TfmListPicker : public QDialog
 {
     Q_OBJECT
@@ -23,9 +29,13 @@ public:
     TfmListPicker(QWidget* parent, const QString& caption, const QString& nameColumn,
                   const QList<PickerRow>& rows);
 
-    // Selects and focuses the first row whose code equals the text; false when there is none
-    // (nothing is selected then).
+    // Empties the search box, then selects and focuses the first row whose code equals the text;
+    // false when there is none (nothing is selected then).
     bool Preselect(const QString& code);
+    // Puts text into the search box, as typed there (a code field hands over what was typed in
+    // it), and leaves the focus in the box when there is a text.
+    void setSearchText(const QString& text);
+    QString searchText() const;
     QString chosenCode() const { return m_code; }
     QString chosenName() const { return m_name; }
     int rowCount() const;
@@ -33,12 +43,19 @@ public:
 protected:
     // Extra controls go under the list, above "Да" and "Нет".
     QVBoxLayout* extraArea() const { return m_extraArea; }
+    // Selects the row and puts the focus in the list.
     void selectRow(int row);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void showRow(int row);
+    void search(const QString& text);
     void rememberSelection();
 
-    QTreeWidget* m_list;
+    QLineEdit* m_search;
+    // The search text was handed over by a code field: typing goes on after it.
+    bool m_continuesSearch = false;
+    PickerList* m_list;
     QPushButton* m_yes;
     QVBoxLayout* m_extraArea;
     QString m_code;

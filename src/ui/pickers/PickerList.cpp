@@ -12,15 +12,7 @@ void PickerList::keyboardSearch(const QString& search)
                            m_sinceLastKey.elapsed() <= QApplication::keyboardInputInterval();
     m_search = continues ? m_search + search : search;
     m_sinceLastKey.start();
-
-    const int row = findRow(m_search);
-    if (row < 0)
-        return;
-    QTreeWidgetItem* item = topLevelItem(row);
-    clearSelection();
-    setCurrentItem(item);
-    item->setSelected(true);
-    scrollToItem(item, QAbstractItemView::PositionAtCenter);
+    emit searchTyped(m_search);
 }
 
 int PickerList::findRow(const QString& search) const

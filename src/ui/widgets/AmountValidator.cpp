@@ -1,27 +1,63 @@
 #include "ui/widgets/AmountValidator.h"
 
-AmountValidator::AmountValidator(QObject* parent, int integerDigits, int decimalDigits)
-    : QValidator(parent), m_integerDigits(integerDigits), m_decimalDigits(decimalDigits)
+#include <algorithm>
+
+namespace {
+
+bool digitsOnly(QStringView part)
+{
+    for (const QChar c : part) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+// Drops what an amount may carry besides its digits and comma, keeping the cursor at its place.
+void normalise(QString& input, int& pos)
+{
+    QString kept;
+    int keptPos = 0;
+    for (qsizetype at = 0; at < input.size(); ++at) {
+        const QChar c = input.at(at);
+        if (AmountValidator::isGroupSpace(c))
+            continue;
+        kept += c == QLatin1Char('.') ? QLatin1Char(',') : c;
+        if (at < pos)
+            ++keptPos;
+    }
+    // "05" is 5; "0,5" keeps its zero.
+    qsizetype zeros = 0;
+    while (zeros + 1 < kept.size() && kept.at(zeros) == QLatin1Char('0') &&
+           kept.at(zeros + 1).isDigit())
+        ++zeros;
+    kept.remove(0, zeros);
+    input = kept;
+    pos = std::max(0, keptPos - int(zeros));
+}
+
+} // namespace
+
+bool AmountValidator::isGroupSpace(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QChar(0x00A0) || c == QChar(0x2009) || c == QChar(0x202F);
+}
+
+AmountValidator::AmountValidator(QObject* parent, AmountShape shape)
+    : QValidator(parent), m_shape(shape)
 {}
 
-QValidator::State AmountValidator::validate(QString& input, int& /*pos*/) const
+QValidator::State AmountValidator::validate(QString& input, int& pos) const
 {
-    input.replace(QLatin1Char('.'), QLatin1Char(','));
+    normalise(input, pos);
     const qsizetype comma = input.indexOf(QLatin1Char(','));
     const QStringView whole = comma < 0 ? QStringView(input) : QStringView(input).first(comma);
     const QStringView fraction = comma < 0 ? QStringView() : QStringView(input).sliced(comma + 1);
-    const auto digitsOnly = [](QStringView part) {
-        for (const QChar c : part) {
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-                return false;
-        }
-        return true;
-    };
     if (!digitsOnly(whole) || !digitsOnly(fraction))
         return Invalid;
-    if (whole.size() > m_integerDigits || fraction.size() > m_decimalDigits)
+    if (whole.size() > m_shape.integerDigits || fraction.size() > m_shape.decimals)
         return Invalid;
-    if (comma >= 0 && m_decimalDigits == 0)
+    if (comma >= 0 && m_shape.decimals == 0)
         return Invalid;
     return Acceptable;
 }

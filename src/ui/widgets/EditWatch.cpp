@@ -1,5 +1,6 @@
 #include "ui/widgets/EditWatch.h"
 
+#include "ui/widgets/DateField.h"
 #include "ui/widgets/MyFrame.h"
 #include "ui/widgets/UpDown.h"
 
@@ -15,7 +16,9 @@ void WatchEdits(QWidget& root, FrameHost& host)
     FrameHost* notified = &host;
     const auto changed = [notified] { notified->NotifyDocumentChanged(); };
     for (QWidget* widget : root.findChildren<QWidget*>()) {
-        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        if (auto* typedDate = qobject_cast<DateField*>(widget)) {
+            QObject::connect(typedDate, &DateField::dateEdited, &root, changed);
+        } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             QObject::connect(edit, &QLineEdit::textEdited, &root, changed);
         } else if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget)) {
             // Push and tool buttons only act (add, pick, go to another page): no edit of their own.

@@ -1,18 +1,20 @@
 #pragma once
 
 #include "model/Money.h"
+#include "ui/widgets/FieldSizes.h"
 
 #include <QValidator>
 #include <array>
 #include <optional>
 
 class QDateEdit;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
 
 // Refuses, as it is typed, any character that the declaration file cannot hold (text outside
-// Windows-1251) and, with a limit, text longer than the limit.
+// Windows-1251).
 class Cp1251Validator : public QValidator
 {
     Q_OBJECT
@@ -24,24 +26,53 @@ public:
     static bool encodable(const QString& text);
 };
 
-// The entry fields of every screen: one kind of field for each kind of value, each with one
-// behaviour wherever it is used.
+// Digits only, at most a number of them. The spaces between groups of digits of a pasted code
+// ("500 100 732 259") are dropped; any other character refuses the whole change.
+class DigitsValidator : public QValidator
+{
+    Q_OBJECT
+
+public:
+    DigitsValidator(QObject* parent, int maxDigits);
+    State validate(QString& input, int& pos) const override;
+
+    int maxDigits() const { return m_maxDigits; }
+
+private:
+    int m_maxDigits;
+};
+
+// The entry-field kit: one kind of field for each kind of value, each with one behaviour wherever
+// it is used. The fields of their own class: AmountField (money), DateField, DocumentNumberField
+// (series and number of an identity document), CodeField (a choice from a directory with its
+// "..." button); FormGrid lays them out with their captions. Here: the plain fields, what they
+// hold, and the captions.
 namespace EntryFields {
 
 // The room between the fields and captions of a row laid inside a grid of narrow vertical spacing
 // (such a row does not take the grid's spacing).
 inline constexpr int kRowSpacing = 6;
 
-// Any text of at most maxLength characters (0: no limit), Windows-1251 only.
-QLineEdit* text(QWidget* parent, const QString& name, int maxLength);
-// Digits only, at most maxDigits of them.
-QLineEdit* digits(QWidget* parent, const QString& name, int maxDigits);
-// The integer a digits field holds; an empty field holds 0.
-int number(const QLineEdit* field);
+// Any text of at most length characters, Windows-1251 only; a short text is as wide as its
+// longest value.
+QLineEdit* text(QWidget* parent, const QString& name, TextLength length);
+// Digits only, as wide as the largest number of them.
+QLineEdit* digits(QWidget* parent, const QString& name, Digits count);
 
-// A money amount, aligned right: at most integerDigits digits, then optionally the decimal comma
-// and at most decimals digits (AmountValidator).
-QLineEdit* amount(QWidget* parent, const QString& name, int integerDigits = 12, int decimals = 2);
+// The caption of a field: a label with its mnemonic ("&Фамилия": Alt+Ф focuses the field) in
+// owner, whose buddy is the field, so that a screen reader names the field by it.
+QLabel* caption(QWidget* owner, QWidget* field, const QString& text);
+// Hides or shows a field with its caption (and a CodeField with its button).
+void setShown(QWidget* field, bool shown);
+
+// A read-only display of a figure the program works out or a choice made in a picker, aligned
+// right (amounts) unless told otherwise. A right-aligned panel is wide enough for an amount of
+// twelve digits with its kopecks.
+QLineEdit* panel(QWidget* parent, const char* name, Qt::Alignment alignment = Qt::AlignRight);
+// Gives a read-only field the look of a display: the window's colour, not a field's white; Tab
+// passes it by (a click still selects its text to copy).
+void looksDisplayed(QLineEdit* field);
+
 // The amount in a field, or nothing when it holds none. A comma with nothing before or after it
 // reads as if the missing digits were 0: ",5" is 0,5 and "12," is 12.
 std::optional<Money> amountValue(const QLineEdit* field);
@@ -51,34 +82,35 @@ Money amountOrZero(const QLineEdit* field);
 QString amountText(Money amount);
 // The same, but an empty text for 0.
 QString amountTextOrEmpty(Money amount);
-
+// The integer a digits field holds; an empty field holds 0.
+int number(const QLineEdit* field);
 // Whether a field holds nothing but spaces.
 bool isBlank(const QLineEdit* field);
-
-// A read-only display of a figure the program works out or a choice made in a picker, aligned
-// right (amounts) unless told otherwise. A right-aligned panel is wide enough for an amount of
-// twelve digits with its kopecks.
-QLineEdit* panel(QWidget* parent, const char* name, Qt::Alignment alignment = Qt::AlignRight);
-// A panel for a directory code beside its picker button, as wide as a code of six digits.
-QLineEdit* codePanel(QWidget* parent, const char* name);
-// The lines of a Russian address as the taxpayer's and the property's frames take them, each
-// created under parent into its slot: district ("meDistrict"), city, settlement, street (40
-// characters each), house, building and flat (7 each).
-void addressLines(QWidget* parent, const std::array<QLineEdit**, 7>& fields);
-
-// Puts the focus on a date field with its day selected, so what is typed next is the day: the
-// place a check leads to when a date is wrong.
-void focusDay(QDateEdit* field);
-
-// Keeps a field at least wide enough to show this many digits whole (no digit is narrower than the
-// decimal comma, so an amount of that many characters fits too). The amount and digits fields
-// above do it for the longest value they take.
-void fitDigits(QLineEdit* field, int characters);
-
 // A code of a record as a field shows it: empty for 0.
 QString codeText(qint32 code);
 
-// The narrow "..." button beside a code that opens its directory picker; never a dialog's default.
+// The width of a field that shows this many digits whole (no digit is narrower than the decimal
+// comma or a point, so an amount or a date of that many characters fits too).
+int digitsWidth(const QLineEdit* field, int characters);
+// The longest value a kit field of digits, an amount or a date shows, as digits of its width;
+// empty for other fields.
+QString longestText(const QLineEdit& field);
+
+// The forms of the frames not yet laid out with FormGrid: a limit in characters and a field that
+// is at least wide enough for it (fitDigits) instead of the named sizes.
+QLineEdit* text(QWidget* parent, const QString& name, int maxLength);
+QLineEdit* digits(QWidget* parent, const QString& name, int maxDigits);
+QLineEdit* amount(QWidget* parent, const QString& name, int integerDigits = 12, int decimals = 2);
+void fitDigits(QLineEdit* field, int characters);
+// A panel for a directory code beside its picker button, as wide as a code of six digits.
+QLineEdit* codePanel(QWidget* parent, const char* name);
+// The narrow "..." button beside a code that opens its directory picker (CodeField makes its own
+// with it); never a dialog's default.
 QPushButton* pickerButton(QWidget* parent, const char* name);
+// Puts the focus on a date box with its day selected.
+void focusDay(QDateEdit* field);
+// The lines of an address (AddressFields), each created under parent into its slot: district,
+// city, settlement, street, house, building and flat; all of them stretch over their columns.
+void addressLines(QWidget* parent, const std::array<QLineEdit**, 7>& fields);
 
 } // namespace EntryFields

@@ -1,6 +1,6 @@
 #include "LayoutFaults.h"
 
-#include "ui/widgets/AmountValidator.h"
+#include "ui/widgets/EntryFields.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QStyleOption>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -61,26 +60,16 @@ int lineEditRoom(const QLineEdit& edit)
     option.lineWidth = edit.hasFrame()
                            ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit)
                            : 0;
-    const QRect contents = edit.style()
-                               ->subElementRect(QStyle::SE_LineEditContents, &option, &edit)
-                               .marginsRemoved(edit.textMargins());
+    QRect contents = edit.style()
+                         ->subElementRect(QStyle::SE_LineEditContents, &option, &edit)
+                         .marginsRemoved(edit.textMargins());
+    // A button inside the field (a date's calendar) takes its place from the text.
+    for (const QToolButton* inside : edit.findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
+        if (inside->isVisible() && inside->x() > contents.center().x())
+            contents.setRight(std::min(contents.right(), inside->x() - 1));
+    }
     // The line edit keeps two pixels on each side and one for the cursor.
     return contents.width() - 5;
-}
-
-// The longest value an amount or digits field accepts, as a string of its width; empty for other
-// fields.
-QString longestValue(const QLineEdit& edit)
-{
-    const QValidator* validator = edit.validator();
-    const bool amount = qobject_cast<const AmountValidator*>(validator) != nullptr;
-    const auto* pattern = qobject_cast<const QRegularExpressionValidator*>(validator);
-    const bool digits = pattern != nullptr &&
-                        pattern->regularExpression().pattern().startsWith(QStringLiteral("\\d{0,"));
-    if (!amount && !digits)
-        return {};
-    // No digit is narrower than a comma: a string of digits is at least as wide as any value.
-    return QString(edit.maxLength(), QLatin1Char('0'));
 }
 
 QString widgetName(const QWidget& widget)
@@ -214,7 +203,7 @@ private:
             textFault(widget, path, combo->currentText(), textWidth(*combo, combo->currentText()),
                       room.width());
         } else if (const auto* edit = qobject_cast<const QLineEdit*>(&widget)) {
-            const QString longest = longestValue(*edit);
+            const QString longest = EntryFields::longestText(*edit);
             if (!longest.isEmpty()) {
                 textFault(widget, path, QStringLiteral("%1 digits").arg(longest.size()),
                           textWidth(*edit, longest), lineEditRoom(*edit));

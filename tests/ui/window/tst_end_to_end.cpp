@@ -8,6 +8,7 @@
 #include "support/UserActions.h"
 #include "ui/pickers/FormOKVED.h"
 #include "ui/result/ResultStrip.h"
+#include "ui/widgets/DateField.h"
 
 #include <QAbstractButton>
 #include <QDateEdit>
@@ -98,12 +99,12 @@ void enterTaxpayer(UiTestBench& bench)
     type(window, "meName", QStringLiteral("Мария"));
     type(window, "mePatronymic", QStringLiteral("Сергеевна"));
     type(window, "meINN", QStringLiteral("500100732259"));
-    child<QDateEdit>(window, "dtBirthDate")->setDate(QDate(1980, 5, 17));
+    type(window, "dtBirthDate", QStringLiteral("17.05.1980"));
     type(window, "meMesto", QStringLiteral("г. Тула"));
     bench.script().answerDialog(pick(QStringLiteral("21")));
     click(window, "bnDocType");
     type(window, "meSerial", QStringLiteral("45 08 123456"));
-    child<QDateEdit>(window, "dtRegDate")->setDate(QDate(2005, 6, 1));
+    type(window, "dtRegDate", QStringLiteral("01062005"));
     type(window, "meKem", QStringLiteral("ОВД Тверского района"));
 
     click(window, "fbPersonAddress");
@@ -261,7 +262,7 @@ void TestEndToEnd::twoEmployersSavedReopenedExported()
     window.sectionButton(Section::PersonInfo)->click();
     QCOMPARE(text(window, "meSurName"), QStringLiteral("Иванова"));
     QCOMPARE(text(window, "meINN"), QStringLiteral("500100732259"));
-    QCOMPARE(child<QDateEdit>(window, "dtBirthDate")->date(), QDate(1980, 5, 17));
+    QCOMPARE(child<DateField>(window, "dtBirthDate")->date(), QDate(1980, 5, 17));
     QCOMPARE(text(window, "meSerial"), QStringLiteral("45 08 123456"));
     click(window, "fbPersonAddress");
     QCOMPARE(text(window, "meStreet"), QStringLiteral("Тверская"));

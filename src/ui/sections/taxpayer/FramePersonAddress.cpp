@@ -8,98 +8,76 @@
 #include "ui/dialogs/WindowCheckAnswerer.h"
 #include "ui/pickers/ListPicker.h"
 #include "ui/sections/taxpayer/FramePersonData.h"
+#include "ui/widgets/CodeField.h"
 #include "ui/widgets/EntryFields.h"
+#include "ui/widgets/FormGrid.h"
 
 #include <QButtonGroup>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 TfrPersonAddress::TfrPersonAddress(QWidget* parent, FrameHost& host) : TThinkingFrame(parent, host)
 {
     setObjectName(QStringLiteral("TfrPersonAddress"));
-    buildControls();
+    FormGrid page(this);
+    buildAddress(page.group("gbAddress", QStringLiteral("  Адрес в Российской Федерации")));
+    m_gbPhone = page.group("gbPhone", QStringLiteral("  Контактный телефон"));
+    buildPhone(m_gbPhone);
+    buildAbroad(page.group("gbAbroad", QStringLiteral("   Адрес за пределами РФ")));
+    page.stretch();
+    connectChanges();
     loadFromDocument();
 }
 
-void TfrPersonAddress::buildControls()
+void TfrPersonAddress::buildAddress(QGroupBox* box)
 {
-    auto* address = new QGroupBox(QStringLiteral("  Адрес в Российской Федерации"), this);
-    address->setObjectName(QStringLiteral("gbAddress"));
-    m_rbReg = new QRadioButton(QStringLiteral("жительства"), address);
+    m_rbReg = new QRadioButton(QStringLiteral("жительства"), box);
     m_rbReg->setObjectName(QStringLiteral("rbReg"));
-    m_rbPreb = new QRadioButton(QStringLiteral("пребывания"), address);
+    m_rbPreb = new QRadioButton(QStringLiteral("пребывания"), box);
     m_rbPreb->setObjectName(QStringLiteral("rbPreb"));
     auto* stay = new QButtonGroup(this);
     stay->addButton(m_rbReg);
     stay->addButton(m_rbPreb);
-    // Created in the order they stand, which is the order Tab takes: the OKTMO code beside the
-    // postcode, then the region and the address lines.
-    m_mePostIndex = EntryFields::digits(address, QStringLiteral("mePostIndex"), 6);
-    m_meOKATO = EntryFields::digits(address, QStringLiteral("meOKATO"), 11);
-    m_pnlRegion = EntryFields::panel(address, "pnlRegion", Qt::AlignLeft);
-    m_bnRegion = EntryFields::pickerButton(address, "bnRegion");
-    EntryFields::addressLines(address, {&m_meDistrict, &m_meCity, &m_meArea, &m_meStreet,
-                                        &m_meHouse, &m_meBuilding, &m_meFlat});
+    m_mePostIndex = EntryFields::digits(box, QStringLiteral("mePostIndex"), Digits::Postcode);
+    m_meOKATO = EntryFields::digits(box, QStringLiteral("meOKATO"), Digits::Oktmo);
+    m_pnlRegion =
+        new CodeField(box, "pnlRegion", Shows::Name, "bnRegion", QStringLiteral("Выбрать регион"));
+    m_lines.emplace(box);
 
-    const auto caption = [address](const QString& text) { return new QLabel(text, address); };
-    auto* grid = new QGridLayout(address);
+    FormGrid grid(box);
     auto* kind = new QHBoxLayout;
     kind->addWidget(m_rbReg);
     kind->addWidget(m_rbPreb);
     kind->addStretch();
-    grid->addLayout(kind, 0, 0, 1, 6);
-    grid->addWidget(caption(QStringLiteral("Почтовый индекс")), 1, 0);
-    grid->addWidget(m_mePostIndex, 1, 1);
-    grid->addWidget(caption(QStringLiteral("ОКТМО")), 1, 2);
-    grid->addWidget(m_meOKATO, 1, 3);
-    grid->addWidget(caption(QStringLiteral("Регион")), 2, 0);
-    auto* region = new QHBoxLayout;
-    region->addWidget(m_pnlRegion, 1);
-    region->addWidget(m_bnRegion);
-    grid->addLayout(region, 2, 1, 1, 5);
-    grid->addWidget(caption(QStringLiteral("Район")), 3, 0);
-    grid->addWidget(m_meDistrict, 3, 1, 1, 5);
-    grid->addWidget(caption(QStringLiteral("Город")), 4, 0);
-    grid->addWidget(m_meCity, 4, 1, 1, 5);
-    grid->addWidget(caption(QStringLiteral("Населенный пункт")), 5, 0);
-    grid->addWidget(m_meArea, 5, 1, 1, 5);
-    grid->addWidget(caption(QStringLiteral("Улица")), 6, 0);
-    grid->addWidget(m_meStreet, 6, 1, 1, 5);
-    grid->addWidget(caption(QStringLiteral("Дом")), 7, 0);
-    grid->addWidget(m_meHouse, 7, 1);
-    grid->addWidget(caption(QStringLiteral("Корпус")), 7, 2);
-    grid->addWidget(m_meBuilding, 7, 3);
-    grid->addWidget(caption(QStringLiteral("Квартира")), 7, 4);
-    grid->addWidget(m_meFlat, 7, 5);
+    grid.wide(kind);
+    grid.row({{QStringLiteral("&Почтовый индекс"), m_mePostIndex},
+              {QStringLiteral("&ОКТМО"), m_meOKATO}});
+    grid.row({{QStringLiteral("&Регион"), m_pnlRegion, FormGrid::Span::ToRightEdge}});
+    m_lines->addRows(grid);
+}
 
-    m_gbPhone = new QGroupBox(QStringLiteral("  Контактный телефон"), this);
-    m_gbPhone->setObjectName(QStringLiteral("gbPhone"));
-    m_meHomePhone = EntryFields::digits(m_gbPhone, QStringLiteral("meHomePhone"), 20);
-    auto* phoneLayout = new QHBoxLayout(m_gbPhone);
-    phoneLayout->addWidget(m_meHomePhone);
-    phoneLayout->addStretch();
+void TfrPersonAddress::buildPhone(QGroupBox* box)
+{
+    m_meHomePhone = EntryFields::digits(box, QStringLiteral("meHomePhone"), Digits::Phone);
+    FormGrid(box).row(
+        {FormGrid::Field::uncaptioned(m_meHomePhone, QStringLiteral("Контактный телефон"))});
+}
 
-    auto* abroad = new QGroupBox(QStringLiteral("   Адрес за пределами РФ"), this);
-    abroad->setObjectName(QStringLiteral("gbAbroad"));
-    m_meAdr = EntryFields::text(abroad, QStringLiteral("meAdr"), 140);
-    auto* abroadLayout = new QHBoxLayout(abroad);
-    abroadLayout->addWidget(m_meAdr);
+void TfrPersonAddress::buildAbroad(QGroupBox* box)
+{
+    m_meAdr = EntryFields::text(box, QStringLiteral("meAdr"), TextLength::ForeignAddress);
+    FormGrid(box).row(
+        {FormGrid::Field::uncaptioned(m_meAdr, QStringLiteral("Адрес за пределами РФ"))});
+}
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(address);
-    layout->addWidget(m_gbPhone);
-    layout->addWidget(abroad);
-    layout->addStretch();
-
-    connect(m_bnRegion, &QPushButton::clicked, this, &TfrPersonAddress::pickRegion);
-    for (QLineEdit* edit : {m_mePostIndex, m_meDistrict, m_meCity, m_meArea, m_meStreet, m_meHouse,
-                            m_meBuilding, m_meFlat, m_meOKATO, m_meHomePhone, m_meAdr})
+void TfrPersonAddress::connectChanges()
+{
+    connect(m_pnlRegion, &CodeField::pickRequested, this, &TfrPersonAddress::pickRegion);
+    for (QLineEdit* edit :
+         {m_mePostIndex, m_lines->district, m_lines->city, m_lines->locality, m_lines->street,
+          m_lines->house, m_lines->building, m_lines->flat, m_meOKATO, m_meHomePhone, m_meAdr})
         connect(edit, &QLineEdit::textEdited, this, &TfrPersonAddress::changed);
     connect(m_rbReg, &QRadioButton::clicked, this, &TfrPersonAddress::changed);
     connect(m_rbPreb, &QRadioButton::clicked, this, &TfrPersonAddress::changed);
@@ -124,23 +102,24 @@ void TfrPersonAddress::loadFromDocument()
     m_mePostIndex->setText(person.PostIndex);
     m_regionCode = person.RegionCode;
     m_pnlRegion->setText(person.RegionName);
-    m_meDistrict->setText(person.District);
-    m_meCity->setText(person.City);
-    m_meArea->setText(person.Locality);
-    m_meStreet->setText(person.Street);
-    m_meHouse->setText(person.House);
-    m_meBuilding->setText(person.Building);
-    m_meFlat->setText(person.Flat);
+    m_lines->district->setText(person.District);
+    m_lines->city->setText(person.City);
+    m_lines->locality->setText(person.Locality);
+    m_lines->street->setText(person.Street);
+    m_lines->house->setText(person.House);
+    m_lines->building->setText(person.Building);
+    m_lines->flat->setText(person.Flat);
     m_meOKATO->setText(person.OKTMO);
     m_meHomePhone->setText(person.Phone);
     m_meAdr->setText(person.ForeignAddress);
     m_loading = false;
 }
 
-void TfrPersonAddress::pickRegion()
+void TfrPersonAddress::pickRegion(const QString& search)
 {
     TfmRegionName picker(this, FixedTables::Regions());
     picker.PreselectRegion(m_regionCode);
+    picker.setSearchText(search);
     if (host().interaction().execDialog(picker) != QDialog::Accepted)
         return;
     if (picker.chosenName() == m_pnlRegion->text())
@@ -156,13 +135,13 @@ void TfrPersonAddress::StoreData()
     person.PostIndex = m_mePostIndex->text();
     person.RegionCode = m_regionCode;
     person.RegionName = m_pnlRegion->text();
-    person.District = m_meDistrict->text();
-    person.City = m_meCity->text();
-    person.Locality = m_meArea->text();
-    person.Street = m_meStreet->text();
-    person.House = m_meHouse->text();
-    person.Building = m_meBuilding->text();
-    person.Flat = m_meFlat->text();
+    person.District = m_lines->district->text();
+    person.City = m_lines->city->text();
+    person.Locality = m_lines->locality->text();
+    person.Street = m_lines->street->text();
+    person.House = m_lines->house->text();
+    person.Building = m_lines->building->text();
+    person.Flat = m_lines->flat->text();
     person.OKTMO = m_meOKATO->text();
     person.Phone = m_meHomePhone->text();
     person.StayAddress = m_rbPreb->isChecked() ? 1 : 0;
@@ -181,14 +160,13 @@ void TfrPersonAddress::FocusError(quint16 code)
 {
     switch (code) {
     case ResidenceField::Region:
-        m_bnRegion->setFocus();
-        pickRegion();
+        m_pnlRegion->pick();
         break;
     case ResidenceField::Oktmo:
         m_meOKATO->setFocus();
         break;
     case ResidenceField::Locality:
-        m_meArea->setFocus();
+        m_lines->locality->setFocus();
         break;
     default:
         break;

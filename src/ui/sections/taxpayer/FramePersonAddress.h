@@ -1,10 +1,13 @@
 #pragma once
 
+#include "ui/widgets/AddressFields.h"
 #include "ui/widgets/MyFrame.h"
 
+#include <optional>
+
+class CodeField;
 class QGroupBox;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 // The taxpayer's address in the country, OKTMO code, contact phone and address abroad.
@@ -20,9 +23,12 @@ public:
     void FocusError(quint16 code) override;
 
 private:
-    void buildControls();
+    void buildAddress(QGroupBox* box);
+    void buildPhone(QGroupBox* box);
+    void buildAbroad(QGroupBox* box);
+    void connectChanges();
     void loadFromDocument();
-    void pickRegion();
+    void pickRegion(const QString& search);
     void changed();
 
     bool m_loading = false;
@@ -31,16 +37,9 @@ private:
     QRadioButton* m_rbReg;
     QRadioButton* m_rbPreb;
     QLineEdit* m_mePostIndex;
-    QLineEdit* m_pnlRegion;
-    QPushButton* m_bnRegion;
-    QLineEdit* m_meDistrict;
-    QLineEdit* m_meCity;
-    QLineEdit* m_meArea;
-    QLineEdit* m_meStreet;
-    QLineEdit* m_meHouse;
-    QLineEdit* m_meBuilding;
-    QLineEdit* m_meFlat;
     QLineEdit* m_meOKATO;
+    CodeField* m_pnlRegion;
+    std::optional<AddressFields> m_lines;
     QGroupBox* m_gbPhone;
     QLineEdit* m_meHomePhone;
     QLineEdit* m_meAdr;

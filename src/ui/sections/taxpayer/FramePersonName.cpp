@@ -1,6 +1,5 @@
 #include "ui/sections/taxpayer/FramePersonName.h"
 
-#include "check/FieldChecks.h"
 #include "check/SectionCheckRun.h"
 #include "check/TaxpayerRules.h"
 #include "directories/FixedTables.h"
@@ -10,39 +9,25 @@
 #include "ui/dialogs/WindowCheckAnswerer.h"
 #include "ui/pickers/ListPicker.h"
 #include "ui/sections/taxpayer/FramePersonData.h"
+#include "ui/widgets/CodeField.h"
+#include "ui/widgets/DateField.h"
 #include "ui/widgets/EntryFields.h"
+#include "ui/widgets/FormGrid.h"
 
 #include <QButtonGroup>
-#include <QDateEdit>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 namespace {
 
-QLabel* label(QWidget* parent, const QString& caption, const char* name = nullptr)
-{
-    auto* text = new QLabel(caption, parent);
-    if (name != nullptr)
-        text->setObjectName(QString::fromLatin1(name));
-    return text;
-}
+using Span = FormGrid::Span;
 
-QDateEdit* dateField(QWidget* parent, const char* name)
-{
-    auto* date = new QDateEdit(parent);
-    date->setObjectName(QString::fromLatin1(name));
-    date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    date->setCalendarPopup(true);
-    date->setMinimumDate(QDate(1900, 1, 1));
-    date->setMaximumDate(QDate::currentDate());
-    return date;
-}
+// The first day either date takes; the last is today.
+const QDate kFirstDate(1900, 1, 1);
+// The issue date a newly picked document starts from.
+const QDate kFirstIssueDate(1990, 1, 1);
 
 // The directory's name of a kind of identity document, or nothing.
 QString documentKindName(quint16 kind)
@@ -62,117 +47,100 @@ QString documentKindName(quint16 kind)
 TfrPersonNaim::TfrPersonNaim(QWidget* parent, FrameHost& host) : TThinkingFrame(parent, host)
 {
     setObjectName(QStringLiteral("TfrPersonNaim"));
-    buildControls();
+    FormGrid page(this);
+    buildName(page.group("gbFIO", QStringLiteral("Ф.И.О.")));
+    m_gbDocument =
+        page.group("gbDocument", QStringLiteral("Сведения о документе, удостоверяющем личность"));
+    buildDocument(m_gbDocument);
+    m_gbCitizenship = page.group("gbCitizenship", QStringLiteral("Данные о гражданстве"));
+    buildCitizenship(m_gbCitizenship);
+    page.stretch();
+    connectChanges();
     loadFromDocument();
 }
 
-void TfrPersonNaim::buildControls()
+void TfrPersonNaim::buildName(QGroupBox* box)
 {
-    auto* name = new QGroupBox(QStringLiteral("Ф.И.О."), this);
-    name->setObjectName(QStringLiteral("gbFIO"));
-    m_meSurName = EntryFields::text(name, QStringLiteral("meSurName"), 33);
-    m_meName = EntryFields::text(name, QStringLiteral("meName"), 33);
-    m_mePatronymic = EntryFields::text(name, QStringLiteral("mePatronymic"), 33);
-    m_meINN = EntryFields::digits(name, QStringLiteral("meINN"), 12);
-    m_lbOKATO = label(name, QStringLiteral("ОКТМО"), "lbOKATO");
-    m_meOKATO = EntryFields::digits(name, QStringLiteral("meOKATO"), 11);
-    m_lbHomePhone = label(name, QStringLiteral("Телефон"), "lbHomePhone");
-    m_meHomePhone = EntryFields::digits(name, QStringLiteral("meHomePhone"), 20);
-    m_lbBirthDate = label(name, QStringLiteral("Дата рождения"), "lbBirthDate");
-    m_dtBirthDate = dateField(name, "dtBirthDate");
-    m_lbMesto = label(name, QStringLiteral("Место рождения"), "lbMesto");
-    m_meMesto = EntryFields::text(name, QStringLiteral("meMesto"), 128);
-    auto* nameLayout = new QGridLayout(name);
-    nameLayout->addWidget(label(name, QStringLiteral("Фамилия")), 0, 0);
-    nameLayout->addWidget(m_meSurName, 0, 1);
-    nameLayout->addWidget(label(name, QStringLiteral("ИНН")), 0, 2);
-    nameLayout->addWidget(m_meINN, 0, 3);
-    nameLayout->addWidget(label(name, QStringLiteral("Имя")), 1, 0);
-    nameLayout->addWidget(m_meName, 1, 1);
-    nameLayout->addWidget(m_lbBirthDate, 1, 2);
-    nameLayout->addWidget(m_dtBirthDate, 1, 3);
-    nameLayout->addWidget(m_lbOKATO, 1, 2);
-    nameLayout->addWidget(m_meOKATO, 1, 3);
-    nameLayout->addWidget(label(name, QStringLiteral("Отчество")), 2, 0);
-    nameLayout->addWidget(m_mePatronymic, 2, 1);
-    nameLayout->addWidget(m_lbHomePhone, 2, 2);
-    nameLayout->addWidget(m_meHomePhone, 2, 3);
-    nameLayout->addWidget(m_lbMesto, 3, 0);
-    nameLayout->addWidget(m_meMesto, 3, 1, 1, 3);
-    nameLayout->setColumnStretch(1, 2);
-    nameLayout->setColumnStretch(3, 1);
+    m_meSurName = EntryFields::text(box, QStringLiteral("meSurName"), TextLength::NamePart);
+    m_meINN = EntryFields::digits(box, QStringLiteral("meINN"), Digits::PersonInn);
+    m_meName = EntryFields::text(box, QStringLiteral("meName"), TextLength::NamePart);
+    m_dtBirthDate = new DateField(box, QStringLiteral("dtBirthDate"));
+    m_dtBirthDate->setDateRange(kFirstDate, QDate::currentDate());
+    m_mePatronymic = EntryFields::text(box, QStringLiteral("mePatronymic"), TextLength::NamePart);
+    // Under 4-NDFL only, in place of the birth.
+    m_meOKATO = EntryFields::digits(box, QStringLiteral("meOKATO"), Digits::Oktmo);
+    m_meHomePhone = EntryFields::digits(box, QStringLiteral("meHomePhone"), Digits::Phone);
+    m_meMesto = EntryFields::text(box, QStringLiteral("meMesto"), TextLength::BirthPlace);
 
-    m_gbDocument =
-        new QGroupBox(QStringLiteral("Сведения о документе, удостоверяющем личность"), this);
-    m_gbDocument->setObjectName(QStringLiteral("gbDocument"));
-    m_pnlDocType = EntryFields::panel(m_gbDocument, "pnlDocType", Qt::AlignLeft);
-    m_bnDocType = EntryFields::pickerButton(m_gbDocument, "bnDocType");
-    m_meSerial = new QLineEdit(m_gbDocument);
-    m_meSerial->setObjectName(QStringLiteral("meSerial"));
-    m_serialMask = new SeriesNumberValidator(m_meSerial);
-    m_meSerial->setValidator(m_serialMask);
-    // The issue date stands beside the number, the issuer under them: Tab takes that order.
-    m_dtRegDate = dateField(m_gbDocument, "dtRegDate");
-    m_meKem = EntryFields::text(m_gbDocument, QStringLiteral("meKem"), 128);
-    auto* documentLayout = new QGridLayout(m_gbDocument);
-    documentLayout->addWidget(label(m_gbDocument, QStringLiteral("Вид документа")), 0, 0);
-    auto* kind = new QHBoxLayout;
-    kind->addWidget(m_pnlDocType, 1);
-    kind->addWidget(m_bnDocType);
-    documentLayout->addLayout(kind, 0, 1, 1, 3);
-    documentLayout->addWidget(label(m_gbDocument, QStringLiteral("Серия и номер")), 1, 0);
-    documentLayout->addWidget(m_meSerial, 1, 1);
-    documentLayout->addWidget(label(m_gbDocument, QStringLiteral("Дата выдачи")), 1, 2);
-    documentLayout->addWidget(m_dtRegDate, 1, 3);
-    documentLayout->addWidget(label(m_gbDocument, QStringLiteral("Кем выдан")), 2, 0);
-    documentLayout->addWidget(m_meKem, 2, 1, 1, 3);
-    documentLayout->setColumnStretch(1, 2);
-    documentLayout->setColumnStretch(3, 1);
+    FormGrid grid(box);
+    grid.row({{QStringLiteral("&Фамилия"), m_meSurName}, {QStringLiteral("ИН&Н"), m_meINN}});
+    grid.row(
+        {{QStringLiteral("&Имя"), m_meName}, {QStringLiteral("Дата &рождения"), m_dtBirthDate}});
+    grid.row({{QStringLiteral("&Отчество"), m_mePatronymic}});
+    grid.row({{QStringLiteral("ОК&ТМО"), m_meOKATO}, {QStringLiteral("Тел&ефон"), m_meHomePhone}});
+    grid.row({{QStringLiteral("&Место рождения"), m_meMesto, Span::ToRightEdge}});
+}
 
-    m_gbCitizenship = new QGroupBox(QStringLiteral("Данные о гражданстве"), this);
-    m_gbCitizenship->setObjectName(QStringLiteral("gbCitizenship"));
-    m_rbGr = new QRadioButton(QStringLiteral("Гражданин"), m_gbCitizenship);
+void TfrPersonNaim::buildDocument(QGroupBox* box)
+{
+    m_pnlDocType = new CodeField(box, "pnlDocType", Shows::Name, "bnDocType",
+                                 QStringLiteral("Выбрать вид документа"));
+    m_meSerial = new DocumentNumberField(box, QStringLiteral("meSerial"));
+    m_dtRegDate = new DateField(box, QStringLiteral("dtRegDate"));
+    m_dtRegDate->setDateRange(kFirstDate, QDate::currentDate());
+    m_meKem = EntryFields::text(box, QStringLiteral("meKem"), TextLength::DocumentIssuer);
+
+    FormGrid grid(box);
+    grid.row({{QStringLiteral("&Вид документа"), m_pnlDocType, Span::ToRightEdge}});
+    grid.row({{QStringLiteral("&Серия и номер"), m_meSerial},
+              {QStringLiteral("Дата в&ыдачи"), m_dtRegDate}});
+    grid.row({{QStringLiteral("&Кем выдан"), m_meKem, Span::ToRightEdge}});
+}
+
+void TfrPersonNaim::buildCitizenship(QGroupBox* box)
+{
+    m_rbGr = new QRadioButton(QStringLiteral("Гражданин"), box);
     m_rbGr->setObjectName(QStringLiteral("rbGr"));
-    m_rbBomzh = new QRadioButton(QStringLiteral("Лицо без гражданства"), m_gbCitizenship);
+    m_rbBomzh = new QRadioButton(QStringLiteral("Лицо без гражданства"), box);
     m_rbBomzh->setObjectName(QStringLiteral("rbBomzh"));
     auto* sign = new QButtonGroup(this);
     sign->addButton(m_rbGr);
     sign->addButton(m_rbBomzh);
-    m_meKodGrazhd = EntryFields::panel(m_gbCitizenship, "meKodGrazhd", Qt::AlignLeft);
+    m_meKodGrazhd = new CodeField(box, "meKodGrazhd", Shows::Code, "bnGrazhd",
+                                  QStringLiteral("Выбрать страну"));
     m_meKodGrazhd->setMaxLength(32);
-    m_meKodGrazhd->setFixedWidth(70);
-    m_bnGrazhd = EntryFields::pickerButton(m_gbCitizenship, "bnGrazhd");
-    m_meCitizenship = EntryFields::panel(m_gbCitizenship, "meCitizenship", Qt::AlignLeft);
+    m_meCitizenship = EntryFields::panel(box, "meCitizenship", Qt::AlignLeft);
     m_meCitizenship->setMaxLength(70);
-    auto* citizenshipLayout = new QGridLayout(m_gbCitizenship);
-    citizenshipLayout->addWidget(m_rbGr, 0, 0);
-    citizenshipLayout->addWidget(m_rbBomzh, 0, 1, 1, 3);
-    citizenshipLayout->addWidget(label(m_gbCitizenship, QStringLiteral("Код страны")), 1, 0);
-    citizenshipLayout->addWidget(m_meKodGrazhd, 1, 1);
-    citizenshipLayout->addWidget(m_bnGrazhd, 1, 2);
-    citizenshipLayout->addWidget(m_meCitizenship, 1, 3);
-    citizenshipLayout->setColumnStretch(3, 1);
+    connect(m_meCitizenship, &QLineEdit::textChanged, m_meCitizenship, &QWidget::setToolTip);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(name);
-    layout->addWidget(m_gbDocument);
-    layout->addWidget(m_gbCitizenship);
-    layout->addStretch();
+    FormGrid grid(box);
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(m_rbGr);
+    choices->addWidget(m_rbBomzh);
+    choices->addStretch();
+    grid.wide(choices);
+    grid.row({{QStringLiteral("Код стр&аны"), m_meKodGrazhd},
+              FormGrid::Field::uncaptioned(m_meCitizenship, QStringLiteral("Страна"),
+                                           Span::ToRightEdge)});
+}
 
-    connect(m_bnDocType, &QPushButton::clicked, this, &TfrPersonNaim::pickDocumentKind);
-    connect(m_bnGrazhd, &QPushButton::clicked, this, &TfrPersonNaim::pickCountry);
-    connect(m_dtBirthDate, &QDateEdit::dateChanged, this, [this] {
+void TfrPersonNaim::connectChanges()
+{
+    connect(m_pnlDocType, &CodeField::pickRequested, this, &TfrPersonNaim::pickDocumentKind);
+    connect(m_meKodGrazhd, &CodeField::pickRequested, this, &TfrPersonNaim::pickCountry);
+    connect(m_dtBirthDate, &DateField::dateChanged, this, [this] {
         if (!m_loading)
             m_birthChanged = true;
         changed();
     });
-    connect(m_dtRegDate, &QDateEdit::dateChanged, this, [this] {
+    connect(m_dtRegDate, &DateField::dateChanged, this, [this] {
         if (!m_loading)
             m_issueChanged = true;
         changed();
     });
-    for (QLineEdit* edit : {m_meSurName, m_meName, m_mePatronymic, m_meINN, m_meOKATO,
-                            m_meHomePhone, m_meMesto, m_meSerial, m_meKem})
+    for (QLineEdit* edit : std::initializer_list<QLineEdit*>{m_meSurName, m_meName, m_mePatronymic,
+                                                             m_meINN, m_meOKATO, m_meHomePhone,
+                                                             m_meMesto, m_meSerial, m_meKem})
         connect(edit, &QLineEdit::textEdited, this, &TfrPersonNaim::changed);
     connect(m_rbGr, &QRadioButton::clicked, this, &TfrPersonNaim::changed);
     connect(m_rbBomzh, &QRadioButton::clicked, this, &TfrPersonNaim::changed);
@@ -191,12 +159,12 @@ void TfrPersonNaim::loadFromDocument()
     const mTPersonInformation& person = doc.Person;
 
     const bool estimated = doc.DeclForm == DeclarationForm::EstimatedIncome;
-    for (QWidget* widget : std::initializer_list<QWidget*>{m_gbCitizenship, m_gbDocument, m_lbMesto,
-                                                           m_meMesto, m_lbBirthDate, m_dtBirthDate})
-        widget->setVisible(!estimated);
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{m_lbOKATO, m_meOKATO, m_lbHomePhone, m_meHomePhone})
-        widget->setVisible(estimated);
+    m_gbCitizenship->setVisible(!estimated);
+    m_gbDocument->setVisible(!estimated);
+    for (QWidget* field : std::initializer_list<QWidget*>{m_meMesto, m_dtBirthDate})
+        EntryFields::setShown(field, !estimated);
+    for (QWidget* field : {m_meOKATO, m_meHomePhone})
+        EntryFields::setShown(field, estimated);
 
     m_meSurName->setText(person.Surname);
     m_meName->setText(person.FirstName);
@@ -205,22 +173,8 @@ void TfrPersonNaim::loadFromDocument()
     m_meOKATO->setText(person.OKTMO);
     m_meHomePhone->setText(person.Phone);
     m_meMesto->setText(person.BirthPlace);
-    m_meKem->setText(person.DocIssuer);
-    m_docKind = person.DocKind;
-    m_docKindName = person.DocKindName;
-    m_pnlDocType->setText(!m_docKindName.isEmpty() ? m_docKindName : documentKindName(m_docKind));
-
-    // A document given by its code alone (as files written elsewhere hold it) is a document too:
-    // its number is shown and kept.
-    const bool hasDocument = m_docKind != 0 || !person.DocKindName.isEmpty();
-    if (hasDocument) {
-        m_meSerial->setText(person.DocNumber);
-        m_serialMask->setKind(SeriesMask::KindAtBuilding(m_docKind, m_serialMask->kind()));
-    }
-    setDocumentFieldsEnabled(hasDocument);
-
-    m_dtRegDate->setDate(DayCount::toDate(person.DocIssueDate));
     m_dtBirthDate->setDate(DayCount::toDate(person.BirthDate));
+    loadDocument(person);
 
     if (person.CitizenshipSign == QLatin1String("2"))
         m_rbBomzh->setChecked(true);
@@ -228,8 +182,25 @@ void TfrPersonNaim::loadFromDocument()
         m_rbGr->setChecked(true);
     m_meCitizenship->setText(person.CitizenshipName);
     m_meKodGrazhd->setText(person.CitizenshipCode);
-    m_bnGrazhd->setEnabled(host().countryPicker() != nullptr);
+    m_meKodGrazhd->setPickerEnabled(host().countryPicker() != nullptr);
     m_loading = false;
+}
+
+void TfrPersonNaim::loadDocument(const mTPersonInformation& person)
+{
+    m_meKem->setText(person.DocIssuer);
+    m_docKind = person.DocKind;
+    m_docKindName = person.DocKindName;
+    m_pnlDocType->setText(!m_docKindName.isEmpty() ? m_docKindName : documentKindName(m_docKind));
+    // A document given by its code alone (as files written elsewhere hold it) is a document too:
+    // its number is shown and kept.
+    const bool hasDocument = m_docKind != 0 || !person.DocKindName.isEmpty();
+    if (hasDocument) {
+        m_meSerial->setText(person.DocNumber);
+        m_meSerial->setKind(SeriesMask::KindAtBuilding(m_docKind, m_meSerial->kind()));
+    }
+    setDocumentFieldsEnabled(hasDocument);
+    m_dtRegDate->setDate(DayCount::toDate(person.DocIssueDate));
 }
 
 void TfrPersonNaim::setDocumentFieldsEnabled(bool enabled)
@@ -241,13 +212,14 @@ void TfrPersonNaim::setDocumentFieldsEnabled(bool enabled)
 
 TEditType TfrPersonNaim::serialKind() const
 {
-    return m_serialMask->kind();
+    return m_meSerial->kind();
 }
 
-void TfrPersonNaim::pickDocumentKind()
+void TfrPersonNaim::pickDocumentKind(const QString& search)
 {
     TfmDocType picker(this, FixedTables::DocumentKinds());
     picker.PreselectKind(m_docKind);
+    picker.setSearchText(search);
     if (host().interaction().execDialog(picker) != QDialog::Accepted)
         return;
     if (picker.chosenName() == m_pnlDocType->text())
@@ -259,19 +231,20 @@ void TfrPersonNaim::pickDocumentKind()
     if (picker.chosenName().isEmpty())
         return;
     m_meSerial->clear();
-    m_serialMask->setKind(SeriesMask::KindAtPicking(m_docKind, m_serialMask->kind()));
+    m_meSerial->setKind(SeriesMask::KindAtPicking(m_docKind, m_meSerial->kind()));
     setDocumentFieldsEnabled(true);
-    m_dtRegDate->setDate(QDate(1990, 1, 1));
+    m_dtRegDate->setDate(kFirstIssueDate);
     m_issueChanged = true;
     m_meKem->clear();
 }
 
-void TfrPersonNaim::pickCountry()
+void TfrPersonNaim::pickCountry(const QString& search)
 {
     TfmGrazhd* picker = host().countryPicker();
     if (picker == nullptr)
         return;
     picker->Preselect(m_meKodGrazhd->text());
+    picker->setSearchText(search);
     if (host().interaction().execDialog(*picker) != QDialog::Accepted)
         return;
     if (picker->chosenCode() == m_meKodGrazhd->text())
@@ -291,8 +264,8 @@ void TfrPersonNaim::StoreData()
     person.DocKind = m_docKind;
     person.DocKindName = m_docKindName;
     person.DocNumber = m_meSerial->text();
-    // A date is written back once it was changed here, so that a stored date outside the
-    // picker's range is not replaced by the range's bound.
+    // A date is written back once it was changed here, so that a stored date that the field does
+    // not take (out of its range, or none at all) stays as the file holds it.
     if (m_issueChanged)
         person.DocIssueDate = DayCount::fromDate(m_dtRegDate->date());
     if (m_birthChanged)
@@ -317,38 +290,24 @@ quint16 TfrPersonNaim::CheckData()
 void TfrPersonNaim::FocusError(quint16 code)
 {
     switch (code) {
-    case TaxpayerField::Surname:
-        m_meSurName->setFocus();
-        break;
-    case TaxpayerField::FirstName:
-        m_meName->setFocus();
-        break;
-    case TaxpayerField::Patronymic:
-        m_mePatronymic->setFocus();
-        break;
-    case TaxpayerField::Inn:
-        m_meINN->setFocus();
-        break;
     case TaxpayerField::DocumentKind:
-        m_bnDocType->setFocus();
-        pickDocumentKind();
-        break;
-    case TaxpayerField::DocumentNumber:
-        m_meSerial->setFocus();
-        break;
+        m_pnlDocType->pick();
+        return;
     case TaxpayerField::IssueDate:
-        EntryFields::focusDay(m_dtRegDate);
-        break;
-    case TaxpayerField::Issuer:
-        m_meKem->setFocus();
-        break;
-    case TaxpayerField::BirthPlace:
-        m_meMesto->setFocus();
-        break;
-    case TaxpayerField::Oktmo:
-        m_meOKATO->setFocus();
-        break;
+        // The whole date is selected: what is typed is a new date.
+        m_dtRegDate->setFocus(Qt::OtherFocusReason);
+        m_dtRegDate->selectAll();
+        return;
     default:
         break;
+    }
+    const std::pair<quint16, QWidget*> fields[] = {
+        {TaxpayerField::Surname, m_meSurName},       {TaxpayerField::FirstName, m_meName},
+        {TaxpayerField::Patronymic, m_mePatronymic}, {TaxpayerField::Inn, m_meINN},
+        {TaxpayerField::DocumentNumber, m_meSerial}, {TaxpayerField::Issuer, m_meKem},
+        {TaxpayerField::BirthPlace, m_meMesto},      {TaxpayerField::Oktmo, m_meOKATO}};
+    for (const auto& [fieldCode, field] : fields) {
+        if (fieldCode == code)
+            field->setFocus();
     }
 }

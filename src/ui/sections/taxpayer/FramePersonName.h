@@ -3,13 +3,13 @@
 #include "ui/sections/taxpayer/FramePersonNameMask.h"
 #include "ui/widgets/MyFrame.h"
 
-class QDateEdit;
+class CodeField;
+class DateField;
+class DocumentNumberField;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
-class SeriesNumberValidator;
+class mTPersonInformation;
 
 // The taxpayer's name, INN, birth, identity document and citizenship; under 4-NDFL the name, INN,
 // OKTMO code and phone only.
@@ -27,10 +27,14 @@ public:
     TEditType serialKind() const;
 
 private:
-    void buildControls();
+    void buildName(QGroupBox* box);
+    void buildDocument(QGroupBox* box);
+    void buildCitizenship(QGroupBox* box);
+    void connectChanges();
     void loadFromDocument();
-    void pickDocumentKind();
-    void pickCountry();
+    void loadDocument(const mTPersonInformation& person);
+    void pickDocumentKind(const QString& search);
+    void pickCountry(const QString& search);
     void setDocumentFieldsEnabled(bool enabled);
     void changed();
 
@@ -45,25 +49,18 @@ private:
     QLineEdit* m_meName;
     QLineEdit* m_mePatronymic;
     QLineEdit* m_meINN;
-    QLabel* m_lbOKATO;
     QLineEdit* m_meOKATO;
-    QLabel* m_lbHomePhone;
     QLineEdit* m_meHomePhone;
-    QLabel* m_lbBirthDate;
-    QDateEdit* m_dtBirthDate;
-    QLabel* m_lbMesto;
+    DateField* m_dtBirthDate;
     QLineEdit* m_meMesto;
     QGroupBox* m_gbDocument;
-    QLineEdit* m_pnlDocType;
-    QPushButton* m_bnDocType;
-    QLineEdit* m_meSerial;
-    SeriesNumberValidator* m_serialMask;
+    CodeField* m_pnlDocType;
+    DocumentNumberField* m_meSerial;
     QLineEdit* m_meKem;
-    QDateEdit* m_dtRegDate;
+    DateField* m_dtRegDate;
     QGroupBox* m_gbCitizenship;
     QRadioButton* m_rbGr;
     QRadioButton* m_rbBomzh;
-    QLineEdit* m_meKodGrazhd;
-    QPushButton* m_bnGrazhd;
+    CodeField* m_meKodGrazhd;
     QLineEdit* m_meCitizenship;
 };

@@ -5,8 +5,9 @@
 #include "support/FrameTestHost.h"
 #include "ui/pickers/ListPicker.h"
 #include "ui/sections/taxpayer/FramePersonName.h"
+#include "ui/widgets/DateField.h"
 
-#include <QDateEdit>
+#include <QApplication>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -47,7 +48,7 @@ private slots:
     void oktmoUnder4Ndfl();
     void storeWritesEveryField();
     void fixOnDocumentOpensPicker();
-    void fixOnDateSelectsTheDay();
+    void fixOnDateSelectsTheDate();
 };
 
 void TestPersonName::masks_data()
@@ -102,7 +103,7 @@ void TestPersonName::masks()
     QFETCH(bool, accepted);
     QFETCH(QString, shaped);
     QString text = typed;
-    QCOMPARE(SeriesMask::Accept(kind, text), accepted);
+    QCOMPARE(DocumentNumber::Accept(kind, text), accepted);
     if (accepted)
         QCOMPARE(text, shaped);
 }
@@ -163,7 +164,7 @@ void TestPersonName::pickingPassportResetsDocument()
              QStringLiteral("Паспорт гражданина РФ"));
     QVERIFY(serial->isEnabled());
     QCOMPARE(serial->text(), QString());
-    QCOMPARE(child<QDateEdit>(frame, "dtRegDate")->date(), QDate(1990, 1, 1));
+    QCOMPARE(child<DateField>(frame, "dtRegDate")->date(), QDate(1990, 1, 1));
     QCOMPARE(frame.serialKind(), TEditType::edt99_);
 
     typeKeys(serial, QStringLiteral("12 34 5678901"));
@@ -340,7 +341,7 @@ void TestPersonName::storeWritesEveryField()
     type(frame, "meINN", QStringLiteral("50010073225x9"));
     type(frame, "meMesto", QStringLiteral("г. Тверь"));
     child<QRadioButton>(frame, "rbBomzh")->click();
-    child<QDateEdit>(frame, "dtBirthDate")->setDate(QDate(1980, 3, 4));
+    type(frame, "dtBirthDate", QStringLiteral("04031980"));
     QVERIFY(host.changes > 0);
     frame.StoreData();
     const mTPersonInformation& person = host.doc.Person;
@@ -371,21 +372,23 @@ void TestPersonName::fixOnDocumentOpensPicker()
     QVERIFY(host.answers.finished());
 }
 
-void TestPersonName::fixOnDateSelectsTheDay()
+void TestPersonName::fixOnDateSelectsTheDate()
 {
     FrameTestHost host;
     fillValidPerson(host.doc.Person);
     host.doc.Person.DocKind = 21;
     host.doc.Person.DocKindName = QStringLiteral("Паспорт гражданина Российской Федерации");
     TfrPersonNaim frame(nullptr, host);
-    auto* issued = child<QDateEdit>(frame, "dtRegDate");
-    const QDate before = issued->date();
-    // The person last typed in the year; the check leads back to the date.
-    issued->setCurrentSection(QDateTimeEdit::YearSection);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    auto* issued = child<DateField>(frame, "dtRegDate");
+    // The person last typed in the year; the check leads back to the date, whole.
+    issued->setFocus();
+    issued->setCursorPosition(8);
     frame.FocusError(TaxpayerField::IssueDate);
-    QCOMPARE(issued->currentSection(), QDateTimeEdit::DaySection);
-    typeKeys(issued, QStringLiteral("15"));
-    QCOMPARE(issued->date(), QDate(before.year(), before.month(), 15));
+    QCOMPARE(QApplication::focusWidget(), issued);
+    typeKeys(issued, QStringLiteral("15031999"));
+    QCOMPARE(issued->date(), QDate(1999, 3, 15));
 }
 
 QTEST_MAIN(TestPersonName)

@@ -1,0 +1,58 @@
+#pragma once
+
+// The sizes of the entry fields, named by what a field holds. A size is both what the field takes
+// and how wide it is: a field is wide enough to show the longest value it takes, so no call site
+// gives a width in pixels.
+
+// A field of digits only: how many digits it takes.
+enum class Digits : int
+{
+    Postcode = 6,
+    Kpp = 9,
+    OrganisationInn = 10,
+    Oktmo = 11,
+    PersonInn = 12,
+    Phone = 20,
+};
+
+// A field of any text: how many characters it takes. A short text (up to kShortText characters)
+// is exactly as wide as its longest value; a longer one takes the width its row gives it.
+enum class TextLength : int
+{
+    HouseNumber = 7, // house, building, flat
+    NamePart = 33,   // surname, first name, patronymic
+    AddressLine = 40,
+    BirthPlace = 128,
+    DocumentIssuer = 128,
+    ForeignAddress = 140,
+};
+inline constexpr int kShortText = 10;
+
+// The shape of a money amount: how many integer digits and decimals it takes.
+struct AmountShape
+{
+    int integerDigits;
+    int decimals;
+
+    // The longest text of the shape: its digits and the decimal comma.
+    constexpr int characters() const { return integerDigits + (decimals > 0 ? decimals + 1 : 0); }
+};
+
+namespace Amount {
+// Roubles and kopecks, up to twelve digits of roubles.
+inline constexpr AmountShape Kopecks{12, 2};
+// Whole roubles, up to twelve digits.
+inline constexpr AmountShape WholeRoubles{12, 0};
+} // namespace Amount
+
+// What a read-only display beside a picker button shows: a directory code (as wide as a code of
+// kCodeDigits digits) or a name (as wide as its row).
+enum class Shows
+{
+    Code,
+    Name,
+};
+inline constexpr int kCodeDigits = 6;
+
+// The series and number of an identity document: its longest shape.
+inline constexpr int kDocumentNumberCharacters = 20;
