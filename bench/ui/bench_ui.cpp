@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -121,8 +122,9 @@ void BM_RecoveryCopyOnWindowThread(benchmark::State& state)
     opening.arguments = {file};
     TFormMain window(std::make_unique<SilentInteraction>(), opening);
     window.show();
-    if (!window.selectSection(Section::RussianIncome)) {
-        state.SkipWithError("the section of income in the country did not open");
+    if (window.document().Income13.Count() != large.Income13.Count() ||
+        !window.selectSection(Section::RussianIncome)) {
+        state.SkipWithError("the largest declaration did not open");
         return;
     }
     QApplication::processEvents();
@@ -134,6 +136,7 @@ void BM_RecoveryCopyOnWindowThread(benchmark::State& state)
     }
     if (window.recovery().writer().lastFailure())
         state.SkipWithError("the copy was not written");
+    state.counters["copy_MB"] = double(QFileInfo(window.recovery().copyPath()).size()) / 1e6;
 }
 BENCHMARK(BM_RecoveryCopyOnWindowThread)->Unit(benchmark::kMillisecond);
 

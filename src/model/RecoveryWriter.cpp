@@ -24,6 +24,8 @@ void RecoveryWriter::write(RecoveryCopy& copy, std::unique_ptr<const mTDeclarati
 {
     {
         const std::lock_guard lock(m_mutex);
+        if (m_waiting)
+            m_replaced.push_back(std::move(m_waiting->declaration));
         m_waiting = Job{&copy, std::move(declaration)};
     }
     m_wake.notify_one();
@@ -71,6 +73,12 @@ void RecoveryWriter::run()
             failure = StorageMessage::outOfMemory();
         }
         job.declaration.reset();
+
+        lock.lock();
+        std::vector<std::unique_ptr<const mTDeclaration>> replaced = std::move(m_replaced);
+        m_replaced.clear();
+        lock.unlock();
+        replaced.clear();
 
         lock.lock();
         m_busy = false;

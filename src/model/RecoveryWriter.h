@@ -6,6 +6,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <vector>
 
 class mTDeclaration;
 class RecoveryCopy;
@@ -48,6 +49,9 @@ private:
     std::condition_variable m_wake;
     std::condition_variable m_idle;
     std::optional<Job> m_waiting;
+    // Declarations a newer one replaced while they waited: the writer's thread frees them, so that
+    // handing a declaration over costs the window nothing more than the copy.
+    std::vector<std::unique_ptr<const mTDeclaration>> m_replaced;
     bool m_busy = false;
     bool m_stopping = false;
     std::optional<QString> m_lastFailure;
