@@ -132,7 +132,10 @@ QDateTime RecoveryCopy::written() const
 void RecoveryCopy::writeNote()
 {
     const QString note = notePath();
-    if (!QDir().mkpath(QFileInfo(note).absolutePath()))
+    // The copies hold the person's declaration: only the person reads the folder.
+    const QString folder = QFileInfo(note).absolutePath();
+    if (!QDir().mkpath(folder) ||
+        !QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
         throw mEBadStorage(StorageMessage::cannotWrite(note, errno != 0 ? errno : EACCES));
     // The note is new and locked before it holds anything, so no other program takes it for one
     // left behind.

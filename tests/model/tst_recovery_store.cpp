@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -67,6 +68,10 @@ void TestRecovery::copyBelongsToItsFile()
         copy.write(withInspection(QStringLiteral("7701")));
         QVERIFY(copy.path().startsWith(folder() + QStringLiteral("/a-")));
         QCOMPARE(copy.origin(), RecoveryStore::originOf(file(QStringLiteral("a.tv3"))));
+        // Only the person reads the copies of the declaration.
+        QCOMPARE(QFileInfo(folder()).permissions() &
+                     (QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther),
+                 QFileDevice::Permissions());
         RecoveryCopy fresh = store.create(QString());
         fresh.write(withInspection(QStringLiteral("7702")));
     }
