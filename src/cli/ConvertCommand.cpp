@@ -11,7 +11,9 @@ int ConvertCommand::execute(const QStringList& args, const CliStreams& io) const
     if (!load(args[0], declaration, io))
         return CliExit::FileError;
     try {
-        declaration.SaveToFile(args[1]);
+        // The new file is in place even when the system could not confirm it: a warning only.
+        if (const std::optional<QString> warning = declaration.SaveToFile(args[1]))
+            io.error(*warning);
     } catch (const mEPrivBase& error) {
         io.error(error.message());
         return CliExit::FileError;

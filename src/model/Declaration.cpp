@@ -168,7 +168,7 @@ qint64 mTDeclaration::ImageSize() const
     return mTDocumentStorage::kHeaderSize + Measure::size(*this);
 }
 
-void mTDeclaration::SaveToFile(const QString& fileName) const
+std::optional<QString> mTDeclaration::SaveToFile(const QString& fileName) const
 {
     const qint64 size = ImageSize();
     if (size > std::numeric_limits<quint32>::max())
@@ -181,7 +181,7 @@ void mTDeclaration::SaveToFile(const QString& fileName) const
     const_cast<mTDeclaration*>(this)->Transfer(io);
     if (storage.position() != size)
         throw mEMemoryAllocate(StorageMessage::outOfMemory());
-    loader.commit();
+    return loader.commit();
 }
 
 namespace {

@@ -18,6 +18,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 // Categories of the taxpayer, the values of TaxpayerKind. Unused is offered by no screen; the
 // file reads it and writes it back unchanged.
@@ -113,8 +114,10 @@ public:
     // The exact size of the saved file in bytes.
     qint64 ImageSize() const;
     // Writes the whole document, replacing a file of that name only once the new image is
-    // complete. Failures are mEPrivBase errors; the old file is then unchanged.
-    void SaveToFile(const QString& fileName) const;
+    // complete. Failures are mEPrivBase errors; the old file is then unchanged. A warning comes
+    // back when the new file is in place but the system did not confirm that it reached the disk:
+    // the save has succeeded all the same.
+    std::optional<QString> SaveToFile(const QString& fileName) const;
     // Reads the named file. On failure the document is left as it was and the error is raised.
     void LoadFromFile(const QString& fileName);
     // The same over bytes in memory (fileName only names the file in messages).

@@ -144,13 +144,16 @@ void mTFileLoader::flush()
     m_filled = 0;
 }
 
-void mTFileLoader::commit()
+std::optional<QString> mTFileLoader::commit()
 {
     if (m_readOnly)
         throw mEWriteStorage(StorageMessage::readOnly());
     if (m_written != m_size)
         throw mEMemoryAllocate(StorageMessage::outOfMemory());
     flush();
-    if (!m_target->commit())
-        throw mEBadStorage(StorageMessage::cannotWrite(m_fileName, m_target->systemError()));
+    if (m_target->commit())
+        return std::nullopt;
+    if (m_target->committed())
+        return StorageMessage::savedUnconfirmed(m_target->systemError());
+    throw mEBadStorage(StorageMessage::cannotWrite(m_fileName, m_target->systemError()));
 }

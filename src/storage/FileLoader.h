@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class AtomicFile;
 
@@ -46,8 +47,9 @@ public:
     // Bytes written so far.
     qsizetype written() const { return m_written; }
     // Completes the new file, which must have exactly the announced size, and renames it over the
-    // old one.
-    void commit();
+    // old one. Once the new file is in place nothing more fails: when only the sync of its folder
+    // failed, the message saying so comes back as a warning.
+    std::optional<QString> commit();
 
 private:
     void openForReading();

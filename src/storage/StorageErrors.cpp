@@ -20,6 +20,12 @@ QString cannotWrite(const QString& fileName, int systemError)
     return cannotOpen(fileName) + QLatin1Char('\r') + systemReason(systemError);
 }
 
+QString savedUnconfirmed(int systemError)
+{
+    return QStringLiteral("Декларация сохранена, но система не подтвердила запись на диск: ") +
+           systemReason(systemError);
+}
+
 QString systemReason(int systemError)
 {
     switch (systemError) {

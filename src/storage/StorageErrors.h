@@ -61,6 +61,8 @@ QString cannotWrite(const QString& fileName, int systemError);
 // What a system error number means for the person, as one sentence ("На диске нет свободного
 // места.").
 QString systemReason(int systemError);
+// The declaration's new file is in place, but the system did not confirm that it reached the disk.
+QString savedUnconfirmed(int systemError);
 QString zeroLength();
 QString cannotMap();
 QString noMemoryBound();

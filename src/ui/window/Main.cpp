@@ -6,6 +6,7 @@
 #include "ui/result/ResultStrip.h"
 #include "ui/widgets/EditWatch.h"
 #include "ui/window/AppSettings.h"
+#include "ui/window/DocumentRecovery.h"
 #include "ui/window/PrinterIcon.h"
 #include "ui/window/SectionFrames.h"
 #include "ui/window/StartForm.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -63,6 +65,10 @@ TFormMain::TFormMain(std::unique_ptr<Interaction> interaction, Options options)
     buildSectionButtons();
     buildResultStrip();
     applyToolbarSettings();
+    m_recovery = new DocumentRecovery(
+        m_folders.user.isEmpty() ? QString()
+                                 : QDir(m_folders.user).filePath(QStringLiteral("recovery")),
+        [this] { return screenDeclaration(); }, options.recoveryDelay, this);
 
     // The command line names the file to open: the first of one or two arguments, or the second
     // when the first is "-p".
@@ -77,16 +83,20 @@ TFormMain::TFormMain(std::unique_ptr<Interaction> interaction, Options options)
     loadDirectories();
     if (!m_startupSucceeded)
         return;
+    m_recovery->track(m_fileName);
+    const bool restored = offerRecovery();
     replaceFrame(Section::InitialData);
-    m_saved = true;
+    m_saved = !restored;
     applyButtonRule();
 }
 
 TFormMain::~TFormMain()
 {
-    // The frame edits the document: it goes first.
+    // The frame edits the document: it goes first, then the copies of its changes.
     delete m_frame;
     m_frame = nullptr;
+    delete m_recovery;
+    m_recovery = nullptr;
 }
 
 void TFormMain::buildActions()
@@ -262,6 +272,8 @@ void TFormMain::NotifyDocumentChanged()
         return;
     m_saved = false;
     m_resultStrip->scheduleUpdate();
+    if (m_recovery != nullptr)
+        m_recovery->changed();
 }
 
 void TFormMain::applyButtonRule()
@@ -361,6 +373,8 @@ void TFormMain::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // Saved or given up: no copy of it is kept.
+    m_recovery->track(QString());
     AppSettings::setPlacement(normalGeometry(), isMaximized());
     event->accept();
 }

@@ -7,6 +7,7 @@
 #include "ui/widgets/MyFrame.h"
 
 #include <QMainWindow>
+#include <chrono>
 #include <map>
 #include <memory>
 
@@ -17,6 +18,7 @@ class QAction;
 class QButtonGroup;
 class QToolBar;
 class QToolButton;
+class DocumentRecovery;
 class ResultStrip;
 struct SectionPlace;
 class TfmGrazhd;
@@ -39,6 +41,8 @@ public:
         ProgramFolders folders;
         // Rebuilds the tax-office directory from the import window; ImportSoun when empty.
         TfmLoadSoun::Importer sounImporter;
+        // How long after the last change the recovery copy of unsaved changes is written.
+        std::chrono::milliseconds recoveryDelay{3000};
     };
 
     TFormMain(std::unique_ptr<Interaction> interaction, Options options);
@@ -99,6 +103,8 @@ public:
     // into it. The document, the frame and the saved flag stay as they are.
     mTDeclaration screenDeclaration();
     ResultStrip* resultStrip() const { return m_resultStrip; }
+    // The recovery copies of the declaration's unsaved changes.
+    DocumentRecovery& recovery() const { return *m_recovery; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -121,6 +127,9 @@ private:
     bool confirmOverwrite(const QString& fileName);
     QString askSaveName();
     bool loadInto(mTDeclaration& target, const QString& fileName);
+    // Offers the recovery copies left for the declaration just opened or started; true when one
+    // replaced the document.
+    bool offerRecovery();
     void PrintOrPreview(bool preview);
     // Shows a section, and the sub-frame with this index when it is not negative, and the field of
     // the code there; the frame shown is replaced without being stored.
@@ -138,6 +147,7 @@ private:
     bool m_startupSucceeded = true;
     TThinkingFrame* m_frame = nullptr;
     ResultStrip* m_resultStrip = nullptr;
+    DocumentRecovery* m_recovery = nullptr;
     Section m_section = Section::InitialData;
     QWidget* m_container = nullptr;
     QButtonGroup* m_sectionGroup = nullptr;

@@ -4,6 +4,7 @@
 #include "model/DeclarationFile.h"
 #include "storage/StorageErrors.h"
 #include "ui/dialogs/Interaction.h"
+#include "ui/window/DocumentRecovery.h"
 #include "ui/window/Main.h"
 
 #include <QDir>
@@ -56,6 +57,16 @@ void TFormMain::resetDocument()
     m_document->SetInteractiveDefaults();
     m_fileName.clear();
     m_fileStamp = FileStamp();
+    m_recovery->track(QString());
+}
+
+bool TFormMain::offerRecovery()
+{
+    std::unique_ptr<mTDeclaration> restored = m_recovery->offer(this, *m_interaction);
+    if (restored == nullptr)
+        return false;
+    m_document = std::move(restored);
+    return true;
 }
 
 QString TFormMain::askSaveName()
@@ -90,8 +101,9 @@ bool TFormMain::saveTo(const QString& fileName)
         return false;
     if (m_frame != nullptr)
         m_frame->StoreData();
+    std::optional<QString> warning;
     try {
-        m_document->SaveToFile(fileName);
+        warning = m_document->SaveToFile(fileName);
     } catch (const mEPrivBase& error) {
         m_interaction->showError(this, error.message());
         return false;
@@ -99,10 +111,15 @@ bool TFormMain::saveTo(const QString& fileName)
         m_interaction->showError(this, StorageMessage::outOfMemory());
         return false;
     }
+    // Saved, also when the system did not confirm the write: the file in place is this window's.
     m_fileName = fileName;
     m_fileStamp = FileStamp::of(fileName);
     updateTitle();
     m_saved = true;
+    m_recovery->track(fileName);
+    if (warning)
+        m_interaction->message(this, QMessageBox::Warning, Interaction::programCaption(), *warning,
+                               QMessageBox::Ok);
     return true;
 }
 
@@ -121,8 +138,9 @@ bool TFormMain::askToSave()
     QString name = m_fileName;
     if (name.isEmpty())
         name = askSaveName();
-    // A save that fails keeps the window and the document as they are.
-    return name.isEmpty() || saveTo(name);
+    // A cancelled save dialog cancels the command; a save that fails keeps the window and the
+    // document as they are.
+    return !name.isEmpty() && saveTo(name);
 }
 
 void TFormMain::CreateDoc()
@@ -140,21 +158,25 @@ void TFormMain::OpenDoc()
 {
     if (!askToSave())
         return;
+    // A cancelled dialog keeps the declaration on screen.
+    const QString chosen = m_interaction->openFileName(this, openRequest());
+    if (chosen.isEmpty())
+        return;
     // The old frame goes with the old document.
     delete m_frame;
     m_frame = nullptr;
     m_document = std::make_unique<mTDeclaration>();
-    const QString chosen = m_interaction->openFileName(this, openRequest());
-    if (chosen.isEmpty()) {
-        resetDocument();
+    m_fileName = chosen;
+    bool restored = false;
+    if (loadInto(*m_document, m_fileName)) {
+        m_recovery->track(m_fileName);
+        restored = offerRecovery();
     } else {
-        m_fileName = chosen;
-        if (!loadInto(*m_document, m_fileName))
-            resetDocument();
+        resetDocument();
     }
     updateTitle();
     replaceFrame(Section::InitialData);
-    m_saved = true;
+    m_saved = !restored;
     applyButtonRule();
 }
 

@@ -3,6 +3,7 @@
 #include "calc/NextYear.h"
 #include "ui/dialogs/Announce.h"
 #include "ui/dialogs/Interaction.h"
+#include "ui/window/DocumentRecovery.h"
 #include "ui/window/Main.h"
 
 void TFormMain::NextYearDoc()
@@ -27,8 +28,12 @@ void TFormMain::NextYearDoc()
     m_document = std::make_unique<mTDeclaration>(std::move(*next.declaration));
     m_fileName.clear();
     m_fileStamp = FileStamp();
+    // The copy of the declaration given up goes; the new one, not saved yet, gets a copy of its
+    // own.
+    m_recovery->track(QString());
     updateTitle();
     replaceFrame(Section::InitialData);
     m_saved = false;
+    m_recovery->changed();
     applyButtonRule();
 }

@@ -13,6 +13,8 @@
  *   TARVIKA_FAULT_STICKY  1: every counted call from TARVIKA_FAULT_AT on fails too
  *   TARVIKA_FAULT_REPORT  file that receives, at exit, one line per counted call: its number,
  *                         its name and "failed" when it was made to fail
+ *   TARVIKA_FAULT_ONLY    counts only the calls of this name (such as fsync, which of a save's
+ *                         calls only the sync of the folder makes)
  */
 #define _GNU_SOURCE
 #include <dlfcn.h>
@@ -35,6 +37,7 @@ static size_t g_dirLength;
 static long g_at;
 static int g_errno = EIO;
 static int g_sticky;
+static char g_only[32];
 static long g_count;
 static const char* g_names[MAX_CALLS];
 static char g_failed[MAX_CALLS];
@@ -67,6 +70,9 @@ __attribute__((constructor)) static void start(void)
         g_errno = atoi(error);
     const char* sticky = getenv("TARVIKA_FAULT_STICKY");
     g_sticky = sticky && strcmp(sticky, "1") == 0;
+    const char* only = getenv("TARVIKA_FAULT_ONLY");
+    if (only && strlen(only) < sizeof g_only)
+        strcpy(g_only, only);
 }
 
 __attribute__((destructor)) static void finish(void)
@@ -85,6 +91,8 @@ __attribute__((destructor)) static void finish(void)
 /* Counts one call; true when it is to fail (errno is then set). */
 static int strike(const char* name)
 {
+    if (g_only[0] != '\0' && strcmp(name, g_only) != 0)
+        return 0;
     const long number = ++g_count;
     const int fails = g_at > 0 && (number == g_at || (g_sticky && number > g_at));
     if (number <= MAX_CALLS) {

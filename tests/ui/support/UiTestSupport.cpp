@@ -45,9 +45,23 @@ QString UiTestBench::shippedDirectories()
     return QStringLiteral(TARVIKA_SHIPPED_DATA);
 }
 
+ScriptedInteraction& UiTestBench::nextScript()
+{
+    if (m_nextScript == nullptr)
+        m_nextScript = std::make_unique<ScriptedInteraction>();
+    return *m_nextScript;
+}
+
+void UiTestBench::kill()
+{
+    m_window.reset();
+    m_script = nullptr;
+}
+
 TFormMain& UiTestBench::start(const QStringList& arguments)
 {
-    auto script = std::make_unique<ScriptedInteraction>();
+    std::unique_ptr<ScriptedInteraction> script =
+        m_nextScript != nullptr ? std::move(m_nextScript) : std::make_unique<ScriptedInteraction>();
     m_script = script.get();
     TFormMain::Options options;
     options.arguments = arguments;
@@ -56,6 +70,7 @@ TFormMain& UiTestBench::start(const QStringList& arguments)
     // No print module there unless asked for: a real preview would wait for a person.
     options.folders.printModule =
         m_printModule ? ProgramFolders::ofThisProgram().printModule : QStringList{m_folder.path()};
+    options.recoveryDelay = recoveryDelay;
     options.sounImporter = [this](const QString& dbf, const QString& out, const QString& date,
                                   const QString& version) {
         importCalls << dbf << out << date << version;

@@ -27,10 +27,18 @@ public:
     void usePrintModule() { m_printModule = true; }
     // Builds the main window with the program's arguments.
     TFormMain& start(const QStringList& arguments = {});
+    // Ends the window as a program that is killed: nothing is asked, saved or removed.
+    void kill();
+    // How long after a change the window writes its recovery copy.
+    std::chrono::milliseconds recoveryDelay{3000};
     TFormMain& window() { return *m_window; }
     ScriptedInteraction& script() { return *m_script; }
+    // The script the next start() gives its window, for the questions asked while it starts.
+    ScriptedInteraction& nextScript();
     QString folder() const { return m_folder.path(); }
     QString path(const QString& name) const { return m_folder.filePath(name); }
+    // The folder of the recovery copies.
+    QString recoveryFolder() const { return path(QStringLiteral("user/recovery")); }
 
     // A declaration file written into the program folder.
     QString writeDeclaration(const QString& name, const mTDeclaration& declaration) const;
@@ -42,6 +50,7 @@ public:
 private:
     QTemporaryDir m_folder;
     ScriptedInteraction* m_script = nullptr;
+    std::unique_ptr<ScriptedInteraction> m_nextScript;
     bool m_printModule = false;
     std::unique_ptr<TFormMain> m_window;
 };

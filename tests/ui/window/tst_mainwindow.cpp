@@ -38,8 +38,9 @@ private slots:
     void unsavedChanges();
     void typingInEveryScreenAsks_data();
     void typingInEveryScreenAsks();
-    void closeWithCancelledSaveDialog();
-    void cancelledOpenLeavesNewDocument();
+    void cancelPaths_data();
+    void cancelPaths();
+    void damagedFileInOpenGivesNewDocument();
     void estimatedIncomeDisablesDeductions();
     void settingsOfToolbar();
     void placement_data();
@@ -335,41 +336,120 @@ void TestMainWindow::typingInEveryScreenAsks()
     QCOMPARE(bench.script().messages.size(), 1);
 }
 
-void TestMainWindow::closeWithCancelledSaveDialog()
+void TestMainWindow::cancelPaths_data()
 {
-    UiTestBench bench;
-    TFormMain& window = bench.start();
-    window.NotifyDocumentChanged();
-    bench.script().answerMessage(QMessageBox::Yes);
-    bench.script().answerFile(QString());
-    QVERIFY(window.close());
-    QVERIFY(bench.script().finished());
-
-    UiTestBench kept;
-    TFormMain& other = kept.start();
-    other.NotifyDocumentChanged();
-    kept.script().answerMessage(QMessageBox::Cancel);
-    QVERIFY(!other.close());
+    // The command, the answer to "Вы хотите сохранить декларацию?", the answer of the save dialog
+    // ("cancel" or a file), of the open dialog ("-" when it is not shown); then what is on screen
+    // ("edited": the declaration as it was, "other": the opened file, "new": a new declaration),
+    // whether the edited declaration was written, whether the window closed and whether the
+    // declaration on screen counts as saved.
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("saveDialog");
+    QTest::addColumn<QString>("openDialog");
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<bool>("written");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("saved");
+    const int yes = QMessageBox::Yes;
+    const int no = QMessageBox::No;
+    const int cancel = QMessageBox::Cancel;
+    const QString saved = QStringLiteral("saved.tv3");
+    const QString other = QStringLiteral("other.tv3");
+    const QString cancelled = QStringLiteral("cancel");
+    const QString none = QStringLiteral("-");
+    const QString edited = QStringLiteral("edited");
+    const QString fresh = QStringLiteral("new");
+    for (const QString& command : {QStringLiteral("create"), QStringLiteral("open")}) {
+        const bool opens = command == QLatin1String("open");
+        const QByteArray c = command.toLatin1();
+        const QString gone = opens ? QStringLiteral("other") : fresh;
+        const QString chosen = opens ? other : none;
+        QTest::addRow("%s: yes, saved", c.constData())
+            << command << yes << saved << chosen << gone << true << false << true;
+        QTest::addRow("%s: yes, save cancelled", c.constData())
+            << command << yes << cancelled << none << edited << false << false << false;
+        QTest::addRow("%s: no", c.constData())
+            << command << no << none << chosen << gone << false << false << true;
+        QTest::addRow("%s: cancel", c.constData())
+            << command << cancel << none << none << edited << false << false << false;
+    }
+    QTest::newRow("open: yes, saved, open cancelled")
+        << QStringLiteral("open") << yes << saved << cancelled << edited << true << false << true;
+    QTest::newRow("open: no, open cancelled")
+        << QStringLiteral("open") << no << none << cancelled << edited << false << false << false;
+    const QString quit = QStringLiteral("quit");
+    QTest::newRow("quit: yes, saved")
+        << quit << yes << saved << none << edited << true << true << true;
+    QTest::newRow("quit: yes, save cancelled")
+        << quit << yes << cancelled << none << edited << false << false << false;
+    QTest::newRow("quit: no") << quit << no << none << none << edited << false << true << false;
+    QTest::newRow("quit: cancel") << quit << cancel << none << none << edited << false << false
+                                  << false;
 }
 
-void TestMainWindow::cancelledOpenLeavesNewDocument()
+void TestMainWindow::cancelPaths()
+{
+    QFETCH(QString, command);
+    QFETCH(int, answer);
+    QFETCH(QString, saveDialog);
+    QFETCH(QString, openDialog);
+    QFETCH(QString, screen);
+    QFETCH(bool, written);
+    QFETCH(bool, closed);
+    QFETCH(bool, saved);
+    UiTestBench bench;
+    mTDeclaration otherDeclaration;
+    otherDeclaration.InspectionCode = QStringLiteral("7799");
+    bench.writeDeclaration(QStringLiteral("other.tv3"), otherDeclaration);
+    TFormMain& window = bench.start();
+    window.show();
+    window.findChild<QAbstractButton*>(QStringLiteral("rbGiveTrustFase"))->click();
+    window.findChild<QLineEdit*>(QStringLiteral("meFIO"))->setText(QStringLiteral("Петров"));
+    QVERIFY(!window.isSaved());
+
+    const auto dialogAnswer = [&](const QString& answerText) {
+        return answerText == QLatin1String("cancel") ? QString() : bench.path(answerText);
+    };
+    bench.script().answerMessage(QMessageBox::StandardButton(answer));
+    if (saveDialog != QLatin1String("-"))
+        bench.script().answerFile(dialogAnswer(saveDialog));
+    if (openDialog != QLatin1String("-"))
+        bench.script().answerFile(dialogAnswer(openDialog));
+    bool windowClosed = false;
+    if (command == QLatin1String("create"))
+        window.CreateDoc();
+    else if (command == QLatin1String("open"))
+        window.OpenDoc();
+    else
+        windowClosed = window.close();
+    QVERIFY(bench.script().finished());
+    QCOMPARE(windowClosed, closed);
+
+    const QString onScreen = window.findChild<QLineEdit*>(QStringLiteral("meFIO"))->text();
+    if (screen == QLatin1String("edited")) {
+        QCOMPARE(onScreen, QStringLiteral("Петров"));
+    } else {
+        QVERIFY(onScreen.isEmpty());
+        QCOMPARE(window.document().InspectionCode,
+                 screen == QLatin1String("other") ? QStringLiteral("7799") : QString());
+    }
+    QCOMPARE(window.isSaved(), saved);
+    const QString savedFile = bench.path(QStringLiteral("saved.tv3"));
+    QCOMPARE(QFile::exists(savedFile), written);
+    if (written) {
+        mTDeclaration reread;
+        reread.LoadFromFile(savedFile);
+        QCOMPARE(reread.RepresentativeName, QStringLiteral("Петров"));
+    }
+}
+
+void TestMainWindow::damagedFileInOpenGivesNewDocument()
 {
     UiTestBench bench;
     mTDeclaration saved;
     saved.InspectionCode = QStringLiteral("7701");
     TFormMain& window = bench.start({bench.writeDeclaration(QStringLiteral("x.tv3"), saved)});
-    window.NotifyDocumentChanged();
-    bench.script().answerMessage(QMessageBox::No);
-    bench.script().answerFile(QString());
-    window.OpenDoc();
-    QVERIFY(bench.script().finished());
-    QVERIFY(window.fileName().isEmpty());
-    QVERIFY(window.document().InspectionCode.isEmpty());
-    QCOMPARE(window.document().IncomeKinds(), IncomeKind::Country);
-    QCOMPARE(window.windowTitle(), QStringLiteral("Без имени - Тарвика 2013"));
-    QVERIFY(qobject_cast<TfrInitialData*>(window.currentFrame()));
-
-    // A damaged file chosen in the dialog gives the message and a new unnamed document.
     const QString damaged = bench.path(QStringLiteral("bad.tv3"));
     QFile broken(damaged);
     QVERIFY(broken.open(QIODevice::WriteOnly));
@@ -379,6 +459,10 @@ void TestMainWindow::cancelledOpenLeavesNewDocument()
     window.OpenDoc();
     QCOMPARE(bench.script().messages.constLast().text, StorageMessage::badFormat());
     QVERIFY(window.fileName().isEmpty());
+    QVERIFY(window.document().InspectionCode.isEmpty());
+    QCOMPARE(window.document().IncomeKinds(), IncomeKind::Country);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Без имени - Тарвика 2013"));
+    QVERIFY(qobject_cast<TfrInitialData*>(window.currentFrame()));
     QVERIFY(window.isSaved());
 }
 

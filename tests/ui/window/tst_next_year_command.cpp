@@ -7,6 +7,7 @@
 #include "support/UiTestSupport.h"
 #include "support/UserActions.h"
 #include "ui/sections/conditions/FrameInitialData.h"
+#include "ui/window/DocumentRecovery.h"
 
 #include <QAction>
 #include <QTest>
@@ -90,6 +91,8 @@ void TestNextYearCommand::opensNextYearUnsaved()
     QCOMPARE(window.fileName(), QString());
     QCOMPARE(window.windowTitle(), QStringLiteral("Без имени - Тарвика 2013"));
     QVERIFY(!window.isSaved());
+    // Not saved yet, so a recovery copy of it is on its way.
+    QVERIFY(window.recovery().copyDue());
     QVERIFY(qobject_cast<TfrInitialData*>(window.currentFrame()));
     QVERIFY(child<QAbstractButton>(window, "rb14")->isChecked());
     const mTDeclaration& next = window.document();

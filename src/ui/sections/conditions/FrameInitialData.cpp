@@ -3,6 +3,7 @@
 #include "check/ConditionsRules.h"
 #include "check/SectionCheckRun.h"
 #include "model/Declaration.h"
+#include "model/DroppedRecords.h"
 #include "storage/DayCount.h"
 #include "ui/dialogs/Announce.h"
 #include "ui/dialogs/Interaction.h"
@@ -332,15 +333,21 @@ void TfrInitialData::applyDeductionRule()
 
 void TfrInitialData::formChosen()
 {
+    if (!m_loading && !formChoiceConfirmed())
+        return;
     if (!m_loading)
         m_formAsLoaded = false;
+    m_chosenForm = m_rb4ndfl->isChecked()   ? m_rb4ndfl
+                   : m_rbNeRez->isChecked() ? m_rbNeRez
+                                            : m_rbSimple;
     const bool estimated = m_rb4ndfl->isChecked();
+    // The boxes are disabled before they are cleared: the choice has asked for all of them.
     if (estimated) {
         m_rb13->setText(QStringLiteral("2014"));
         m_rb14->setText(QStringLiteral("2015"));
         for (QCheckBox* box : {m_chbIncomeInquiry, m_chbIncomeCurrency, m_chbIncomeBusiness}) {
-            box->setChecked(false);
             box->setEnabled(false);
+            box->setChecked(false);
         }
         m_lbInquiryComment->setEnabled(false);
         if (m_rbFLProch->isChecked())
@@ -355,8 +362,8 @@ void TfrInitialData::formChosen()
         enableAll({m_chbIncomeInquiry, m_lbInquiryComment, m_rbFermer, m_rbFLProch}, true);
         if (m_rbNeRez->isChecked()) {
             for (QCheckBox* box : {m_chbIncomeCurrency, m_chbIncomeBusiness}) {
-                box->setChecked(false);
                 box->setEnabled(false);
+                box->setChecked(false);
             }
         } else {
             enableAll({m_chbIncomeCurrency, m_chbIncomeBusiness}, true);
@@ -378,6 +385,8 @@ void TfrInitialData::signerChosen()
 
 void TfrInitialData::certificateToggled(bool ticked)
 {
+    if (!ticked && !clearingConfirmed(m_chbIncomeInquiry, IncomeKind::Country))
+        return;
     host().setSectionEnabled(Section::RussianIncome, ticked);
     if (ticked && !m_loading) {
         mTDeclaration& doc = document();
@@ -389,6 +398,8 @@ void TfrInitialData::certificateToggled(bool ticked)
 
 void TfrInitialData::currencyToggled(bool ticked)
 {
+    if (!ticked && !clearingConfirmed(m_chbIncomeCurrency, IncomeKind::Abroad))
+        return;
     host().setSectionEnabled(Section::ForeignIncome, ticked);
     applyDeductionRule();
     host().NotifyDocumentChanged();
@@ -396,6 +407,8 @@ void TfrInitialData::currencyToggled(bool ticked)
 
 void TfrInitialData::businessToggled(bool ticked)
 {
+    if (!ticked && !clearingConfirmed(m_chbIncomeBusiness, IncomeKind::Business))
+        return;
     host().setSectionEnabled(Section::BusinessIncome, ticked);
     enableAll({m_lbSupposeIncome, m_meSupposeIncome}, ticked);
     // A file's estimated income stays when its 4-NDFL form clears the box while loading.
@@ -403,6 +416,55 @@ void TfrInitialData::businessToggled(bool ticked)
         m_meSupposeIncome->clear();
     host().NotifyDocumentChanged();
     applyDeductionRule();
+}
+
+bool TfrInitialData::droppingConfirmed(quint8 kept, quint8 keptAfter)
+{
+    const DroppedRecords dropped = DroppedRecords::of(document(), kept, keptAfter);
+    return dropped.empty() ||
+           host().interaction().message(this, QMessageBox::Question, Interaction::programCaption(),
+                                        dropped.question(), QMessageBox::Yes | QMessageBox::No,
+                                        QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool TfrInitialData::clearingConfirmed(QCheckBox* box, quint8 kind)
+{
+    // Loading asks nothing, nor does a box that a declaration kind cleared after its own question.
+    if (m_loading || !box->isEnabled())
+        return true;
+    const quint8 keptAfter = storedIncomeKinds();
+    if (droppingConfirmed(keptAfter | kind, keptAfter))
+        return true;
+    const QSignalBlocker quiet(box);
+    box->setChecked(true);
+    return false;
+}
+
+quint8 TfrInitialData::kindsAfterFormChoice() const
+{
+    // What storedIncomeKinds() gives once the declaration kind now chosen has cleared and
+    // disabled its boxes.
+    const bool estimated = m_rb4ndfl->isChecked();
+    const bool resident = m_rbSimple->isChecked();
+    quint8 kinds = document().IncomeKinds() & IncomeKind::Practice;
+    if (!estimated && m_chbIncomeInquiry->isChecked())
+        kinds |= IncomeKind::Country;
+    if (resident && m_chbIncomeCurrency->isChecked())
+        kinds |= IncomeKind::Abroad;
+    if (resident && m_chbIncomeBusiness->isChecked())
+        kinds |= IncomeKind::Business;
+    return kinds;
+}
+
+bool TfrInitialData::formChoiceConfirmed()
+{
+    if (m_chosenForm == nullptr || droppingConfirmed(storedIncomeKinds(), kindsAfterFormChoice()))
+        return true;
+    const QSignalBlocker quietSimple(m_rbSimple);
+    const QSignalBlocker quietNonResident(m_rbNeRez);
+    const QSignalBlocker quietEstimated(m_rb4ndfl);
+    m_chosenForm->setChecked(true);
+    return false;
 }
 
 void TfrInitialData::secondYearChosen(bool chosen)

@@ -38,11 +38,18 @@ private:
     void applyDeductionRule();
     bool anyIncomeBox() const;
     quint8 storedIncomeKinds() const;
+    // A choice that would delete entered records asks first; "Нет" puts the choice back.
+    bool formChoiceConfirmed();
+    bool clearingConfirmed(QCheckBox* box, quint8 kind);
+    bool droppingConfirmed(quint8 kept, quint8 keptAfter);
+    quint8 kindsAfterFormChoice() const;
 
     bool m_loading = false;
     // The declaration kind is still the one the file holds: the income boxes it disables keep
     // the file's income kinds rather than clearing them.
     bool m_formAsLoaded = true;
+    // The declaration kind whose effects the frame shows.
+    QRadioButton* m_chosenForm = nullptr;
     QString m_pickedName;
 
     QRadioButton* m_rbSimple;

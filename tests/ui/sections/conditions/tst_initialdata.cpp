@@ -6,6 +6,7 @@
 #include "ui/sections/conditions/FrameInitialData.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -24,6 +25,9 @@ private slots:
     void loadsAndStoresOddValues_data();
     void loadsAndStoresOddValues();
     void clearingCurrencyDeletesRecordsOnStore();
+    void deletingChoiceAsksFirst_data();
+    void deletingChoiceAsksFirst();
+    void choicesAskNothingWithoutRecords();
     void estimatedIncomeForm();
     void nonResidentForm();
     void representativeRules_data();
@@ -130,7 +134,9 @@ void TestInitialData::clearingCurrencyDeletesRecordsOnStore()
     doc.CurrencyIncomes.Add();
     TFormMain& window = startWith(doc);
     QVERIFY(window.sectionButton(Section::ForeignIncome)->isEnabled());
+    m_bench->script().answerMessage(QMessageBox::Yes);
     child("chbIncomeCurrency")->click();
+    QVERIFY(m_bench->script().finished());
     QVERIFY(!window.sectionButton(Section::ForeignIncome)->isEnabled());
     QVERIFY(!window.isSaved());
     // Clearing takes effect when the frame is stored: on leaving it.
@@ -146,6 +152,100 @@ void TestInitialData::clearingCurrencyDeletesRecordsOnStore()
     QCOMPARE(window.document().CurrencyIncomes.Count(), 0);
 }
 
+void TestInitialData::deletingChoiceAsksFirst_data()
+{
+    // The declaration (the resident's salary file, or one with income abroad and a business), the
+    // control clicked, the answer, and the question.
+    QTest::addColumn<bool>("salary");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("agree");
+    QTest::addColumn<QString>("question");
+    const QString country = QStringLiteral(
+        "Сведения о доходах в РФ (2 источника, 6 строк) и о вычетах будут удалены. Продолжить?");
+    const QString abroad = QStringLiteral(
+        "Сведения о доходах в иностранной валюте (2 строки) будут удалены. Продолжить?");
+    const QString business =
+        QStringLiteral("Сведения о доходах от предпринимательской деятельности (1 вид "
+                       "деятельности) будут удалены. Продолжить?");
+    const QString both = QStringLiteral(
+        "Сведения о доходах в иностранной валюте (2 строки) и о доходах от предпринимательской "
+        "деятельности (1 вид деятельности) будут удалены. Продолжить?");
+    for (const bool agree : {true, false}) {
+        const char* answer = agree ? "yes" : "no";
+        QTest::addRow("4-НДФЛ, %s", answer) << true << "rb4ndfl" << agree << country;
+        QTest::addRow("certificates, %s", answer) << true << "chbIncomeInquiry" << agree << country;
+        QTest::addRow("currency, %s", answer) << false << "chbIncomeCurrency" << agree << abroad;
+        QTest::addRow("business, %s", answer) << false << "chbIncomeBusiness" << agree << business;
+        QTest::addRow("non-resident, %s", answer) << false << "rbNeRez" << agree << both;
+    }
+}
+
+void TestInitialData::deletingChoiceAsksFirst()
+{
+    QFETCH(bool, salary);
+    QFETCH(QString, control);
+    QFETCH(bool, agree);
+    QFETCH(QString, question);
+    const QString file = m_bench->path(QStringLiteral("d.tv3"));
+    if (salary) {
+        QVERIFY(QFile::copy(
+            QStringLiteral(TARVIKA_SOURCE_DIR "/tests/export/data/resident-salary/declaration.tv3"),
+            file));
+    } else {
+        mTDeclaration doc;
+        doc.SetInteractiveDefaults();
+        doc.SetIncomeKinds(IncomeKind::Country | IncomeKind::Abroad | IncomeKind::Business);
+        doc.CurrencyIncomes.Add();
+        doc.CurrencyIncomes.Add();
+        doc.Businesses.Add();
+        doc.SaveToFile(file);
+    }
+    TFormMain& window = m_bench->start({file});
+    const mTDeclaration before = window.document();
+    const auto shown = [&] {
+        QList<bool> state;
+        for (const char* name : {"rbSimple", "rbNeRez", "rb4ndfl", "chbIncomeInquiry",
+                                 "chbIncomeCurrency", "chbIncomeBusiness"})
+            state << child(name)->isChecked() << child(name)->isEnabled();
+        return state;
+    };
+    const QList<bool> shownBefore = shown();
+
+    m_bench->script().answerMessage(agree ? QMessageBox::Yes : QMessageBox::No);
+    window.findChild<QAbstractButton*>(control)->click();
+    QVERIFY(m_bench->script().finished());
+    QCOMPARE(m_bench->script().messageTexts(), QStringList{question});
+    QCOMPARE(m_bench->script().messages.constFirst().defaultButton, QMessageBox::No);
+    QCOMPARE(shown() == shownBefore, !agree);
+
+    window.currentFrame()->StoreData();
+    if (agree) {
+        QVERIFY(window.document().IncomeKinds() != before.IncomeKinds());
+    } else {
+        // Every record stays; so does the choice on screen, and the window asks nothing more.
+        QCOMPARE(window.document().IncomeKinds(), before.IncomeKinds());
+        QVERIFY(window.document().Income13 == before.Income13);
+        QVERIFY(window.document().CurrencyIncomes == before.CurrencyIncomes);
+        QVERIFY(window.document().Businesses == before.Businesses);
+        QVERIFY(window.document().StandardDeduction == before.StandardDeduction);
+        QCOMPARE(window.document().DeclForm, before.DeclForm);
+        QCOMPARE(m_bench->script().messages.size(), 1);
+    }
+}
+
+void TestInitialData::choicesAskNothingWithoutRecords()
+{
+    // A new declaration holds no records: every choice goes on at once, as before.
+    TFormMain& window = m_bench->start();
+    for (const char* name :
+         {"chbIncomeCurrency", "chbIncomeBusiness", "chbIncomeCurrency", "chbIncomeBusiness",
+          "chbIncomeInquiry", "chbIncomeInquiry", "rbNeRez", "rb4ndfl", "rbSimple"})
+        child(name)->click();
+    QVERIFY(m_bench->script().messages.isEmpty());
+    QVERIFY(child("rbSimple")->isChecked());
+    QVERIFY(!window.sectionButton(Section::RussianIncome)->isEnabled());
+}
+
 void TestInitialData::estimatedIncomeForm()
 {
     mTDeclaration doc;
@@ -153,7 +253,9 @@ void TestInitialData::estimatedIncomeForm()
     doc.Businesses.Add();
     doc.Income13.Add();
     TFormMain& window = startWith(doc);
+    m_bench->script().answerMessage(QMessageBox::Yes);
     child("rb4ndfl")->click();
+    QVERIFY(m_bench->script().finished());
     for (const char* name : {"chbIncomeInquiry", "chbIncomeCurrency", "chbIncomeBusiness"}) {
         QVERIFY2(!child(name)->isChecked(), name);
         QVERIFY2(!child(name)->isEnabled(), name);
