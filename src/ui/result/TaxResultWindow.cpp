@@ -5,6 +5,7 @@
 #include "ui/dialogs/Interaction.h"
 #include "ui/result/IncomeBarPicture.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -13,8 +14,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 namespace {
@@ -29,11 +33,30 @@ enum Column
 
 constexpr int kPlaceRole = Qt::UserRole;
 
-QString paymentCaption(const SummaryPayment& payment)
+QString paymentCodes(const SummaryPayment& payment)
 {
-    return SummaryText::paymentKind(payment.kind) + QStringLiteral(", КБК ") + payment.kbk +
-           QStringLiteral(", ОКТМО ") + payment.oktmo;
+    return QStringLiteral("КБК ") + payment.kbk + QStringLiteral(", ОКТМО ") + payment.oktmo;
 }
+
+// The list of lines asks for the room its columns and lines take, whole.
+class LineTree : public QTreeWidget
+{
+public:
+    using QTreeWidget::QTreeWidget;
+
+    QSize sizeHint() const override
+    {
+        int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+        for (int column = 0; column < columnCount(); ++column)
+            width += std::max(sizeHintForColumn(column), header()->sectionSizeHint(column));
+        int rows = 0;
+        for (QTreeWidgetItemIterator it(const_cast<LineTree*>(this)); *it != nullptr; ++it)
+            ++rows;
+        const int height = 2 * frameWidth() + header()->sizeHint().height() +
+                           rows * std::max(sizeHintForRow(0), fontMetrics().height());
+        return {width, height};
+    }
+};
 
 QTreeWidgetItem* heading(QTreeWidget* tree, const QString& title)
 {
@@ -62,23 +85,26 @@ TfmTaxResult::TfmTaxResult(QWidget* parent, TaxSummary summary, Interaction& int
     headline->setFont(bold);
     headline->setWordWrap(true);
 
-    m_tree = new QTreeWidget(this);
+    m_tree = new LineTree(this);
     m_tree->setObjectName(QStringLiteral("lvTaxResult"));
+    m_tree->setAccessibleName(QStringLiteral("Разделы декларации"));
     m_tree->setHeaderLabels({QStringLiteral("Показатель"), QStringLiteral("Сумма, руб."),
                              QStringLiteral("Откуда данные"), QStringLiteral("Пояснение")});
     m_tree->setAlternatingRowColors(true);
     m_tree->setExpandsOnDoubleClick(false);
-    m_tree->setColumnWidth(CaptionColumn, 320);
-    m_tree->setColumnWidth(AmountColumn, 100);
-    m_tree->setColumnWidth(PlaceColumn, 240);
-    connect(m_tree, &QTreeWidget::itemDoubleClicked, this, &TfmTaxResult::lineChosen);
+    // Every column as wide as its longest line: no amount, code or caption is cut; a window too
+    // narrow for them all scrolls the list.
+    m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tree->header()->setStretchLastSection(false);
+    // A double click or Enter on a line.
+    connect(m_tree, &QTreeWidget::itemActivated, this, &TfmTaxResult::lineChosen);
     fillTree();
 
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabTaxResult"));
-    tabs->addTab(m_tree, QStringLiteral("Разделы декларации"));
+    tabs->addTab(m_tree, QStringLiteral("&Разделы декларации"));
     tabs->addTab(new IncomeBarPicture(tabs, m_summary),
-                 QStringLiteral("Рисунок: доходы по ставке 13 %"));
+                 QStringLiteral("Р&исунок: доходы по ставке 13 %"));
 
     auto* print = new QPushButton(QStringLiteral("Печать рисунка..."), this);
     print->setObjectName(QStringLiteral("bnPrintPicture"));
@@ -96,7 +122,10 @@ TfmTaxResult::TfmTaxResult(QWidget* parent, TaxSummary summary, Interaction& int
     layout->addWidget(headline);
     layout->addWidget(tabs, 1);
     layout->addLayout(buttons);
-    resize(920, 560);
+    // As large as the lines need, within the screen.
+    const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen != nullptr ? screen->availableSize() * 9 / 10 : QSize(1024, 700);
+    resize(sizeHint().boundedTo(room));
 }
 
 void TfmTaxResult::fillTree()
@@ -107,9 +136,12 @@ void TfmTaxResult::fillTree()
     }
     QTreeWidgetItem* section1 =
         heading(m_tree, QStringLiteral("Раздел 1. Суммы налога к уплате и к возврату"));
-    for (const SummaryPayment& payment : m_summary.payments)
-        new QTreeWidgetItem(section1,
-                            {paymentCaption(payment), SummaryText::amount(payment.amount)});
+    for (const SummaryPayment& payment : m_summary.payments) {
+        auto* item = new QTreeWidgetItem(section1, {SummaryText::paymentKind(payment.kind),
+                                                    SummaryText::amount(payment.amount), QString(),
+                                                    paymentCodes(payment)});
+        item->setTextAlignment(AmountColumn, Qt::AlignRight | Qt::AlignVCenter);
+    }
     for (const SummarySection& section : m_summary.sections) {
         QTreeWidgetItem* item = heading(m_tree, section.title);
         for (const SummaryLine& line : section.lines)
@@ -130,7 +162,8 @@ void TfmTaxResult::addLine(QTreeWidgetItem* parent, const SummaryLine& line)
     // A line leads to the section of its data only when there is data.
     if (EntryPlaceHasSection(line.place) && !line.amount.isZero()) {
         item->setData(CaptionColumn, kPlaceRole, int(line.place));
-        item->setToolTip(PlaceColumn, QStringLiteral("Двойной щелчок: перейти к разделу"));
+        item->setToolTip(PlaceColumn,
+                         QStringLiteral("Двойной щелчок или Enter: перейти к разделу"));
     }
     for (const SummaryLine& part : line.parts)
         addLine(item, part);

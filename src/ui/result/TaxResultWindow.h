@@ -12,8 +12,9 @@ class QTreeWidgetItem;
 
 // The window "Расчёт налога": what the declaration comes to, the lines of Section 1 and of each
 // per-rate section with the sheets that feed them and where their data is entered, and the
-// picture of income at 13 %, which can be printed. A double click on a line whose data is entered
-// in a section closes the window for that section.
+// picture of income at 13 %, which can be printed. A double click on a line (or Enter) whose data
+// is entered in a section closes the window for that section. It opens as large as its lines
+// need, within the screen.
 class TfmTaxResult : public QDialog
 {
     Q_OBJECT

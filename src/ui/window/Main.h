@@ -5,8 +5,10 @@
 #include "storage/FileStamp.h"
 #include "ui/pickers/LoadSoun.h"
 #include "ui/widgets/MyFrame.h"
+#include "ui/window/SectionButton.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <map>
 #include <memory>
 
@@ -14,9 +16,8 @@ enum class EntryPlace;
 
 class QAbstractButton;
 class QAction;
-class QButtonGroup;
+class QScrollArea;
 class QToolBar;
-class QToolButton;
 class ResultStrip;
 class TfmGrazhd;
 class TfmInputInspectionNumber;
@@ -64,6 +65,9 @@ public:
     TThinkingFrame* currentFrame() const { return m_frame; }
     Section currentSection() const { return m_section; }
     QAbstractButton* sectionButton(Section section) const;
+    // The smallest the window becomes: the standard 800 x 571, or the screen's work area when that
+    // is smaller.
+    QSize standardMinimum() const;
 
     // The commands of the menu and the tool bar.
     void CreateDoc();
@@ -98,7 +102,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildActions();
@@ -109,7 +114,12 @@ private:
     void openAtStartup();
     void replaceFrame(Section section);
     void applyButtonRule();
-    void fitMinimumToContent();
+    // Puts the frame's first field a person types into (or ticks) under the focus, unless the frame
+    // put the focus on one of its controls itself.
+    void focusFirstField();
+    // Keeps the result line the last stop of Tab after the controls of a frame or sub-frame shown.
+    void keepResultStripLast();
+    void focusChanged(QWidget* now);
     void updateTitle();
     void resetDocument();
     bool askToSave();
@@ -135,9 +145,12 @@ private:
     TThinkingFrame* m_frame = nullptr;
     ResultStrip* m_resultStrip = nullptr;
     Section m_section = Section::InitialData;
+    QScrollArea* m_workArea = nullptr;
     QWidget* m_container = nullptr;
-    QButtonGroup* m_sectionGroup = nullptr;
-    std::map<Section, QToolButton*> m_sectionButtons;
+    std::map<Section, SectionButton*> m_sectionButtons;
+    // The control of this window that had the focus last, given it back when the window is
+    // enabled again after a command that disabled it.
+    QPointer<QWidget> m_lastFocus;
     QToolBar* m_toolBar = nullptr;
     QAction* m_showToolbar = nullptr;
     QAction* m_textLabels = nullptr;

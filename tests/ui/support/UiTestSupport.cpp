@@ -2,6 +2,7 @@
 
 #include "model/Declaration.h"
 #include "storage/DayCount.h"
+#include "ui/window/ProgramLook.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,6 +48,8 @@ QString UiTestBench::shippedDirectories()
 
 TFormMain& UiTestBench::start(const QStringList& arguments)
 {
+    // As the desktop program sets up its application.
+    ProgramLook::apply();
     auto script = std::make_unique<ScriptedInteraction>();
     m_script = script.get();
     TFormMain::Options options;

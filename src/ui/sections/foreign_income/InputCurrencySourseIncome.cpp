@@ -83,6 +83,8 @@ void TfmInputCurrencySourseIncome::confirm()
         WindowCheckAnswerer answerer(m_host.interaction(), this);
         SectionCheckRun run(answerer, QStringLiteral("Источник дохода"), false, false);
         run.fail(QStringLiteral("Не выбран код страны"), 1);
+        if (run.result() == SectionCheckRun::kClosedCode)
+            return;
         if (run.result() != 0) {
             m_button1->setFocus();
             pickCountry();
