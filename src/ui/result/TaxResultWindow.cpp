@@ -33,24 +33,33 @@ enum Column
 
 constexpr int kPlaceRole = Qt::UserRole;
 
-QString paymentCodes(const SummaryPayment& payment)
+QString paymentCaption(const SummaryPayment& payment)
 {
-    return QStringLiteral("КБК ") + payment.kbk + QStringLiteral(", ОКТМО ") + payment.oktmo;
+    return SummaryText::paymentKind(payment.kind) + QStringLiteral(", КБК ") + payment.kbk +
+           QStringLiteral(", ОКТМО ") + payment.oktmo;
 }
 
+} // namespace
+
 // The list of lines asks for the room its columns and lines take, whole.
-class LineTree : public QTreeWidget
+class TaxResultLines : public QTreeWidget
 {
 public:
     using QTreeWidget::QTreeWidget;
+
+    // The width a column needs for its widest line and its header.
+    int neededWidth(int column) const
+    {
+        return std::max(sizeHintForColumn(column), header()->sectionSizeHint(column));
+    }
 
     QSize sizeHint() const override
     {
         int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
         for (int column = 0; column < columnCount(); ++column)
-            width += std::max(sizeHintForColumn(column), header()->sectionSizeHint(column));
+            width += neededWidth(column);
         int rows = 0;
-        for (QTreeWidgetItemIterator it(const_cast<LineTree*>(this)); *it != nullptr; ++it)
+        for (QTreeWidgetItemIterator it(const_cast<TaxResultLines*>(this)); *it != nullptr; ++it)
             ++rows;
         const int height = 2 * frameWidth() + header()->sizeHint().height() +
                            rows * std::max(sizeHintForRow(0), fontMetrics().height());
@@ -68,8 +77,6 @@ QTreeWidgetItem* heading(QTreeWidget* tree, const QString& title)
     return item;
 }
 
-} // namespace
-
 TfmTaxResult::TfmTaxResult(QWidget* parent, TaxSummary summary, Interaction& interaction)
     : QDialog(parent), m_summary(std::move(summary)), m_interaction(interaction)
 {
@@ -85,7 +92,7 @@ TfmTaxResult::TfmTaxResult(QWidget* parent, TaxSummary summary, Interaction& int
     headline->setFont(bold);
     headline->setWordWrap(true);
 
-    m_tree = new LineTree(this);
+    m_tree = new TaxResultLines(this);
     m_tree->setObjectName(QStringLiteral("lvTaxResult"));
     m_tree->setAccessibleName(QStringLiteral("Разделы декларации"));
     m_tree->setHeaderLabels({QStringLiteral("Показатель"), QStringLiteral("Сумма, руб."),
@@ -126,6 +133,33 @@ TfmTaxResult::TfmTaxResult(QWidget* parent, TaxSummary summary, Interaction& int
     const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
     const QSize room = screen != nullptr ? screen->availableSize() * 9 / 10 : QSize(1024, 700);
     resize(sizeHint().boundedTo(room));
+    fitCaptionColumn();
+}
+
+void TfmTaxResult::fitCaptionColumn()
+{
+    // Where the window cannot show the captions and the amounts whole side by side, the captions
+    // give way, down to the width the lines of Section 1 need; a caption cut shows whole in its
+    // tooltip, and the explanations further right are reached by scrolling.
+    QHeaderView* header = m_tree->header();
+    // The list is what makes the window wide: what the window has less than it asks for, the
+    // list has less.
+    const int room = m_tree->sizeHint().width() - (sizeHint().width() - width()) -
+                     2 * m_tree->frameWidth() - m_tree->verticalScrollBar()->sizeHint().width();
+    const int amounts = m_tree->neededWidth(AmountColumn);
+    const int captions = m_tree->neededWidth(CaptionColumn);
+    if (captions + amounts <= room)
+        return;
+    int section1 = 0;
+    if (const QTreeWidgetItem* heading = m_tree->topLevelItem(0)) {
+        for (int line = 0; line < heading->childCount(); ++line)
+            section1 = std::max(section1, 2 * m_tree->indentation() +
+                                              fontMetrics().horizontalAdvance(
+                                                  heading->child(line)->text(CaptionColumn)) +
+                                              2 * fontMetrics().averageCharWidth());
+    }
+    header->setSectionResizeMode(CaptionColumn, QHeaderView::Interactive);
+    header->resizeSection(CaptionColumn, std::min(captions, std::max(section1, room - amounts)));
 }
 
 void TfmTaxResult::fillTree()
@@ -137,9 +171,8 @@ void TfmTaxResult::fillTree()
     QTreeWidgetItem* section1 =
         heading(m_tree, QStringLiteral("Раздел 1. Суммы налога к уплате и к возврату"));
     for (const SummaryPayment& payment : m_summary.payments) {
-        auto* item = new QTreeWidgetItem(section1, {SummaryText::paymentKind(payment.kind),
-                                                    SummaryText::amount(payment.amount), QString(),
-                                                    paymentCodes(payment)});
+        auto* item = new QTreeWidgetItem(
+            section1, {paymentCaption(payment), SummaryText::amount(payment.amount)});
         item->setTextAlignment(AmountColumn, Qt::AlignRight | Qt::AlignVCenter);
     }
     for (const SummarySection& section : m_summary.sections) {

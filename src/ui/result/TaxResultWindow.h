@@ -7,8 +7,8 @@
 #include <optional>
 
 class Interaction;
-class QTreeWidget;
 class QTreeWidgetItem;
+class TaxResultLines;
 
 // The window "Расчёт налога": what the declaration comes to, the lines of Section 1 and of each
 // per-rate section with the sheets that feed them and where their data is entered, and the
@@ -31,11 +31,12 @@ public:
 private:
     bool writePicturePdf(const QString& fileName, const QPageLayout& layout);
     void fillTree();
+    void fitCaptionColumn();
     void addLine(QTreeWidgetItem* parent, const SummaryLine& line);
     void lineChosen(QTreeWidgetItem* item);
 
     TaxSummary m_summary;
     Interaction& m_interaction;
-    QTreeWidget* m_tree = nullptr;
+    TaxResultLines* m_tree = nullptr;
     std::optional<EntryPlace> m_chosen;
 };

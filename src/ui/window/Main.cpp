@@ -7,6 +7,7 @@
 #include "ui/widgets/EditWatch.h"
 #include "ui/widgets/Mnemonics.h"
 #include "ui/window/AppSettings.h"
+#include "ui/window/FrameFocus.h"
 #include "ui/window/PrinterIcon.h"
 #include "ui/window/SectionButton.h"
 #include "ui/window/SectionFrames.h"
@@ -15,12 +16,10 @@
 
 #include <QActionGroup>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenuBar>
-#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -66,6 +65,9 @@ TFormMain::TFormMain(std::unique_ptr<Interaction> interaction, Options options)
 
 TFormMain::~TFormMain()
 {
+    // What the application reports while the window's widgets go is no longer the window's.
+    qApp->removeEventFilter(this);
+    disconnect(qApp, nullptr, this, nullptr);
     // The frame edits the document: it goes first.
     delete m_frame;
     m_frame = nullptr;
@@ -288,42 +290,10 @@ void TFormMain::replaceFrame(Section section)
     m_building = false;
     m_workArea->verticalScrollBar()->setValue(0);
     m_workArea->horizontalScrollBar()->setValue(0);
-    focusFirstField();
+    FocusFirstField(*frame);
     keepResultStripLast();
     // A new document or a frame that set its defaults.
     m_resultStrip->scheduleUpdate();
-}
-
-void TFormMain::focusFirstField()
-{
-    if (QWidget* focused = focusWidget(); focused != nullptr && m_frame->isAncestorOf(focused))
-        return;
-    // A field first, a button only when the frame has no field; of a group of radio buttons, the
-    // one chosen, where Tab would land.
-    const auto takesTab = [this](const QWidget* widget) {
-        return (widget->focusPolicy() & Qt::TabFocus) != 0 && widget->isEnabled() &&
-               widget->isVisibleTo(m_frame) && widget->focusProxy() == nullptr;
-    };
-    const auto isField = [](const QWidget* widget) {
-        if (const auto* radio = qobject_cast<const QRadioButton*>(widget))
-            return radio->isChecked() || !radio->autoExclusive();
-        return qobject_cast<const QCheckBox*>(widget) != nullptr ||
-               qobject_cast<const QAbstractButton*>(widget) == nullptr;
-    };
-    QWidget* firstStop = nullptr;
-    for (QWidget* widget = m_frame->nextInFocusChain();
-         widget != m_frame && m_frame->isAncestorOf(widget); widget = widget->nextInFocusChain()) {
-        if (!takesTab(widget))
-            continue;
-        if (isField(widget)) {
-            widget->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-        if (firstStop == nullptr)
-            firstStop = widget;
-    }
-    if (firstStop != nullptr)
-        firstStop->setFocus(Qt::OtherFocusReason);
 }
 
 void TFormMain::keepResultStripLast()

@@ -114,9 +114,6 @@ private:
     void openAtStartup();
     void replaceFrame(Section section);
     void applyButtonRule();
-    // Puts the frame's first field a person types into (or ticks) under the focus, unless the frame
-    // put the focus on one of its controls itself.
-    void focusFirstField();
     // Keeps the result line the last stop of Tab after the controls of a frame or sub-frame shown.
     void keepResultStripLast();
     void focusChanged(QWidget* now);

@@ -10,7 +10,7 @@
 namespace {
 
 // The style of the platform, with a focus frame a person sees: two pixels of the highlight colour
-// (darkened where it would not stand out from the button), drawn inside the control so that no
+// (darkened until it stands out from the button at 4.5 : 1), drawn inside the control so that no
 // size changes.
 class FocusFrameStyle : public QProxyStyle
 {
@@ -27,7 +27,7 @@ public:
         const QPalette& palette = option->palette;
         const QColor frame = ProgramLook::towards(palette.color(QPalette::Highlight),
                                                   palette.color(QPalette::ButtonText),
-                                                  palette.color(QPalette::Button), 3.0);
+                                                  palette.color(QPalette::Button), 4.5);
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing, false);
         painter->setPen(QPen(frame, 2));
