@@ -4,6 +4,7 @@
 
 #include "directories/ProgramFolders.h"
 #include "ui/dialogs/DialogInteraction.h"
+#include "ui/window/ProgramLook.h"
 #include "ui/window/StartForm.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ int main(int argc, char** argv)
     if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
+    ProgramLook::apply();
 
     StartForm splash;
     splash.show();

@@ -4,7 +4,7 @@
 
 // Answers of the section error dialog ("Исправить", "Пропустить", "Пропустить все"); closing the
 // dialog without a button (Escape) is Closed, which the checks treat like Skip where "Пропустить"
-// is enabled and like Fix where it is not.
+// is enabled; where it is not, the check stops without naming a field (SectionCheckRun).
 enum class SectionAnswer
 {
     Fix,

@@ -14,9 +14,13 @@ void SectionCheckRun::fail(const QString& message, quint16 code, bool disableSki
         m_skipEnabled = false;
     m_lastAnswer = m_answerer.askSection({m_title, message, m_skipEnabled, m_skipAllEnabled});
     m_answered = true;
-    // Closing the dialog (Escape) may only skip what "Пропустить" could skip.
-    if (m_lastAnswer == SectionAnswer::Closed && !m_skipEnabled)
-        m_lastAnswer = SectionAnswer::Fix;
+    // Closing the dialog (Escape) may only skip what "Пропустить" could skip; otherwise it ends the
+    // run without a field to fix.
+    if (m_lastAnswer == SectionAnswer::Closed && !m_skipEnabled) {
+        m_result = kClosedCode;
+        m_stopped = true;
+        return;
+    }
     switch (m_lastAnswer) {
     case SectionAnswer::Fix:
         m_result = code;

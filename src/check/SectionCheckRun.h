@@ -8,10 +8,15 @@
 // One run of a section check with its one error dialog: rules are tested while the last answer was
 // neither "Исправить" nor "Пропустить все"; "Исправить" makes the failed rule's code the result,
 // any other answer sets the result to 0. A rule that disables "Пропустить" leaves it disabled for
-// the rest of the run; closing the dialog then counts as "Исправить", since nothing may be skipped.
+// the rest of the run; closing the dialog (Escape) then stops the run with kClosedCode: nothing may
+// be skipped, and no field is to be fixed, so nothing opens and the focus stays where it was.
 class SectionCheckRun
 {
 public:
+    // The result of a run the person ended by closing a message that could not be skipped. It is
+    // no field's code: the screen stays as it is and nothing is accepted.
+    static constexpr quint16 kClosedCode = 0xFFFF;
+
     SectionCheckRun(CheckAnswerer& answerer, QString title, bool skipEnabled = true,
                     bool skipAllEnabled = true);
 

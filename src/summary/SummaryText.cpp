@@ -73,7 +73,7 @@ QStringList headline(const TaxSummary& summary)
     if (!summary.toRefund.isZero())
         phrases << QStringLiteral("К возврату: ") + roubles(summary.toRefund);
     if (phrases.isEmpty())
-        phrases << QStringLiteral("К уплате и к возврату: ") + roubles(Money());
+        phrases << QStringLiteral("Налог не доплачивается и не возвращается");
     return phrases;
 }
 

@@ -3,6 +3,7 @@
 #include "ScriptedAnswerer.h"
 #include "check/EntryRules.h"
 #include "check/FieldChecks.h"
+#include "check/SectionCheckRun.h"
 
 #include <QTest>
 
@@ -247,11 +248,11 @@ void TestEntryRules::runs()
     const QString title = QStringLiteral("Доходы, облагаемые по ставке 13%");
     {
         // "Пропустить" on the first rule; the second locks the skip, and a closed dialog then
-        // counts as "Исправить". "Пропустить все" is never offered.
+        // stops the run without leading anywhere. "Пропустить все" is never offered.
         ScriptedAnswerer answerer;
         answerer.sectionScript = {SectionAnswer::Skip, SectionAnswer::Closed};
         QCOMPARE(CheckIncome13Entry(answerer, title, Income13Entry{}),
-                 Income13EntryField::IncomeCode);
+                 SectionCheckRun::kClosedCode);
         QCOMPARE(answerer.sectionQuestions.size(), 2);
         QVERIFY(answerer.sectionQuestions.at(0).skipEnabled);
         QVERIFY(!answerer.sectionQuestions.at(1).skipEnabled);

@@ -143,14 +143,15 @@ void TestTaxSummary::headline_data()
         mTDeclaration d;
         d.SetInteractiveDefaults();
         return d;
-    }) << QStringList{QStringLiteral("К уплате и к возврату: 0 руб.")}
+    }) << QStringList{QStringLiteral("Налог не доплачивается и не возвращается")}
                                      << false;
     QTest::newRow("refund") << Builder([] { return salary("2000"); })
                             << QStringList{QStringLiteral("К возврату: 700 руб.")} << true;
     QTest::newRow("pay") << Builder([] { return salary("1000"); })
                          << QStringList{QStringLiteral("К уплате: 300 руб.")} << true;
-    QTest::newRow("paid in full") << Builder([] { return salary("1300"); })
-                                  << QStringList{QStringLiteral("К уплате и к возврату: 0 руб.")}
+    QTest::newRow("paid in full") << Builder([] {
+        return salary("1300");
+    }) << QStringList{QStringLiteral("Налог не доплачивается и не возвращается")}
                                   << true;
     // A notice payment under the code of Section 3 with no income at 30 % is refunded.
     QTest::newRow("pay and refund") << Builder([] {

@@ -16,6 +16,7 @@ TfmAnnounce::TfmAnnounce(QWidget* parent) : QDialog(parent)
     auto* text = new QPlainTextEdit(this);
     text->setObjectName(QStringLiteral("mmText"));
     text->setReadOnly(true);
+    text->setAccessibleName(QStringLiteral("Текст уведомления"));
     text->setPlainText(QStringLiteral(
         "Новая форма налоговой декларации по налогу на доходы физических лиц (форма 3-НДФЛ) за "
         "2014 год и порядок ее заполнения находятся на государственной регистрации.\n\n"

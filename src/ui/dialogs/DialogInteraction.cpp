@@ -1,12 +1,35 @@
 #include "ui/dialogs/DialogInteraction.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QPointer>
 #include <QPushButton>
 #include <QUrl>
 
 namespace {
+
+// Gives the focus back, when a dialog closes, to the control that had it when the dialog opened.
+class FocusReturn
+{
+public:
+    FocusReturn() : m_widget(QApplication::focusWidget()) {}
+    ~FocusReturn()
+    {
+        if (m_widget.isNull() || !m_widget->isEnabled() || !m_widget->isVisible())
+            return;
+        m_widget->setFocus(Qt::OtherFocusReason);
+        // The window of the dialog's opener is the active one again.
+        if (!m_widget->window()->isActiveWindow())
+            m_widget->window()->activateWindow();
+    }
+    FocusReturn(const FocusReturn&) = delete;
+    FocusReturn& operator=(const FocusReturn&) = delete;
+
+private:
+    QPointer<QWidget> m_widget;
+};
 
 QString buttonText(QMessageBox::StandardButton button)
 {
@@ -33,6 +56,7 @@ QString displayText(QString text)
 QString runFileDialog(QWidget* parent, const FileDialogRequest& request,
                       QFileDialog::AcceptMode mode)
 {
+    const FocusReturn focus;
     QFileDialog dialog(parent, request.caption, request.directory);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
@@ -52,6 +76,7 @@ QMessageBox::StandardButton DialogInteraction::message(QWidget* parent, QMessage
                                                        QMessageBox::StandardButtons buttons,
                                                        QMessageBox::StandardButton defaultButton)
 {
+    const FocusReturn focus;
     QMessageBox box(icon, caption, displayText(text), buttons, parent);
     for (const auto standard :
          {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel, QMessageBox::Ok}) {
@@ -73,6 +98,7 @@ QMessageBox::StandardButton DialogInteraction::message(QWidget* parent, QMessage
 
 int DialogInteraction::execDialog(QDialog& dialog)
 {
+    const FocusReturn focus;
     return dialog.exec();
 }
 
@@ -89,6 +115,7 @@ QString DialogInteraction::saveFileName(QWidget* parent, const FileDialogRequest
 QString DialogInteraction::existingDirectory(QWidget* parent, const QString& caption,
                                              const QString& directory)
 {
+    const FocusReturn focus;
     return QFileDialog::getExistingDirectory(parent, caption, directory);
 }
 

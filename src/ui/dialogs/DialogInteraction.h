@@ -2,7 +2,8 @@
 
 #include "ui/dialogs/Interaction.h"
 
-// The desktop program's interaction: real, modal Qt dialogs with Russian button texts.
+// The desktop program's interaction: real, modal Qt dialogs with Russian button texts. When a
+// dialog closes, the control that had the focus before it has it again.
 class DialogInteraction : public Interaction
 {
 public:

@@ -4,9 +4,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
+#include <algorithm>
 
 HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent)
 {
@@ -17,7 +21,27 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent)
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
     m_browser->setOpenExternalLinks(true);
     setCentralWidget(m_browser);
-    resize(900, 700);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+QRect HelpWindow::placeBeside(const QRect& available, const QPoint& centre)
+{
+    QRect place(QPoint(), available.size() * 2 / 3);
+    place.moveCenter(centre);
+    // Whole on the screen: moved in from an edge it would cross.
+    place.moveLeft(
+        std::clamp(place.left(), available.left(), available.right() - place.width() + 1));
+    place.moveTop(
+        std::clamp(place.top(), available.top(), available.bottom() - place.height() + 1));
+    return place;
 }
 
 QString HelpWindow::relativePage(const QString& topic)
@@ -42,7 +66,17 @@ HelpWindow* HelpWindow::showTopic(QWidget* parent, Interaction& interaction,
         window->setWindowFlag(Qt::Window);
     }
     window->m_browser->setSource(QUrl::fromLocalFile(page));
-    window->showMaximized();
+    if (!window->isVisible()) {
+        const QScreen* screen =
+            owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+        const QRect available =
+            screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+        const QPoint centre = owner != nullptr && owner->isVisible()
+                                  ? owner->frameGeometry().center()
+                                  : available.center();
+        window->setGeometry(placeBeside(available, centre));
+    }
+    window->show();
     window->raise();
     window->activateWindow();
     return window;

@@ -19,6 +19,9 @@ public:
     // Paints the picture of the summary into target, keeping its proportions: on a widget, a
     // printer page or an image alike.
     static void paint(QPainter& painter, const QRect& target, const TaxSummary& summary);
+    static QString title();
+    // The figures of the picture in words, for a person who cannot see it.
+    static QString describe(const TaxSummary& summary);
 
     QSize sizeHint() const override { return {720, 420}; }
 

@@ -3,22 +3,58 @@
 #include "model/Declaration.h"
 #include "summary/SummaryText.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace {
 
 // How long the strip waits after a change before it recomputes.
 constexpr int kDelayMs = 100;
 
+// A screen reader meets the strip as a button named by what the declaration comes to, which
+// opens the window "Расчёт налога".
+class ResultStripAccessible : public QAccessibleWidget
+{
+public:
+    explicit ResultStripAccessible(ResultStrip* strip)
+        : QAccessibleWidget(strip, QAccessible::Button)
+    {}
+
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            emit static_cast<ResultStrip*>(widget())->openRequested();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface* resultStripAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("ResultStrip"))
+        return new ResultStripAccessible(static_cast<ResultStrip*>(object));
+    return nullptr;
+}
+
 } // namespace
 
 ResultStrip::ResultStrip(QWidget* parent, Source source)
     : QFrame(parent), m_source(std::move(source))
 {
+    static const bool installed = (QAccessible::installFactory(&resultStripAccessible), true);
+    Q_UNUSED(installed);
     setObjectName(QStringLiteral("pnlTaxResult"));
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
@@ -84,6 +120,9 @@ void ResultStrip::updateNow()
     m_text->setText(line);
     m_text->setToolTip(
         m_summary.faultDetail.isEmpty() ? line : line + QLatin1Char('\n') + m_summary.faultDetail);
+    // Read by a screen reader as the strip's name, which it announces when it changes.
+    if (accessibleName() != line)
+        setAccessibleName(line);
     QPalette colours = palette();
     if (m_summary.outcome == TaxSummary::Fault)
         colours.setColor(QPalette::WindowText, Qt::darkRed);
@@ -101,6 +140,18 @@ void ResultStrip::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit openRequested();
     QFrame::mouseReleaseEvent(event);
+}
+
+void ResultStrip::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 void ResultStrip::keyPressEvent(QKeyEvent* event)

@@ -13,7 +13,9 @@ class mTDeclaration;
 // and "К возврату: ...", or a dash and the message of a computation fault. It recomputes a moment
 // after the last change it is told of, so a burst of typing costs one computation, from a copy of
 // the declaration as the screen shows it; it never changes the declaration. It hides itself when
-// the declaration has nothing to show. A click asks for the window "Расчёт налога".
+// the declaration has nothing to show. A click, Enter or Space asks for the window "Расчёт
+// налога". The line is its accessible name, announced when it changes; with the focus it shows a
+// focus frame.
 class ResultStrip : public QFrame
 {
     Q_OBJECT
@@ -42,6 +44,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     Source m_source;

@@ -5,6 +5,7 @@
 #include "ui/dialogs/Interaction.h"
 #include "ui/result/IncomeBarPicture.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -13,8 +14,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 namespace {
@@ -35,6 +39,34 @@ QString paymentCaption(const SummaryPayment& payment)
            QStringLiteral(", ОКТМО ") + payment.oktmo;
 }
 
+} // namespace
+
+// The list of lines asks for the room its columns and lines take, whole.
+class TaxResultLines : public QTreeWidget
+{
+public:
+    using QTreeWidget::QTreeWidget;
+
+    // The width a column needs for its widest line and its header.
+    int neededWidth(int column) const
+    {
+        return std::max(sizeHintForColumn(column), header()->sectionSizeHint(column));
+    }
+
+    QSize sizeHint() const override
+    {
+        int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+        for (int column = 0; column < columnCount(); ++column)
+            width += neededWidth(column);
+        int rows = 0;
+        for (QTreeWidgetItemIterator it(const_cast<TaxResultLines*>(this)); *it != nullptr; ++it)
+            ++rows;
+        const int height = 2 * frameWidth() + header()->sizeHint().height() +
+                           rows * std::max(sizeHintForRow(0), fontMetrics().height());
+        return {width, height};
+    }
+};
+
 QTreeWidgetItem* heading(QTreeWidget* tree, const QString& title)
 {
     auto* item = new QTreeWidgetItem(tree, {title});
@@ -44,8 +76,6 @@ QTreeWidgetItem* heading(QTreeWidget* tree, const QString& title)
     item->setFirstColumnSpanned(true);
     return item;
 }
-
-} // namespace
 
 TfmTaxResult::TfmTaxResult(QWidget* parent, TaxSummary summary, Interaction& interaction)
     : QDialog(parent), m_summary(std::move(summary)), m_interaction(interaction)
@@ -62,23 +92,26 @@ TfmTaxResult::TfmTaxResult(QWidget* parent, TaxSummary summary, Interaction& int
     headline->setFont(bold);
     headline->setWordWrap(true);
 
-    m_tree = new QTreeWidget(this);
+    m_tree = new TaxResultLines(this);
     m_tree->setObjectName(QStringLiteral("lvTaxResult"));
+    m_tree->setAccessibleName(QStringLiteral("Разделы декларации"));
     m_tree->setHeaderLabels({QStringLiteral("Показатель"), QStringLiteral("Сумма, руб."),
                              QStringLiteral("Откуда данные"), QStringLiteral("Пояснение")});
     m_tree->setAlternatingRowColors(true);
     m_tree->setExpandsOnDoubleClick(false);
-    m_tree->setColumnWidth(CaptionColumn, 320);
-    m_tree->setColumnWidth(AmountColumn, 100);
-    m_tree->setColumnWidth(PlaceColumn, 240);
-    connect(m_tree, &QTreeWidget::itemDoubleClicked, this, &TfmTaxResult::lineChosen);
+    // Every column as wide as its longest line: no amount, code or caption is cut; a window too
+    // narrow for them all scrolls the list.
+    m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tree->header()->setStretchLastSection(false);
+    // A double click or Enter on a line.
+    connect(m_tree, &QTreeWidget::itemActivated, this, &TfmTaxResult::lineChosen);
     fillTree();
 
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabTaxResult"));
-    tabs->addTab(m_tree, QStringLiteral("Разделы декларации"));
+    tabs->addTab(m_tree, QStringLiteral("&Разделы декларации"));
     tabs->addTab(new IncomeBarPicture(tabs, m_summary),
-                 QStringLiteral("Рисунок: доходы по ставке 13 %"));
+                 QStringLiteral("Р&исунок: доходы по ставке 13 %"));
 
     auto* print = new QPushButton(QStringLiteral("Печать рисунка..."), this);
     print->setObjectName(QStringLiteral("bnPrintPicture"));
@@ -96,7 +129,37 @@ TfmTaxResult::TfmTaxResult(QWidget* parent, TaxSummary summary, Interaction& int
     layout->addWidget(headline);
     layout->addWidget(tabs, 1);
     layout->addLayout(buttons);
-    resize(920, 560);
+    // As large as the lines need, within the screen.
+    const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen != nullptr ? screen->availableSize() * 9 / 10 : QSize(1024, 700);
+    resize(sizeHint().boundedTo(room));
+    fitCaptionColumn();
+}
+
+void TfmTaxResult::fitCaptionColumn()
+{
+    // Where the window cannot show the captions and the amounts whole side by side, the captions
+    // give way, down to the width the lines of Section 1 need; a caption cut shows whole in its
+    // tooltip, and the explanations further right are reached by scrolling.
+    QHeaderView* header = m_tree->header();
+    // The list is what makes the window wide: what the window has less than it asks for, the
+    // list has less.
+    const int room = m_tree->sizeHint().width() - (sizeHint().width() - width()) -
+                     2 * m_tree->frameWidth() - m_tree->verticalScrollBar()->sizeHint().width();
+    const int amounts = m_tree->neededWidth(AmountColumn);
+    const int captions = m_tree->neededWidth(CaptionColumn);
+    if (captions + amounts <= room)
+        return;
+    int section1 = 0;
+    if (const QTreeWidgetItem* heading = m_tree->topLevelItem(0)) {
+        for (int line = 0; line < heading->childCount(); ++line)
+            section1 = std::max(section1, 2 * m_tree->indentation() +
+                                              fontMetrics().horizontalAdvance(
+                                                  heading->child(line)->text(CaptionColumn)) +
+                                              2 * fontMetrics().averageCharWidth());
+    }
+    header->setSectionResizeMode(CaptionColumn, QHeaderView::Interactive);
+    header->resizeSection(CaptionColumn, std::min(captions, std::max(section1, room - amounts)));
 }
 
 void TfmTaxResult::fillTree()
@@ -107,9 +170,11 @@ void TfmTaxResult::fillTree()
     }
     QTreeWidgetItem* section1 =
         heading(m_tree, QStringLiteral("Раздел 1. Суммы налога к уплате и к возврату"));
-    for (const SummaryPayment& payment : m_summary.payments)
-        new QTreeWidgetItem(section1,
-                            {paymentCaption(payment), SummaryText::amount(payment.amount)});
+    for (const SummaryPayment& payment : m_summary.payments) {
+        auto* item = new QTreeWidgetItem(
+            section1, {paymentCaption(payment), SummaryText::amount(payment.amount)});
+        item->setTextAlignment(AmountColumn, Qt::AlignRight | Qt::AlignVCenter);
+    }
     for (const SummarySection& section : m_summary.sections) {
         QTreeWidgetItem* item = heading(m_tree, section.title);
         for (const SummaryLine& line : section.lines)
@@ -130,7 +195,8 @@ void TfmTaxResult::addLine(QTreeWidgetItem* parent, const SummaryLine& line)
     // A line leads to the section of its data only when there is data.
     if (EntryPlaceHasSection(line.place) && !line.amount.isZero()) {
         item->setData(CaptionColumn, kPlaceRole, int(line.place));
-        item->setToolTip(PlaceColumn, QStringLiteral("Двойной щелчок: перейти к разделу"));
+        item->setToolTip(PlaceColumn,
+                         QStringLiteral("Двойной щелчок или Enter: перейти к разделу"));
     }
     for (const SummaryLine& part : line.parts)
         addLine(item, part);

@@ -7,13 +7,14 @@
 #include <optional>
 
 class Interaction;
-class QTreeWidget;
 class QTreeWidgetItem;
+class TaxResultLines;
 
 // The window "Расчёт налога": what the declaration comes to, the lines of Section 1 and of each
 // per-rate section with the sheets that feed them and where their data is entered, and the
-// picture of income at 13 %, which can be printed. A double click on a line whose data is entered
-// in a section closes the window for that section.
+// picture of income at 13 %, which can be printed. A double click on a line (or Enter) whose data
+// is entered in a section closes the window for that section. It opens as large as its lines
+// need, within the screen.
 class TfmTaxResult : public QDialog
 {
     Q_OBJECT
@@ -30,11 +31,12 @@ public:
 private:
     bool writePicturePdf(const QString& fileName, const QPageLayout& layout);
     void fillTree();
+    void fitCaptionColumn();
     void addLine(QTreeWidgetItem* parent, const SummaryLine& line);
     void lineChosen(QTreeWidgetItem* item);
 
     TaxSummary m_summary;
     Interaction& m_interaction;
-    QTreeWidget* m_tree = nullptr;
+    TaxResultLines* m_tree = nullptr;
     std::optional<EntryPlace> m_chosen;
 };

@@ -12,6 +12,7 @@
 #include <QStackedLayout>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 TfmAbout::TfmAbout(QWidget* parent, Interaction& interaction, QString programFolder)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_interaction(interaction),
@@ -20,7 +21,8 @@ TfmAbout::TfmAbout(QWidget* parent, Interaction& interaction, QString programFol
     InitUiResources();
     setObjectName(QStringLiteral("TfmAbout"));
     setWindowTitle(QStringLiteral("О программе"));
-    setFixedSize(460, 232);
+    // As wide as the picture; as high as the standard 232 or, in a large font, as the lines need.
+    setFixedWidth(460);
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -90,6 +92,7 @@ TfmAbout::TfmAbout(QWidget* parent, Interaction& interaction, QString programFol
     layout->addWidget(m_picture);
     layout->addLayout(m_panels, 1);
     layout->addLayout(bottom);
+    setFixedHeight(std::max(232, layout->totalHeightForWidth(460)));
     ok->setFocus();
 
     for (QLabel* label : findChildren<QLabel*>()) {

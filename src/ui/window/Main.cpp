@@ -5,53 +5,30 @@
 #include "ui/pickers/InputInspectionNumber.h"
 #include "ui/result/ResultStrip.h"
 #include "ui/widgets/EditWatch.h"
+#include "ui/widgets/Mnemonics.h"
 #include "ui/window/AppSettings.h"
 #include "ui/window/DocumentRecovery.h"
+#include "ui/window/FrameFocus.h"
 #include "ui/window/PrinterIcon.h"
+#include "ui/window/SectionButton.h"
 #include "ui/window/SectionFrames.h"
 #include "ui/window/StartForm.h"
 #include "ui/window/WindowPlacement.h"
 
 #include <QActionGroup>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-namespace {
-
-constexpr int kSectionButtonWidth = 185;
-constexpr int kSectionButtonHeight = 75;
-
-// Breaks a caption that is wider than its button at the space nearest to its middle.
-void fitCaption(QToolButton* button)
-{
-    QFont font = button->font();
-    font.setBold(true);
-    button->setFont(font);
-    const QString caption = button->text();
-    if (QFontMetrics(font).horizontalAdvance(caption) <= kSectionButtonWidth - 12)
-        return;
-    const qsizetype middle = caption.size() / 2;
-    qsizetype best = -1;
-    for (qsizetype at = 0; at < caption.size(); ++at) {
-        if (caption.at(at) == QLatin1Char(' ') &&
-            (best < 0 || qAbs(at - middle) < qAbs(best - middle)))
-            best = at;
-    }
-    if (best > 0)
-        button->setText(caption.left(best) + QLatin1Char('\n') + caption.mid(best + 1));
-}
-
-} // namespace
 
 TFormMain::TFormMain(std::unique_ptr<Interaction> interaction, Options options)
     : m_interaction(std::move(interaction)), m_document(std::make_unique<mTDeclaration>()),
@@ -59,7 +36,7 @@ TFormMain::TFormMain(std::unique_ptr<Interaction> interaction, Options options)
 {
     InitUiResources();
     setObjectName(QStringLiteral("TFormMain"));
-    setMinimumSize(WindowPlacement::kMinWidth, WindowPlacement::kMinHeight);
+    setMinimumSize(standardMinimum());
     setWindowIcon(QIcon(QStringLiteral(":/ui/tarvika.png")));
     buildActions();
     buildSectionButtons();
@@ -69,6 +46,10 @@ TFormMain::TFormMain(std::unique_ptr<Interaction> interaction, Options options)
         m_folders.user.isEmpty() ? QString()
                                  : QDir(m_folders.user).filePath(QStringLiteral("recovery")),
         [this] { return screenDeclaration(); }, options.recoveryDelay, this);
+    qApp->installEventFilter(new MnemonicWatch(this));
+    qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { focusChanged(now); });
 
     // The command line names the file to open: the first of one or two arguments, or the second
     // when the first is "-p".
@@ -92,6 +73,9 @@ TFormMain::TFormMain(std::unique_ptr<Interaction> interaction, Options options)
 
 TFormMain::~TFormMain()
 {
+    // What the application reports while the window's widgets go is no longer the window's.
+    qApp->removeEventFilter(this);
+    disconnect(qApp, nullptr, this, nullptr);
     // The frame edits the document: it goes first, then the copies of its changes.
     delete m_frame;
     m_frame = nullptr;
@@ -109,62 +93,68 @@ void TFormMain::buildActions()
         return created;
     };
     QAction* create =
-        action(QStringLiteral("Создать"), QStringLiteral("CreateDoc"), &TFormMain::CreateDoc);
+        action(QStringLiteral("&Создать"), QStringLiteral("CreateDoc"), &TFormMain::CreateDoc);
     create->setIcon(look->standardIcon(QStyle::SP_FileIcon));
     create->setShortcut(QKeySequence::New);
     QAction* open =
-        action(QStringLiteral("Открыть"), QStringLiteral("OpenDoc"), &TFormMain::OpenDoc);
+        action(QStringLiteral("&Открыть"), QStringLiteral("OpenDoc"), &TFormMain::OpenDoc);
     open->setIcon(look->standardIcon(QStyle::SP_DialogOpenButton));
     open->setShortcut(QKeySequence::Open);
     QAction* save =
-        action(QStringLiteral("Сохранить"), QStringLiteral("SaveDoc"), &TFormMain::SaveDoc);
+        action(QStringLiteral("Со&хранить"), QStringLiteral("SaveDoc"), &TFormMain::SaveDoc);
     save->setIcon(look->standardIcon(QStyle::SP_DialogSaveButton));
     save->setShortcut(QKeySequence::Save);
-    QAction* saveAs = action(QStringLiteral("Сохранить как..."), QStringLiteral("SaveAsDoc"),
+    QAction* saveAs = action(QStringLiteral("Сохранить &как..."), QStringLiteral("SaveAsDoc"),
                              &TFormMain::SaveAsDoc);
-    QAction* nextYear = action(QStringLiteral("Декларация за следующий год..."),
+    QAction* nextYear = action(QStringLiteral("Декларация за следующий &год..."),
                                QStringLiteral("NextYearDoc"), &TFormMain::NextYearDoc);
-    QAction* quit = action(QStringLiteral("Выход"), QStringLiteral("Quit"), &QWidget::close);
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    QAction* quit = action(QStringLiteral("В&ыход"), QStringLiteral("Quit"), &QWidget::close);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     QAction* preview =
-        action(QStringLiteral("Просмотр"), QStringLiteral("PreviewDoc"), &TFormMain::PreviewDoc);
+        action(QStringLiteral("Прос&мотр"), QStringLiteral("PreviewDoc"), &TFormMain::PreviewDoc);
     preview->setIcon(look->standardIcon(QStyle::SP_FileDialogContentsView));
+    preview->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     QAction* print =
-        action(QStringLiteral("Печать"), QStringLiteral("PrintDoc"), &TFormMain::PrintDoc);
+        action(QStringLiteral("&Печать"), QStringLiteral("PrintDoc"), &TFormMain::PrintDoc);
     print->setIcon(PrinterIcon());
     print->setShortcut(QKeySequence::Print);
-    QAction* exportXml =
-        action(QStringLiteral("Экспорт в xml"), QStringLiteral("ExportDoc"), &TFormMain::ExportDoc);
+    QAction* exportXml = action(QStringLiteral("&Экспорт в xml"), QStringLiteral("ExportDoc"),
+                                &TFormMain::ExportDoc);
     exportXml->setIconText(QStringLiteral("Файл xml"));
     exportXml->setIcon(look->standardIcon(QStyle::SP_ArrowRight));
+    exportXml->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     QAction* check =
-        action(QStringLiteral("Проверить"), QStringLiteral("CheckDoc"), &TFormMain::CheckDoc);
+        action(QStringLiteral("Пр&оверить"), QStringLiteral("CheckDoc"), &TFormMain::CheckDoc);
     check->setIcon(look->standardIcon(QStyle::SP_DialogApplyButton));
-    QAction* taxResult = action(QStringLiteral("Расчёт налога"), QStringLiteral("ShowTaxResult"),
+    check->setShortcut(QKeySequence(Qt::Key_F9));
+    QAction* taxResult = action(QStringLiteral("&Расчёт налога"), QStringLiteral("ShowTaxResult"),
                                 &TFormMain::ShowTaxResult);
-    QAction* help = action(QStringLiteral("Справка"), QStringLiteral("Help"), &TFormMain::Help);
+    taxResult->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    QAction* help = action(QStringLiteral("&Справка"), QStringLiteral("Help"), &TFormMain::Help);
     help->setShortcut(QKeySequence(Qt::Key_F1));
     help->setShortcutContext(Qt::WindowShortcut);
     QAction* about =
-        action(QStringLiteral("О программе"), QStringLiteral("About"), &TFormMain::About);
+        action(QStringLiteral("&О программе"), QStringLiteral("About"), &TFormMain::About);
 
-    m_showToolbar = new QAction(QStringLiteral("Стандартная панель"), this);
+    m_showToolbar = new QAction(QStringLiteral("Стандартная &панель"), this);
     m_showToolbar->setObjectName(QStringLiteral("ShowStdToolbar"));
     m_showToolbar->setCheckable(true);
-    m_textLabels = new QAction(QStringLiteral("Подписи под кнопками"), this);
+    m_textLabels = new QAction(QStringLiteral("Подписи под &кнопками"), this);
     m_textLabels->setObjectName(QStringLiteral("TextLabels"));
     m_textLabels->setCheckable(true);
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
     file->addActions({create, open, save, saveAs});
     file->addSeparator();
     file->addAction(nextYear);
     file->addSeparator();
     file->addAction(quit);
-    QMenu* declaration = menuBar()->addMenu(QStringLiteral("Декларация"));
+    QMenu* declaration = menuBar()->addMenu(QStringLiteral("&Декларация"));
     declaration->addActions({preview, print, exportXml, check, taxResult});
-    QMenu* settings = menuBar()->addMenu(QStringLiteral("Настройки"));
+    QMenu* settings = menuBar()->addMenu(QStringLiteral("&Настройки"));
     settings->addActions({m_showToolbar, m_textLabels});
-    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("Справка"));
+    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Справка"));
     helpMenu->addAction(help);
     helpMenu->addSeparator();
     helpMenu->addAction(about);
@@ -182,8 +172,12 @@ void TFormMain::buildActions()
     const std::pair<QAction*, const char*> names[] = {
         {create, "fbCreate"}, {open, "fbOpen"},         {save, "fbSave"},  {preview, "fbView"},
         {print, "fbPrint"},   {exportXml, "fbExsport"}, {check, "fbCheck"}};
-    for (const auto& [command, name] : names)
-        m_toolBar->widgetForAction(command)->setObjectName(QString::fromLatin1(name));
+    for (const auto& [command, name] : names) {
+        QWidget* button = m_toolBar->widgetForAction(command);
+        button->setObjectName(QString::fromLatin1(name));
+        // The tool bar is a row of Tab stops too.
+        button->setFocusPolicy(Qt::TabFocus);
+    }
 
     connect(m_showToolbar, &QAction::toggled, this, [this](bool show) {
         AppSettings::setShowStdToolbar(show);
@@ -208,57 +202,59 @@ void TFormMain::applyToolbarSettings()
     m_toolBar->setVisible(show);
     m_toolBar->setToolButtonStyle(labels ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
     m_toolBar->setIconSize(QSize(24, 24));
-    for (QToolButton* button : m_toolBar->findChildren<QToolButton*>()) {
-        if (button->defaultAction() == nullptr || button->objectName().isEmpty())
-            continue;
-        button->setFixedSize(labels ? QSize(80, 47) : QSize(35, 35));
-    }
     m_toolBar->setMinimumHeight(labels ? 50 : 38);
 }
 
 void TFormMain::buildSectionButtons()
 {
     auto* central = new QWidget(this);
-    auto* column = new QWidget(central);
+    auto* column = new SectionColumn(central);
     column->setObjectName(QStringLiteral("PnlSelectGroup"));
-    column->setFixedWidth(kSectionButtonWidth);
+    column->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     auto* columnLayout = new QVBoxLayout(column);
     columnLayout->setContentsMargins(0, 0, 0, 0);
     columnLayout->setSpacing(0);
-    m_sectionGroup = new QButtonGroup(this);
-    m_sectionGroup->setExclusive(true);
     for (const Section section : SectionFrames::kAll) {
-        auto* button = new QToolButton(column);
+        auto* button = new SectionButton(SectionFrames::caption(section), column);
         button->setObjectName(SectionFrames::buttonName(section));
-        button->setText(SectionFrames::caption(section));
-        fitCaption(button);
         button->setToolTip(SectionFrames::hint(section));
-        button->setCheckable(true);
-        button->setFixedSize(kSectionButtonWidth, kSectionButtonHeight);
-        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        m_sectionGroup->addButton(button);
         m_sectionButtons[section] = button;
         columnLayout->addWidget(button);
-        connect(button, &QToolButton::clicked, this, [this, section] { selectSection(section); });
+        connect(button, &QAbstractButton::clicked, this,
+                [this, section] { selectSection(section); });
     }
     columnLayout->addStretch();
 
-    m_container = new QWidget(central);
+    // A section that needs more room than the window gives scrolls inside it.
+    m_workArea = new QScrollArea(central);
+    m_workArea->setObjectName(QStringLiteral("scrWorkArea"));
+    m_workArea->setWidgetResizable(true);
+    m_workArea->setFrameShape(QFrame::NoFrame);
+    m_workArea->setFocusPolicy(Qt::NoFocus);
+    m_container = new QWidget;
     m_container->setObjectName(QStringLiteral("PnlFormContainer"));
     auto* containerLayout = new QVBoxLayout(m_container);
     containerLayout->setContentsMargins(0, 0, 0, 0);
+    m_workArea->setWidget(m_container);
 
     auto* layout = new QHBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     layout->addWidget(column);
-    layout->addWidget(m_container, 1);
+    layout->addWidget(m_workArea, 1);
     setCentralWidget(central);
 }
 
 QAbstractButton* TFormMain::sectionButton(Section section) const
 {
     return m_sectionButtons.at(section);
+}
+
+QSize TFormMain::standardMinimum() const
+{
+    const QSize standard(WindowPlacement::kMinWidth, WindowPlacement::kMinHeight);
+    const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    return shown != nullptr ? standard.boundedTo(shown->availableSize()) : standard;
 }
 
 void TFormMain::setSectionEnabled(Section section, bool enabled)
@@ -305,22 +301,42 @@ void TFormMain::replaceFrame(Section section)
     delete m_frame;
     m_frame = frame;
     m_section = section;
-    m_sectionButtons.at(section)->setChecked(true);
+    m_sectionButtons.at(section)->makeCurrent();
+    frame->show();
     m_building = false;
+    m_workArea->verticalScrollBar()->setValue(0);
+    m_workArea->horizontalScrollBar()->setValue(0);
+    FocusFirstField(*frame);
+    keepResultStripLast();
     // A new document or a frame that set its defaults.
     m_resultStrip->scheduleUpdate();
 }
 
+void TFormMain::keepResultStripLast()
+{
+    QWidget* last = previousInFocusChain();
+    while (last != this && (last->focusPolicy() == Qt::NoFocus || last->isWindow()))
+        last = last->previousInFocusChain();
+    if (last != this && last != m_resultStrip)
+        QWidget::setTabOrder(last, m_resultStrip);
+}
+
+void TFormMain::focusChanged(QWidget* now)
+{
+    if (now == nullptr || now->window() != this)
+        return;
+    m_lastFocus = now;
+    if (m_container->isAncestorOf(now))
+        m_workArea->ensureWidgetVisible(now);
+}
+
 bool TFormMain::selectSection(Section section)
 {
-    if (m_frame != nullptr && section == m_section) {
-        m_sectionButtons.at(m_section)->setChecked(true);
+    if (m_frame != nullptr && section == m_section)
         return true;
-    }
     if (m_frame != nullptr) {
         m_frame->StoreData();
         if (const quint16 code = m_frame->CheckData(); code != 0) {
-            m_sectionButtons.at(m_section)->setChecked(true);
             m_frame->FocusError(code);
             return false;
         }
@@ -344,27 +360,22 @@ void TFormMain::showPlaced()
         show();
 }
 
-bool TFormMain::event(QEvent* event)
+bool TFormMain::eventFilter(QObject* watched, QEvent* event)
 {
-    const bool handled = QMainWindow::event(event);
-    // A frame or sub-frame shown, or a control that grew, asks its window to lay it out again.
-    if (event->type() == QEvent::LayoutRequest)
-        fitMinimumToContent();
-    return handled;
+    // A sub-frame shown: its controls came last in the order of Tab, after the result line.
+    if (event->type() == QEvent::Show && qobject_cast<TThinkingFrame*>(watched) != nullptr &&
+        m_container->isAncestorOf(static_cast<QWidget*>(watched)))
+        keepResultStripLast();
+    return QMainWindow::eventFilter(watched, event);
 }
 
-void TFormMain::fitMinimumToContent()
+void TFormMain::changeEvent(QEvent* event)
 {
-    // The window is never smaller than the standard size, nor than what its content needs: a
-    // control that does not fit would be hidden. Once shown, the menu and tool bars take the room
-    // they are laid out in (a tool bar never shrinks below its size hint).
-    const QSize content =
-        isVisible() ? centralWidget()->minimumSizeHint() + size() - centralWidget()->size()
-                    : layout()->totalMinimumSize();
-    const QSize needed =
-        content.expandedTo(QSize(WindowPlacement::kMinWidth, WindowPlacement::kMinHeight));
-    if (needed != minimumSize())
-        setMinimumSize(needed);
+    QMainWindow::changeEvent(event);
+    // A command that disabled the window (export, print) took the focus away; it comes back.
+    if (event->type() == QEvent::EnabledChange && isEnabled() && !m_lastFocus.isNull() &&
+        m_lastFocus->isEnabled() && m_lastFocus->isVisible() && focusWidget() != m_lastFocus)
+        m_lastFocus->setFocus(Qt::OtherFocusReason);
 }
 
 void TFormMain::closeEvent(QCloseEvent* event)

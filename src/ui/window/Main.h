@@ -5,8 +5,10 @@
 #include "storage/FileStamp.h"
 #include "ui/pickers/LoadSoun.h"
 #include "ui/widgets/MyFrame.h"
+#include "ui/window/SectionButton.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <chrono>
 #include <map>
 #include <memory>
@@ -15,9 +17,8 @@ enum class EntryPlace;
 
 class QAbstractButton;
 class QAction;
-class QButtonGroup;
+class QScrollArea;
 class QToolBar;
-class QToolButton;
 class DocumentRecovery;
 class ResultStrip;
 struct SectionPlace;
@@ -69,6 +70,9 @@ public:
     TThinkingFrame* currentFrame() const { return m_frame; }
     Section currentSection() const { return m_section; }
     QAbstractButton* sectionButton(Section section) const;
+    // The smallest the window becomes: the standard 800 x 571, or the screen's work area when that
+    // is smaller.
+    QSize standardMinimum() const;
 
     // The commands of the menu and the tool bar.
     void CreateDoc();
@@ -108,7 +112,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildActions();
@@ -119,7 +124,9 @@ private:
     void openAtStartup();
     void replaceFrame(Section section);
     void applyButtonRule();
-    void fitMinimumToContent();
+    // Keeps the result line the last stop of Tab after the controls of a frame or sub-frame shown.
+    void keepResultStripLast();
+    void focusChanged(QWidget* now);
     void updateTitle();
     void resetDocument();
     bool askToSave();
@@ -149,9 +156,12 @@ private:
     ResultStrip* m_resultStrip = nullptr;
     DocumentRecovery* m_recovery = nullptr;
     Section m_section = Section::InitialData;
+    QScrollArea* m_workArea = nullptr;
     QWidget* m_container = nullptr;
-    QButtonGroup* m_sectionGroup = nullptr;
-    std::map<Section, QToolButton*> m_sectionButtons;
+    std::map<Section, SectionButton*> m_sectionButtons;
+    // The control of this window that had the focus last, given it back when the window is
+    // enabled again after a command that disabled it.
+    QPointer<QWidget> m_lastFocus;
     QToolBar* m_toolBar = nullptr;
     QAction* m_showToolbar = nullptr;
     QAction* m_textLabels = nullptr;

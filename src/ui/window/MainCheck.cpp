@@ -92,8 +92,8 @@ void TFormMain::ExportDoc()
     if (CheckAndLocate() != 0)
         return;
     setEnabled(false);
-    const QString folder =
-        m_interaction->existingDirectory(this, Interaction::programCaption(), QDir::homePath());
+    const QString folder = m_interaction->existingDirectory(
+        this, QStringLiteral("Папка для файла xml"), QDir::homePath());
     if (!folder.isEmpty()) {
         QStringList messages;
         QString result;

@@ -5,7 +5,9 @@
 #include <QRect>
 #include <optional>
 
-// Where the main window first appears: the stored placement fitted to the screen.
+// Where the main window first appears: the stored placement fitted to the screen. The standard
+// size is 800 x 571, or the screen's when that is smaller; a window is never placed beyond the
+// screen.
 struct WindowPlacement
 {
     static constexpr int kMinWidth = 800;

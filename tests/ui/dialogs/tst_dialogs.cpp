@@ -1,5 +1,6 @@
 // The list pickers' preselection, the tax-office import window, the About window, the tax-year
-// notice, and the button rows of the entry and check dialogs.
+// notice, and the button rows of the entry and check dialogs, and Escape on a check message.
+#include "check/SectionCheckRun.h"
 #include "directories/FixedTables.h"
 #include "support/ScriptedInteraction.h"
 #include "support/UserActions.h"
@@ -7,6 +8,7 @@
 #include "ui/dialogs/CheckAllError.h"
 #include "ui/dialogs/CheckError.h"
 #include "ui/dialogs/HelpWindow.h"
+#include "ui/dialogs/WindowCheckAnswerer.h"
 #include "ui/pickers/ListPicker.h"
 #include "ui/pickers/LoadSoun.h"
 #include "ui/sections/deductions/ChildEduSum.h"
@@ -45,6 +47,8 @@ private slots:
     void yesNoRow();
     void checkAnswers_data();
     void checkAnswers();
+    void escapeClosesCheckMessage_data();
+    void escapeClosesCheckMessage();
 };
 
 namespace {
@@ -336,6 +340,37 @@ void TestDialogs::checkAnswers()
     }
     QVERIFY(dialog->findChild<QPushButton*>(QStringLiteral("Button%1").arg(captions.size() + 1)) ==
             nullptr);
+}
+
+void TestDialogs::escapeClosesCheckMessage_data()
+{
+    QTest::addColumn<bool>("skipEnabled");
+    QTest::addColumn<int>("result");
+    // Where "Пропустить" may be pressed, Escape skips as it does.
+    QTest::newRow("skip enabled") << true << 0;
+    // Where only "Исправить" may be pressed (an income line without its amount), Escape ends the
+    // check without a field to fix: nothing opens (a fix may open a picker), nothing is skipped.
+    QTest::newRow("only fix") << false << int(SectionCheckRun::kClosedCode);
+}
+
+void TestDialogs::escapeClosesCheckMessage()
+{
+    QFETCH(bool, skipEnabled);
+    QFETCH(int, result);
+    ScriptedInteraction script;
+    bool closed = false;
+    script.answerDialog([&](QDialog& dialog) {
+        dialog.show();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        closed = !dialog.isVisible();
+        return dialog.result();
+    });
+    WindowCheckAnswerer answerer(script, nullptr);
+    SectionCheckRun run(answerer, QStringLiteral("Доход"), skipEnabled, false);
+    run.fail(QStringLiteral("Не указана сумма дохода"), 2);
+    QVERIFY(closed);
+    QCOMPARE(int(run.result()), result);
+    QVERIFY(script.finished());
 }
 
 QTEST_MAIN(TestDialogs)

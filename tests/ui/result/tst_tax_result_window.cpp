@@ -1,18 +1,25 @@
 // The picture of income at 13 % painted for each outcome, and printed from the window "Расчёт
 // налога" through the print dialog.
 #include "model/Declaration.h"
+#include "summary/SummaryText.h"
+#include "support/LayoutFaults.h"
+#include "support/ScreenTour.h"
 #include "support/ScriptedInteraction.h"
 #include "ui/result/IncomeBarPicture.h"
 #include "ui/result/TaxResultWindow.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QImage>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
@@ -25,14 +32,20 @@ TaxSummary refundSummary()
     return SummarizeDeclaration(declaration);
 }
 
-// How many pixels of the picture have exactly this colour.
-int pixelsOf(const TaxSummary& summary, QColor colour)
+QImage pictureOf(const TaxSummary& summary)
 {
     QImage image(720, 420, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     IncomeBarPicture::paint(painter, image.rect(), summary);
     painter.end();
+    return image;
+}
+
+// How many pixels of the picture have exactly this colour.
+int pixelsOf(const TaxSummary& summary, QColor colour)
+{
+    const QImage image = pictureOf(summary);
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x)
@@ -52,6 +65,7 @@ class TestTaxResultWindow : public QObject
 
 private slots:
     void pictureShowsTheBarsOnlyForIncome();
+    void largestAmountsWhole();
     void printsThePicture();
     void unwritablePdfIsReported();
     void cancelledPrintWritesNothing();
@@ -69,6 +83,45 @@ void TestTaxResultWindow::pictureShowsTheBarsOnlyForIncome()
     fault.faultMessage = QStringLiteral("Ошибка в рассчетах");
     QCOMPARE(pixelsOf(fault, kDeductionColour), 0);
     QCOMPARE(pixelsOf(SummarizeDeclaration(mTDeclaration()), kPaidColour), 0);
+}
+
+// With the largest amounts the fields take, every line of the window is whole at the size it opens
+// with, within the screen; the picture draws nothing up to its edges (a cut label would run into
+// them), and a person who cannot see it reads its figures.
+void TestTaxResultWindow::largestAmountsWhole()
+{
+    const TaxSummary summary =
+        SummarizeDeclaration(ScreenTour::crowdedDeclaration(DeclarationForm::Resident));
+    QVERIFY2(summary.outcome == TaxSummary::Computed && summary.hasBar13,
+             qPrintable(summary.faultMessage));
+    ScriptedInteraction script;
+    TfmTaxResult window(nullptr, summary, script);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect screen = window.screen()->availableGeometry();
+    QVERIFY2(window.width() <= screen.width() && window.height() <= screen.height(),
+             qPrintable(QStringLiteral("%1x%2").arg(window.width()).arg(window.height())));
+    auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("lvTaxResult"));
+    // A line of Section 1 is read in full, with its codes and its amount, without scrolling.
+    QTreeWidgetItem* line = tree->topLevelItem(0)->child(0);
+    QVERIFY(line->text(0).contains(QStringLiteral("ОКТМО 45382000001")));
+    const QHeaderView* header = tree->header();
+    QVERIFY(header->sectionViewportPosition(1) + header->sectionSize(1) <=
+            tree->viewport()->width());
+    const QStringList faults = layoutFaults(window);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+
+    const QImage image = pictureOf(summary);
+    for (int y = 0; y < image.height(); ++y)
+        QCOMPARE(image.pixelColor(image.width() - 1, y), QColor(Qt::white));
+    for (int x = 0; x < image.width(); ++x)
+        QCOMPARE(image.pixelColor(x, image.height() - 1), QColor(Qt::white));
+    auto* picture = window.findChild<IncomeBarPicture*>();
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(picture);
+    QVERIFY(reader->text(QAccessible::Name).contains(QStringLiteral("Рисунок")));
+    const QString figures = reader->text(QAccessible::Description);
+    for (const Money amount : {summary.bar13.income, summary.bar13.toRefund})
+        QVERIFY2(figures.contains(SummaryText::roubles(amount)), qPrintable(figures));
 }
 
 void TestTaxResultWindow::printsThePicture()

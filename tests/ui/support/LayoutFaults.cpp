@@ -1,18 +1,25 @@
 #include "LayoutFaults.h"
 
+#include "ui/widgets/AmountValidator.h"
 #include "ui/widgets/EntryFields.h"
+#include "ui/widgets/Mnemonics.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QScrollArea>
 #include <QStyleOption>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -78,6 +85,25 @@ QString widgetName(const QWidget& widget)
                                          : widget.objectName();
 }
 
+// What lies inside these is Qt's own or scrolls.
+bool descends(const QWidget& widget)
+{
+    return qobject_cast<const QAbstractScrollArea*>(&widget) == nullptr &&
+           qobject_cast<const QComboBox*>(&widget) == nullptr &&
+           qobject_cast<const QAbstractSpinBox*>(&widget) == nullptr &&
+           qobject_cast<const QLineEdit*>(&widget) == nullptr;
+}
+
+// The page a scroll area scrolls, inspected whole: what it needs more than the area has is
+// reached by scrolling.
+const QWidget* scrolledPage(const QWidget& widget)
+{
+    const auto* area = qobject_cast<const QScrollArea*>(&widget);
+    return area != nullptr && area->widget() != nullptr && !area->widget()->isHidden()
+               ? area->widget()
+               : nullptr;
+}
+
 class Inspector
 {
 public:
@@ -91,6 +117,8 @@ public:
         checkText(widget, path);
         if (const auto* view = qobject_cast<const QAbstractItemView*>(&widget))
             checkItems(*view, path);
+        if (const QWidget* page = scrolledPage(widget))
+            inspect(*page, path + QLatin1Char('/') + widgetName(*page), page->rect());
         if (!descends(widget))
             return;
         for (const QObject* object : widget.children()) {
@@ -114,15 +142,6 @@ public:
     }
 
 private:
-    // What lies inside these is Qt's own or scrolls.
-    static bool descends(const QWidget& widget)
-    {
-        return qobject_cast<const QAbstractScrollArea*>(&widget) == nullptr &&
-               qobject_cast<const QComboBox*>(&widget) == nullptr &&
-               qobject_cast<const QAbstractSpinBox*>(&widget) == nullptr &&
-               qobject_cast<const QLineEdit*>(&widget) == nullptr;
-    }
-
     void fault(const QString& path, const QString& what)
     {
         m_faults.append(path + QStringLiteral(": ") + what);
@@ -174,7 +193,15 @@ private:
                 return;
             }
             textFault(widget, path, label->text(), label->sizeHint().width(), label->width());
-        } else if (const auto* push = qobject_cast<const QPushButton*>(&widget)) {
+        } else if (const auto* push = qobject_cast<const QPushButton*>(&widget);
+                   push != nullptr && push->hasHeightForWidth()) {
+            // A button whose caption wraps needs the height its width leaves.
+            if (push->heightForWidth(push->width()) > push->height())
+                fault(path, QStringLiteral("\"%1\" needs %2 px of height, has %3")
+                                .arg(push->text())
+                                .arg(push->heightForWidth(push->width()))
+                                .arg(push->height()));
+        } else if (push != nullptr) {
             QStyleOptionButton option;
             option.initFrom(push);
             const QRect room =
@@ -260,7 +287,141 @@ private:
     QStringList& m_faults;
 };
 
+QString readerText(const QWidget& widget, QAccessible::Text kind)
+{
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(
+        const_cast<QWidget*>(&widget)); // NOLINT: the interface only reads
+    return reader != nullptr ? reader->text(kind).trimmed() : QString();
+}
+
+QString groupTitle(const QWidget& widget)
+{
+    for (const QWidget* up = widget.parentWidget(); up != nullptr && !up->isWindow();
+         up = up->parentWidget()) {
+        if (const auto* group = qobject_cast<const QGroupBox*>(up))
+            return Mnemonics::withoutMark(group->title()).trimmed();
+    }
+    return {};
+}
+
+class Listener
+{
+public:
+    Listener(const QWidget& screen, QStringList& faults) : m_screen(screen), m_faults(faults) {}
+
+    void inspect()
+    {
+        walk(m_screen, widgetName(m_screen));
+        checkNames();
+        checkFigures();
+        checkLetters();
+    }
+
+private:
+    struct Found
+    {
+        const QWidget* widget;
+        QString path;
+    };
+
+    void walk(const QWidget& widget, const QString& path)
+    {
+        for (const QObject* object : widget.children()) {
+            const auto* child = qobject_cast<const QWidget*>(object);
+            if (child == nullptr || child->isWindow() || !child->isVisibleTo(&m_screen) ||
+                child->objectName().startsWith(QStringLiteral("qt_")))
+                continue;
+            const QString childPath = path + QLatin1Char('/') + widgetName(*child);
+            if ((child->focusPolicy() & Qt::TabFocus) != 0 && child->isEnabled() &&
+                child->focusProxy() == nullptr)
+                m_tabStops.append({child, childPath});
+            if (const auto* edit = qobject_cast<const QLineEdit*>(child);
+                edit != nullptr && edit->isReadOnly() && !edit->text().trimmed().isEmpty())
+                m_figures.append({child, childPath});
+            if (!Mnemonics::caption(*child).isEmpty() &&
+                !Mnemonics::of(Mnemonics::caption(*child)).isNull())
+                m_marked.append({child, childPath});
+            if (const QWidget* page = scrolledPage(*child))
+                walk(*page, childPath + QLatin1Char('/') + widgetName(*page));
+            if (descends(*child))
+                walk(*child, childPath);
+        }
+    }
+
+    void checkNames()
+    {
+        for (const Found& stop : std::as_const(m_tabStops)) {
+            const QString name = readerText(*stop.widget, QAccessible::Name);
+            const bool list = qobject_cast<const QAbstractItemView*>(stop.widget) != nullptr;
+            if (name.isEmpty())
+                fault(stop.path,
+                      list ? QStringLiteral("list without a name") : QStringLiteral("no name"));
+            else if (std::none_of(name.begin(), name.end(),
+                                  [](QChar c) { return c.isLetterOrNumber(); }))
+                fault(stop.path, QStringLiteral("named only \"%1\"").arg(name));
+            else if (name == groupTitle(*stop.widget))
+                fault(stop.path, QStringLiteral("named only by its group box \"%1\"").arg(name));
+        }
+    }
+
+    void checkFigures()
+    {
+        QStringList descriptions;
+        for (const Found& stop : std::as_const(m_tabStops))
+            descriptions.append(readerText(*stop.widget, QAccessible::Description));
+        for (const Found& figure : std::as_const(m_figures)) {
+            if ((figure.widget->focusPolicy() & Qt::TabFocus) != 0)
+                continue;
+            const QString text = static_cast<const QLineEdit*>(figure.widget)->text().trimmed();
+            if (std::none_of(
+                    descriptions.begin(), descriptions.end(),
+                    [&](const QString& description) { return description.contains(text); }))
+                fault(figure.path,
+                      QStringLiteral("figure \"%1\" not reached by Tab nor read with a field")
+                          .arg(text));
+        }
+    }
+
+    void checkLetters()
+    {
+        QMap<QChar, QString> owners;
+        for (const QMenuBar* bar : m_screen.findChildren<QMenuBar*>()) {
+            if (bar->window() != &m_screen)
+                continue;
+            for (const QAction* action : bar->actions())
+                owners.insert(Mnemonics::of(action->text()),
+                              QStringLiteral("menu ") + action->text());
+        }
+        for (const Found& marked : std::as_const(m_marked)) {
+            const QChar letter = Mnemonics::of(Mnemonics::caption(*marked.widget));
+            if (owners.contains(letter))
+                fault(marked.path, QStringLiteral("Alt+%1 also belongs to %2")
+                                       .arg(letter.toUpper(), owners.value(letter)));
+            else
+                owners.insert(letter, marked.path);
+        }
+    }
+
+    void fault(const QString& path, const QString& what)
+    {
+        m_faults.append(path + QStringLiteral(": ") + what);
+    }
+
+    const QWidget& m_screen;
+    QStringList& m_faults;
+    QList<Found> m_tabStops;
+    QList<Found> m_figures;
+    QList<Found> m_marked;
+};
+
 } // namespace
+
+QStringList accessFaults(const QWidget& screen)
+{
+    QStringList faults;
+    Listener(screen, faults).inspect();
+    return faults;
+}
 
 QStringList layoutFaults(const QWidget& screen)
 {

@@ -11,11 +11,21 @@
 //   the widget's tooltip shows the whole text;
 // - an amount or digits field is too narrow for the longest value it accepts;
 // - a cell or header of a list is cut and its tooltip does not show the whole text.
-// Qt's own inner widgets (scroll bars, spin box editors, ...) and what scrolls inside a scroll
-// area are not inspected.
+// Qt's own inner widgets (scroll bars, spin box editors, ...) and what scrolls inside a list are
+// not inspected; the page of a scroll area is inspected whole, as scrolling shows every part of it.
 
 #include <QStringList>
 
 class QWidget;
 
 QStringList layoutFaults(const QWidget& screen);
+
+// What a person could not reach or hear on a screen through a screen reader or the keyboard, each
+// fault one line naming the widget as above:
+// - a control that Tab reaches has no name of its own (none, only punctuation such as "..." or
+//   "?", or the title of the group box it lies in, which is all a reader then says);
+// - a list has no name;
+// - two controls of the window answer to the same Alt+letter (the menus' letters included);
+// - a read-only figure is neither reached by Tab nor read in the description of a control that is.
+// Controls not shown now are left out.
+QStringList accessFaults(const QWidget& screen);

@@ -176,6 +176,8 @@ mTDeclaration ScreenTour::crowdedDeclaration(quint8 form)
         property.RightRegDate = DayCount::fromDate(2012, 12, 28);
         property.ActDate = DayCount::fromDate(2012, 12, 28);
         property.StartYearDate = DayCount::fromDate(2012, 1, 1);
+        property.ShareNumerator = 1;
+        property.ShareDenominator = 1;
         for (Money* amount :
              {&property.CarriedCost, &property.CarriedInterest, &property.PriorYearsDeduction,
               &property.PriorYearsInterest, &property.PriorYearsAgentDeduction,
@@ -234,6 +236,8 @@ void ScreenTour::run()
     }
     m_opener = m_form + QStringLiteral("-About");
     m_window.About();
+    m_opener = m_form + QStringLiteral("-TaxResult");
+    m_window.ShowTaxResult();
     // The two check questions, with a long message.
     const QString message = QStringLiteral(
         "Общие расходы (24691357802,46) не совпадают с суммой расходов материальных, "
@@ -247,14 +251,6 @@ void ScreenTour::run()
 }
 
 namespace {
-
-// The window at its smallest: the standard size, or more where the screen shown needs more.
-void shrink(QWidget& window)
-{
-    settle();
-    window.resize(window.minimumSize());
-    settle();
-}
 
 // A person looks at an entry of a list: its first one, when none is chosen yet.
 void chooseFirstEntries(QWidget& frame)
@@ -271,7 +267,7 @@ void chooseFirstEntries(QWidget& frame)
 void ScreenTour::visitFrame(const QString& name, QWidget& frame)
 {
     chooseFirstEntries(frame);
-    shrink(m_window);
+    settle();
     m_visit(name, m_window);
     openDialogs(name, frame);
     // The sub-frames: the checkable buttons along the top of a section.
@@ -287,14 +283,14 @@ void ScreenTour::visitFrame(const QString& name, QWidget& frame)
         settle();
         const QString subName = name + QLatin1Char('-') + button->objectName();
         chooseFirstEntries(frame);
-        shrink(m_window);
+        settle();
         m_visit(subName, m_window);
         openDialogs(subName, frame);
         // A sub-frame of two pages.
         if (auto* next = frame.findChild<QAbstractButton*>(QStringLiteral("bnNext"));
             next != nullptr && next->isVisible() && next->isEnabled()) {
             next->click();
-            shrink(m_window);
+            settle();
             m_visit(subName + QStringLiteral("-bnNext"), m_window);
             if (auto* back = frame.findChild<QAbstractButton*>(QStringLiteral("bnPrev")))
                 back->click();

@@ -2,6 +2,7 @@
 
 #include "model/Declaration.h"
 #include "storage/DayCount.h"
+#include "ui/window/ProgramLook.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,6 +61,8 @@ void UiTestBench::kill()
 
 TFormMain& UiTestBench::start(const QStringList& arguments)
 {
+    // As the desktop program sets up its application.
+    ProgramLook::apply();
     std::unique_ptr<ScriptedInteraction> script =
         m_nextScript != nullptr ? std::move(m_nextScript) : std::make_unique<ScriptedInteraction>();
     m_script = script.get();

@@ -1,8 +1,9 @@
 // Not a test: saves a picture of every screen a person meets, as the layout test walks them, for a
 // person to look at (scripts/screens). The main window has the standard size 800 x 571 (or its
 // minimum size, when that is larger), and each section is shown once more enlarged to 1200 x 860;
-// dialogs have the size they open with; last, the window "Расчёт налога" of each form.
-//   ui_screenshots [OUTPUT_FOLDER]
+// dialogs have the size they open with; last, the window "Расчёт налога" of each form. With a
+// size in points, the program's font has that size (e.g. 14 for large text).
+//   ui_screenshots [OUTPUT_FOLDER [FONT_POINTS]]
 #include "ScreenTour.h"
 #include "UiTestSupport.h"
 #include "ui/window/SectionFrames.h"
@@ -19,6 +20,11 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    if (argc > 2) {
+        QFont large = QApplication::font();
+        large.setPointSize(QString::fromLocal8Bit(argv[2]).toInt());
+        QApplication::setFont(large);
+    }
     QDir().mkpath(out);
     QTemporaryDir settings;
     UiTestBench::useTemporarySettings(settings.path());

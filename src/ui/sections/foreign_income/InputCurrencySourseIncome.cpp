@@ -1,6 +1,7 @@
 #include "ui/sections/foreign_income/InputCurrencySourseIncome.h"
 
 #include "check/EntryRules.h"
+#include "check/SectionCheckRun.h"
 #include "ui/dialogs/DialogButtons.h"
 #include "ui/dialogs/Interaction.h"
 #include "ui/dialogs/WindowCheckAnswerer.h"
@@ -80,7 +81,12 @@ void TfmInputCurrencySourseIncome::pickCountry()
 void TfmInputCurrencySourseIncome::confirm()
 {
     WindowCheckAnswerer answerer(m_host.interaction(), this);
-    if (CheckForeignSource(answerer, QStringLiteral("Источник дохода"), m_meGos->text()) != 0) {
+    const quint16 code =
+        CheckForeignSource(answerer, QStringLiteral("Источник дохода"), m_meGos->text());
+    // Closing the message only closes it; "Исправить" leads to the country picker.
+    if (code == SectionCheckRun::kClosedCode)
+        return;
+    if (code != 0) {
         m_button1->setFocus();
         pickCountry();
         return;

@@ -52,9 +52,9 @@ void TfrPersonAddress::buildAddress(QGroupBox* box)
     kind->addWidget(m_rbPreb);
     kind->addStretch();
     grid.wide(kind);
-    grid.row({{QStringLiteral("&Почтовый индекс"), m_mePostIndex},
-              {QStringLiteral("&ОКТМО"), m_meOKATO}});
-    grid.row({{QStringLiteral("&Регион"), m_pnlRegion, FormGrid::Span::ToRightEdge}});
+    grid.row(
+        {{QStringLiteral("Почтовый индекс"), m_mePostIndex}, {QStringLiteral("ОКТМО"), m_meOKATO}});
+    grid.row({{QStringLiteral("Регион"), m_pnlRegion, FormGrid::Span::ToRightEdge}});
     m_lines->addRows(grid);
 }
 

@@ -73,12 +73,11 @@ void TfrPersonNaim::buildName(QGroupBox* box)
     m_meMesto = EntryFields::text(box, QStringLiteral("meMesto"), TextLength::BirthPlace);
 
     FormGrid grid(box);
-    grid.row({{QStringLiteral("&Фамилия"), m_meSurName}, {QStringLiteral("ИН&Н"), m_meINN}});
-    grid.row(
-        {{QStringLiteral("&Имя"), m_meName}, {QStringLiteral("Дата &рождения"), m_dtBirthDate}});
-    grid.row({{QStringLiteral("&Отчество"), m_mePatronymic}});
-    grid.row({{QStringLiteral("ОК&ТМО"), m_meOKATO}, {QStringLiteral("Тел&ефон"), m_meHomePhone}});
-    grid.row({{QStringLiteral("&Место рождения"), m_meMesto, Span::ToRightEdge}});
+    grid.row({{QStringLiteral("Фамилия"), m_meSurName}, {QStringLiteral("ИНН"), m_meINN}});
+    grid.row({{QStringLiteral("Имя"), m_meName}, {QStringLiteral("Дата рождения"), m_dtBirthDate}});
+    grid.row({{QStringLiteral("Отчество"), m_mePatronymic}});
+    grid.row({{QStringLiteral("ОКТМО"), m_meOKATO}, {QStringLiteral("Телефон"), m_meHomePhone}});
+    grid.row({{QStringLiteral("Место рождения"), m_meMesto, Span::ToRightEdge}});
 }
 
 void TfrPersonNaim::buildDocument(QGroupBox* box)
@@ -91,10 +90,10 @@ void TfrPersonNaim::buildDocument(QGroupBox* box)
     m_meKem = EntryFields::text(box, QStringLiteral("meKem"), TextLength::DocumentIssuer);
 
     FormGrid grid(box);
-    grid.row({{QStringLiteral("&Вид документа"), m_pnlDocType, Span::ToRightEdge}});
-    grid.row({{QStringLiteral("&Серия и номер"), m_meSerial},
-              {QStringLiteral("Дата в&ыдачи"), m_dtRegDate}});
-    grid.row({{QStringLiteral("&Кем выдан"), m_meKem, Span::ToRightEdge}});
+    grid.row({{QStringLiteral("Вид документа"), m_pnlDocType, Span::ToRightEdge}});
+    grid.row({{QStringLiteral("Серия и номер"), m_meSerial},
+              {QStringLiteral("Дата выдачи"), m_dtRegDate}});
+    grid.row({{QStringLiteral("Кем выдан"), m_meKem, Span::ToRightEdge}});
 }
 
 void TfrPersonNaim::buildCitizenship(QGroupBox* box)
@@ -119,7 +118,7 @@ void TfrPersonNaim::buildCitizenship(QGroupBox* box)
     choices->addWidget(m_rbBomzh);
     choices->addStretch();
     grid.wide(choices);
-    grid.row({{QStringLiteral("Код стр&аны"), m_meKodGrazhd},
+    grid.row({{QStringLiteral("Код страны"), m_meKodGrazhd},
               FormGrid::Field::uncaptioned(m_meCitizenship, QStringLiteral("Страна"),
                                            Span::ToRightEdge)});
 }
