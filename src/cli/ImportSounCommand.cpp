@@ -25,7 +25,9 @@ int ImportSounCommand::execute(const QStringList& args, const CliStreams& io) co
         io.error(result.message());
         return CliExit::FileError;
     }
-    io.print(result.message());
+    if (!result.reason.isEmpty())
+        io.error(result.reason);
+    io.print(SounImportResult{true, QString()}.message());
     if (intoUserFolder)
         io.print(output);
     return CliExit::Ok;

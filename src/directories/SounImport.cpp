@@ -124,8 +124,11 @@ QByteArray InspectionNumbersXml(const QList<DirectoryEntry>& offices, const QStr
 
 QString SounImportResult::message() const
 {
-    if (imported)
-        return QStringLiteral("Данные успешно импортированы. Не забудьте перезапустить программу.");
+    if (imported) {
+        const QString done =
+            QStringLiteral("Данные успешно импортированы. Не забудьте перезапустить программу.");
+        return reason.isEmpty() ? done : done + QLatin1Char('\r') + reason;
+    }
     const QString failed = QStringLiteral("Импортировать данные не удалось");
     return reason.isEmpty() ? failed : failed + QLatin1Char('\r') + reason;
 }
@@ -144,7 +147,9 @@ SounImportResult ImportSoun(const QString& dbfPath, const QString& outputPath,
         return {};
     // The new file replaces the old one only once it is written and synced completely.
     AtomicFile output(outputPath);
-    if (!output.open(QIODevice::WriteOnly) || output.write(xml) != xml.size() || !output.commit())
-        return {false, output.errorString()};
-    return {true, QString()};
+    if (output.open(QIODevice::WriteOnly) && output.write(xml) == xml.size() && output.commit())
+        return {true, QString()};
+    if (output.committed())
+        return {true, output.unconfirmedMessage()};
+    return {false, output.errorString()};
 }

@@ -30,10 +30,11 @@ QByteArray InspectionNumbersXml(const QList<DirectoryEntry>& offices, const QStr
 struct SounImportResult
 {
     bool imported = false;
+    // Why the import failed; after an import, a warning that the system did not confirm the
+    // write of the file in place.
     QString reason;
 
-    // What the person is told: the success message, or the failure message followed by the
-    // reason.
+    // What the person is told: the success or the failure message, followed by the reason.
     QString message() const;
 };
 

@@ -88,7 +88,9 @@ ExportedDocument buildNdfl3(const mTDeclaration& original, const ExportStamp& st
     return {identifier, xml.toWindows1251()};
 }
 
-void writeFile(const QString& folder, const ExportedDocument& document)
+// Writes the document's file; a file in place whose write the system did not confirm gives a
+// warning.
+std::optional<QString> writeFile(const QString& folder, const ExportedDocument& document)
 {
     const QString name = document.fileName();
     if (!ExportIdentifier::isPlainFileName(name))
@@ -97,10 +99,13 @@ void writeFile(const QString& folder, const ExportedDocument& document)
                                          "файла.")
                               .arg(name));
     AtomicFile file(QDir(folder).filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(document.xml) != document.xml.size() ||
-        !file.commit())
-        throw ExportError(QStringLiteral("Не удалось записать файл %1: %2")
-                              .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
+    if (file.open(QIODevice::WriteOnly) && file.write(document.xml) == document.xml.size() &&
+        file.commit())
+        return std::nullopt;
+    if (file.committed())
+        return file.unconfirmedMessage();
+    throw ExportError(QStringLiteral("Не удалось записать файл %1: %2")
+                          .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
 }
 
 // Runs one step of the export; a failure becomes the export's messages.
@@ -139,8 +144,12 @@ QString ExportDeclaration(const QString& folder, const mTDeclaration& declaratio
     QString result = ExportFailedResult();
     if (const auto document = BuildExportDocument(declaration, stamp, shown)) {
         if (mode == ExportMode::File) {
-            if (guarded(shown, [&] { writeFile(folder, *document); }))
+            std::optional<QString> warning;
+            if (guarded(shown, [&] { warning = writeFile(folder, *document); })) {
                 result = document->fileName();
+                if (warning)
+                    shown << *warning;
+            }
         } else {
             QStringDecoder decoder("windows-1251");
             result = decoder.decode(document->xml);

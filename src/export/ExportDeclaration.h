@@ -53,8 +53,9 @@ std::optional<ExportedDocument> BuildExportDocument(const mTDeclaration& declara
 // returned; the file appears whole or not at all, and identifier values that would lead out of
 // the folder write nothing. In ExportMode::Text the document's XML text is returned. On any
 // failure the result is ExportFailedResult() and messages end with ExportMessage::exportFailed()
-// followed by the reason. The program's number formatting is never touched: every number is
-// written with ".".
+// followed by the reason. A file in place whose write the system did not confirm is written: its
+// name is returned and the warning added to messages. The program's number formatting is never
+// touched: every number is written with ".".
 QString ExportDeclaration(const QString& folder, const mTDeclaration& declaration, int mode,
                           const ExportStamp& stamp = ExportStamp::now(),
                           QStringList* messages = nullptr);

@@ -185,6 +185,12 @@ void AtomicFile::close()
     QIODevice::close();
 }
 
+QString AtomicFile::unconfirmedMessage() const
+{
+    return QStringLiteral("Файл «%1» записан, но система не подтвердила запись на диск: %2")
+        .arg(m_target, StorageMessage::systemReason(m_error));
+}
+
 QString AtomicFile::writeFailedMessage() const
 {
     const QString message = QStringLiteral("Не удалось записать файл «%1»").arg(m_target);

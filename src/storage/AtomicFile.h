@@ -38,6 +38,10 @@ public:
 
     // "Не удалось записать файл «target»", followed by the system's reason when there is one.
     QString writeFailedMessage() const;
+    // What to tell the person when commit() failed after the rename, so the new contents are in
+    // place (committed()) and only their way to the disk was not confirmed: a warning, not a
+    // failure.
+    QString unconfirmedMessage() const;
 
     // The system's error number of the first failure, 0 when nothing failed.
     int systemError() const { return m_error; }
