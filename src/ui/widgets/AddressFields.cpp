@@ -18,11 +18,11 @@ AddressFields::AddressFields(QWidget* parent)
 void AddressFields::addRows(FormGrid& grid) const
 {
     using Span = FormGrid::Span;
-    grid.row({{QStringLiteral("Ра&йон"), district, Span::ToRightEdge}});
-    grid.row({{QStringLiteral("&Город"), city, Span::ToRightEdge}});
-    grid.row({{QStringLiteral("&Населенный пункт"), locality, Span::ToRightEdge}});
-    grid.row({{QStringLiteral("&Улица"), street, Span::ToRightEdge}});
-    grid.row({{QStringLiteral("&Дом"), house},
-              {QStringLiteral("&Корпус"), building},
-              {QStringLiteral("К&вартира"), flat}});
+    grid.row({{QStringLiteral("Район"), district, Span::ToRightEdge}});
+    grid.row({{QStringLiteral("Город"), city, Span::ToRightEdge}});
+    grid.row({{QStringLiteral("Населенный пункт"), locality, Span::ToRightEdge}});
+    grid.row({{QStringLiteral("Улица"), street, Span::ToRightEdge}});
+    grid.row({{QStringLiteral("Дом"), house},
+              {QStringLiteral("Корпус"), building},
+              {QStringLiteral("Квартира"), flat}});
 }
