@@ -32,6 +32,7 @@ private slots:
     void emptyTaxOfficeOnLeaving_data();
     void emptyTaxOfficeOnLeaving();
     void pickingTaxOffice();
+    void typingInTaxOfficeSearchesThePicker();
     void secondYearNotice_data();
     void secondYearNotice();
     void everyEditMarksChanged_data();
@@ -335,6 +336,28 @@ void TestInitialData::pickingTaxOffice()
     QCOMPARE(window.document().InspectionName,
              QStringLiteral("Инспекция ФНС России № 1 по г.Москве"));
     QVERIFY(m_bench->script().finished());
+}
+
+void TestInitialData::typingInTaxOfficeSearchesThePicker()
+{
+    TFormMain& window = m_bench->start();
+    auto* inspection = child<QLineEdit>("meInspection");
+    QString handedOver;
+    // The person goes on typing in the picker's search box and takes the row found with Enter.
+    m_bench->script().answerDialog([&handedOver](QDialog& dialog) {
+        handedOver = dynamic_cast<TfmListPicker&>(dialog).searchText();
+        dialog.show();
+        auto* search = dialog.findChild<QLineEdit*>(QStringLiteral("edSearch"));
+        typeKeys(search, QStringLiteral("702"));
+        QTest::keyClick(search, Qt::Key_Return);
+        dialog.hide();
+        return dialog.result();
+    });
+    typeKeys(inspection, QStringLiteral("7"));
+    QVERIFY(m_bench->script().finished());
+    QCOMPARE(handedOver, QStringLiteral("7"));
+    QCOMPARE(inspection->text(), QStringLiteral("7702"));
+    QVERIFY(!window.isSaved());
 }
 
 void TestInitialData::secondYearNotice_data()
