@@ -13,6 +13,7 @@ enum class Digits : int
     Oktmo = 11,
     PersonInn = 12,
     Phone = 20,
+    ProofSheets = 4, // the count of sheets of supporting documents
 };
 
 // A field of any text: how many characters it takes. A short text (up to kShortText characters)
@@ -25,6 +26,10 @@ enum class TextLength : int
     BirthPlace = 128,
     DocumentIssuer = 128,
     ForeignAddress = 140,
+    Representative = 182, // a representative's full name, an organisation's name
+    // No limit of its own (as much as a line edit takes): a text the file keeps whatever its
+    // length, such as the document that empowers a representative.
+    Unlimited = 32767,
 };
 inline constexpr int kShortText = 10;
 

@@ -2,11 +2,18 @@
 
 #include "ui/pickers/ListPicker.h"
 
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <algorithm>
 
 void click(const QObject& parent, const char* name)
 {
@@ -57,6 +64,43 @@ QStringList editableFields(const QWidget& root)
     return names;
 }
 
+void clickAndType(QLineEdit* field, const QString& text)
+{
+    QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, field->rect().center());
+    typeKeys(field, text);
+}
+
+QStringList unnamedControls(const QWidget& root)
+{
+    QStringList faults;
+    for (QWidget* widget : root.findChildren<QWidget*>()) {
+        if (!widget->isVisible() || !widget->isEnabled())
+            continue;
+        // A spin box's own line edit is named as the spin box.
+        if (qobject_cast<QAbstractSpinBox*>(widget->parentWidget()) != nullptr)
+            continue;
+        const bool list = qobject_cast<QAbstractItemView*>(widget) != nullptr &&
+                          qobject_cast<QHeaderView*>(widget) == nullptr;
+        if (!list && (widget->focusPolicy() & Qt::TabFocus) == 0)
+            continue;
+        const QString name =
+            QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).trimmed();
+        bool own =
+            std::any_of(name.begin(), name.end(), [](QChar c) { return c.isLetterOrNumber(); });
+        for (QWidget* above = widget->parentWidget(); own && above != nullptr;
+             above = above->parentWidget()) {
+            if (const auto* box = qobject_cast<QGroupBox*>(above))
+                own = name != box->title().trimmed();
+        }
+        if (!own)
+            faults.append((widget->objectName().isEmpty()
+                               ? QString::fromLatin1(widget->metaObject()->className())
+                               : widget->objectName()) +
+                          QStringLiteral(": \"") + name + u'"');
+    }
+    return faults;
+}
+
 QString text(const QObject& parent, const char* name)
 {
     return child<QLineEdit>(parent, name)->text();
@@ -71,6 +115,27 @@ ScriptedInteraction::DialogScript pick(const QString& code)
             return dialog.result();
         }
         click(dialog, "btnYes");
+        return dialog.result();
+    };
+}
+
+ScriptedInteraction::DialogScript answerQuestion(const QString& button, QList<AskedQuestion>& asked)
+{
+    return [button, &asked](QDialog& dialog) {
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
+        if (box == nullptr) {
+            dialog.reject();
+            return dialog.result();
+        }
+        asked.append({box->text(),
+                      box->defaultButton() != nullptr ? box->defaultButton()->text() : QString()});
+        for (QAbstractButton* answer : box->buttons()) {
+            if (!button.isEmpty() && answer->text() == button) {
+                answer->click();
+                return dialog.result();
+            }
+        }
+        dialog.reject();
         return dialog.result();
     };
 }

@@ -41,8 +41,29 @@ void leave(QWidget* widget);
 // not hidden.
 QStringList editableFields(const QWidget& root);
 
+// Clicks the middle of the field, as a person who puts the mouse on it, then types the text key by
+// key.
+void clickAndType(QLineEdit* field, const QString& text);
+
+// The controls under root a person reaches by Tab (shown, enabled) and the lists, whose name for a
+// screen reader is not one of their own: empty, without a letter or a digit, or the title of a
+// group box around them. Each is given by its object name and the name it has.
+QStringList unnamedControls(const QWidget& root);
+
 // The text the line edit with this name shows.
 QString text(const QObject& parent, const char* name);
+
+// A question asked in a message box of its own (a deletion), as a dialog script saw it.
+struct AskedQuestion
+{
+    QString text;
+    QString defaultButton;
+};
+
+// A dialog script for such a question: records it in asked, then presses the button with this text
+// ("Да", "Нет"), or closes the box for an empty text.
+ScriptedInteraction::DialogScript answerQuestion(const QString& button,
+                                                 QList<AskedQuestion>& asked);
 
 // A dialog script for a list picker: selects the row with the code and presses "Да". A picker
 // without that row is cancelled.

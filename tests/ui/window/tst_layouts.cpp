@@ -57,8 +57,6 @@ struct KnownFault
 // entry once its fault is gone (the test says which entries no longer find anything). The main
 // window, its own dialogs and the window "Расчёт налога" have no entry: they pass as they are.
 const QList<KnownFault> kLargeTextFaults = {
-    // The conditions frame: the estimated income field is too narrow for its twelve digits.
-    {"TfrInitialData", "meSupposeIncome", "\""},
     // Income at 13 %: an amount column of the income lines is cut without a tooltip.
     {"TfrThirteenPercent", "lvIncome", "row"},
     {"TTfrThirteenPercentNR", "lvIncome", "row"},
@@ -70,20 +68,6 @@ const QList<KnownFault> kLargeTextFaults = {
 };
 
 const QList<KnownFault> kReaderFaults = {
-    // The conditions frame (sections/conditions): the "..." of the tax office has no name; the
-    // correction number, the estimated income and the representative are named only by their group
-    // boxes; the tax office's code is a figure Tab passes by.
-    {"TfrInitialData", "bnInspection", "named only \""},
-    {"TfrInitialData", "meFIO meNumVer meOsn meSupposeIncome meUL", "named only by its group box"},
-    {"TfrInitialData", "meInspection", "figure"},
-    // The taxpayer's frames (sections/taxpayer): fields named only by their group boxes, the "..."
-    // of the document, the citizenship and the region without names, the chosen document and
-    // country figures Tab passes by.
-    {"TfrPersonNaim", "meCitizenship meKodGrazhd pnlDocType", "figure"},
-    {"TfrPersonAddress",
-     "meAdr meArea meBuilding meCity meDistrict meFlat meHomePhone meHouse meOKATO mePostIndex "
-     "meStreet",
-     "named only by its group box"},
     // Income in Russia (sections/russian_income): the lists of sources and of income lines without
     // names, the totals named only by their group boxes or passed by Tab, the entry dialogs' fields
     // without captions as buddies and their "..." without names.
@@ -119,15 +103,6 @@ const QList<KnownFault> kReaderFaults = {
     {"TfrCurrency", "pnlIncomeCod pnlIncomeRublSum pnlTaxRoubleSum", "figure"},
     {"TfmInputCurrencySourseIncome", "meGos", "no name"},
     {"TfmInputCurrencySourseIncome", "Button1", "named only \""},
-    // Business income (sections/business_income): the list, the expense fields without captions as
-    // buddies, the activity dialog's "..." and its activity code.
-    {"TfrBusinessNew", "lvSourseIncomeInfo", "list without a name"},
-    {"TfrBusinessNew",
-     "MaskedEdit1 MaskedEdit2 MaskedEdit3 MaskedEdit4 MaskedEdit5 MaskedEdit6 MaskedEdit7 "
-     "meActualPrepayment meNachPrepayment",
-     "no name"},
-    {"TfmInputBusinessIncome", "bnIncomeCod", "named only \""},
-    {"TfmInputBusinessIncome", "me1", "figure"},
     // Deductions (sections/deductions): the standard deductions' "?" choices, the children's
     // counts and their arrows, the months named only by their group box, the month combinations'
     // "----"; the property deduction's fields named by their group boxes, its "..." and its year

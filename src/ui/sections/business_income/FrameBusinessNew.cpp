@@ -8,13 +8,15 @@
 #include "ui/dialogs/Interaction.h"
 #include "ui/dialogs/WindowCheckAnswerer.h"
 #include "ui/sections/business_income/InputBusinessIncome.h"
+#include "ui/widgets/AmountField.h"
+#include "ui/widgets/Choices.h"
+#include "ui/widgets/DeletionQuestion.h"
 #include "ui/widgets/EntryFields.h"
+#include "ui/widgets/FormGrid.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -24,26 +26,22 @@ TfrBusinessNew::TfrBusinessNew(QWidget* parent, FrameHost& host)
                            QStringLiteral("Список видов деятельности"))
 {
     setObjectName(QStringLiteral("TfrBusinessNew"));
-    buildControls();
-    const mTDeclaration& doc = document();
-    m_meBeginninFH->setMaximum(doc.TaxYear == 2013 ? 2013 : 2014);
+    // The list is named by its column's caption.
+    list()->setAccessibleName(QStringLiteral("Виды деятельности"));
+    detailArea()->addWidget(m_gbIncome = buildIncome());
+    detailArea()->addWidget(m_gbAdvances = buildAdvances());
+    detailArea()->addWidget(buildFarm());
+    detailArea()->addStretch();
+    connect(m_meIncome, &QLineEdit::textChanged, this, &TfrBusinessNew::incomeChanged);
+    connect(m_chbDocumentedExpenses, &QCheckBox::clicked, this, &TfrBusinessNew::expensesClicked);
+    connect(m_chbFarm, &QCheckBox::clicked, this, &TfrBusinessNew::farmClicked);
 
     QStringList rows;
-    for (const mTBusinessNew& entry : doc.Businesses)
+    for (const mTBusinessNew& entry : document().Businesses)
         rows.append(RowText(entry));
     fillRows(rows);
-
-    m_meActualPrepayment->setText(EntryFields::amountText(doc.ActualAdvance));
-    m_meNachPrepayment->setText(EntryFields::amountText(doc.AccruedAdvance));
-    m_cbIsFH->setChecked(doc.IsFarm != 0);
-    m_meFHSum->setText(EntryFields::amountText(doc.FarmExemptIncome));
-    const QDate start = DayCount::toDate(doc.FarmStartDate);
-    if (start.isValid() && start.year() >= m_meBeginninFH->minimum() &&
-        start.year() <= m_meBeginninFH->maximum())
-        m_meBeginninFH->setValue(start.year());
-    else
-        m_meBeginninFH->clear();
-    setInputEnabled(doc.Businesses.Count() > 0);
+    loadDeclarationFields();
+    setInputEnabled(document().Businesses.Count() > 0);
     showExpenseMode(false);
 }
 
@@ -65,121 +63,131 @@ QString TfrBusinessNew::RowText(const mTBusinessNew& entry)
     return {};
 }
 
-void TfrBusinessNew::buildControls()
+QGroupBox* TfrBusinessNew::buildIncome()
 {
-    auto* income = new QGroupBox(this);
-    m_maskedEdit1 = EntryFields::amount(income, QStringLiteral("MaskedEdit1"));
-    m_chbIsConfirmedExpensies =
-        new QCheckBox(QStringLiteral("Имеются документально подтв. расходы"), income);
-    m_chbIsConfirmedExpensies->setObjectName(QStringLiteral("chbIsConfirmedExpensies"));
-    m_lbPanel5 = new QLabel(QStringLiteral("Итого расходов"), income);
-    m_panel5 = EntryFields::panel(income, "Panel5");
-    auto* grid = new QGridLayout(income);
-    auto* incomeLabel = new QLabel(QStringLiteral("Сумма дохода"), income);
-    grid->addWidget(incomeLabel, 0, 0);
-    grid->addWidget(m_maskedEdit1, 0, 1);
-    grid->addWidget(m_chbIsConfirmedExpensies, 1, 0, 1, 2);
-    grid->addWidget(m_lbPanel5, 2, 0);
-    grid->addWidget(m_panel5, 2, 1);
-    static const char* const kNames[] = {"MaskedEdit2", "MaskedEdit3", "MaskedEdit4",
-                                         "MaskedEdit5", "MaskedEdit6", "MaskedEdit7"};
-    const QString captions[] = {
-        QStringLiteral("Итого расходов "),         QStringLiteral("Мат. расходы"),
-        QStringLiteral("Амортизац. начисл."),      QStringLiteral("Оплата труда"),
-        QStringLiteral("в т.ч. по тр. договорам"), QStringLiteral("Прочие расходы")};
-    auto* including = new QLabel(QStringLiteral("в том числе"), income);
-    for (int i = 0; i < 6; ++i) {
-        m_details[size_t(i)] = EntryFields::amount(income, QString::fromLatin1(kNames[i]));
-        auto* label = new QLabel(captions[i], income);
-        const int row = 3 + i + (i > 0 ? 1 : 0);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(m_details[size_t(i)], row, 1);
-        m_detailWidgets.append({label, m_details[size_t(i)]});
-        if (i == 0) {
-            grid->addWidget(including, 4, 0);
-            m_detailWidgets.append(including);
-        }
-    }
+    auto* box = new QGroupBox(this);
+    box->setObjectName(QStringLiteral("gbIncome"));
+    m_meIncome = new AmountField(box, QStringLiteral("MaskedEdit1"), Amount::Kopecks);
+    m_chbDocumentedExpenses = Choices::checkBox(
+        box, "chbIsConfirmedExpensies", QStringLiteral("Имеются документально подтв. расходы"));
+    m_chbDocumentedExpenses->setAccessibleDescription(
+        QStringLiteral("Имеются документально подтвержденные расходы"));
+    m_pnlFlatRateExpenses = new AmountField(box, QStringLiteral("Panel5"), Amount::Kopecks);
+    m_pnlFlatRateExpenses->setReadOnly(true);
+    EntryFields::looksDisplayed(m_pnlFlatRateExpenses);
+    // A figure worked out here: Tab stops at it, so that a screen reader reads it.
+    m_pnlFlatRateExpenses->setFocusPolicy(Qt::StrongFocus);
+    m_meExpensesTotal = new AmountField(box, QStringLiteral("MaskedEdit2"), Amount::Kopecks);
+    m_lbIncluding = new QLabel(QStringLiteral("в том числе"), box);
+    m_meMaterialExpenses = new AmountField(box, QStringLiteral("MaskedEdit3"), Amount::Kopecks);
+    m_meDepreciation = new AmountField(box, QStringLiteral("MaskedEdit4"), Amount::Kopecks);
+    m_meLabourCosts = new AmountField(box, QStringLiteral("MaskedEdit5"), Amount::Kopecks);
+    m_meLabourContracts = new AmountField(box, QStringLiteral("MaskedEdit6"), Amount::Kopecks);
+    m_meOtherExpenses = new AmountField(box, QStringLiteral("MaskedEdit7"), Amount::Kopecks);
 
-    auto* payments = new QGroupBox(this);
-    m_meNachPrepayment = EntryFields::amount(payments, QStringLiteral("meNachPrepayment"));
-    m_meActualPrepayment = EntryFields::amount(payments, QStringLiteral("meActualPrepayment"));
-    auto* nachLabel = new QLabel(QStringLiteral("Начисленные платежи"), payments);
-    auto* actualLabel = new QLabel(QStringLiteral("Фактические платежи"), payments);
-    auto* paymentGrid = new QGridLayout(payments);
-    paymentGrid->addWidget(nachLabel, 0, 0);
-    paymentGrid->addWidget(m_meNachPrepayment, 0, 1);
-    paymentGrid->addWidget(actualLabel, 1, 0);
-    paymentGrid->addWidget(m_meActualPrepayment, 1, 1);
+    FormGrid grid(box);
+    grid.row({{QStringLiteral("Сумма дохода"), m_meIncome}});
+    grid.wide(m_chbDocumentedExpenses);
+    grid.row({{QStringLiteral("Итого расходов"), m_pnlFlatRateExpenses}});
+    grid.row({{QStringLiteral("Итого расходов "), m_meExpensesTotal}});
+    grid.wide(m_lbIncluding);
+    grid.row({{QStringLiteral("Мат. расходы"), m_meMaterialExpenses}});
+    grid.row({{QStringLiteral("Амортизац. начисл."), m_meDepreciation}});
+    grid.row({{QStringLiteral("Оплата труда"), m_meLabourCosts}});
+    grid.row({{QStringLiteral("в т.ч. по тр. договорам"), m_meLabourContracts}});
+    grid.row({{QStringLiteral("Прочие расходы"), m_meOtherExpenses}});
+    // What the shortened captions stand for.
+    m_meMaterialExpenses->setAccessibleDescription(QStringLiteral("Материальные расходы"));
+    m_meDepreciation->setAccessibleDescription(QStringLiteral("Амортизационные начисления"));
+    m_meLabourContracts->setAccessibleDescription(
+        QStringLiteral("В том числе расходы на оплату труда по трудовым договорам"));
+    return box;
+}
 
-    auto* farm = new QGroupBox(this);
-    m_cbIsFH = new QCheckBox(QStringLiteral("Крестьянское (фермерское) хозяйство"), farm);
-    m_cbIsFH->setObjectName(QStringLiteral("cbIsFH"));
-    auto* yearLabel = new QLabel(QStringLiteral("Год образования"), farm);
-    m_meBeginninFH = new QSpinBox(farm);
-    m_meBeginninFH->setObjectName(QStringLiteral("meBeginninFH"));
-    m_meBeginninFH->setRange(1997, 2013);
-    auto* sumLabel = new QLabel(QStringLiteral("Необлагаемый доход"), farm);
-    m_meFHSum = EntryFields::amount(farm, QStringLiteral("meFHSum"));
-    auto* farmGrid = new QGridLayout(farm);
-    farmGrid->addWidget(m_cbIsFH, 0, 0, 1, 2);
-    farmGrid->addWidget(yearLabel, 1, 0);
-    farmGrid->addWidget(m_meBeginninFH, 1, 1);
-    farmGrid->addWidget(sumLabel, 2, 0);
-    farmGrid->addWidget(m_meFHSum, 2, 1);
-    m_farmWidgets = {yearLabel, m_meBeginninFH, sumLabel, m_meFHSum};
+QGroupBox* TfrBusinessNew::buildAdvances()
+{
+    auto* box = new QGroupBox(this);
+    box->setObjectName(QStringLiteral("gbAdvances"));
+    m_meAccruedAdvance = new AmountField(box, QStringLiteral("meNachPrepayment"), Amount::Kopecks);
+    m_meActualAdvance = new AmountField(box, QStringLiteral("meActualPrepayment"), Amount::Kopecks);
+    FormGrid grid(box);
+    grid.row({{QStringLiteral("Начисленные платежи"), m_meAccruedAdvance}});
+    grid.row({{QStringLiteral("Фактические платежи"), m_meActualAdvance}});
+    m_meAccruedAdvance->setAccessibleDescription(QStringLiteral("Начисленные авансовые платежи"));
+    m_meActualAdvance->setAccessibleDescription(
+        QStringLiteral("Фактически уплаченные авансовые платежи"));
+    return box;
+}
 
-    detailArea()->addWidget(income);
-    detailArea()->addWidget(payments);
-    detailArea()->addWidget(farm);
-    detailArea()->addStretch();
+QGroupBox* TfrBusinessNew::buildFarm()
+{
+    auto* box = new QGroupBox(this);
+    box->setObjectName(QStringLiteral("gbFarm"));
+    m_chbFarm =
+        Choices::checkBox(box, "cbIsFH", QStringLiteral("Крестьянское (фермерское) хозяйство"));
+    m_meFarmStartYear = new QSpinBox(box);
+    m_meFarmStartYear->setObjectName(QStringLiteral("meBeginninFH"));
+    m_meFarmStartYear->setRange(1997, 2013);
+    // As wide as a year, not as its row.
+    m_meFarmStartYear->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_meFarmExemptIncome = new AmountField(box, QStringLiteral("meFHSum"), Amount::Kopecks);
+    FormGrid grid(box);
+    grid.wide(m_chbFarm);
+    QLabel* year = grid.row({{QStringLiteral("Год образования"), m_meFarmStartYear}}).constFirst();
+    QLabel* exempt =
+        grid.row({{QStringLiteral("Необлагаемый доход"), m_meFarmExemptIncome}}).constFirst();
+    m_farmFields = {year, m_meFarmStartYear, exempt, m_meFarmExemptIncome};
+    return box;
+}
 
-    m_inputs = {incomeLabel,          m_maskedEdit1, m_chbIsConfirmedExpensies,
-                m_lbPanel5,           m_panel5,      m_meNachPrepayment,
-                m_meActualPrepayment, nachLabel,     actualLabel};
-    m_inputs.append(m_detailWidgets);
-
-    connect(m_maskedEdit1, &QLineEdit::textChanged, this, &TfrBusinessNew::incomeChanged);
-    connect(m_chbIsConfirmedExpensies, &QCheckBox::clicked, this, &TfrBusinessNew::expensesClicked);
-    connect(m_cbIsFH, &QCheckBox::clicked, this, &TfrBusinessNew::farmClicked);
+void TfrBusinessNew::loadDeclarationFields()
+{
+    const mTDeclaration& doc = document();
+    m_meFarmStartYear->setMaximum(doc.TaxYear == 2013 ? 2013 : 2014);
+    m_meActualAdvance->setValue(doc.ActualAdvance);
+    m_meAccruedAdvance->setValue(doc.AccruedAdvance);
+    m_chbFarm->setChecked(doc.IsFarm != 0);
+    m_meFarmExemptIncome->setValue(doc.FarmExemptIncome);
+    const QDate start = DayCount::toDate(doc.FarmStartDate);
+    if (start.isValid() && start.year() >= m_meFarmStartYear->minimum() &&
+        start.year() <= m_meFarmStartYear->maximum())
+        m_meFarmStartYear->setValue(start.year());
+    else
+        m_meFarmStartYear->clear();
 }
 
 void TfrBusinessNew::setInputEnabled(bool enabled)
 {
-    for (QWidget* widget : m_inputs)
-        widget->setEnabled(enabled);
-    m_cbIsFH->setEnabled(enabled);
-    if (enabled) {
-        applyFarmState();
-        return;
+    m_gbIncome->setEnabled(enabled);
+    m_gbAdvances->setEnabled(enabled);
+    m_chbFarm->setEnabled(enabled);
+    if (!enabled) {
+        m_chbFarm->setChecked(false);
+        for (AmountField* amount : {m_meFarmExemptIncome, m_meAccruedAdvance, m_meActualAdvance})
+            amount->setValue(Money());
     }
-    m_cbIsFH->setChecked(false);
     applyFarmState();
-    for (QLineEdit* edit : {m_meFHSum, m_meNachPrepayment, m_meActualPrepayment})
-        edit->setText(QStringLiteral("0"));
 }
 
 void TfrBusinessNew::applyFarmState()
 {
-    for (QWidget* widget : m_farmWidgets)
-        widget->setEnabled(m_cbIsFH->isEnabled() && m_cbIsFH->isChecked());
+    for (QWidget* widget : std::as_const(m_farmFields))
+        widget->setEnabled(m_chbFarm->isEnabled() && m_chbFarm->isChecked());
 }
 
 void TfrBusinessNew::showExpenseMode(bool documented)
 {
-    m_chbIsConfirmedExpensies->setChecked(documented);
-    for (QWidget* widget : m_detailWidgets)
-        widget->setVisible(documented);
-    m_lbPanel5->setVisible(!documented);
-    m_panel5->setVisible(!documented);
+    m_chbDocumentedExpenses->setChecked(documented);
+    for (QWidget* field : {m_meExpensesTotal, m_meMaterialExpenses, m_meDepreciation,
+                           m_meLabourCosts, m_meLabourContracts, m_meOtherExpenses})
+        EntryFields::setShown(field, documented);
+    m_lbIncluding->setVisible(documented);
+    EntryFields::setShown(m_pnlFlatRateExpenses, !documented);
 }
 
 void TfrBusinessNew::incomeChanged()
 {
-    m_panel5->setText(EntryFields::isBlank(m_maskedEdit1)
-                          ? QStringLiteral("0")
-                          : EntryFields::amountText(EntryFigures::FlatRateExpenses(
-                                EntryFields::amountOrZero(m_maskedEdit1))));
+    m_pnlFlatRateExpenses->setValue(EntryFigures::FlatRateExpenses(m_meIncome->valueOrZero()));
 }
 
 void TfrBusinessNew::expensesClicked(bool documented)
@@ -198,18 +206,18 @@ void TfrBusinessNew::farmClicked(bool /*farm*/)
 
 void TfrBusinessNew::store(mTBusinessNew& entry) const
 {
-    entry.BusinessIncome = EntryFields::amountOrZero(m_maskedEdit1);
-    if (m_chbIsConfirmedExpensies->isChecked()) {
+    entry.BusinessIncome = m_meIncome->valueOrZero();
+    if (m_chbDocumentedExpenses->isChecked()) {
         entry.HasDocumentedExpenses = 1;
-        entry.ExpensesTotal = EntryFields::amountOrZero(m_details[0]);
-        entry.MaterialExpenses = EntryFields::amountOrZero(m_details[1]);
-        entry.Depreciation = EntryFields::amountOrZero(m_details[2]);
-        entry.LabourCosts = EntryFields::amountOrZero(m_details[3]);
-        entry.LabourContracts = EntryFields::amountOrZero(m_details[4]);
-        entry.OtherExpenses = EntryFields::amountOrZero(m_details[5]);
+        entry.ExpensesTotal = m_meExpensesTotal->valueOrZero();
+        entry.MaterialExpenses = m_meMaterialExpenses->valueOrZero();
+        entry.Depreciation = m_meDepreciation->valueOrZero();
+        entry.LabourCosts = m_meLabourCosts->valueOrZero();
+        entry.LabourContracts = m_meLabourContracts->valueOrZero();
+        entry.OtherExpenses = m_meOtherExpenses->valueOrZero();
     } else {
         entry.HasDocumentedExpenses = 0;
-        entry.FlatRateExpenses = EntryFields::amountOrZero(m_panel5);
+        entry.FlatRateExpenses = m_pnlFlatRateExpenses->valueOrZero();
     }
 }
 
@@ -222,12 +230,14 @@ void TfrBusinessNew::rowShown(int row)
 {
     const mTBusinessNew& entry = document().Businesses.At(row);
     showExpenseMode(entry.HasDocumentedExpenses == 1);
-    m_maskedEdit1->setText(EntryFields::amountText(entry.BusinessIncome));
-    const Money details[] = {entry.ExpensesTotal, entry.MaterialExpenses, entry.Depreciation,
-                             entry.LabourCosts,   entry.LabourContracts,  entry.OtherExpenses};
-    for (size_t i = 0; i < m_details.size(); ++i)
-        m_details[i]->setText(EntryFields::amountText(details[i]));
-    m_panel5->setText(EntryFields::amountText(entry.FlatRateExpenses));
+    m_meIncome->setValue(entry.BusinessIncome);
+    m_meExpensesTotal->setValue(entry.ExpensesTotal);
+    m_meMaterialExpenses->setValue(entry.MaterialExpenses);
+    m_meDepreciation->setValue(entry.Depreciation);
+    m_meLabourCosts->setValue(entry.LabourCosts);
+    m_meLabourContracts->setValue(entry.LabourContracts);
+    m_meOtherExpenses->setValue(entry.OtherExpenses);
+    m_pnlFlatRateExpenses->setValue(entry.FlatRateExpenses);
 }
 
 void TfrBusinessNew::addEntry()
@@ -268,6 +278,12 @@ void TfrBusinessNew::editEntry(int row)
 
 void TfrBusinessNew::deleteEntry(int row)
 {
+    const QString name = RowText(document().Businesses.At(row));
+    const QString question = name.isEmpty()
+                                 ? QStringLiteral("Удалить вид деятельности?")
+                                 : QStringLiteral("Удалить вид деятельности «%1»?").arg(name);
+    if (!askToDelete(host().interaction(), this, question))
+        return;
     host().NotifyDocumentChanged();
     document().Businesses.Delete(row);
     if (removeRowAndSelectNeighbour(row) < 0)
@@ -279,14 +295,14 @@ void TfrBusinessNew::StoreData()
     mTDeclaration& doc = document();
     if (selectedRow() >= 0)
         store(doc.Businesses.At(selectedRow()));
-    doc.ActualAdvance = EntryFields::amountOrZero(m_meActualPrepayment);
-    doc.AccruedAdvance = EntryFields::amountOrZero(m_meNachPrepayment);
-    doc.IsFarm = m_cbIsFH->isChecked() ? 1 : 0;
-    doc.FarmExemptIncome = EntryFields::amountOrZero(m_meFHSum);
+    doc.ActualAdvance = m_meActualAdvance->valueOrZero();
+    doc.AccruedAdvance = m_meAccruedAdvance->valueOrZero();
+    doc.IsFarm = m_chbFarm->isChecked() ? 1 : 0;
+    doc.FarmExemptIncome = m_meFarmExemptIncome->valueOrZero();
     // The year the field holds, not a half-typed text it will throw away when left; an empty
     // field keeps the year that stands for "not given".
-    const bool empty = m_meBeginninFH->cleanText().trimmed().isEmpty();
-    doc.FarmStartDate = DayCount::fromDate(empty ? 2000 : m_meBeginninFH->value(), 1, 1);
+    const bool empty = m_meFarmStartYear->cleanText().trimmed().isEmpty();
+    doc.FarmStartDate = DayCount::fromDate(empty ? 2000 : m_meFarmStartYear->value(), 1, 1);
 }
 
 quint16 TfrBusinessNew::CheckData()

@@ -2,11 +2,12 @@
 
 #include "ui/widgets/OtherIncomeListFrame.h"
 
-#include <array>
+#include <QList>
 
+class AmountField;
 class QCheckBox;
+class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QSpinBox;
 class mTBusinessNew;
 
@@ -36,7 +37,10 @@ protected:
     void deleteEntry(int row) override;
 
 private:
-    void buildControls();
+    QGroupBox* buildIncome();
+    QGroupBox* buildAdvances();
+    QGroupBox* buildFarm();
+    void loadDeclarationFields();
     void setInputEnabled(bool enabled);
     void store(mTBusinessNew& entry) const;
     void incomeChanged();
@@ -45,17 +49,28 @@ private:
     void farmClicked(bool farm);
     void applyFarmState();
 
-    QList<QWidget*> m_inputs;
-    QLineEdit* m_maskedEdit1;
-    QCheckBox* m_chbIsConfirmedExpensies;
-    QLabel* m_lbPanel5;
-    QLineEdit* m_panel5;
-    QList<QWidget*> m_detailWidgets;
-    std::array<QLineEdit*, 6> m_details{};
-    QLineEdit* m_meNachPrepayment;
-    QLineEdit* m_meActualPrepayment;
-    QCheckBox* m_cbIsFH;
-    QList<QWidget*> m_farmWidgets;
-    QSpinBox* m_meBeginninFH;
-    QLineEdit* m_meFHSum;
+    // The boxes that take an entry's amounts and the advance payments: enabled while the list
+    // holds an entry.
+    QGroupBox* m_gbIncome;
+    QGroupBox* m_gbAdvances;
+    AmountField* m_meIncome;
+    QCheckBox* m_chbDocumentedExpenses;
+    // Shown while the expenses are the flat rate: 20 % of the income, worked out.
+    AmountField* m_pnlFlatRateExpenses;
+    // Shown while the expenses are documented: their total and its parts.
+    QLabel* m_lbIncluding;
+    AmountField* m_meExpensesTotal;
+    AmountField* m_meMaterialExpenses;
+    AmountField* m_meDepreciation;
+    AmountField* m_meLabourCosts;
+    AmountField* m_meLabourContracts;
+    AmountField* m_meOtherExpenses;
+    AmountField* m_meAccruedAdvance;
+    AmountField* m_meActualAdvance;
+    QCheckBox* m_chbFarm;
+    // The farm's year of founding and exempt income, with their captions: enabled while the farm
+    // box is ticked.
+    QList<QWidget*> m_farmFields;
+    QSpinBox* m_meFarmStartYear;
+    AmountField* m_meFarmExemptIncome;
 };

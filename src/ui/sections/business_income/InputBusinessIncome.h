@@ -3,10 +3,9 @@
 #include <QDialog>
 #include <memory>
 
+class CodeField;
 class FrameHost;
 class QLabel;
-class QLineEdit;
-class QPushButton;
 class QRadioButton;
 class TFormOKVED;
 
@@ -34,11 +33,10 @@ private:
 
     FrameHost& m_host;
     std::unique_ptr<TFormOKVED> m_picker;
-    QRadioButton* m_rbPredp;
-    QRadioButton* m_rbNota;
-    QRadioButton* m_rbAdvokat;
-    QRadioButton* m_rbInaya;
-    QLabel* m_lbCode;
-    QLineEdit* m_me1;
-    QPushButton* m_bnIncomeCod;
+    QRadioButton* m_rbEntrepreneur;
+    QRadioButton* m_rbNotary;
+    QRadioButton* m_rbLawyer;
+    QRadioButton* m_rbOther;
+    QLabel* m_lbActivityCode;
+    CodeField* m_meActivityCode;
 };

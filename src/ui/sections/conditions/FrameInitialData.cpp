@@ -9,12 +9,14 @@
 #include "ui/dialogs/Interaction.h"
 #include "ui/dialogs/WindowCheckAnswerer.h"
 #include "ui/pickers/InputInspectionNumber.h"
+#include "ui/widgets/AmountField.h"
+#include "ui/widgets/Choices.h"
+#include "ui/widgets/CodeField.h"
+#include "ui/widgets/DateField.h"
 #include "ui/widgets/EntryFields.h"
+#include "ui/widgets/FormGrid.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
-#include <QDateEdit>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,43 +24,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
-
-QRadioButton* radio(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QRadioButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
-QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(QString::fromLatin1(name));
-    return box;
-}
-
-QGroupBox* group(QWidget* parent, const QString& caption)
-{
-    return new QGroupBox(caption, parent);
-}
-
-// The groups keep narrow margins above and below, so that the whole frame fits the window at its
-// standard size.
-template <class Layout> Layout* compact(Layout* layout)
-{
-    layout->setContentsMargins(9, 3, 9, 3);
-    return layout;
-}
-
-void exclusive(QObject* owner, std::initializer_list<QRadioButton*> buttons)
-{
-    auto* buttonGroup = new QButtonGroup(owner);
-    for (QRadioButton* button : buttons)
-        buttonGroup->addButton(button);
-}
 
 void enableAll(std::initializer_list<QWidget*> widgets, bool enabled)
 {
@@ -71,7 +41,23 @@ void enableAll(std::initializer_list<QWidget*> widgets, bool enabled)
 TfrInitialData::TfrInitialData(QWidget* parent, FrameHost& host) : TThinkingFrame(parent, host)
 {
     setObjectName(QStringLiteral("TfrInitialData"));
-    buildControls();
+    FormGrid page(this);
+    // The groups take the whole height the window gives them (it has margins of its own above
+    // and below), and keep to the sides the room they keep between each other, so that the frame
+    // fits the window at its standard size.
+    const int room = std::max(0, page.layout()->horizontalSpacing());
+    page.layout()->setContentsMargins(room, 0, room, 0);
+    // The kind of declaration, the tax year and the general information side by side.
+    auto* top = new QHBoxLayout;
+    top->addWidget(buildForm());
+    top->addWidget(buildYear());
+    top->addWidget(buildGeneral(), 1);
+    page.wide(top);
+    buildCategory(page.group("gbCategory", QStringLiteral("Признак налогоплательщика")));
+    buildIncomeKinds(page.group("gbIncomeKinds", QStringLiteral("Имеются доходы")));
+    buildSigner(page.group("gbSigner", QStringLiteral("Достоверность подтверждается")));
+    page.stretch();
+    connectChoices();
     loadFromDocument();
 }
 
@@ -80,171 +66,160 @@ QString TfrInitialData::sectionName()
     return QStringLiteral("Задание условий");
 }
 
-void TfrInitialData::buildControls()
+QGroupBox* TfrInitialData::buildForm()
 {
-    // Kind of declaration, tax year and general information side by side.
-    QGroupBox* kind = group(this, QStringLiteral("Тип декларации"));
-    m_rbSimple = radio(kind, "rbSimple", QStringLiteral("3-НДФЛ"));
-    m_rbNeRez = radio(kind, "rbNeRez", QStringLiteral("3-НДФЛ нерезидента"));
-    m_rb4ndfl = radio(kind, "rb4ndfl", QStringLiteral("4-НДФЛ"));
-    auto* kindLayout = compact(new QVBoxLayout(kind));
-    kindLayout->addWidget(m_rbSimple);
-    kindLayout->addWidget(m_rbNeRez);
-    kindLayout->addWidget(m_rb4ndfl);
-    exclusive(this, {m_rbSimple, m_rbNeRez, m_rb4ndfl});
+    m_rbResident = Choices::radio(this, "rbSimple", QStringLiteral("3-НДФЛ"));
+    m_rbNonResident = Choices::radio(this, "rbNeRez", QStringLiteral("3-НДФЛ нерезидента"));
+    m_rbEstimated = Choices::radio(this, "rb4ndfl", QStringLiteral("4-НДФЛ"));
+    Choices::exclusive(this, {m_rbResident, m_rbNonResident, m_rbEstimated});
+    auto* box = new QGroupBox(QStringLiteral("Тип декларации"), this);
+    box->setObjectName(QStringLiteral("gbForm"));
+    box->setLayout(Choices::column({m_rbResident, m_rbNonResident, m_rbEstimated}));
+    return box;
+}
 
-    QGroupBox* year = group(this, QStringLiteral("Отчетный год"));
-    m_rb13 = radio(year, "rb13", QStringLiteral("2013"));
-    m_rb14 = radio(year, "rb14", QStringLiteral("2014"));
-    auto* yearLayout = compact(new QVBoxLayout(year));
-    yearLayout->addWidget(m_rb13);
-    yearLayout->addWidget(m_rb14);
-    yearLayout->addStretch();
-    exclusive(this, {m_rb13, m_rb14});
+QGroupBox* TfrInitialData::buildYear()
+{
+    m_rbFirstYear = Choices::radio(this, "rb13", QStringLiteral("2013"));
+    m_rbSecondYear = Choices::radio(this, "rb14", QStringLiteral("2014"));
+    Choices::exclusive(this, {m_rbFirstYear, m_rbSecondYear});
+    auto* box = new QGroupBox(QStringLiteral("Отчетный год"), this);
+    box->setObjectName(QStringLiteral("gbYear"));
+    box->setLayout(Choices::column({m_rbFirstYear, m_rbSecondYear}));
+    return box;
+}
 
-    QGroupBox* general = group(this, QStringLiteral("Общая информация"));
-    m_meInspection = EntryFields::panel(general, "meInspection", Qt::AlignLeft);
-    m_meInspection->setMaxLength(4);
-    m_meInspection->setFixedWidth(70);
-    m_bnInspection = EntryFields::pickerButton(general, "bnInspection");
-    m_meNumVer = new QSpinBox(general);
-    m_meNumVer->setObjectName(QStringLiteral("meNumVer"));
-    m_meNumVer->setRange(0, 999);
-    m_meNumVer->setFixedWidth(70);
-    auto* dateLabel = new QLabel(QStringLiteral("Дата подписания"), general);
-    m_dtGetDate = new QDateEdit(general);
-    m_dtGetDate->setObjectName(QStringLiteral("dtGetDate"));
-    m_dtGetDate->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    dateLabel->hide();
-    m_dtGetDate->hide();
-    auto* generalLayout = compact(new QGridLayout(general));
-    generalLayout->addWidget(new QLabel(QStringLiteral("Номер инспекции"), general), 0, 0);
-    auto* inspection = new QHBoxLayout;
-    inspection->addWidget(m_meInspection);
-    inspection->addWidget(m_bnInspection);
-    inspection->addStretch();
-    generalLayout->addLayout(inspection, 0, 1);
-    generalLayout->addWidget(new QLabel(QStringLiteral("Номер корректировки"), general), 1, 0);
-    generalLayout->addWidget(m_meNumVer, 1, 1);
-    generalLayout->addWidget(dateLabel, 2, 0);
-    generalLayout->addWidget(m_dtGetDate, 2, 1);
-    generalLayout->setRowStretch(3, 1);
+QGroupBox* TfrInitialData::buildGeneral()
+{
+    auto* box = new QGroupBox(QStringLiteral("Общая информация"), this);
+    box->setObjectName(QStringLiteral("gbGeneral"));
+    m_meInspection = new CodeField(box, "meInspection", Shows::Code, "bnInspection",
+                                   QStringLiteral("Выбрать инспекцию"));
+    m_meCorrectionNumber = new QSpinBox(box);
+    m_meCorrectionNumber->setObjectName(QStringLiteral("meNumVer"));
+    m_meCorrectionNumber->setRange(0, 999);
+    // As wide as its largest number, not as its row.
+    m_meCorrectionNumber->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // Under 4-NDFL only.
+    m_meEstimatedIncome =
+        new AmountField(box, QStringLiteral("meSupposeIncome"), Amount::WholeRoubles);
+    m_dtSignDate = new DateField(box, QStringLiteral("dtGetDate"));
 
-    // Taxpayer category.
-    QGroupBox* category = group(this, QStringLiteral("Признак налогоплательщика"));
-    m_rbFermer = radio(category, "rbFermer", QStringLiteral("Глава фермерского хозяйства"));
-    m_rbPredp = radio(category, "rbPredp", QStringLiteral("Индивидуальный предприниматель"));
-    m_rbNotarius = radio(category, "rbNotarius", QStringLiteral("Частный нотариус"));
-    m_rbAdvokat = radio(category, "rbAdvokat", QStringLiteral("Адвокат"));
-    m_rbFLProch = radio(category, "rbFLProch", QStringLiteral("Иное физическое лицо"));
-    auto* categoryLayout = compact(new QGridLayout(category));
-    categoryLayout->setVerticalSpacing(2);
-    categoryLayout->addWidget(m_rbFermer, 0, 0);
-    categoryLayout->addWidget(m_rbPredp, 1, 0);
-    categoryLayout->addWidget(m_rbNotarius, 0, 1);
-    categoryLayout->addWidget(m_rbAdvokat, 1, 1);
-    categoryLayout->addWidget(m_rbFLProch, 2, 0);
-    categoryLayout->setColumnStretch(1, 1);
-    exclusive(this, {m_rbFermer, m_rbPredp, m_rbNotarius, m_rbAdvokat, m_rbFLProch});
-    m_rbFLProch->setChecked(true);
+    FormGrid grid(box);
+    grid.row({{QStringLiteral("Номер инспекции"), m_meInspection}});
+    grid.row({{QStringLiteral("Номер корректировки"), m_meCorrectionNumber}});
+    m_lbEstimatedIncome =
+        grid.row({{QStringLiteral("Предполагаемый доход"), m_meEstimatedIncome}}).constFirst();
+    m_lbEstimatedIncome->setObjectName(QStringLiteral("lbSupposeIncome"));
+    // The date of signing is kept as the file brings it; the frame never shows it.
+    grid.row({{QStringLiteral("Дата подписания"), m_dtSignDate}});
+    EntryFields::setShown(m_dtSignDate, false);
+    grid.stretch();
+    return box;
+}
 
-    // Kinds of income.
-    QGroupBox* income = group(this, QStringLiteral("Имеются доходы"));
-    m_chbIncomeInquiry =
-        checkBox(income, "chbIncomeInquiry",
-                 QStringLiteral("Учитываемые \"справками о доходах физического лица\", доходы по "
-                                "договорам"));
-    m_lbInquiryComment =
+void TfrInitialData::buildCategory(QGroupBox* box)
+{
+    m_rbFarmHead = Choices::radio(box, "rbFermer", QStringLiteral("Глава фермерского хозяйства"));
+    m_rbEntrepreneur =
+        Choices::radio(box, "rbPredp", QStringLiteral("Индивидуальный предприниматель"));
+    m_rbNotary = Choices::radio(box, "rbNotarius", QStringLiteral("Частный нотариус"));
+    m_rbLawyer = Choices::radio(box, "rbAdvokat", QStringLiteral("Адвокат"));
+    m_rbOtherPerson = Choices::radio(box, "rbFLProch", QStringLiteral("Иное физическое лицо"));
+    Choices::exclusive(this,
+                       {m_rbFarmHead, m_rbEntrepreneur, m_rbNotary, m_rbLawyer, m_rbOtherPerson});
+    m_rbOtherPerson->setChecked(true);
+    // Two rows, in the order the categories are read.
+    auto* rows = new QVBoxLayout(box);
+    rows->addLayout(Choices::row({m_rbFarmHead, m_rbEntrepreneur}));
+    rows->addLayout(Choices::row({m_rbNotary, m_rbLawyer, m_rbOtherPerson}));
+}
+
+void TfrInitialData::buildIncomeKinds(QGroupBox* box)
+{
+    m_chbCountryIncome = Choices::checkBox(
+        box, "chbIncomeInquiry",
+        QStringLiteral("Учитываемые \"справками о доходах физического лица\", доходы по "
+                       "договорам"));
+    m_lbCountryIncomeNote =
         new QLabel(QStringLiteral("гр.-правового характера, авторским вознаграждениям, от продажи "
                                   "имущества и др."),
-                   income);
-    m_lbInquiryComment->setObjectName(QStringLiteral("lbInquiryComment"));
-    m_lbInquiryComment->setIndent(22);
-    m_chbIncomeCurrency =
-        checkBox(income, "chbIncomeCurrency", QStringLiteral("В иностранной валюте"));
-    m_chbIncomeBusiness = checkBox(income, "chbIncomeBusiness",
-                                   QStringLiteral("От предпринимательской деятельности"));
-    m_lbSupposeIncome = new QLabel(QStringLiteral("Предполагаемый доход"), income);
-    m_lbSupposeIncome->setObjectName(QStringLiteral("lbSupposeIncome"));
-    m_meSupposeIncome = EntryFields::digits(income, QStringLiteral("meSupposeIncome"), 12);
-    m_meSupposeIncome->setFixedWidth(130);
-    m_meSupposeIncome->setAlignment(Qt::AlignRight);
-    m_chbAutoCalculateApp = checkBox(income, "chbAutoCalculateApp", QString());
-    m_meAppendixes = EntryFields::digits(income, QStringLiteral("meAppendixes"), 4);
-    m_chbAutoCalculateApp->hide();
-    m_meAppendixes->hide();
-    auto* incomeLayout = compact(new QGridLayout(income));
-    incomeLayout->setVerticalSpacing(2);
-    incomeLayout->addWidget(m_chbIncomeInquiry, 0, 0, 1, 3);
-    incomeLayout->addWidget(m_lbInquiryComment, 1, 0, 1, 3);
-    incomeLayout->addWidget(m_chbIncomeCurrency, 2, 0);
-    incomeLayout->addWidget(m_chbIncomeBusiness, 2, 1);
-    auto* suppose = new QHBoxLayout;
-    suppose->setSpacing(EntryFields::kRowSpacing);
-    suppose->addWidget(m_lbSupposeIncome);
-    suppose->addWidget(m_meSupposeIncome);
-    suppose->addStretch();
-    incomeLayout->addLayout(suppose, 3, 0, 1, 3);
-    incomeLayout->setColumnStretch(2, 1);
+                   box);
+    m_lbCountryIncomeNote->setObjectName(QStringLiteral("lbInquiryComment"));
+    // The note goes on the text of the box above it, under that text.
+    m_lbCountryIncomeNote->setIndent(style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                                     style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
+    m_chbCountryIncome->setAccessibleDescription(m_lbCountryIncomeNote->text());
+    m_chbForeignIncome =
+        Choices::checkBox(box, "chbIncomeCurrency", QStringLiteral("В иностранной валюте"));
+    m_chbBusinessIncome = Choices::checkBox(box, "chbIncomeBusiness",
+                                            QStringLiteral("От предпринимательской деятельности"));
+    // Never shown: the file's count of sheets of supporting documents, counted by hand.
+    m_chbAutoCountSheets = Choices::checkBox(box, "chbAutoCalculateApp", QString());
+    m_chbAutoCountSheets->hide();
+    m_meProofSheets = EntryFields::digits(box, QStringLiteral("meAppendixes"), Digits::ProofSheets);
+    m_meProofSheets->hide();
 
-    // Who signs.
-    QGroupBox* signer = group(this, QStringLiteral("Достоверность подтверждается"));
-    m_rbGiveSelf = radio(signer, "rbGiveSelf", QStringLiteral("Лично"));
-    m_rbGiveTrustFase = radio(signer, "rbGiveTrustFase", QStringLiteral("Представителем - ФЛ"));
-    m_rbGiveByMail = radio(signer, "rbGiveByMail", QStringLiteral("Представителем - ЮЛ"));
-    exclusive(this, {m_rbGiveSelf, m_rbGiveTrustFase, m_rbGiveByMail});
-    m_lbFIO = new QLabel(QStringLiteral("ФИО"), signer);
-    m_meFIO = EntryFields::text(signer, QStringLiteral("meFIO"), 182);
-    m_lbUL = new QLabel(QStringLiteral("Организация - представитель"), signer);
-    m_meUL = EntryFields::text(signer, QStringLiteral("meUL"), 182);
-    m_lbOsn = new QLabel(QStringLiteral("Документ"), signer);
-    m_meOsn = EntryFields::text(signer, QStringLiteral("meOsn"), 0);
-    auto* signerLayout = compact(new QGridLayout(signer));
-    auto* signers = new QHBoxLayout;
-    signers->addWidget(m_rbGiveSelf);
-    signers->addWidget(m_rbGiveTrustFase);
-    signers->addWidget(m_rbGiveByMail);
-    signers->addStretch();
-    signerLayout->addLayout(signers, 0, 0, 1, 2);
-    signerLayout->addWidget(m_lbFIO, 1, 0);
-    signerLayout->addWidget(m_meFIO, 1, 1);
-    signerLayout->addWidget(m_lbUL, 2, 0);
-    signerLayout->addWidget(m_meUL, 2, 1);
-    signerLayout->addWidget(m_lbOsn, 3, 0);
-    signerLayout->addWidget(m_meOsn, 3, 1);
+    FormGrid grid(box);
+    // The note continues the text of the box: no room between them.
+    auto* certificate = new QVBoxLayout;
+    certificate->setSpacing(0);
+    certificate->addWidget(m_chbCountryIncome);
+    certificate->addWidget(m_lbCountryIncomeNote);
+    grid.wide(certificate);
+    grid.wide(Choices::row({m_chbForeignIncome, m_chbBusinessIncome}));
+}
 
-    // Enlarged, the frame keeps its groups at their height and the two small groups at their
-    // width: the room goes below the groups and to the right end of each row.
-    auto* top = new QHBoxLayout;
-    top->addWidget(kind);
-    top->addWidget(year);
-    top->addWidget(general, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 4, 6, 4);
-    layout->setSpacing(4);
-    layout->addLayout(top);
-    layout->addWidget(category);
-    layout->addWidget(income);
-    layout->addWidget(signer);
-    layout->addStretch(1);
+void TfrInitialData::buildSigner(QGroupBox* box)
+{
+    m_rbSignsPersonally = Choices::radio(box, "rbGiveSelf", QStringLiteral("Лично"));
+    m_rbSignsRepresentative =
+        Choices::radio(box, "rbGiveTrustFase", QStringLiteral("Представителем - ФЛ"));
+    m_rbSignsOrganisation =
+        Choices::radio(box, "rbGiveByMail", QStringLiteral("Представителем - ЮЛ"));
+    Choices::exclusive(this, {m_rbSignsPersonally, m_rbSignsRepresentative, m_rbSignsOrganisation});
+    m_meRepresentativeName =
+        EntryFields::text(box, QStringLiteral("meFIO"), TextLength::Representative);
+    m_meRepresentativeOrg =
+        EntryFields::text(box, QStringLiteral("meUL"), TextLength::Representative);
+    m_meRepresentativeDoc = EntryFields::text(box, QStringLiteral("meOsn"), TextLength::Unlimited);
 
-    for (QRadioButton* button : {m_rbSimple, m_rbNeRez, m_rb4ndfl}) {
+    using Span = FormGrid::Span;
+    FormGrid grid(box);
+    grid.wide(Choices::row({m_rbSignsPersonally, m_rbSignsRepresentative, m_rbSignsOrganisation}));
+    m_lbRepresentativeName =
+        grid.row({{QStringLiteral("ФИО"), m_meRepresentativeName, Span::ToRightEdge}}).constFirst();
+    m_lbRepresentativeOrg = grid.row({{QStringLiteral("Организация - представитель"),
+                                       m_meRepresentativeOrg, Span::ToRightEdge}})
+                                .constFirst();
+    m_lbRepresentativeDoc =
+        grid.row({{QStringLiteral("Документ"), m_meRepresentativeDoc, Span::ToRightEdge}})
+            .constFirst();
+    m_meRepresentativeName->setAccessibleDescription(QStringLiteral("ФИО представителя"));
+    m_meRepresentativeDoc->setAccessibleDescription(
+        QStringLiteral("Документ, подтверждающий полномочия представителя"));
+}
+
+void TfrInitialData::connectChoices()
+{
+    for (QRadioButton* button : {m_rbResident, m_rbNonResident, m_rbEstimated}) {
         connect(button, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
                 formChosen();
         });
     }
-    for (QRadioButton* button : {m_rbGiveSelf, m_rbGiveTrustFase, m_rbGiveByMail}) {
+    for (QRadioButton* button :
+         {m_rbSignsPersonally, m_rbSignsRepresentative, m_rbSignsOrganisation}) {
         connect(button, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
                 signerChosen();
         });
     }
-    connect(m_chbIncomeInquiry, &QCheckBox::toggled, this, &TfrInitialData::certificateToggled);
-    connect(m_chbIncomeCurrency, &QCheckBox::toggled, this, &TfrInitialData::currencyToggled);
-    connect(m_chbIncomeBusiness, &QCheckBox::toggled, this, &TfrInitialData::businessToggled);
-    connect(m_rb14, &QRadioButton::toggled, this, &TfrInitialData::secondYearChosen);
-    connect(m_bnInspection, &QPushButton::clicked, this, &TfrInitialData::pickInspection);
+    connect(m_chbCountryIncome, &QCheckBox::toggled, this, &TfrInitialData::certificateToggled);
+    connect(m_chbForeignIncome, &QCheckBox::toggled, this, &TfrInitialData::currencyToggled);
+    connect(m_chbBusinessIncome, &QCheckBox::toggled, this, &TfrInitialData::businessToggled);
+    connect(m_rbSecondYear, &QRadioButton::toggled, this, &TfrInitialData::secondYearChosen);
+    connect(m_meInspection, &CodeField::pickRequested, this, &TfrInitialData::pickInspection);
 }
 
 void TfrInitialData::loadFromDocument()
@@ -252,69 +227,69 @@ void TfrInitialData::loadFromDocument()
     m_loading = true;
     const mTDeclaration& doc = document();
     m_meInspection->setText(doc.InspectionCode);
-    m_dtGetDate->setDate(DayCount::toDate(doc.SignDate));
-    m_meNumVer->setValue(doc.CorrectionNumber);
-    m_meNumVer->setEnabled(true);
+    m_dtSignDate->setDate(DayCount::toDate(doc.SignDate));
+    m_meCorrectionNumber->setValue(doc.CorrectionNumber);
+    m_meCorrectionNumber->setEnabled(true);
 
     switch (doc.ConfirmKind) {
     case 1:
-        m_rbGiveTrustFase->setChecked(true);
+        m_rbSignsRepresentative->setChecked(true);
         break;
     case 2:
-        m_rbGiveByMail->setChecked(true);
+        m_rbSignsOrganisation->setChecked(true);
         break;
     default:
-        m_rbGiveSelf->setChecked(true);
+        m_rbSignsPersonally->setChecked(true);
         break;
     }
-    m_meOsn->setText(doc.RepresentativeDoc);
-    m_meFIO->setText(doc.RepresentativeName);
-    m_meUL->setText(doc.RepresentativeOrg);
+    m_meRepresentativeDoc->setText(doc.RepresentativeDoc);
+    m_meRepresentativeName->setText(doc.RepresentativeName);
+    m_meRepresentativeOrg->setText(doc.RepresentativeOrg);
 
     switch (doc.TaxpayerKind) {
     case TaxpayerCategory::Entrepreneur:
-        m_rbPredp->setChecked(true);
+        m_rbEntrepreneur->setChecked(true);
         break;
     case TaxpayerCategory::FarmHead:
-        m_rbFermer->setChecked(true);
+        m_rbFarmHead->setChecked(true);
         break;
     case TaxpayerCategory::Notary:
-        m_rbNotarius->setChecked(true);
+        m_rbNotary->setChecked(true);
         break;
     case TaxpayerCategory::Lawyer:
-        m_rbAdvokat->setChecked(true);
+        m_rbLawyer->setChecked(true);
         break;
     default:
         break;
     }
 
-    m_chbIncomeInquiry->setChecked(doc.HasIncomeKind(IncomeKind::Country));
-    m_chbIncomeCurrency->setChecked(doc.HasIncomeKind(IncomeKind::Abroad));
-    m_chbIncomeBusiness->setChecked(doc.HasIncomeKind(IncomeKind::Business));
+    m_chbCountryIncome->setChecked(doc.HasIncomeKind(IncomeKind::Country));
+    m_chbForeignIncome->setChecked(doc.HasIncomeKind(IncomeKind::Abroad));
+    m_chbBusinessIncome->setChecked(doc.HasIncomeKind(IncomeKind::Business));
     // Unticked boxes apply their effects too, as a click would.
-    certificateToggled(m_chbIncomeInquiry->isChecked());
-    currencyToggled(m_chbIncomeCurrency->isChecked());
-    businessToggled(m_chbIncomeBusiness->isChecked());
-    m_meSupposeIncome->setText(doc.EstimatedIncome.toText(QLatin1Char(',')));
+    certificateToggled(m_chbCountryIncome->isChecked());
+    currencyToggled(m_chbForeignIncome->isChecked());
+    businessToggled(m_chbBusinessIncome->isChecked());
+    m_meEstimatedIncome->setValue(doc.EstimatedIncome);
 
     if (doc.TaxYear != 2013 && doc.TaxYear != 0)
-        m_rb14->setChecked(true);
+        m_rbSecondYear->setChecked(true);
     else
-        m_rb13->setChecked(true);
+        m_rbFirstYear->setChecked(true);
 
-    m_meAppendixes->setText(QString::number(doc.ProofSheets));
-    m_chbAutoCalculateApp->setChecked(false);
-    m_bnInspection->setEnabled(host().inspectionPicker() != nullptr);
+    m_meProofSheets->setText(QString::number(doc.ProofSheets));
+    m_chbAutoCountSheets->setChecked(false);
+    m_meInspection->setPickerEnabled(host().inspectionPicker() != nullptr);
 
     switch (doc.DeclForm) {
     case DeclarationForm::NonResident:
-        m_rbNeRez->setChecked(true);
+        m_rbNonResident->setChecked(true);
         break;
     case DeclarationForm::EstimatedIncome:
-        m_rb4ndfl->setChecked(true);
+        m_rbEstimated->setChecked(true);
         break;
     default:
-        m_rbSimple->setChecked(true);
+        m_rbResident->setChecked(true);
         break;
     }
     m_loading = false;
@@ -322,13 +297,13 @@ void TfrInitialData::loadFromDocument()
 
 bool TfrInitialData::anyIncomeBox() const
 {
-    return m_chbIncomeInquiry->isChecked() || m_chbIncomeCurrency->isChecked() ||
-           m_chbIncomeBusiness->isChecked();
+    return m_chbCountryIncome->isChecked() || m_chbForeignIncome->isChecked() ||
+           m_chbBusinessIncome->isChecked();
 }
 
 void TfrInitialData::applyDeductionRule()
 {
-    host().setSectionEnabled(Section::Deduction, anyIncomeBox() && !m_rbNeRez->isChecked());
+    host().setSectionEnabled(Section::Deduction, anyIncomeBox() && !m_rbNonResident->isChecked());
 }
 
 void TfrInitialData::formChosen()
@@ -337,55 +312,57 @@ void TfrInitialData::formChosen()
         return;
     if (!m_loading)
         m_formAsLoaded = false;
-    m_chosenForm = m_rb4ndfl->isChecked()   ? m_rb4ndfl
-                   : m_rbNeRez->isChecked() ? m_rbNeRez
-                                            : m_rbSimple;
-    const bool estimated = m_rb4ndfl->isChecked();
+    m_chosenForm = m_rbEstimated->isChecked()     ? m_rbEstimated
+                   : m_rbNonResident->isChecked() ? m_rbNonResident
+                                                  : m_rbResident;
+    const bool estimated = m_rbEstimated->isChecked();
     // The boxes are disabled before they are cleared: the choice has asked for all of them.
     if (estimated) {
-        m_rb13->setText(QStringLiteral("2014"));
-        m_rb14->setText(QStringLiteral("2015"));
-        for (QCheckBox* box : {m_chbIncomeInquiry, m_chbIncomeCurrency, m_chbIncomeBusiness}) {
+        m_rbFirstYear->setText(QStringLiteral("2014"));
+        m_rbSecondYear->setText(QStringLiteral("2015"));
+        for (QCheckBox* box : {m_chbCountryIncome, m_chbForeignIncome, m_chbBusinessIncome}) {
             box->setEnabled(false);
             box->setChecked(false);
         }
-        m_lbInquiryComment->setEnabled(false);
-        if (m_rbFLProch->isChecked())
-            m_rbPredp->setChecked(true);
-        m_rbFLProch->setEnabled(false);
-        m_lbSupposeIncome->show();
-        m_meSupposeIncome->show();
-        enableAll({m_lbSupposeIncome, m_meSupposeIncome}, true);
+        m_lbCountryIncomeNote->setEnabled(false);
+        if (m_rbOtherPerson->isChecked())
+            m_rbEntrepreneur->setChecked(true);
+        m_rbOtherPerson->setEnabled(false);
+        m_lbEstimatedIncome->show();
+        m_meEstimatedIncome->show();
+        enableAll({m_lbEstimatedIncome, m_meEstimatedIncome}, true);
     } else {
-        m_rb13->setText(QStringLiteral("2013"));
-        m_rb14->setText(QStringLiteral("2014"));
-        enableAll({m_chbIncomeInquiry, m_lbInquiryComment, m_rbFermer, m_rbFLProch}, true);
-        if (m_rbNeRez->isChecked()) {
-            for (QCheckBox* box : {m_chbIncomeCurrency, m_chbIncomeBusiness}) {
+        m_rbFirstYear->setText(QStringLiteral("2013"));
+        m_rbSecondYear->setText(QStringLiteral("2014"));
+        enableAll({m_chbCountryIncome, m_lbCountryIncomeNote, m_rbFarmHead, m_rbOtherPerson}, true);
+        if (m_rbNonResident->isChecked()) {
+            for (QCheckBox* box : {m_chbForeignIncome, m_chbBusinessIncome}) {
                 box->setEnabled(false);
                 box->setChecked(false);
             }
         } else {
-            enableAll({m_chbIncomeCurrency, m_chbIncomeBusiness}, true);
+            enableAll({m_chbForeignIncome, m_chbBusinessIncome}, true);
         }
-        m_lbSupposeIncome->hide();
-        m_meSupposeIncome->hide();
+        m_lbEstimatedIncome->hide();
+        m_meEstimatedIncome->hide();
     }
     applyDeductionRule();
 }
 
 void TfrInitialData::signerChosen()
 {
-    const bool person = !m_rbGiveSelf->isChecked();
-    const bool organisation = m_rbGiveByMail->isChecked();
-    enableAll({m_lbFIO, m_meFIO, m_lbOsn, m_meOsn}, person);
-    enableAll({m_lbUL, m_meUL}, organisation);
+    const bool person = !m_rbSignsPersonally->isChecked();
+    const bool organisation = m_rbSignsOrganisation->isChecked();
+    enableAll({m_lbRepresentativeName, m_meRepresentativeName, m_lbRepresentativeDoc,
+               m_meRepresentativeDoc},
+              person);
+    enableAll({m_lbRepresentativeOrg, m_meRepresentativeOrg}, organisation);
     host().NotifyDocumentChanged();
 }
 
 void TfrInitialData::certificateToggled(bool ticked)
 {
-    if (!ticked && !clearingConfirmed(m_chbIncomeInquiry, IncomeKind::Country))
+    if (!ticked && !clearingConfirmed(m_chbCountryIncome, IncomeKind::Country))
         return;
     host().setSectionEnabled(Section::RussianIncome, ticked);
     if (ticked && !m_loading) {
@@ -398,7 +375,7 @@ void TfrInitialData::certificateToggled(bool ticked)
 
 void TfrInitialData::currencyToggled(bool ticked)
 {
-    if (!ticked && !clearingConfirmed(m_chbIncomeCurrency, IncomeKind::Abroad))
+    if (!ticked && !clearingConfirmed(m_chbForeignIncome, IncomeKind::Abroad))
         return;
     host().setSectionEnabled(Section::ForeignIncome, ticked);
     applyDeductionRule();
@@ -407,13 +384,13 @@ void TfrInitialData::currencyToggled(bool ticked)
 
 void TfrInitialData::businessToggled(bool ticked)
 {
-    if (!ticked && !clearingConfirmed(m_chbIncomeBusiness, IncomeKind::Business))
+    if (!ticked && !clearingConfirmed(m_chbBusinessIncome, IncomeKind::Business))
         return;
     host().setSectionEnabled(Section::BusinessIncome, ticked);
-    enableAll({m_lbSupposeIncome, m_meSupposeIncome}, ticked);
+    enableAll({m_lbEstimatedIncome, m_meEstimatedIncome}, ticked);
     // A file's estimated income stays when its 4-NDFL form clears the box while loading.
     if (!ticked && !m_loading)
-        m_meSupposeIncome->clear();
+        m_meEstimatedIncome->clear();
     host().NotifyDocumentChanged();
     applyDeductionRule();
 }
@@ -444,14 +421,14 @@ quint8 TfrInitialData::kindsAfterFormChoice() const
 {
     // What storedIncomeKinds() gives once the declaration kind now chosen has cleared and
     // disabled its boxes.
-    const bool estimated = m_rb4ndfl->isChecked();
-    const bool resident = m_rbSimple->isChecked();
+    const bool estimated = m_rbEstimated->isChecked();
+    const bool resident = m_rbResident->isChecked();
     quint8 kinds = document().IncomeKinds() & IncomeKind::Practice;
-    if (!estimated && m_chbIncomeInquiry->isChecked())
+    if (!estimated && m_chbCountryIncome->isChecked())
         kinds |= IncomeKind::Country;
-    if (resident && m_chbIncomeCurrency->isChecked())
+    if (resident && m_chbForeignIncome->isChecked())
         kinds |= IncomeKind::Abroad;
-    if (resident && m_chbIncomeBusiness->isChecked())
+    if (resident && m_chbBusinessIncome->isChecked())
         kinds |= IncomeKind::Business;
     return kinds;
 }
@@ -460,35 +437,36 @@ bool TfrInitialData::formChoiceConfirmed()
 {
     if (m_chosenForm == nullptr || droppingConfirmed(storedIncomeKinds(), kindsAfterFormChoice()))
         return true;
-    const QSignalBlocker quietSimple(m_rbSimple);
-    const QSignalBlocker quietNonResident(m_rbNeRez);
-    const QSignalBlocker quietEstimated(m_rb4ndfl);
+    const QSignalBlocker quietSimple(m_rbResident);
+    const QSignalBlocker quietNonResident(m_rbNonResident);
+    const QSignalBlocker quietEstimated(m_rbEstimated);
     m_chosenForm->setChecked(true);
     return false;
 }
 
 void TfrInitialData::secondYearChosen(bool chosen)
 {
-    if (!chosen || m_loading || m_rb4ndfl->isChecked())
+    if (!chosen || m_loading || m_rbEstimated->isChecked())
         return;
     TfmAnnounce notice(this);
     if (host().interaction().execDialog(notice) != QDialog::Accepted) {
-        m_rb13->setChecked(true);
-        m_rb13->setFocus();
+        m_rbFirstYear->setChecked(true);
+        m_rbFirstYear->setFocus();
     }
 }
 
-void TfrInitialData::pickInspection()
+void TfrInitialData::pickInspection(const QString& search)
 {
     TfmInputInspectionNumber* picker = host().inspectionPicker();
     if (picker == nullptr)
         return;
     picker->Preselect(m_meInspection->text());
+    picker->setSearchText(search);
     if (host().interaction().execDialog(*picker) != QDialog::Accepted)
         return;
     if (picker->chosenCode() != m_meInspection->text()) {
         m_meInspection->setText(picker->chosenCode());
-        m_pickedName = picker->chosenName();
+        m_pickedInspectionName = picker->chosenName();
         host().NotifyDocumentChanged();
     }
 }
@@ -499,45 +477,46 @@ void TfrInitialData::StoreData()
     if (doc.InspectionCode != m_meInspection->text()) {
         doc.InspectionCode = m_meInspection->text();
         // The name of the tax office travels with its code to the printed form.
-        doc.InspectionName = m_pickedName;
+        doc.InspectionName = m_pickedInspectionName;
     }
-    if (m_dtGetDate->date() != DayCount::toDate(doc.SignDate))
-        doc.SignDate = DayCount::fromDate(m_dtGetDate->date());
+    if (m_dtSignDate->date() != DayCount::toDate(doc.SignDate))
+        doc.SignDate = DayCount::fromDate(m_dtSignDate->date());
 
-    doc.ConfirmKind = m_rbGiveTrustFase->isChecked() ? 1 : m_rbGiveByMail->isChecked() ? 2 : 0;
+    doc.ConfirmKind = m_rbSignsRepresentative->isChecked() ? 1
+                      : m_rbSignsOrganisation->isChecked() ? 2
+                                                           : 0;
 
-    if (m_rbFermer->isChecked())
+    if (m_rbFarmHead->isChecked())
         doc.TaxpayerKind = TaxpayerCategory::FarmHead;
-    else if (m_rbPredp->isChecked())
+    else if (m_rbEntrepreneur->isChecked())
         doc.TaxpayerKind = TaxpayerCategory::Entrepreneur;
-    else if (m_rbNotarius->isChecked())
+    else if (m_rbNotary->isChecked())
         doc.TaxpayerKind = TaxpayerCategory::Notary;
-    else if (m_rbAdvokat->isChecked())
+    else if (m_rbLawyer->isChecked())
         doc.TaxpayerKind = TaxpayerCategory::Lawyer;
     else
         doc.TaxpayerKind = TaxpayerCategory::OtherPerson;
 
-    doc.DeclForm = m_rbNeRez->isChecked()   ? DeclarationForm::NonResident
-                   : m_rb4ndfl->isChecked() ? DeclarationForm::EstimatedIncome
-                                            : DeclarationForm::Resident;
+    doc.DeclForm = m_rbNonResident->isChecked() ? DeclarationForm::NonResident
+                   : m_rbEstimated->isChecked() ? DeclarationForm::EstimatedIncome
+                                                : DeclarationForm::Resident;
 
     doc.SetIncomeKinds(storedIncomeKinds());
 
-    doc.EstimatedIncome =
-        Money::parse(m_meSupposeIncome->text(), QLatin1Char(',')).value_or(Money());
+    doc.EstimatedIncome = m_meEstimatedIncome->valueOrZero();
 
     const auto stored = [](const QLineEdit* edit) {
         return edit->isEnabled() && !edit->text().isEmpty() ? edit->text() : QString();
     };
-    doc.RepresentativeDoc = stored(m_meOsn);
-    doc.RepresentativeOrg = stored(m_meUL);
-    doc.RepresentativeName = stored(m_meFIO);
+    doc.RepresentativeDoc = stored(m_meRepresentativeDoc);
+    doc.RepresentativeOrg = stored(m_meRepresentativeOrg);
+    doc.RepresentativeName = stored(m_meRepresentativeName);
 
-    doc.CorrectionNumber = m_meNumVer->value();
-    doc.TaxYear = m_rb13->isChecked() ? 2013 : 2014;
+    doc.CorrectionNumber = m_meCorrectionNumber->value();
+    doc.TaxYear = m_rbFirstYear->isChecked() ? 2013 : 2014;
     // The automatic sheet count has no control here: it stays as the file or a new declaration
     // set it.
-    doc.ProofSheets = m_meAppendixes->text().toInt();
+    doc.ProofSheets = m_meProofSheets->text().toInt();
 }
 
 quint8 TfrInitialData::storedIncomeKinds() const
@@ -551,9 +530,9 @@ quint8 TfrInitialData::storedIncomeKinds() const
         else if (box->isChecked())
             kinds |= kind;
     };
-    take(m_chbIncomeInquiry, IncomeKind::Country);
-    take(m_chbIncomeCurrency, IncomeKind::Abroad);
-    take(m_chbIncomeBusiness, IncomeKind::Business);
+    take(m_chbCountryIncome, IncomeKind::Country);
+    take(m_chbForeignIncome, IncomeKind::Abroad);
+    take(m_chbBusinessIncome, IncomeKind::Business);
     return kinds;
 }
 
@@ -569,24 +548,22 @@ void TfrInitialData::FocusError(quint16 code)
 {
     switch (code) {
     case ConditionsField::Inspection:
-        if (m_bnInspection->isEnabled()) {
-            m_bnInspection->setFocus();
-            pickInspection();
-        } else {
+        if (m_meInspection->button()->isEnabled())
+            m_meInspection->pick();
+        else
             m_meInspection->setFocus();
-        }
         break;
     case ConditionsField::EstimatedIncome:
-        m_meSupposeIncome->setFocus();
+        m_meEstimatedIncome->setFocus();
         break;
     case ConditionsField::RepresentativeName:
-        m_meFIO->setFocus();
+        m_meRepresentativeName->setFocus();
         break;
     case ConditionsField::RepresentativeDocument:
-        m_meOsn->setFocus();
+        m_meRepresentativeDoc->setFocus();
         break;
     case ConditionsField::RepresentativeOrganisation:
-        m_meUL->setFocus();
+        m_meRepresentativeOrg->setFocus();
         break;
     default:
         break;

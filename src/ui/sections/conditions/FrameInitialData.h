@@ -2,11 +2,13 @@
 
 #include "ui/widgets/MyFrame.h"
 
+class AmountField;
+class CodeField;
+class DateField;
 class QCheckBox;
-class QDateEdit;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 class QSpinBox;
 
@@ -26,7 +28,13 @@ public:
     static QString sectionName();
 
 private:
-    void buildControls();
+    QGroupBox* buildForm();
+    QGroupBox* buildYear();
+    QGroupBox* buildGeneral();
+    void buildCategory(QGroupBox* box);
+    void buildIncomeKinds(QGroupBox* box);
+    void buildSigner(QGroupBox* box);
+    void connectChoices();
     void loadFromDocument();
     void formChosen();
     void signerChosen();
@@ -34,7 +42,7 @@ private:
     void currencyToggled(bool ticked);
     void businessToggled(bool ticked);
     void secondYearChosen(bool chosen);
-    void pickInspection();
+    void pickInspection(const QString& search);
     void applyDeductionRule();
     bool anyIncomeBox() const;
     quint8 storedIncomeKinds() const;
@@ -50,37 +58,41 @@ private:
     bool m_formAsLoaded = true;
     // The declaration kind whose effects the frame shows.
     QRadioButton* m_chosenForm = nullptr;
-    QString m_pickedName;
+    QString m_pickedInspectionName;
 
-    QRadioButton* m_rbSimple;
-    QRadioButton* m_rbNeRez;
-    QRadioButton* m_rb4ndfl;
-    QRadioButton* m_rb13;
-    QRadioButton* m_rb14;
-    QLineEdit* m_meInspection;
-    QPushButton* m_bnInspection;
-    QSpinBox* m_meNumVer;
-    QDateEdit* m_dtGetDate;
-    QRadioButton* m_rbFermer;
-    QRadioButton* m_rbPredp;
-    QRadioButton* m_rbNotarius;
-    QRadioButton* m_rbAdvokat;
-    QRadioButton* m_rbFLProch;
-    QCheckBox* m_chbIncomeInquiry;
-    QLabel* m_lbInquiryComment;
-    QCheckBox* m_chbIncomeCurrency;
-    QCheckBox* m_chbIncomeBusiness;
-    QLabel* m_lbSupposeIncome;
-    QLineEdit* m_meSupposeIncome;
-    QCheckBox* m_chbAutoCalculateApp;
-    QLineEdit* m_meAppendixes;
-    QRadioButton* m_rbGiveSelf;
-    QRadioButton* m_rbGiveTrustFase;
-    QRadioButton* m_rbGiveByMail;
-    QLabel* m_lbFIO;
-    QLineEdit* m_meFIO;
-    QLabel* m_lbUL;
-    QLineEdit* m_meUL;
-    QLabel* m_lbOsn;
-    QLineEdit* m_meOsn;
+    // The declaration kind: 3-NDFL, 3-NDFL of a non-resident, 4-NDFL.
+    QRadioButton* m_rbResident;
+    QRadioButton* m_rbNonResident;
+    QRadioButton* m_rbEstimated;
+    // The two years offered: 2013 and 2014, or 2014 and 2015 under 4-NDFL.
+    QRadioButton* m_rbFirstYear;
+    QRadioButton* m_rbSecondYear;
+    CodeField* m_meInspection;
+    QSpinBox* m_meCorrectionNumber;
+    DateField* m_dtSignDate;
+    QRadioButton* m_rbFarmHead;
+    QRadioButton* m_rbEntrepreneur;
+    QRadioButton* m_rbNotary;
+    QRadioButton* m_rbLawyer;
+    QRadioButton* m_rbOtherPerson;
+    // The income kinds: in the country (by the income certificates), in foreign currency, from
+    // business.
+    QCheckBox* m_chbCountryIncome;
+    QLabel* m_lbCountryIncomeNote;
+    QCheckBox* m_chbForeignIncome;
+    QCheckBox* m_chbBusinessIncome;
+    QLabel* m_lbEstimatedIncome;
+    AmountField* m_meEstimatedIncome;
+    QCheckBox* m_chbAutoCountSheets;
+    QLineEdit* m_meProofSheets;
+    // Who signs: the taxpayer, a person representing them, an organisation representing them.
+    QRadioButton* m_rbSignsPersonally;
+    QRadioButton* m_rbSignsRepresentative;
+    QRadioButton* m_rbSignsOrganisation;
+    QLabel* m_lbRepresentativeName;
+    QLineEdit* m_meRepresentativeName;
+    QLabel* m_lbRepresentativeOrg;
+    QLineEdit* m_meRepresentativeOrg;
+    QLabel* m_lbRepresentativeDoc;
+    QLineEdit* m_meRepresentativeDoc;
 };

@@ -8,13 +8,12 @@
 #include "ui/dialogs/WindowCheckAnswerer.h"
 #include "ui/pickers/ListPicker.h"
 #include "ui/sections/taxpayer/FramePersonData.h"
+#include "ui/widgets/Choices.h"
 #include "ui/widgets/CodeField.h"
 #include "ui/widgets/EntryFields.h"
 #include "ui/widgets/FormGrid.h"
 
-#include <QButtonGroup>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -33,54 +32,49 @@ TfrPersonAddress::TfrPersonAddress(QWidget* parent, FrameHost& host) : TThinking
 
 void TfrPersonAddress::buildAddress(QGroupBox* box)
 {
-    m_rbReg = new QRadioButton(QStringLiteral("жительства"), box);
-    m_rbReg->setObjectName(QStringLiteral("rbReg"));
-    m_rbPreb = new QRadioButton(QStringLiteral("пребывания"), box);
-    m_rbPreb->setObjectName(QStringLiteral("rbPreb"));
-    auto* stay = new QButtonGroup(this);
-    stay->addButton(m_rbReg);
-    stay->addButton(m_rbPreb);
-    m_mePostIndex = EntryFields::digits(box, QStringLiteral("mePostIndex"), Digits::Postcode);
-    m_meOKATO = EntryFields::digits(box, QStringLiteral("meOKATO"), Digits::Oktmo);
-    m_pnlRegion =
+    m_rbResidence = Choices::radio(box, "rbReg", QStringLiteral("жительства"));
+    m_rbResidence->setAccessibleDescription(QStringLiteral("Адрес места жительства"));
+    m_rbStay = Choices::radio(box, "rbPreb", QStringLiteral("пребывания"));
+    m_rbStay->setAccessibleDescription(QStringLiteral("Адрес места пребывания"));
+    Choices::exclusive(this, {m_rbResidence, m_rbStay});
+    m_mePostcode = EntryFields::digits(box, QStringLiteral("mePostIndex"), Digits::Postcode);
+    m_meOktmo = EntryFields::digits(box, QStringLiteral("meOKATO"), Digits::Oktmo);
+    m_meRegion =
         new CodeField(box, "pnlRegion", Shows::Name, "bnRegion", QStringLiteral("Выбрать регион"));
     m_lines.emplace(box);
 
     FormGrid grid(box);
-    auto* kind = new QHBoxLayout;
-    kind->addWidget(m_rbReg);
-    kind->addWidget(m_rbPreb);
-    kind->addStretch();
-    grid.wide(kind);
+    grid.wide(Choices::row({m_rbResidence, m_rbStay}));
     grid.row(
-        {{QStringLiteral("Почтовый индекс"), m_mePostIndex}, {QStringLiteral("ОКТМО"), m_meOKATO}});
-    grid.row({{QStringLiteral("Регион"), m_pnlRegion, FormGrid::Span::ToRightEdge}});
+        {{QStringLiteral("Почтовый индекс"), m_mePostcode}, {QStringLiteral("ОКТМО"), m_meOktmo}});
+    grid.row({{QStringLiteral("Регион"), m_meRegion, FormGrid::Span::ToRightEdge}});
     m_lines->addRows(grid);
 }
 
 void TfrPersonAddress::buildPhone(QGroupBox* box)
 {
-    m_meHomePhone = EntryFields::digits(box, QStringLiteral("meHomePhone"), Digits::Phone);
+    m_mePhone = EntryFields::digits(box, QStringLiteral("meHomePhone"), Digits::Phone);
     FormGrid(box).row(
-        {FormGrid::Field::uncaptioned(m_meHomePhone, QStringLiteral("Контактный телефон"))});
+        {FormGrid::Field::uncaptioned(m_mePhone, QStringLiteral("Номер контактного телефона"))});
 }
 
 void TfrPersonAddress::buildAbroad(QGroupBox* box)
 {
-    m_meAdr = EntryFields::text(box, QStringLiteral("meAdr"), TextLength::ForeignAddress);
-    FormGrid(box).row(
-        {FormGrid::Field::uncaptioned(m_meAdr, QStringLiteral("Адрес за пределами РФ"))});
+    m_meForeignAddress =
+        EntryFields::text(box, QStringLiteral("meAdr"), TextLength::ForeignAddress);
+    FormGrid(box).row({FormGrid::Field::uncaptioned(
+        m_meForeignAddress, QStringLiteral("Адрес за пределами Российской Федерации"))});
 }
 
 void TfrPersonAddress::connectChanges()
 {
-    connect(m_pnlRegion, &CodeField::pickRequested, this, &TfrPersonAddress::pickRegion);
-    for (QLineEdit* edit :
-         {m_mePostIndex, m_lines->district, m_lines->city, m_lines->locality, m_lines->street,
-          m_lines->house, m_lines->building, m_lines->flat, m_meOKATO, m_meHomePhone, m_meAdr})
+    connect(m_meRegion, &CodeField::pickRequested, this, &TfrPersonAddress::pickRegion);
+    for (QLineEdit* edit : {m_mePostcode, m_lines->district, m_lines->city, m_lines->locality,
+                            m_lines->street, m_lines->house, m_lines->building, m_lines->flat,
+                            m_meOktmo, m_mePhone, m_meForeignAddress})
         connect(edit, &QLineEdit::textEdited, this, &TfrPersonAddress::changed);
-    connect(m_rbReg, &QRadioButton::clicked, this, &TfrPersonAddress::changed);
-    connect(m_rbPreb, &QRadioButton::clicked, this, &TfrPersonAddress::changed);
+    connect(m_rbResidence, &QRadioButton::clicked, this, &TfrPersonAddress::changed);
+    connect(m_rbStay, &QRadioButton::clicked, this, &TfrPersonAddress::changed);
 }
 
 void TfrPersonAddress::changed()
@@ -96,12 +90,12 @@ void TfrPersonAddress::loadFromDocument()
     const mTPersonInformation& person = doc.Person;
     m_gbPhone->setVisible(doc.DeclForm != DeclarationForm::EstimatedIncome);
     if (person.StayAddress != 0)
-        m_rbPreb->setChecked(true);
+        m_rbStay->setChecked(true);
     else
-        m_rbReg->setChecked(true);
-    m_mePostIndex->setText(person.PostIndex);
+        m_rbResidence->setChecked(true);
+    m_mePostcode->setText(person.PostIndex);
     m_regionCode = person.RegionCode;
-    m_pnlRegion->setText(person.RegionName);
+    m_meRegion->setText(person.RegionName);
     m_lines->district->setText(person.District);
     m_lines->city->setText(person.City);
     m_lines->locality->setText(person.Locality);
@@ -109,9 +103,9 @@ void TfrPersonAddress::loadFromDocument()
     m_lines->house->setText(person.House);
     m_lines->building->setText(person.Building);
     m_lines->flat->setText(person.Flat);
-    m_meOKATO->setText(person.OKTMO);
-    m_meHomePhone->setText(person.Phone);
-    m_meAdr->setText(person.ForeignAddress);
+    m_meOktmo->setText(person.OKTMO);
+    m_mePhone->setText(person.Phone);
+    m_meForeignAddress->setText(person.ForeignAddress);
     m_loading = false;
 }
 
@@ -122,19 +116,19 @@ void TfrPersonAddress::pickRegion(const QString& search)
     picker.setSearchText(search);
     if (host().interaction().execDialog(picker) != QDialog::Accepted)
         return;
-    if (picker.chosenName() == m_pnlRegion->text())
+    if (picker.chosenName() == m_meRegion->text())
         return;
     m_regionCode = quint16(picker.chosenRegion());
-    m_pnlRegion->setText(picker.chosenName());
+    m_meRegion->setText(picker.chosenName());
     changed();
 }
 
 void TfrPersonAddress::StoreData()
 {
     mTPersonInformation& person = document().Person;
-    person.PostIndex = m_mePostIndex->text();
+    person.PostIndex = m_mePostcode->text();
     person.RegionCode = m_regionCode;
-    person.RegionName = m_pnlRegion->text();
+    person.RegionName = m_meRegion->text();
     person.District = m_lines->district->text();
     person.City = m_lines->city->text();
     person.Locality = m_lines->locality->text();
@@ -142,10 +136,10 @@ void TfrPersonAddress::StoreData()
     person.House = m_lines->house->text();
     person.Building = m_lines->building->text();
     person.Flat = m_lines->flat->text();
-    person.OKTMO = m_meOKATO->text();
-    person.Phone = m_meHomePhone->text();
-    person.StayAddress = m_rbPreb->isChecked() ? 1 : 0;
-    person.ForeignAddress = m_meAdr->text();
+    person.OKTMO = m_meOktmo->text();
+    person.Phone = m_mePhone->text();
+    person.StayAddress = m_rbStay->isChecked() ? 1 : 0;
+    person.ForeignAddress = m_meForeignAddress->text();
 }
 
 quint16 TfrPersonAddress::CheckData()
@@ -160,10 +154,10 @@ void TfrPersonAddress::FocusError(quint16 code)
 {
     switch (code) {
     case ResidenceField::Region:
-        m_pnlRegion->pick();
+        m_meRegion->pick();
         break;
     case ResidenceField::Oktmo:
-        m_meOKATO->setFocus();
+        m_meOktmo->setFocus();
         break;
     case ResidenceField::Locality:
         m_lines->locality->setFocus();

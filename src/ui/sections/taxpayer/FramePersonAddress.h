@@ -34,13 +34,13 @@ private:
     bool m_loading = false;
     quint16 m_regionCode = 0;
 
-    QRadioButton* m_rbReg;
-    QRadioButton* m_rbPreb;
-    QLineEdit* m_mePostIndex;
-    QLineEdit* m_meOKATO;
-    CodeField* m_pnlRegion;
+    QRadioButton* m_rbResidence;
+    QRadioButton* m_rbStay;
+    QLineEdit* m_mePostcode;
+    QLineEdit* m_meOktmo;
+    CodeField* m_meRegion;
     std::optional<AddressFields> m_lines;
     QGroupBox* m_gbPhone;
-    QLineEdit* m_meHomePhone;
-    QLineEdit* m_meAdr;
+    QLineEdit* m_mePhone;
+    QLineEdit* m_meForeignAddress;
 };

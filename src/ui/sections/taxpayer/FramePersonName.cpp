@@ -9,14 +9,13 @@
 #include "ui/dialogs/WindowCheckAnswerer.h"
 #include "ui/pickers/ListPicker.h"
 #include "ui/sections/taxpayer/FramePersonData.h"
+#include "ui/widgets/Choices.h"
 #include "ui/widgets/CodeField.h"
 #include "ui/widgets/DateField.h"
 #include "ui/widgets/EntryFields.h"
 #include "ui/widgets/FormGrid.h"
 
-#include <QButtonGroup>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -61,88 +60,83 @@ TfrPersonNaim::TfrPersonNaim(QWidget* parent, FrameHost& host) : TThinkingFrame(
 
 void TfrPersonNaim::buildName(QGroupBox* box)
 {
-    m_meSurName = EntryFields::text(box, QStringLiteral("meSurName"), TextLength::NamePart);
-    m_meINN = EntryFields::digits(box, QStringLiteral("meINN"), Digits::PersonInn);
-    m_meName = EntryFields::text(box, QStringLiteral("meName"), TextLength::NamePart);
+    m_meSurname = EntryFields::text(box, QStringLiteral("meSurName"), TextLength::NamePart);
+    m_meInn = EntryFields::digits(box, QStringLiteral("meINN"), Digits::PersonInn);
+    m_meFirstName = EntryFields::text(box, QStringLiteral("meName"), TextLength::NamePart);
     m_dtBirthDate = new DateField(box, QStringLiteral("dtBirthDate"));
     m_dtBirthDate->setDateRange(kFirstDate, QDate::currentDate());
     m_mePatronymic = EntryFields::text(box, QStringLiteral("mePatronymic"), TextLength::NamePart);
     // Under 4-NDFL only, in place of the birth.
-    m_meOKATO = EntryFields::digits(box, QStringLiteral("meOKATO"), Digits::Oktmo);
-    m_meHomePhone = EntryFields::digits(box, QStringLiteral("meHomePhone"), Digits::Phone);
-    m_meMesto = EntryFields::text(box, QStringLiteral("meMesto"), TextLength::BirthPlace);
+    m_meOktmo = EntryFields::digits(box, QStringLiteral("meOKATO"), Digits::Oktmo);
+    m_mePhone = EntryFields::digits(box, QStringLiteral("meHomePhone"), Digits::Phone);
+    m_meBirthPlace = EntryFields::text(box, QStringLiteral("meMesto"), TextLength::BirthPlace);
 
     FormGrid grid(box);
-    grid.row({{QStringLiteral("Фамилия"), m_meSurName}, {QStringLiteral("ИНН"), m_meINN}});
-    grid.row({{QStringLiteral("Имя"), m_meName}, {QStringLiteral("Дата рождения"), m_dtBirthDate}});
+    grid.row({{QStringLiteral("Фамилия"), m_meSurname}, {QStringLiteral("ИНН"), m_meInn}});
+    grid.row(
+        {{QStringLiteral("Имя"), m_meFirstName}, {QStringLiteral("Дата рождения"), m_dtBirthDate}});
     grid.row({{QStringLiteral("Отчество"), m_mePatronymic}});
-    grid.row({{QStringLiteral("ОКТМО"), m_meOKATO}, {QStringLiteral("Телефон"), m_meHomePhone}});
-    grid.row({{QStringLiteral("Место рождения"), m_meMesto, Span::ToRightEdge}});
+    grid.row({{QStringLiteral("ОКТМО"), m_meOktmo}, {QStringLiteral("Телефон"), m_mePhone}});
+    grid.row({{QStringLiteral("Место рождения"), m_meBirthPlace, Span::ToRightEdge}});
 }
 
 void TfrPersonNaim::buildDocument(QGroupBox* box)
 {
-    m_pnlDocType = new CodeField(box, "pnlDocType", Shows::Name, "bnDocType",
-                                 QStringLiteral("Выбрать вид документа"));
-    m_meSerial = new DocumentNumberField(box, QStringLiteral("meSerial"));
-    m_dtRegDate = new DateField(box, QStringLiteral("dtRegDate"));
-    m_dtRegDate->setDateRange(kFirstDate, QDate::currentDate());
-    m_meKem = EntryFields::text(box, QStringLiteral("meKem"), TextLength::DocumentIssuer);
+    m_meDocumentKind = new CodeField(box, "pnlDocType", Shows::Name, "bnDocType",
+                                     QStringLiteral("Выбрать вид документа"));
+    m_meDocumentNumber = new DocumentNumberField(box, QStringLiteral("meSerial"));
+    m_dtIssueDate = new DateField(box, QStringLiteral("dtRegDate"));
+    m_dtIssueDate->setDateRange(kFirstDate, QDate::currentDate());
+    m_meIssuer = EntryFields::text(box, QStringLiteral("meKem"), TextLength::DocumentIssuer);
 
     FormGrid grid(box);
-    grid.row({{QStringLiteral("Вид документа"), m_pnlDocType, Span::ToRightEdge}});
-    grid.row({{QStringLiteral("Серия и номер"), m_meSerial},
-              {QStringLiteral("Дата выдачи"), m_dtRegDate}});
-    grid.row({{QStringLiteral("Кем выдан"), m_meKem, Span::ToRightEdge}});
+    grid.row({{QStringLiteral("Вид документа"), m_meDocumentKind, Span::ToRightEdge}});
+    grid.row({{QStringLiteral("Серия и номер"), m_meDocumentNumber},
+              {QStringLiteral("Дата выдачи"), m_dtIssueDate}});
+    grid.row({{QStringLiteral("Кем выдан"), m_meIssuer, Span::ToRightEdge}});
 }
 
 void TfrPersonNaim::buildCitizenship(QGroupBox* box)
 {
-    m_rbGr = new QRadioButton(QStringLiteral("Гражданин"), box);
-    m_rbGr->setObjectName(QStringLiteral("rbGr"));
-    m_rbBomzh = new QRadioButton(QStringLiteral("Лицо без гражданства"), box);
-    m_rbBomzh->setObjectName(QStringLiteral("rbBomzh"));
-    auto* sign = new QButtonGroup(this);
-    sign->addButton(m_rbGr);
-    sign->addButton(m_rbBomzh);
-    m_meKodGrazhd = new CodeField(box, "meKodGrazhd", Shows::Code, "bnGrazhd",
-                                  QStringLiteral("Выбрать страну"));
-    m_meKodGrazhd->setMaxLength(32);
-    m_meCitizenship = EntryFields::panel(box, "meCitizenship", Qt::AlignLeft);
-    m_meCitizenship->setMaxLength(70);
-    connect(m_meCitizenship, &QLineEdit::textChanged, m_meCitizenship, &QWidget::setToolTip);
+    m_rbCitizen = Choices::radio(box, "rbGr", QStringLiteral("Гражданин"));
+    m_rbStateless = Choices::radio(box, "rbBomzh", QStringLiteral("Лицо без гражданства"));
+    Choices::exclusive(this, {m_rbCitizen, m_rbStateless});
+    m_meCountryCode = new CodeField(box, "meKodGrazhd", Shows::Code, "bnGrazhd",
+                                    QStringLiteral("Выбрать страну"));
+    m_meCountryCode->setMaxLength(32);
+    m_pnlCountryName = EntryFields::panel(box, "meCitizenship", Qt::AlignLeft);
+    m_pnlCountryName->setMaxLength(70);
+    // The name of the country picked: Tab stops at it, so that a screen reader reads it.
+    m_pnlCountryName->setFocusPolicy(Qt::StrongFocus);
+    connect(m_pnlCountryName, &QLineEdit::textChanged, m_pnlCountryName, &QWidget::setToolTip);
 
     FormGrid grid(box);
-    auto* choices = new QHBoxLayout;
-    choices->addWidget(m_rbGr);
-    choices->addWidget(m_rbBomzh);
-    choices->addStretch();
-    grid.wide(choices);
-    grid.row({{QStringLiteral("Код страны"), m_meKodGrazhd},
-              FormGrid::Field::uncaptioned(m_meCitizenship, QStringLiteral("Страна"),
+    grid.wide(Choices::row({m_rbCitizen, m_rbStateless}));
+    grid.row({{QStringLiteral("Код страны"), m_meCountryCode},
+              FormGrid::Field::uncaptioned(m_pnlCountryName, QStringLiteral("Страна"),
                                            Span::ToRightEdge)});
 }
 
 void TfrPersonNaim::connectChanges()
 {
-    connect(m_pnlDocType, &CodeField::pickRequested, this, &TfrPersonNaim::pickDocumentKind);
-    connect(m_meKodGrazhd, &CodeField::pickRequested, this, &TfrPersonNaim::pickCountry);
+    connect(m_meDocumentKind, &CodeField::pickRequested, this, &TfrPersonNaim::pickDocumentKind);
+    connect(m_meCountryCode, &CodeField::pickRequested, this, &TfrPersonNaim::pickCountry);
     connect(m_dtBirthDate, &DateField::dateChanged, this, [this] {
         if (!m_loading)
             m_birthChanged = true;
         changed();
     });
-    connect(m_dtRegDate, &DateField::dateChanged, this, [this] {
+    connect(m_dtIssueDate, &DateField::dateChanged, this, [this] {
         if (!m_loading)
             m_issueChanged = true;
         changed();
     });
-    for (QLineEdit* edit : std::initializer_list<QLineEdit*>{m_meSurName, m_meName, m_mePatronymic,
-                                                             m_meINN, m_meOKATO, m_meHomePhone,
-                                                             m_meMesto, m_meSerial, m_meKem})
+    for (QLineEdit* edit : std::initializer_list<QLineEdit*>{
+             m_meSurname, m_meFirstName, m_mePatronymic, m_meInn, m_meOktmo, m_mePhone,
+             m_meBirthPlace, m_meDocumentNumber, m_meIssuer})
         connect(edit, &QLineEdit::textEdited, this, &TfrPersonNaim::changed);
-    connect(m_rbGr, &QRadioButton::clicked, this, &TfrPersonNaim::changed);
-    connect(m_rbBomzh, &QRadioButton::clicked, this, &TfrPersonNaim::changed);
+    connect(m_rbCitizen, &QRadioButton::clicked, this, &TfrPersonNaim::changed);
+    connect(m_rbStateless, &QRadioButton::clicked, this, &TfrPersonNaim::changed);
 }
 
 void TfrPersonNaim::changed()
@@ -160,81 +154,84 @@ void TfrPersonNaim::loadFromDocument()
     const bool estimated = doc.DeclForm == DeclarationForm::EstimatedIncome;
     m_gbCitizenship->setVisible(!estimated);
     m_gbDocument->setVisible(!estimated);
-    for (QWidget* field : std::initializer_list<QWidget*>{m_meMesto, m_dtBirthDate})
+    for (QWidget* field : std::initializer_list<QWidget*>{m_meBirthPlace, m_dtBirthDate})
         EntryFields::setShown(field, !estimated);
-    for (QWidget* field : {m_meOKATO, m_meHomePhone})
+    for (QWidget* field : {m_meOktmo, m_mePhone})
         EntryFields::setShown(field, estimated);
 
-    m_meSurName->setText(person.Surname);
-    m_meName->setText(person.FirstName);
+    m_meSurname->setText(person.Surname);
+    m_meFirstName->setText(person.FirstName);
     m_mePatronymic->setText(person.Patronymic);
-    m_meINN->setText(person.INN);
-    m_meOKATO->setText(person.OKTMO);
-    m_meHomePhone->setText(person.Phone);
-    m_meMesto->setText(person.BirthPlace);
+    m_meInn->setText(person.INN);
+    m_meOktmo->setText(person.OKTMO);
+    m_mePhone->setText(person.Phone);
+    m_meBirthPlace->setText(person.BirthPlace);
     m_dtBirthDate->setDate(DayCount::toDate(person.BirthDate));
     loadDocument(person);
 
     if (person.CitizenshipSign == QLatin1String("2"))
-        m_rbBomzh->setChecked(true);
+        m_rbStateless->setChecked(true);
     else
-        m_rbGr->setChecked(true);
-    m_meCitizenship->setText(person.CitizenshipName);
-    m_meKodGrazhd->setText(person.CitizenshipCode);
-    m_meKodGrazhd->setPickerEnabled(host().countryPicker() != nullptr);
+        m_rbCitizen->setChecked(true);
+    m_pnlCountryName->setText(person.CitizenshipName);
+    m_meCountryCode->setText(person.CitizenshipCode);
+    m_meCountryCode->setPickerEnabled(host().countryPicker() != nullptr);
     m_loading = false;
 }
 
 void TfrPersonNaim::loadDocument(const mTPersonInformation& person)
 {
-    m_meKem->setText(person.DocIssuer);
-    m_docKind = person.DocKind;
-    m_docKindName = person.DocKindName;
-    m_pnlDocType->setText(!m_docKindName.isEmpty() ? m_docKindName : documentKindName(m_docKind));
+    m_meIssuer->setText(person.DocIssuer);
+    m_documentKindCode = person.DocKind;
+    m_documentKindName = person.DocKindName;
+    m_meDocumentKind->setText(!m_documentKindName.isEmpty() ? m_documentKindName
+                                                            : documentKindName(m_documentKindCode));
     // A document given by its code alone (as files written elsewhere hold it) is a document too:
     // its number is shown and kept.
-    const bool hasDocument = m_docKind != 0 || !person.DocKindName.isEmpty();
+    const bool hasDocument = m_documentKindCode != 0 || !person.DocKindName.isEmpty();
     if (hasDocument) {
-        m_meSerial->setText(person.DocNumber);
-        m_meSerial->setKind(SeriesMask::KindAtBuilding(m_docKind, m_meSerial->kind()));
+        m_meDocumentNumber->setText(person.DocNumber);
+        m_meDocumentNumber->setKind(
+            SeriesMask::KindAtBuilding(m_documentKindCode, m_meDocumentNumber->kind()));
     }
     setDocumentFieldsEnabled(hasDocument);
-    m_dtRegDate->setDate(DayCount::toDate(person.DocIssueDate));
+    m_dtIssueDate->setDate(DayCount::toDate(person.DocIssueDate));
 }
 
 void TfrPersonNaim::setDocumentFieldsEnabled(bool enabled)
 {
-    m_meSerial->setEnabled(enabled);
-    m_dtRegDate->setEnabled(enabled);
-    m_meKem->setEnabled(enabled);
+    m_meDocumentNumber->setEnabled(enabled);
+    m_dtIssueDate->setEnabled(enabled);
+    m_meIssuer->setEnabled(enabled);
 }
 
 TEditType TfrPersonNaim::serialKind() const
 {
-    return m_meSerial->kind();
+    return m_meDocumentNumber->kind();
 }
 
 void TfrPersonNaim::pickDocumentKind(const QString& search)
 {
     TfmDocType picker(this, FixedTables::DocumentKinds());
-    picker.PreselectKind(m_docKind);
+    picker.PreselectKind(m_documentKindCode);
     picker.setSearchText(search);
     if (host().interaction().execDialog(picker) != QDialog::Accepted)
         return;
-    if (picker.chosenName() == m_pnlDocType->text())
+    if (picker.chosenName() == m_meDocumentKind->text())
         return;
     changed();
-    m_docKind = quint16(picker.chosenKind());
-    m_docKindName = picker.chosenName();
-    m_pnlDocType->setText(picker.chosenName());
+    m_documentKindCode = quint16(picker.chosenKind());
+    m_documentKindName = picker.chosenName();
+    m_meDocumentKind->setText(picker.chosenName());
     if (picker.chosenName().isEmpty())
         return;
-    m_meSerial->clear();
-    m_meSerial->setKind(SeriesMask::KindAtPicking(m_docKind, m_meSerial->kind()));
+    m_meDocumentNumber->clear();
+    m_meDocumentNumber->setKind(
+        SeriesMask::KindAtPicking(m_documentKindCode, m_meDocumentNumber->kind()));
     setDocumentFieldsEnabled(true);
-    m_dtRegDate->setDate(kFirstIssueDate);
+    m_dtIssueDate->setDate(kFirstIssueDate);
     m_issueChanged = true;
-    m_meKem->clear();
+    m_meIssuer->clear();
 }
 
 void TfrPersonNaim::pickCountry(const QString& search)
@@ -242,40 +239,40 @@ void TfrPersonNaim::pickCountry(const QString& search)
     TfmGrazhd* picker = host().countryPicker();
     if (picker == nullptr)
         return;
-    picker->Preselect(m_meKodGrazhd->text());
+    picker->Preselect(m_meCountryCode->text());
     picker->setSearchText(search);
     if (host().interaction().execDialog(*picker) != QDialog::Accepted)
         return;
-    if (picker->chosenCode() == m_meKodGrazhd->text())
+    if (picker->chosenCode() == m_meCountryCode->text())
         return;
-    m_meKodGrazhd->setText(picker->chosenCode());
-    m_meCitizenship->setText(picker->chosenName());
+    m_meCountryCode->setText(picker->chosenCode());
+    m_pnlCountryName->setText(picker->chosenName());
     changed();
 }
 
 void TfrPersonNaim::StoreData()
 {
     mTPersonInformation& person = document().Person;
-    person.Surname = m_meSurName->text();
-    person.FirstName = m_meName->text();
+    person.Surname = m_meSurname->text();
+    person.FirstName = m_meFirstName->text();
     person.Patronymic = m_mePatronymic->text();
-    person.INN = m_meINN->text();
-    person.DocKind = m_docKind;
-    person.DocKindName = m_docKindName;
-    person.DocNumber = m_meSerial->text();
+    person.INN = m_meInn->text();
+    person.DocKind = m_documentKindCode;
+    person.DocKindName = m_documentKindName;
+    person.DocNumber = m_meDocumentNumber->text();
     // A date is written back once it was changed here, so that a stored date that the field does
     // not take (out of its range, or none at all) stays as the file holds it.
     if (m_issueChanged)
-        person.DocIssueDate = DayCount::fromDate(m_dtRegDate->date());
+        person.DocIssueDate = DayCount::fromDate(m_dtIssueDate->date());
     if (m_birthChanged)
         person.BirthDate = DayCount::fromDate(m_dtBirthDate->date());
-    person.DocIssuer = m_meKem->text();
-    person.BirthPlace = m_meMesto->text();
-    person.OKTMO = m_meOKATO->text();
-    person.Phone = m_meHomePhone->text();
-    person.CitizenshipSign = m_rbGr->isChecked() ? QStringLiteral("1") : QStringLiteral("2");
-    person.CitizenshipName = m_meCitizenship->text();
-    person.CitizenshipCode = m_meKodGrazhd->text();
+    person.DocIssuer = m_meIssuer->text();
+    person.BirthPlace = m_meBirthPlace->text();
+    person.OKTMO = m_meOktmo->text();
+    person.Phone = m_mePhone->text();
+    person.CitizenshipSign = m_rbCitizen->isChecked() ? QStringLiteral("1") : QStringLiteral("2");
+    person.CitizenshipName = m_pnlCountryName->text();
+    person.CitizenshipCode = m_meCountryCode->text();
 }
 
 quint16 TfrPersonNaim::CheckData()
@@ -290,21 +287,25 @@ void TfrPersonNaim::FocusError(quint16 code)
 {
     switch (code) {
     case TaxpayerField::DocumentKind:
-        m_pnlDocType->pick();
+        m_meDocumentKind->pick();
         return;
     case TaxpayerField::IssueDate:
         // The whole date is selected: what is typed is a new date.
-        m_dtRegDate->setFocus(Qt::OtherFocusReason);
-        m_dtRegDate->selectAll();
+        m_dtIssueDate->setFocus(Qt::OtherFocusReason);
+        m_dtIssueDate->selectAll();
         return;
     default:
         break;
     }
     const std::pair<quint16, QWidget*> fields[] = {
-        {TaxpayerField::Surname, m_meSurName},       {TaxpayerField::FirstName, m_meName},
-        {TaxpayerField::Patronymic, m_mePatronymic}, {TaxpayerField::Inn, m_meINN},
-        {TaxpayerField::DocumentNumber, m_meSerial}, {TaxpayerField::Issuer, m_meKem},
-        {TaxpayerField::BirthPlace, m_meMesto},      {TaxpayerField::Oktmo, m_meOKATO}};
+        {TaxpayerField::Surname, m_meSurname},
+        {TaxpayerField::FirstName, m_meFirstName},
+        {TaxpayerField::Patronymic, m_mePatronymic},
+        {TaxpayerField::Inn, m_meInn},
+        {TaxpayerField::DocumentNumber, m_meDocumentNumber},
+        {TaxpayerField::Issuer, m_meIssuer},
+        {TaxpayerField::BirthPlace, m_meBirthPlace},
+        {TaxpayerField::Oktmo, m_meOktmo}};
     for (const auto& [fieldCode, field] : fields) {
         if (fieldCode == code)
             field->setFocus();

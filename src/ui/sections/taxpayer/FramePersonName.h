@@ -39,28 +39,28 @@ private:
     void changed();
 
     bool m_loading = false;
-    quint16 m_docKind = 0;
+    quint16 m_documentKindCode = 0;
     // The kind's name as the file holds it or the picker gave it.
-    QString m_docKindName;
+    QString m_documentKindName;
     bool m_birthChanged = false;
     bool m_issueChanged = false;
 
-    QLineEdit* m_meSurName;
-    QLineEdit* m_meName;
+    QLineEdit* m_meSurname;
+    QLineEdit* m_meFirstName;
     QLineEdit* m_mePatronymic;
-    QLineEdit* m_meINN;
-    QLineEdit* m_meOKATO;
-    QLineEdit* m_meHomePhone;
+    QLineEdit* m_meInn;
+    QLineEdit* m_meOktmo;
+    QLineEdit* m_mePhone;
     DateField* m_dtBirthDate;
-    QLineEdit* m_meMesto;
+    QLineEdit* m_meBirthPlace;
     QGroupBox* m_gbDocument;
-    CodeField* m_pnlDocType;
-    DocumentNumberField* m_meSerial;
-    QLineEdit* m_meKem;
-    DateField* m_dtRegDate;
+    CodeField* m_meDocumentKind;
+    DocumentNumberField* m_meDocumentNumber;
+    QLineEdit* m_meIssuer;
+    DateField* m_dtIssueDate;
     QGroupBox* m_gbCitizenship;
-    QRadioButton* m_rbGr;
-    QRadioButton* m_rbBomzh;
-    CodeField* m_meKodGrazhd;
-    QLineEdit* m_meCitizenship;
+    QRadioButton* m_rbCitizen;
+    QRadioButton* m_rbStateless;
+    CodeField* m_meCountryCode;
+    QLineEdit* m_pnlCountryName;
 };

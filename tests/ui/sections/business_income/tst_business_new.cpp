@@ -15,6 +15,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTreeWidget>
+#include <functional>
 
 namespace {
 
@@ -55,7 +56,20 @@ mTBusinessNew documented(Money total, Money material, Money labour, Money contra
     return entry;
 }
 
+QStringList rowTexts(const QTreeWidget& list)
+{
+    QStringList texts;
+    for (int row = 0; row < list.topLevelItemCount(); ++row)
+        texts.append(list.topLevelItem(row)->text(0));
+    return texts;
+}
+
+// Where an amount typed into a field of the frame is stored.
+using StoredAmount = std::function<Money(const mTDeclaration&)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(StoredAmount)
 
 class TestBusinessNew : public QObject
 {
@@ -75,6 +89,11 @@ private slots:
     void check_data();
     void check();
     void deletingLastActivityClearsPaymentsAndFarm();
+    void deletingAsksFirst_data();
+    void deletingAsksFirst();
+    void clickAndTypeGivesTheAmount_data();
+    void clickAndTypeGivesTheAmount();
+    void controlsHaveTheirOwnNames();
 };
 
 void TestBusinessNew::flatRateExpenses_data()
@@ -346,6 +365,8 @@ void TestBusinessNew::deletingLastActivityClearsPaymentsAndFarm()
     host.doc.ActualAdvance = 10_rub;
     TfrBusinessNew frame(nullptr, host);
     frame.selectRow(0);
+    QList<AskedQuestion> asked;
+    host.answers.answerDialog(answerQuestion(QStringLiteral("Да"), asked));
     click(frame, "fbDeleteSourseIncome");
     QCOMPARE(host.doc.Businesses.Count(), 0);
     for (const char* name : {"meFHSum", "meNachPrepayment", "meActualPrepayment"})
@@ -357,6 +378,121 @@ void TestBusinessNew::deletingLastActivityClearsPaymentsAndFarm()
     frame.StoreData();
     QCOMPARE(host.doc.IsFarm, quint8(0));
     QCOMPARE(host.doc.FarmExemptIncome, Money());
+}
+
+void TestBusinessNew::deletingAsksFirst_data()
+{
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("rowsLeft");
+    QTest::addColumn<QString>("incomeShown");
+    const QString notary = QStringLiteral("Нотариальная деятельность");
+    const QString lawyer = QStringLiteral("Адвокатская деятельность");
+    const QString other = QStringLiteral("Иная деятельность");
+    QTest::newRow("Да deletes, the one before is shown")
+        << 1 << QStringLiteral("Да") << QStringList{notary, other} << QStringLiteral("100");
+    QTest::newRow("Да on the first, the next is shown")
+        << 0 << QStringLiteral("Да") << QStringList{lawyer, other} << QStringLiteral("200");
+    QTest::newRow("Нет keeps it") << 1 << QStringLiteral("Нет")
+                                  << QStringList{notary, lawyer, other} << QStringLiteral("200");
+    QTest::newRow("closing keeps it")
+        << 2 << QString() << QStringList{notary, lawyer, other} << QStringLiteral("300");
+}
+
+void TestBusinessNew::deletingAsksFirst()
+{
+    QFETCH(int, selected);
+    QFETCH(QString, answer);
+    QFETCH(QStringList, rowsLeft);
+    QFETCH(QString, incomeShown);
+    FrameTestHost host;
+    for (const char* kind : {"2", "3", "4"}) {
+        mTBusinessNew& entry = host.doc.Businesses.At(host.doc.Businesses.Add());
+        entry.ActivityKind = QString::fromLatin1(kind);
+        entry.BusinessIncome = Money::fromRoubles(100 * host.doc.Businesses.Count());
+    }
+    TfrBusinessNew frame(nullptr, host);
+    auto* list = frame.findChild<QTreeWidget*>();
+    frame.selectRow(selected);
+    const QString name = list->topLevelItem(selected)->text(0);
+    QList<AskedQuestion> asked;
+    host.answers.answerDialog(answerQuestion(answer, asked));
+    click(frame, "fbDeleteSourseIncome");
+
+    QVERIFY(host.answers.finished());
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked.at(0).text, QStringLiteral("Удалить вид деятельности «%1»?").arg(name));
+    QCOMPARE(asked.at(0).defaultButton, QStringLiteral("Нет"));
+    QCOMPARE(rowTexts(*list), rowsLeft);
+    QStringList stored;
+    for (const mTBusinessNew& entry : host.doc.Businesses)
+        stored.append(TfrBusinessNew::RowText(entry));
+    QCOMPARE(stored, rowsLeft);
+    QCOMPARE(text(frame, "MaskedEdit1"), incomeShown);
+    QCOMPARE(host.changes, rowsLeft.size() < 3 ? 1 : 0);
+}
+
+void TestBusinessNew::clickAndTypeGivesTheAmount_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<StoredAmount>("stored");
+    const auto entry = [](Money mTBusinessNew::*amount) {
+        return StoredAmount(
+            [amount](const mTDeclaration& doc) { return doc.Businesses.At(0).*amount; });
+    };
+    const auto declaration = [](Money mTDeclaration::*amount) {
+        return StoredAmount([amount](const mTDeclaration& doc) { return doc.*amount; });
+    };
+    QTest::newRow("income") << "MaskedEdit1" << entry(&mTBusinessNew::BusinessIncome);
+    QTest::newRow("expenses") << "MaskedEdit2" << entry(&mTBusinessNew::ExpensesTotal);
+    QTest::newRow("material") << "MaskedEdit3" << entry(&mTBusinessNew::MaterialExpenses);
+    QTest::newRow("depreciation") << "MaskedEdit4" << entry(&mTBusinessNew::Depreciation);
+    QTest::newRow("labour") << "MaskedEdit5" << entry(&mTBusinessNew::LabourCosts);
+    QTest::newRow("contracts") << "MaskedEdit6" << entry(&mTBusinessNew::LabourContracts);
+    QTest::newRow("other") << "MaskedEdit7" << entry(&mTBusinessNew::OtherExpenses);
+    QTest::newRow("accrued") << "meNachPrepayment" << declaration(&mTDeclaration::AccruedAdvance);
+    QTest::newRow("paid") << "meActualPrepayment" << declaration(&mTDeclaration::ActualAdvance);
+    QTest::newRow("farm") << "meFHSum" << declaration(&mTDeclaration::FarmExemptIncome);
+}
+
+// A click anywhere in an amount that shows 0, then the amount typed: the document takes exactly
+// that amount.
+void TestBusinessNew::clickAndTypeGivesTheAmount()
+{
+    QFETCH(QString, field);
+    QFETCH(StoredAmount, stored);
+    FrameTestHost host;
+    host.doc.Businesses.At(host.doc.Businesses.Add()) =
+        documented(0_rub, 0_rub, 0_rub, 0_rub, 0_rub, 0_rub);
+    host.doc.IsFarm = 1;
+    TfrBusinessNew frame(nullptr, host);
+    frame.selectRow(0);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    auto* amount = child<QLineEdit>(frame, field.toLatin1().constData());
+    QCOMPARE(amount->text(), QStringLiteral("0"));
+    clickAndType(amount, QStringLiteral("5000,5"));
+    frame.StoreData();
+    QCOMPARE(stored(host.doc), Money::fromKopecks(500050));
+}
+
+void TestBusinessNew::controlsHaveTheirOwnNames()
+{
+    FrameTestHost host;
+    host.activityDirectory = activities();
+    host.doc.Businesses.At(host.doc.Businesses.Add()) =
+        documented(0_rub, 0_rub, 0_rub, 0_rub, 0_rub, 0_rub);
+    host.doc.IsFarm = 1;
+    TfrBusinessNew frame(nullptr, host);
+    frame.selectRow(0);
+    frame.show();
+    QVERIFY2(unnamedControls(frame).isEmpty(), qPrintable(unnamedControls(frame).join(u'\n')));
+    click(frame, "chbIsConfirmedExpensies");
+    QVERIFY2(unnamedControls(frame).isEmpty(), qPrintable(unnamedControls(frame).join(u'\n')));
+
+    TfmInputBusinessIncome dialog(nullptr, host);
+    dialog.show();
+    QVERIFY2(unnamedControls(dialog).isEmpty(), qPrintable(unnamedControls(dialog).join(u'\n')));
 }
 
 QTEST_MAIN(TestBusinessNew)

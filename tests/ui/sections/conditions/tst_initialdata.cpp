@@ -1,5 +1,6 @@
 // The conditions frame: loading, enabling rules, storing, its check and the year notice.
 #include "model/Declaration.h"
+#include "support/FrameTestHost.h"
 #include "support/UiTestSupport.h"
 #include "support/UserActions.h"
 #include "ui/pickers/InputInspectionNumber.h"
@@ -35,12 +36,16 @@ private slots:
     void emptyTaxOfficeOnLeaving_data();
     void emptyTaxOfficeOnLeaving();
     void pickingTaxOffice();
+    void typingInTaxOfficeSearchesThePicker();
     void secondYearNotice_data();
     void secondYearNotice();
     void everyEditMarksChanged_data();
     void everyEditMarksChanged();
     void estimatedIncomeFileShownAsStored();
     void signerFieldsStoredOnlyWhenEnabled();
+    void clickAndTypeGivesTheEstimatedIncome();
+    void controlsHaveTheirOwnNames_data();
+    void controlsHaveTheirOwnNames();
 
 private:
     template <class T = QAbstractButton> T* child(const char* name)
@@ -435,6 +440,28 @@ void TestInitialData::pickingTaxOffice()
     QVERIFY(m_bench->script().finished());
 }
 
+void TestInitialData::typingInTaxOfficeSearchesThePicker()
+{
+    TFormMain& window = m_bench->start();
+    auto* inspection = child<QLineEdit>("meInspection");
+    QString handedOver;
+    // The person goes on typing in the picker's search box and takes the row found with Enter.
+    m_bench->script().answerDialog([&handedOver](QDialog& dialog) {
+        handedOver = dynamic_cast<TfmListPicker&>(dialog).searchText();
+        dialog.show();
+        auto* search = dialog.findChild<QLineEdit*>(QStringLiteral("edSearch"));
+        typeKeys(search, QStringLiteral("702"));
+        QTest::keyClick(search, Qt::Key_Return);
+        dialog.hide();
+        return dialog.result();
+    });
+    typeKeys(inspection, QStringLiteral("7"));
+    QVERIFY(m_bench->script().finished());
+    QCOMPARE(handedOver, QStringLiteral("7"));
+    QCOMPARE(inspection->text(), QStringLiteral("7702"));
+    QVERIFY(!window.isSaved());
+}
+
 void TestInitialData::secondYearNotice_data()
 {
     QTest::addColumn<QString>("form");
@@ -556,6 +583,41 @@ void TestInitialData::signerFieldsStoredOnlyWhenEnabled()
     window.currentFrame()->StoreData();
     QVERIFY(window.document().RepresentativeOrg.isEmpty());
     QCOMPARE(window.document().ConfirmKind, quint8(0));
+}
+
+// A click anywhere in the estimated income, then the amount typed: the document takes exactly that
+// amount.
+void TestInitialData::clickAndTypeGivesTheEstimatedIncome()
+{
+    FrameTestHost host;
+    host.doc.DeclForm = DeclarationForm::EstimatedIncome;
+    TfrInitialData frame(nullptr, host);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    auto* income = frame.findChild<QLineEdit*>(QStringLiteral("meSupposeIncome"));
+    QCOMPARE(income->text(), QStringLiteral("0"));
+    clickAndType(income, QStringLiteral("150000"));
+    frame.StoreData();
+    QCOMPARE(host.doc.EstimatedIncome, 150000_rub);
+}
+
+void TestInitialData::controlsHaveTheirOwnNames_data()
+{
+    QTest::addColumn<quint8>("form");
+    QTest::newRow("3-НДФЛ") << DeclarationForm::Resident;
+    QTest::newRow("4-НДФЛ") << DeclarationForm::EstimatedIncome;
+}
+
+void TestInitialData::controlsHaveTheirOwnNames()
+{
+    QFETCH(quint8, form);
+    FrameTestHost host;
+    host.doc.DeclForm = form;
+    // Signed by an organisation: every field of the representative takes typing.
+    host.doc.ConfirmKind = 2;
+    TfrInitialData frame(nullptr, host);
+    frame.show();
+    QVERIFY2(unnamedControls(frame).isEmpty(), qPrintable(unnamedControls(frame).join(u'\n')));
 }
 
 QTEST_MAIN(TestInitialData)

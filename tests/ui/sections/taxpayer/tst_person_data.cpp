@@ -35,6 +35,8 @@ private slots:
     void addressRules();
     void regionPicker();
     void addressStore();
+    void controlsHaveTheirOwnNames_data();
+    void controlsHaveTheirOwnNames();
 };
 
 void TestPersonData::buildsNameSubFrame()
@@ -195,6 +197,30 @@ void TestPersonData::addressStore()
     QCOMPARE(host.doc.Person.ForeignAddress, QStringLiteral("Minsk"));
     QCOMPARE(host.doc.Person.RegionCode, quint16(77));
     QCOMPARE(frame.CheckData(), quint16(0));
+}
+
+void TestPersonData::controlsHaveTheirOwnNames_data()
+{
+    QTest::addColumn<quint8>("form");
+    QTest::addColumn<int>("subFrame");
+    QTest::newRow("name") << DeclarationForm::Resident << 0;
+    QTest::newRow("name under 4-NDFL") << DeclarationForm::EstimatedIncome << 0;
+    QTest::newRow("address") << DeclarationForm::Resident << 1;
+}
+
+void TestPersonData::controlsHaveTheirOwnNames()
+{
+    QFETCH(quint8, form);
+    QFETCH(int, subFrame);
+    FrameTestHost host;
+    host.doc.DeclForm = form;
+    // With an identity document, so that its fields take typing too.
+    host.doc.Person.DocKind = 21;
+    host.doc.Person.DocKindName = QStringLiteral("Паспорт гражданина Российской Федерации");
+    TfrPersonData frame(nullptr, host);
+    frame.FocusSubError(subFrame, 0);
+    frame.show();
+    QVERIFY2(unnamedControls(frame).isEmpty(), qPrintable(unnamedControls(frame).join(u'\n')));
 }
 
 QTEST_MAIN(TestPersonData)

@@ -49,6 +49,8 @@ private slots:
     void storeWritesEveryField();
     void fixOnDocumentOpensPicker();
     void fixOnDateSelectsTheDate();
+    void clickAndTypeGivesTheDate_data();
+    void clickAndTypeGivesTheDate();
 };
 
 void TestPersonName::masks_data()
@@ -389,6 +391,33 @@ void TestPersonName::fixOnDateSelectsTheDate()
     QCOMPARE(QApplication::focusWidget(), issued);
     typeKeys(issued, QStringLiteral("15031999"));
     QCOMPARE(issued->date(), QDate(1999, 3, 15));
+}
+
+void TestPersonName::clickAndTypeGivesTheDate_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("birth");
+    QTest::newRow("birth") << "dtBirthDate" << true;
+    QTest::newRow("issue") << "dtRegDate" << false;
+}
+
+// A click anywhere in a date, then the date typed: the document takes exactly that date.
+void TestPersonName::clickAndTypeGivesTheDate()
+{
+    QFETCH(QString, field);
+    QFETCH(bool, birth);
+    FrameTestHost host;
+    host.doc.Person.DocKind = 21;
+    host.doc.Person.DocKindName = QStringLiteral("Паспорт гражданина Российской Федерации");
+    host.doc.Person.BirthDate = DayCount::fromDate(1970, 1, 1);
+    host.doc.Person.DocIssueDate = DayCount::fromDate(2001, 1, 1);
+    TfrPersonNaim frame(nullptr, host);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    clickAndType(child<DateField>(frame, field.toLatin1().constData()), QStringLiteral("15031999"));
+    frame.StoreData();
+    QCOMPARE(DayCount::toDate(birth ? host.doc.Person.BirthDate : host.doc.Person.DocIssueDate),
+             QDate(1999, 3, 15));
 }
 
 QTEST_MAIN(TestPersonName)
