@@ -2,7 +2,7 @@
 // measured and dumped, or it is refused with a declaration-file error; nothing else may happen.
 
 #include "model/Declaration.h"
-#include "model/DocumentDump.h"
+#include "model/file/DocumentDump.h"
 #include "storage/StorageErrors.h"
 
 #include <cstddef>

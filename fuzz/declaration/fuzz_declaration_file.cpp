@@ -6,7 +6,7 @@
 // is refused with a declaration-file error; nothing else may happen.
 
 #include "model/Declaration.h"
-#include "model/DocumentDump.h"
+#include "model/file/DocumentDump.h"
 #include "storage/FileLoader.h"
 #include "storage/StorageErrors.h"
 

@@ -1,6 +1,6 @@
 #include "cli/CliCommand.h"
 
-#include "model/DeclarationFile.h"
+#include "model/file/DeclarationFile.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "cli/DumpCommand.h"
 
 #include "model/Declaration.h"
-#include "model/DocumentDump.h"
+#include "model/file/DocumentDump.h"
 
 int DumpCommand::execute(const QStringList& args, const CliStreams& io) const
 {

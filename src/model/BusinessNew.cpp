@@ -1,7 +1,7 @@
 #include "model/BusinessNew.h"
 
-#include "model/Measure.h"
 #include "model/StreamNames.h"
+#include "model/file/Measure.h"
 
 void mTBusinessNew::Transfer(RecordIO& io, int position)
 {

@@ -1,6 +1,6 @@
 #include "model/CBDeduct.h"
 
-#include "model/Measure.h"
+#include "model/file/Measure.h"
 
 void mTCBDeduct::Transfer(RecordIO& io)
 {

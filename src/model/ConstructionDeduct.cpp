@@ -1,6 +1,6 @@
 #include "model/ConstructionDeduct.h"
 
-#include "model/Measure.h"
+#include "model/file/Measure.h"
 #include "storage/DayCount.h"
 
 mTConstructionDeduct::mTConstructionDeduct()

@@ -1,7 +1,7 @@
 #include "model/CurrencyIncome.h"
 
-#include "model/Measure.h"
 #include "model/StreamNames.h"
+#include "model/file/Measure.h"
 #include "storage/DayCount.h"
 
 mTCurrencyIncome::mTCurrencyIncome()

@@ -1,9 +1,9 @@
 #include "model/Declaration.h"
 
-#include "model/DeclarationSignature.h"
-#include "model/Measure.h"
-#include "model/StorageIO.h"
 #include "model/StreamNames.h"
+#include "model/file/DeclarationSignature.h"
+#include "model/file/Measure.h"
+#include "model/file/StorageIO.h"
 #include "storage/DayCount.h"
 #include "storage/DocumentStorage.h"
 #include "storage/FileLoader.h"

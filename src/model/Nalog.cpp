@@ -1,7 +1,7 @@
 #include "model/Nalog.h"
 
-#include "model/Measure.h"
 #include "model/StreamNames.h"
+#include "model/file/Measure.h"
 
 void mTNalog::Transfer(RecordIO& io, int position)
 {

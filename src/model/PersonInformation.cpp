@@ -1,6 +1,6 @@
 #include "model/PersonInformation.h"
 
-#include "model/Measure.h"
+#include "model/file/Measure.h"
 #include "storage/DayCount.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "model/RepetitNew.h"
 
-#include "model/Measure.h"
 #include "model/StreamNames.h"
+#include "model/file/Measure.h"
 
 void mTRepetitNew::Transfer(RecordIO& io, int position)
 {

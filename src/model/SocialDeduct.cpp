@@ -1,7 +1,7 @@
 #include "model/SocialDeduct.h"
 
-#include "model/Measure.h"
 #include "model/StreamNames.h"
+#include "model/file/Measure.h"
 #include "storage/StorageErrors.h"
 
 void mTSocialDeduct::checkChildEducation(int position) const

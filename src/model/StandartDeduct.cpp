@@ -1,6 +1,6 @@
 #include "model/StandartDeduct.h"
 
-#include "model/Measure.h"
+#include "model/file/Measure.h"
 
 namespace {
 

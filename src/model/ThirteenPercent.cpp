@@ -1,7 +1,7 @@
 #include "model/ThirteenPercent.h"
 
-#include "model/Measure.h"
 #include "model/StreamNames.h"
+#include "model/file/Measure.h"
 #include "storage/DocumentStorage.h"
 #include "storage/StorageErrors.h"
 

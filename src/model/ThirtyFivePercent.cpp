@@ -1,7 +1,7 @@
 #include "model/ThirtyFivePercent.h"
 
-#include "model/Measure.h"
 #include "model/StreamNames.h"
+#include "model/file/Measure.h"
 
 void mTThirtyFivePercent::Transfer(RecordIO& io, int position, bool)
 {

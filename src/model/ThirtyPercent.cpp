@@ -1,7 +1,7 @@
 #include "model/ThirtyPercent.h"
 
-#include "model/Measure.h"
 #include "model/StreamNames.h"
+#include "model/file/Measure.h"
 
 void mTThirtyPercent::Transfer(RecordIO& io, int position, bool)
 {

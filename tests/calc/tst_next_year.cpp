@@ -7,8 +7,8 @@
 #include "calc/NextYear.h"
 #include "calc/SvodSum.h"
 #include "check/DeductionRules.h"
-#include "model/DeclarationFile.h"
-#include "model/DocumentDump.h"
+#include "model/file/DeclarationFile.h"
+#include "model/file/DocumentDump.h"
 #include "storage/DayCount.h"
 
 #include <QDir>

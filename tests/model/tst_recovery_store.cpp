@@ -3,8 +3,8 @@
 // copy set aside, and the writer on its own thread with the newest declaration winning.
 
 #include "model/Declaration.h"
-#include "model/RecoveryStore.h"
-#include "model/RecoveryWriter.h"
+#include "model/file/RecoveryStore.h"
+#include "model/file/RecoveryWriter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/RecoveryStore.h"
-#include "model/RecoveryWriter.h"
+#include "model/file/RecoveryStore.h"
+#include "model/file/RecoveryWriter.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -1,7 +1,7 @@
 // The main window's document commands: create, open, save, save as, the question about unsaved
 // changes and the question before a file that another program changed is overwritten.
 #include "model/Declaration.h"
-#include "model/DeclarationFile.h"
+#include "model/file/DeclarationFile.h"
 #include "storage/StorageErrors.h"
 #include "ui/dialogs/Interaction.h"
 #include "ui/window/DocumentRecovery.h"

@@ -1,6 +1,6 @@
 // Tab goes through every section frame and entry dialog in the order a person reads it: down a
 // column, along a row, then on to the next column; never back up or back left.
-#include "model/DeclarationFile.h"
+#include "model/file/DeclarationFile.h"
 #include "support/FrameTestHost.h"
 #include "support/TabOrder.h"
 #include "ui/sections/business_income/FrameBusinessNew.h"

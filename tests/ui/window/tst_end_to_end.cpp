@@ -3,7 +3,7 @@
 // saved, opened again and exported, and the written XML file read back; the result strip following
 // the entry of a salary and a flat bought.
 #include "model/Declaration.h"
-#include "model/DeclarationFile.h"
+#include "model/file/DeclarationFile.h"
 #include "support/UiTestSupport.h"
 #include "support/UserActions.h"
 #include "ui/pickers/FormOKVED.h"

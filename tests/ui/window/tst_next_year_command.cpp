@@ -2,7 +2,7 @@
 // and unsaved after the tax-year notice; a refused year, a cancelled question about saving and a
 // refused notice change nothing.
 #include "model/Declaration.h"
-#include "model/DocumentDump.h"
+#include "model/file/DocumentDump.h"
 #include "storage/DayCount.h"
 #include "support/UiTestSupport.h"
 #include "support/UserActions.h"

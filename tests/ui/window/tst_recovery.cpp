@@ -2,7 +2,7 @@
 // last one, removes it when the declaration is saved or given up, and offers it back when a
 // program that ended without either opens the file (or starts without one) again.
 #include "model/Declaration.h"
-#include "model/RecoveryStore.h"
+#include "model/file/RecoveryStore.h"
 #include "storage/StorageErrors.h"
 #include "support/UiTestSupport.h"
 #include "support/UserActions.h"

@@ -1,7 +1,7 @@
 // Typing never changes a figure: on every screen of the tour, in every amount and date field a
 // person can type into, a click in the middle of the field and a typed value give exactly that
 // value — in the field, and on the section frames in the declaration as the screen stores it.
-#include "model/DocumentDump.h"
+#include "model/file/DocumentDump.h"
 #include "support/ScreenTour.h"
 #include "support/UiTestSupport.h"
 #include "ui/widgets/AmountField.h"

@@ -1,7 +1,7 @@
-#include "model/RecoveryWriter.h"
+#include "model/file/RecoveryWriter.h"
 
 #include "model/Declaration.h"
-#include "model/RecoveryStore.h"
+#include "model/file/RecoveryStore.h"
 #include "storage/StorageErrors.h"
 
 #include <new>

@@ -1,4 +1,4 @@
-#include "model/FieldLabels.h"
+#include "model/file/FieldLabels.h"
 
 #include <QHash>
 

@@ -1,7 +1,7 @@
-#include "model/Measure.h"
+#include "model/file/Measure.h"
 
-#include "model/DeclarationSignature.h"
-#include "model/StorageIO.h"
+#include "model/file/DeclarationSignature.h"
+#include "model/file/StorageIO.h"
 #include "storage/DocumentStorage.h"
 
 namespace Measure {

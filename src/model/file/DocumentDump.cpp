@@ -1,7 +1,7 @@
-#include "model/DocumentDump.h"
+#include "model/file/DocumentDump.h"
 
 #include "model/Declaration.h"
-#include "model/DeclarationSignature.h"
+#include "model/file/DeclarationSignature.h"
 #include "storage/DayCount.h"
 #include "storage/DocumentStorage.h"
 

@@ -1,7 +1,7 @@
-#include "model/RecoveryStore.h"
+#include "model/file/RecoveryStore.h"
 
 #include "model/Declaration.h"
-#include "model/DeclarationFile.h"
+#include "model/file/DeclarationFile.h"
 #include "storage/StorageErrors.h"
 
 #include <QCryptographicHash>

@@ -1,4 +1,4 @@
-#include "model/DeclarationFile.h"
+#include "model/file/DeclarationFile.h"
 
 #include "model/Declaration.h"
 #include "storage/StorageErrors.h"

@@ -1,6 +1,6 @@
-#include "model/StorageIO.h"
+#include "model/file/StorageIO.h"
 
-#include "model/FieldLabels.h"
+#include "model/file/FieldLabels.h"
 #include "storage/DocumentStorage.h"
 #include "storage/StorageErrors.h"
 
