@@ -45,11 +45,12 @@ QString runFileDialog(QWidget* parent, const FileDialogRequest& request,
     return dialog.selectedFiles().constFirst();
 }
 
-} // namespace
-
-QMessageBox::StandardButton DialogInteraction::message(QWidget* parent, QMessageBox::Icon icon,
-                                                       const QString& caption, const QString& text,
-                                                       QMessageBox::StandardButtons buttons)
+// A message box with Russian button texts; Enter answers the default button, Escape answers
+// "Отмена", else "Нет".
+QMessageBox::StandardButton runMessageBox(QWidget* parent, QMessageBox::Icon icon,
+                                          const QString& caption, const QString& text,
+                                          QMessageBox::StandardButtons buttons,
+                                          QMessageBox::StandardButton defaultButton)
 {
     QMessageBox box(icon, caption, displayText(text), buttons, parent);
     for (const auto standard :
@@ -57,14 +58,29 @@ QMessageBox::StandardButton DialogInteraction::message(QWidget* parent, QMessage
         if (QAbstractButton* button = box.button(standard))
             button->setText(buttonText(standard));
     }
-    // Enter answers "Да" (or the only button); Escape answers "Отмена", else "Нет".
-    if (buttons.testFlag(QMessageBox::Yes))
-        box.setDefaultButton(QMessageBox::Yes);
+    if (buttons.testFlag(defaultButton))
+        box.setDefaultButton(defaultButton);
     if (buttons.testFlag(QMessageBox::Cancel))
         box.setEscapeButton(QMessageBox::Cancel);
     else if (buttons.testFlag(QMessageBox::No))
         box.setEscapeButton(QMessageBox::No);
     return QMessageBox::StandardButton(box.exec());
+}
+
+} // namespace
+
+QMessageBox::StandardButton DialogInteraction::message(QWidget* parent, QMessageBox::Icon icon,
+                                                       const QString& caption, const QString& text,
+                                                       QMessageBox::StandardButtons buttons)
+{
+    // Enter answers "Да" (or the only button).
+    return runMessageBox(parent, icon, caption, text, buttons, QMessageBox::Yes);
+}
+
+bool DialogInteraction::confirmDeletion(QWidget* parent, const QString& question)
+{
+    return runMessageBox(parent, QMessageBox::Question, programCaption(), question,
+                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 int DialogInteraction::execDialog(QDialog& dialog)

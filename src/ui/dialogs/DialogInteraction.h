@@ -15,4 +15,5 @@ public:
     QString existingDirectory(QWidget* parent, const QString& caption,
                               const QString& directory) override;
     bool openUrl(const QUrl& url) override;
+    bool confirmDeletion(QWidget* parent, const QString& question) override;
 };

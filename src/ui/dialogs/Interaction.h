@@ -47,4 +47,8 @@ public:
     static QString programCaption();
     void showError(QWidget* parent, const QString& text);
     void showInformation(QWidget* parent, const QString& text);
+    // Asks once whether to delete what the question names: "Да" or "Нет", where "Нет" is the
+    // default (Enter and closing the box keep it). True for "Да". Without an override of its own
+    // it is a message box of the two buttons.
+    virtual bool confirmDeletion(QWidget* parent, const QString& question);
 };

@@ -18,6 +18,14 @@ QString none()
     return QStringLiteral("нет");
 }
 
+// The levels of the classifier, top down.
+const std::array<QString, ActivityDirectory::kLevels> kLevelNames{
+    QStringLiteral("Раздел"), QStringLiteral("Класс"),     QStringLiteral("Подкласс"),
+    QStringLiteral("Группа"), QStringLiteral("Подгруппа"), QStringLiteral("Вид")};
+
+// A list is as wide as most names; a longer name shows whole in the list's tooltip.
+constexpr int kNameCharactersShown = 50;
+
 // Some activity names are longer than any window: each shows whole in its tooltip.
 void addName(QComboBox* list, const QString& name)
 {
@@ -33,18 +41,17 @@ TFormOKVED::TFormOKVED(QWidget* parent, const ActivityDirectory& directory,
 {
     setWindowTitle(QStringLiteral("Код по ОКВЭД"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
     for (int level = 1; level <= ActivityDirectory::kLevels; ++level) {
         auto* list = new QComboBox(this);
         list->setObjectName(QStringLiteral("ComboBox%1").arg(level));
         list->setEditable(false);
-        // As wide as most names; the chosen name shows whole in the list's tooltip.
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        list->setMinimumContentsLength(72);
+        list->setMinimumContentsLength(kNameCharactersShown);
         connect(list, &QComboBox::currentTextChanged, list, &QWidget::setToolTip);
         list->addItem(none());
         m_lists[size_t(level - 1)] = list;
-        layout->addWidget(list);
+        form->addRow(kLevelNames[size_t(level - 1)], list);
         connect(list, &QComboBox::activated, this,
                 [this, level](int index) { picked(level, index); });
     }
@@ -54,12 +61,12 @@ TFormOKVED::TFormOKVED(QWidget* parent, const ActivityDirectory& directory,
     m_edOKV = new QLineEdit(none(), this);
     m_edOKV->setObjectName(QStringLiteral("edOKV"));
     m_edOKV->setReadOnly(true);
-    auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Код по ОКВЭД"), m_edOKV);
-    layout->addLayout(form);
 
     const DialogButtons buttons = DialogButtons::create(this);
     connect(buttons.yes, &QPushButton::clicked, this, &TFormOKVED::confirm);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
     layout->addLayout(buttons.row);
 }
 

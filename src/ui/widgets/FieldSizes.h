@@ -13,6 +13,9 @@ enum class Digits : int
     Oktmo = 11,
     PersonInn = 12,
     Phone = 20,
+    ProofSheets = 4,   // sheets of supporting documents
+    CurrencyUnits = 7, // the units of a currency an exchange rate is quoted for
+    CurrencyCode = 3,  // typed only where no currency directory was loaded
 };
 
 // A field of any text: how many characters it takes. A short text (up to kShortText characters)
@@ -25,6 +28,8 @@ enum class TextLength : int
     BirthPlace = 128,
     DocumentIssuer = 128,
     ForeignAddress = 140,
+    CurrencyName = 30,
+    ForeignSourceName = 94, // a source of income abroad
 };
 inline constexpr int kShortText = 10;
 
@@ -43,6 +48,10 @@ namespace Amount {
 inline constexpr AmountShape Kopecks{12, 2};
 // Whole roubles, up to twelve digits.
 inline constexpr AmountShape WholeRoubles{12, 0};
+// Roubles for one unit of a foreign currency, to four decimals as the central bank quotes them.
+inline constexpr AmountShape ExchangeRate{4, 4};
+// An amount of twelve digits in a foreign currency at a rate of up to four digits, in roubles.
+inline constexpr AmountShape ConvertedRoubles{16, 2};
 } // namespace Amount
 
 // What a read-only display beside a picker button shows: a directory code (as wide as a code of

@@ -6,6 +6,7 @@
 #include "ui/dialogs/Announce.h"
 #include "ui/dialogs/CheckAllError.h"
 #include "ui/dialogs/CheckError.h"
+#include "ui/dialogs/DialogInteraction.h"
 #include "ui/dialogs/HelpWindow.h"
 #include "ui/pickers/ListPicker.h"
 #include "ui/pickers/LoadSoun.h"
@@ -16,14 +17,17 @@
 #include "ui/window/About.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 class TestDialogs : public QObject
@@ -45,6 +49,8 @@ private slots:
     void yesNoRow();
     void checkAnswers_data();
     void checkAnswers();
+    void deletionDefaultsToNo_data();
+    void deletionDefaultsToNo();
 };
 
 namespace {
@@ -336,6 +342,42 @@ void TestDialogs::checkAnswers()
     }
     QVERIFY(dialog->findChild<QPushButton*>(QStringLiteral("Button%1").arg(captions.size() + 1)) ==
             nullptr);
+}
+
+void TestDialogs::deletionDefaultsToNo_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("deleted");
+    QTest::newRow("Enter") << int(Qt::Key_Return) << false;
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << false;
+    QTest::newRow("Space on Да") << int(Qt::Key_Space) << true;
+}
+
+// The real question before a deletion: "Да" and "Нет", where Enter and Escape answer "Нет"; only
+// pressing "Да" deletes.
+void TestDialogs::deletionDefaultsToNo()
+{
+    QFETCH(int, key);
+    QFETCH(bool, deleted);
+    QStringList buttons;
+    QTimer::singleShot(0, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        for (QAbstractButton* button : box->buttons())
+            buttons.append(button->text());
+        QWidget* target = box;
+        if (key == Qt::Key_Space) {
+            target = box->button(QMessageBox::Yes);
+            target->setFocus();
+        }
+        QTest::keyClick(target, Qt::Key(key));
+    });
+    DialogInteraction interaction;
+    QCOMPARE(interaction.confirmDeletion(nullptr, QStringLiteral("Удалить строку дохода?")),
+             deleted);
+    buttons.sort();
+    QCOMPARE(buttons, (QStringList{QStringLiteral("Да"), QStringLiteral("Нет")}));
 }
 
 QTEST_MAIN(TestDialogs)

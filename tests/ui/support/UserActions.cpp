@@ -34,6 +34,12 @@ void type(const QObject& parent, const char* name, const QString& text)
     typeKeys(edit, text);
 }
 
+void clickAndType(QWidget* field, const QString& text)
+{
+    QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, field->rect().center());
+    typeKeys(field, text);
+}
+
 void leave(QWidget* widget)
 {
     QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);

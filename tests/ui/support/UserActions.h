@@ -33,6 +33,10 @@ void typeKeys(QWidget* widget, const QString& text);
 // by key.
 void type(const QObject& parent, const char* name, const QString& text);
 
+// Clicks the middle of the field, as a person puts the mouse into it, and types the text key by
+// key. The field's window must be shown and active, so that the click gives it the focus.
+void clickAndType(QWidget* field, const QString& text);
+
 // Leaves the field as Tab does: the field loses focus and finishes its editing.
 void leave(QWidget* widget);
 
