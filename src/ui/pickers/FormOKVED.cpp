@@ -58,10 +58,10 @@ TFormOKVED::TFormOKVED(QWidget* parent, const ActivityDirectory& directory,
     for (int position : m_directory.entriesOfLevel(1))
         addName(m_lists[0], m_directory.entries().at(position).name);
 
-    m_edOKV = new QLineEdit(none(), this);
-    m_edOKV->setObjectName(QStringLiteral("edOKV"));
-    m_edOKV->setReadOnly(true);
-    form->addRow(QStringLiteral("Код по ОКВЭД"), m_edOKV);
+    m_okvedShown = new QLineEdit(none(), this);
+    m_okvedShown->setObjectName(QStringLiteral("edOKV"));
+    m_okvedShown->setReadOnly(true);
+    form->addRow(QStringLiteral("Код по ОКВЭД"), m_okvedShown);
 
     const DialogButtons buttons = DialogButtons::create(this);
     connect(buttons.yes, &QPushButton::clicked, this, &TFormOKVED::confirm);
@@ -72,7 +72,7 @@ TFormOKVED::TFormOKVED(QWidget* parent, const ActivityDirectory& directory,
 
 QString TFormOKVED::okvedText() const
 {
-    return m_edOKV->text();
+    return m_okvedShown->text();
 }
 
 bool TFormOKVED::PickItem(int level, const QString& text)
@@ -108,7 +108,7 @@ void TFormOKVED::picked(int level, int index)
         const ActivityEntry& entry = m_directory.entries().at(position);
         m_kod = entry.kod;
         m_name = entry.name;
-        m_edOKV->setText(entry.okved);
+        m_okvedShown->setText(entry.okved);
         resetBelow(level);
         for (int below = level + 1; below <= ActivityDirectory::kLevels; ++below) {
             QComboBox* lower = m_lists[size_t(below - 1)];
