@@ -14,3 +14,9 @@ void Interaction::showInformation(QWidget* parent, const QString& text)
 {
     message(parent, QMessageBox::Information, programCaption(), text, QMessageBox::Ok);
 }
+
+bool Interaction::confirmDeletion(QWidget* parent, const QString& question)
+{
+    return message(parent, QMessageBox::Question, programCaption(), question,
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}

@@ -49,4 +49,7 @@ public:
     static QString programCaption();
     void showError(QWidget* parent, const QString& text);
     void showInformation(QWidget* parent, const QString& text);
+    // Asks once whether to delete what the question names: "Да" or "Нет", where "Нет" is the
+    // default (Enter and closing the box keep it). True for "Да".
+    bool confirmDeletion(QWidget* parent, const QString& question);
 };

@@ -18,6 +18,14 @@ QString none()
     return QStringLiteral("нет");
 }
 
+// The levels of the classifier, top down.
+const std::array<QString, ActivityDirectory::kLevels> kLevelNames{
+    QStringLiteral("Раздел"), QStringLiteral("Класс"),     QStringLiteral("Подкласс"),
+    QStringLiteral("Группа"), QStringLiteral("Подгруппа"), QStringLiteral("Вид")};
+
+// A list is as wide as most names; a longer name shows whole in the list's tooltip.
+constexpr int kNameCharactersShown = 50;
+
 // Some activity names are longer than any window: each shows whole in its tooltip.
 void addName(QComboBox* list, const QString& name)
 {
@@ -33,39 +41,38 @@ TFormOKVED::TFormOKVED(QWidget* parent, const ActivityDirectory& directory,
 {
     setWindowTitle(QStringLiteral("Код по ОКВЭД"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
     for (int level = 1; level <= ActivityDirectory::kLevels; ++level) {
         auto* list = new QComboBox(this);
         list->setObjectName(QStringLiteral("ComboBox%1").arg(level));
         list->setEditable(false);
-        // As wide as most names; the chosen name shows whole in the list's tooltip.
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        list->setMinimumContentsLength(72);
+        list->setMinimumContentsLength(kNameCharactersShown);
         connect(list, &QComboBox::currentTextChanged, list, &QWidget::setToolTip);
         list->addItem(none());
         m_lists[size_t(level - 1)] = list;
-        layout->addWidget(list);
+        form->addRow(kLevelNames[size_t(level - 1)], list);
         connect(list, &QComboBox::activated, this,
                 [this, level](int index) { picked(level, index); });
     }
     for (int position : m_directory.entriesOfLevel(1))
         addName(m_lists[0], m_directory.entries().at(position).name);
 
-    m_edOKV = new QLineEdit(none(), this);
-    m_edOKV->setObjectName(QStringLiteral("edOKV"));
-    m_edOKV->setReadOnly(true);
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Код по ОКВЭД"), m_edOKV);
-    layout->addLayout(form);
+    m_okvedShown = new QLineEdit(none(), this);
+    m_okvedShown->setObjectName(QStringLiteral("edOKV"));
+    m_okvedShown->setReadOnly(true);
+    form->addRow(QStringLiteral("Код по ОКВЭД"), m_okvedShown);
 
     const DialogButtons buttons = DialogButtons::create(this);
     connect(buttons.yes, &QPushButton::clicked, this, &TFormOKVED::confirm);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
     layout->addLayout(buttons.row);
 }
 
 QString TFormOKVED::okvedText() const
 {
-    return m_edOKV->text();
+    return m_okvedShown->text();
 }
 
 bool TFormOKVED::PickItem(int level, const QString& text)
@@ -101,7 +108,7 @@ void TFormOKVED::picked(int level, int index)
         const ActivityEntry& entry = m_directory.entries().at(position);
         m_kod = entry.kod;
         m_name = entry.name;
-        m_edOKV->setText(entry.okved);
+        m_okvedShown->setText(entry.okved);
         resetBelow(level);
         for (int below = level + 1; below <= ActivityDirectory::kLevels; ++below) {
             QComboBox* lower = m_lists[size_t(below - 1)];

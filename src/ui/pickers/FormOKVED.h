@@ -34,7 +34,7 @@ private:
     const ActivityDirectory& m_directory;
     Interaction& m_interaction;
     std::array<QComboBox*, 6> m_lists{};
-    QLineEdit* m_edOKV;
+    QLineEdit* m_okvedShown;
     QString m_kod;
     QString m_name;
 };

@@ -10,8 +10,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
+
+namespace {
+
+// The list is at least this many lines of text high: its header and four rows.
+constexpr int kLeastListLines = 6;
+// The window opens some twenty-five lines high, and wide enough for most names: between these
+// numbers of characters of the font, with the code column and the frame.
+constexpr int kOpeningLines = 25;
+constexpr int kLeastCharacters = 80;
+constexpr int kMostCharacters = 108;
+constexpr int kCodeAndFrameCharacters = 18;
+
+} // namespace
 
 TfmListPicker::TfmListPicker(QWidget* parent, const QString& caption, const QString& nameColumn,
                              const QList<PickerRow>& rows)
@@ -24,7 +38,7 @@ TfmListPicker::TfmListPicker(QWidget* parent, const QString& caption, const QStr
     m_search->setObjectName(QStringLiteral("edSearch"));
     m_search->setPlaceholderText(QStringLiteral("код или начало названия"));
     m_search->installEventFilter(this);
-    auto* searchCaption = new QLabel(QStringLiteral("&Поиск"), this);
+    auto* searchCaption = new QLabel(QStringLiteral("Поиск"), this);
     searchCaption->setBuddy(m_search);
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(searchCaption);
@@ -32,6 +46,7 @@ TfmListPicker::TfmListPicker(QWidget* parent, const QString& caption, const QStr
 
     m_list = new PickerList(this);
     m_list->setObjectName(QStringLiteral("lvList"));
+    m_list->setAccessibleName(caption);
     m_list->setColumnCount(2);
     m_list->setHeaderLabels({QStringLiteral("Код"), nameColumn});
     m_list->setRootIsDecorated(false);
@@ -39,8 +54,9 @@ TfmListPicker::TfmListPicker(QWidget* parent, const QString& caption, const QStr
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_list->header()->setStretchLastSection(true);
-    m_list->setColumnWidth(0, 70);
+    m_list->setMinimumHeight(m_list->fontMetrics().height() * kLeastListLines);
     QList<QTreeWidgetItem*> items;
     items.reserve(rows.size());
     for (const PickerRow& row : rows) {
@@ -63,18 +79,28 @@ TfmListPicker::TfmListPicker(QWidget* parent, const QString& caption, const QStr
             accept();
     });
 
-    // Wide enough for most names; the few longer ones show whole in their tooltips.
-    int widest = 0;
-    for (const PickerRow& row : rows)
-        widest = std::max(widest, m_list->fontMetrics().horizontalAdvance(row.name));
-    resize(std::clamp(widest + 130, 560, 760), 420);
-
     m_extraArea = new QVBoxLayout;
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(searchRow);
     layout->addWidget(m_list, 1);
     layout->addLayout(m_extraArea);
     layout->addLayout(buttons.row);
+    resize(openingSize(rows));
+}
+
+QSize TfmListPicker::openingSize(const QList<PickerRow>& rows) const
+{
+    const QFontMetrics metrics = m_list->fontMetrics();
+    int widest = 0;
+    for (const PickerRow& row : rows)
+        widest = std::max(widest, metrics.horizontalAdvance(row.name));
+    const int character = metrics.averageCharWidth();
+    QSize size(std::clamp(widest + kCodeAndFrameCharacters * character,
+                          kLeastCharacters * character, kMostCharacters * character),
+               kOpeningLines * metrics.height());
+    if (const QScreen* shownOn = screen())
+        size = size.boundedTo(shownOn->availableGeometry().size());
+    return size.expandedTo(minimumSizeHint());
 }
 
 bool TfmListPicker::Preselect(const QString& code)

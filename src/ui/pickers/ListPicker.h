@@ -48,6 +48,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QSize openingSize(const QList<PickerRow>& rows) const;
     void showRow(int row);
     void search(const QString& text);
     void rememberSelection();

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -17,14 +18,6 @@ namespace {
 
 const QString kHelpLink = QStringLiteral("help");
 const QString kSiteLink = QStringLiteral("site");
-
-QLabel* link(QWidget* parent, const QString& target, const QString& text)
-{
-    auto* label = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>").arg(target, text), parent);
-    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    label->setCursor(Qt::PointingHandCursor);
-    return label;
-}
 
 } // namespace
 
@@ -36,42 +29,32 @@ TfmLoadSoun::TfmLoadSoun(QWidget* parent, Interaction& interaction, ProgramFolde
     setWindowTitle(QStringLiteral("Загрузка СОУН"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     auto* layout = new QVBoxLayout(this);
-    const auto line = [&](const QString& text) { layout->addWidget(new QLabel(text, this)); };
-    line(QStringLiteral("Инспекция может отсутствовать в справочнике по двум причинам:"));
-    line(QStringLiteral("- у инспекции изменился код и название, а вы не в курсе"));
-    line(QStringLiteral("- справочник устарел"));
-    line(QStringLiteral("Возможно два решения проблемы: простое и более сложное"));
+    for (const QString& line :
+         {QStringLiteral("Инспекция может отсутствовать в справочнике по двум причинам:"),
+          QStringLiteral("- у инспекции изменился код и название, а вы не в курсе"),
+          QStringLiteral("- справочник устарел"),
+          QStringLiteral("Возможно два решения проблемы: простое и более сложное")})
+        layout->addWidget(new QLabel(line, this));
     auto* simple = new QHBoxLayout;
     simple->addWidget(new QLabel(
         QStringLiteral("Простое: отредактировать справочник вручную. Как это сделать,"), this));
-    QLabel* helpLink = link(this, kHelpLink, QStringLiteral("подробно расписано в Справке"));
-    helpLink->setObjectName(QStringLiteral("lbHelpLink"));
+    QLabel* helpLink =
+        addLink("lbHelpLink", kHelpLink, QStringLiteral("подробно расписано в Справке"));
+    helpLink->setAccessibleDescription(
+        QStringLiteral("Как отредактировать справочник инспекций вручную"));
     simple->addWidget(helpLink);
     simple->addStretch();
     layout->addLayout(simple);
-    line(QStringLiteral("Сложное:"));
-    QLabel* siteLink = link(this, kSiteLink,
-                            QStringLiteral("- скачать актуальный справочник СОУН с сайта ФНС "
-                                           "России"));
-    siteLink->setObjectName(QStringLiteral("lbSiteLink"));
-    layout->addWidget(siteLink);
-    line(QStringLiteral("- извлечь из скаченного архива SOUN_DBF.ARJ файл soun1.dbf"));
-    line(QStringLiteral("- указать путь к файлу soun1.dbf и обновить справочник"));
-    line(QStringLiteral("- перезапустить программу \"Тарвика 2013\""));
-    connect(helpLink, &QLabel::linkActivated, this, &TfmLoadSoun::openLink);
-    connect(siteLink, &QLabel::linkActivated, this, &TfmLoadSoun::openLink);
-
-    m_path = new QLineEdit(this);
-    m_path->setObjectName(QStringLiteral("edSoun1"));
-    m_path->setReadOnly(true);
-    auto* choose = new QPushButton(QStringLiteral("..."), this);
-    choose->setObjectName(QStringLiteral("Button4"));
-    choose->setAutoDefault(false);
-    choose->setFixedWidth(32);
-    auto* file = new QHBoxLayout;
-    file->addWidget(m_path, 1);
-    file->addWidget(choose);
-    layout->addLayout(file);
+    layout->addWidget(new QLabel(QStringLiteral("Сложное:"), this));
+    layout->addWidget(addLink("lbSiteLink", kSiteLink,
+                              QStringLiteral("- скачать актуальный справочник СОУН с сайта ФНС "
+                                             "России")));
+    for (const QString& line :
+         {QStringLiteral("- извлечь из скаченного архива SOUN_DBF.ARJ файл soun1.dbf"),
+          QStringLiteral("- указать путь к файлу soun1.dbf и обновить справочник"),
+          QStringLiteral("- перезапустить программу \"Тарвика 2013\"")})
+        layout->addWidget(new QLabel(line, this));
+    layout->addLayout(buildFileRow());
 
     m_import = new QPushButton(QStringLiteral("Импорт СОУН"), this);
     m_import->setObjectName(QStringLiteral("Button1"));
@@ -85,10 +68,38 @@ TfmLoadSoun::TfmLoadSoun(QWidget* parent, Interaction& interaction, ProgramFolde
     buttons->addWidget(m_import);
     buttons->addWidget(m_ok);
     layout->addLayout(buttons);
-
-    connect(choose, &QPushButton::clicked, this, &TfmLoadSoun::chooseFile);
     connect(m_import, &QPushButton::clicked, this, &TfmLoadSoun::runImport);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QLabel* TfmLoadSoun::addLink(const char* name, const QString& target, const QString& text)
+{
+    auto* label = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>").arg(target, text), this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    label->setCursor(Qt::PointingHandCursor);
+    connect(label, &QLabel::linkActivated, this, &TfmLoadSoun::openLink);
+    return label;
+}
+
+QHBoxLayout* TfmLoadSoun::buildFileRow()
+{
+    m_path = new QLineEdit(this);
+    m_path->setObjectName(QStringLiteral("edSoun1"));
+    m_path->setReadOnly(true);
+    auto* caption = new QLabel(QStringLiteral("Файл soun1.dbf"), this);
+    caption->setBuddy(m_path);
+    auto* choose = new QToolButton(this);
+    choose->setObjectName(QStringLiteral("Button4"));
+    choose->setText(QStringLiteral("..."));
+    choose->setToolTip(QStringLiteral("Выбрать файл soun1.dbf"));
+    choose->setAccessibleName(choose->toolTip());
+    connect(choose, &QToolButton::clicked, this, &TfmLoadSoun::chooseFile);
+    auto* file = new QHBoxLayout;
+    file->addWidget(caption);
+    file->addWidget(m_path, 1);
+    file->addWidget(choose);
+    return file;
 }
 
 QUrl TfmLoadSoun::sounPageUrl()

@@ -7,6 +7,8 @@
 #include <functional>
 
 class Interaction;
+class QHBoxLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -28,6 +30,10 @@ public:
     static QUrl sounPageUrl();
 
 private:
+    // A link label that opens the target through openLink.
+    QLabel* addLink(const char* name, const QString& target, const QString& text);
+    // The caption, the path of the chosen file and the button that chooses it.
+    QHBoxLayout* buildFileRow();
     void chooseFile();
     void runImport();
     void openLink(const QString& link);

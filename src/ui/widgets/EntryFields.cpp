@@ -209,9 +209,17 @@ QLineEdit* panel(QWidget* parent, const char* name, Qt::Alignment alignment)
     edit->setReadOnly(true);
     edit->setAlignment(alignment);
     looksDisplayed(edit);
+    edit->setFocusPolicy(Qt::StrongFocus);
     // An amount: twelve digits, the comma and the kopecks.
     if (alignment & Qt::AlignRight)
         fitDigits(edit, Amount::Kopecks.characters());
+    return edit;
+}
+
+QLineEdit* panel(QWidget* parent, const char* name, AmountShape shape)
+{
+    QLineEdit* edit = panel(parent, name, Qt::AlignRight);
+    fitDigits(edit, shape.characters());
     return edit;
 }
 

@@ -67,8 +67,11 @@ void setShown(QWidget* field, bool shown);
 
 // A read-only display of a figure the program works out or a choice made in a picker, aligned
 // right (amounts) unless told otherwise. A right-aligned panel is wide enough for an amount of
-// twelve digits with its kopecks.
+// twelve digits with its kopecks. It looks like a display, yet Tab stops at it, so that a screen
+// reader reads the figure, and its text can be selected to copy.
 QLineEdit* panel(QWidget* parent, const char* name, Qt::Alignment alignment = Qt::AlignRight);
+// The same for an amount of the shape: aligned right, wide enough for its longest value.
+QLineEdit* panel(QWidget* parent, const char* name, AmountShape shape);
 // Gives a read-only field the look of a display: the window's colour, not a field's white; Tab
 // passes it by (a click still selects its text to copy).
 void looksDisplayed(QLineEdit* field);

@@ -13,7 +13,9 @@ enum class Digits : int
     Oktmo = 11,
     PersonInn = 12,
     Phone = 20,
-    ProofSheets = 4, // the count of sheets of supporting documents
+    ProofSheets = 4,   // sheets of supporting documents
+    CurrencyUnits = 7, // the units of a currency an exchange rate is quoted for
+    CurrencyCode = 3,  // typed only where no currency directory was loaded
 };
 
 // A field of any text: how many characters it takes. A short text (up to kShortText characters)
@@ -26,7 +28,9 @@ enum class TextLength : int
     BirthPlace = 128,
     DocumentIssuer = 128,
     ForeignAddress = 140,
-    Representative = 182, // a representative's full name, an organisation's name
+    CurrencyName = 30,
+    ForeignSourceName = 94, // a source of income abroad
+    Representative = 182,   // a representative's full name, an organisation's name
     // No limit of its own (as much as a line edit takes): a text the file keeps whatever its
     // length, such as the document that empowers a representative.
     Unlimited = 32767,
@@ -48,6 +52,10 @@ namespace Amount {
 inline constexpr AmountShape Kopecks{12, 2};
 // Whole roubles, up to twelve digits.
 inline constexpr AmountShape WholeRoubles{12, 0};
+// Roubles for one unit of a foreign currency, to four decimals as the central bank quotes them.
+inline constexpr AmountShape ExchangeRate{4, 4};
+// An amount of twelve digits in a foreign currency at a rate of up to four digits, in roubles.
+inline constexpr AmountShape ConvertedRoubles{16, 2};
 } // namespace Amount
 
 // What a read-only display beside a picker button shows: a directory code (as wide as a code of

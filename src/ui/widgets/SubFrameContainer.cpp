@@ -1,16 +1,148 @@
 #include "ui/widgets/SubFrameContainer.h"
 
+#include "ui/widgets/CodeField.h"
 #include "ui/widgets/EditWatch.h"
 
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAccessibleWidget>
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// A sub-section button. It stays down while its sub-frame is shown, yet it is a push button:
+// Space, a click and a screen reader's press all switch through the same path. The arrow keys
+// move the focus to the button beside it without switching, so that passing a sub-section never
+// checks it.
+class SubFrameButton : public QToolButton
+{
+public:
+    explicit SubFrameButton(QWidget* parent) : QToolButton(parent) {}
+
+    // Half a line of text higher than the style makes it: a larger target, as the font grows.
+    QSize sizeHint() const override
+    {
+        return QToolButton::sizeHint() + QSize(0, fontMetrics().height() / 2);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const int step = event->key() == Qt::Key_Left || event->key() == Qt::Key_Up      ? -1
+                         : event->key() == Qt::Key_Right || event->key() == Qt::Key_Down ? 1
+                                                                                         : 0;
+        if (step == 0 || group() == nullptr || event->modifiers() != Qt::NoModifier) {
+            QToolButton::keyPressEvent(event);
+            return;
+        }
+        const QList<QAbstractButton*> buttons = group()->buttons();
+        for (qsizetype at = buttons.indexOf(this) + step; at >= 0 && at < buttons.size();
+             at += step) {
+            QAbstractButton* next = buttons.at(at);
+            if (next->isVisible() && next->isEnabled()) {
+                next->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+                break;
+            }
+        }
+    }
+};
+
+// What a screen reader is told of a sub-section button: a button to press, pressed while its
+// sub-frame is shown (not a check box to tick, as a checkable button would say).
+class SubFrameButtonAccessible : public QAccessibleWidget
+{
+public:
+    explicit SubFrameButtonAccessible(SubFrameButton* button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        QString text = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Name && text.isEmpty())
+            text = button()->text();
+        return text;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.pressed = button()->isChecked();
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction() && button()->isEnabled())
+            button()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+};
+
+QAccessibleInterface* subFrameButtonAccessible(const QString&, QObject* object)
+{
+    if (auto* button = dynamic_cast<SubFrameButton*>(object))
+        return new SubFrameButtonAccessible(button);
+    return nullptr;
+}
+
+// Whether a person can type into the control or choose with it.
+bool takesEntry(const QWidget& widget)
+{
+    if (const auto* edit = qobject_cast<const QLineEdit*>(&widget))
+        return !edit->isReadOnly() || qobject_cast<const CodeField*>(edit) != nullptr;
+    return qobject_cast<const QAbstractSpinBox*>(&widget) != nullptr ||
+           qobject_cast<const QComboBox*>(&widget) != nullptr ||
+           qobject_cast<const QAbstractItemView*>(&widget) != nullptr ||
+           qobject_cast<const QCheckBox*>(&widget) != nullptr ||
+           qobject_cast<const QRadioButton*>(&widget) != nullptr;
+}
+
+// The first control of the frame in Tab order that takes an entry, else its first Tab stop.
+QWidget* firstEntry(QWidget& frame)
+{
+    QWidget* firstStop = nullptr;
+    for (QWidget* widget = frame.nextInFocusChain(); widget != &frame;
+         widget = widget->nextInFocusChain()) {
+        if (!frame.isAncestorOf(widget) || (widget->focusPolicy() & Qt::TabFocus) == 0 ||
+            !widget->isEnabled() || !widget->isVisibleTo(&frame))
+            continue;
+        if (takesEntry(*widget))
+            return widget;
+        if (firstStop == nullptr)
+            firstStop = widget;
+    }
+    return firstStop;
+}
+
+} // namespace
 
 TSubFrameContainer::TSubFrameContainer(QWidget* parent, FrameHost& host,
                                        const QString& containerName)
     : TContainerFrame(parent, host)
 {
+    static const bool accessibleButtons = [] {
+        QAccessible::installFactory(&subFrameButtonAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleButtons);
     m_buttonRow = new QHBoxLayout;
     m_buttonRow->addStretch();
     m_container = new QWidget(this);
@@ -30,13 +162,12 @@ TSubFrameContainer::TSubFrameContainer(QWidget* parent, FrameHost& host,
 QAbstractButton* TSubFrameContainer::addButton(int index, const QString& name,
                                                const QString& caption, const QString& hint)
 {
-    auto* button = new QToolButton(this);
+    auto* button = new SubFrameButton(this);
     button->setObjectName(name);
     button->setText(caption);
     button->setToolTip(hint);
     button->setCheckable(true);
     button->setAutoRaise(true);
-    button->setMinimumHeight(32);
     m_buttons->addButton(button, index);
     m_buttonRow->insertWidget(m_buttonRow->count() - 1, button);
     return button;
@@ -62,20 +193,25 @@ void TSubFrameContainer::showSubFrame(int index)
 
 void TSubFrameContainer::buttonPressed(int index)
 {
-    if (index == m_shownIndex)
-        return;
-    if (m_shown != nullptr) {
-        m_shown->StoreData();
-        const quint16 code = m_shown->CheckData();
-        if (code != 0) {
-            if (QAbstractButton* button = m_buttons->button(m_shownIndex))
-                button->setChecked(true);
-            m_shown->FocusError(code);
-            return;
+    if (index != m_shownIndex) {
+        if (m_shown != nullptr) {
+            m_shown->StoreData();
+            const quint16 code = m_shown->CheckData();
+            if (code != 0) {
+                if (QAbstractButton* button = m_buttons->button(m_shownIndex))
+                    button->setChecked(true);
+                m_shown->FocusError(code);
+                return;
+            }
         }
+        showSubFrame(index);
+        subFrameSwitched();
     }
-    showSubFrame(index);
-    subFrameSwitched();
+    // On into the sub-frame: what is typed next goes to its first field, not to the button.
+    if (m_shown != nullptr) {
+        if (QWidget* first = firstEntry(*m_shown))
+            first->setFocus(Qt::TabFocusReason);
+    }
 }
 
 void TSubFrameContainer::StoreData()

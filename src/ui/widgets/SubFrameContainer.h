@@ -8,8 +8,9 @@ class QHBoxLayout;
 
 // A section made of sub-sections: a row of sub-section buttons over a container that shows one
 // sub-frame at a time. Pressing a button stores and checks the sub-frame shown and changes to the
-// new one only when the check lets it go; StoreData, CheckData and FocusError go to the sub-frame
-// shown.
+// new one only when the check lets it go, then puts the focus on the first field of the sub-frame
+// shown; the arrow keys only move the focus along the buttons. StoreData, CheckData and
+// FocusError go to the sub-frame shown.
 class TSubFrameContainer : public TContainerFrame
 {
     Q_OBJECT

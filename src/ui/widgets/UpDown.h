@@ -4,9 +4,11 @@
 #include <optional>
 
 class QLineEdit;
+class QToolButton;
 
 // An up-down pair of arrows bound to a number field: each arrow steps the field's number within
-// the range. Unbound, the arrows do nothing.
+// the range, and so do the Up and Down keys in the field. Unbound, the arrows do nothing. The
+// arrows are named by what they do to the field ("Увеличить: " and the field's name).
 class TUpDown : public QWidget
 {
     Q_OBJECT
@@ -14,7 +16,7 @@ class TUpDown : public QWidget
 public:
     TUpDown(QWidget* parent, const QString& name, int minimum, int maximum);
 
-    void setBuddy(QLineEdit* buddy) { m_buddy = buddy; }
+    void setBuddy(QLineEdit* buddy);
     QLineEdit* buddy() const { return m_buddy; }
     void setRange(int minimum, int maximum);
     int minimum() const { return m_minimum; }
@@ -28,7 +30,15 @@ signals:
     // The arrows changed the bound field's number.
     void stepped();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void nameArrows();
+
+    QToolButton* m_up;
+    QToolButton* m_down;
     QLineEdit* m_buddy = nullptr;
     std::optional<int> m_emptyValue;
     int m_minimum;

@@ -7,6 +7,7 @@
 #include "ui/dialogs/Announce.h"
 #include "ui/dialogs/CheckAllError.h"
 #include "ui/dialogs/CheckError.h"
+#include "ui/dialogs/DialogInteraction.h"
 #include "ui/dialogs/HelpWindow.h"
 #include "ui/dialogs/WindowCheckAnswerer.h"
 #include "ui/pickers/ListPicker.h"
@@ -18,14 +19,17 @@
 #include "ui/window/About.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 class TestDialogs : public QObject
@@ -49,6 +53,8 @@ private slots:
     void checkAnswers();
     void escapeClosesCheckMessage_data();
     void escapeClosesCheckMessage();
+    void deletionDefaultsToNo_data();
+    void deletionDefaultsToNo();
 };
 
 namespace {
@@ -371,6 +377,42 @@ void TestDialogs::escapeClosesCheckMessage()
     QVERIFY(closed);
     QCOMPARE(int(run.result()), result);
     QVERIFY(script.finished());
+}
+
+void TestDialogs::deletionDefaultsToNo_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("deleted");
+    QTest::newRow("Enter") << int(Qt::Key_Return) << false;
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << false;
+    QTest::newRow("Space on Да") << int(Qt::Key_Space) << true;
+}
+
+// The real question before a deletion: "Да" and "Нет", where Enter and Escape answer "Нет"; only
+// pressing "Да" deletes.
+void TestDialogs::deletionDefaultsToNo()
+{
+    QFETCH(int, key);
+    QFETCH(bool, deleted);
+    QStringList buttons;
+    QTimer::singleShot(0, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        for (QAbstractButton* button : box->buttons())
+            buttons.append(button->text());
+        QWidget* target = box;
+        if (key == Qt::Key_Space) {
+            target = box->button(QMessageBox::Yes);
+            target->setFocus();
+        }
+        QTest::keyClick(target, Qt::Key(key));
+    });
+    DialogInteraction interaction;
+    QCOMPARE(interaction.confirmDeletion(nullptr, QStringLiteral("Удалить строку дохода?")),
+             deleted);
+    buttons.sort();
+    QCOMPARE(buttons, (QStringList{QStringLiteral("Да"), QStringLiteral("Нет")}));
 }
 
 QTEST_MAIN(TestDialogs)

@@ -41,6 +41,12 @@ void type(const QObject& parent, const char* name, const QString& text)
     typeKeys(edit, text);
 }
 
+void clickAndType(QWidget* field, const QString& text)
+{
+    QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, field->rect().center());
+    typeKeys(field, text);
+}
+
 void leave(QWidget* widget)
 {
     QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
@@ -115,27 +121,6 @@ ScriptedInteraction::DialogScript pick(const QString& code)
             return dialog.result();
         }
         click(dialog, "btnYes");
-        return dialog.result();
-    };
-}
-
-ScriptedInteraction::DialogScript answerQuestion(const QString& button, QList<AskedQuestion>& asked)
-{
-    return [button, &asked](QDialog& dialog) {
-        auto* box = qobject_cast<QMessageBox*>(&dialog);
-        if (box == nullptr) {
-            dialog.reject();
-            return dialog.result();
-        }
-        asked.append({box->text(),
-                      box->defaultButton() != nullptr ? box->defaultButton()->text() : QString()});
-        for (QAbstractButton* answer : box->buttons()) {
-            if (!button.isEmpty() && answer->text() == button) {
-                answer->click();
-                return dialog.result();
-            }
-        }
-        dialog.reject();
         return dialog.result();
     };
 }

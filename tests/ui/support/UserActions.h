@@ -33,6 +33,10 @@ void typeKeys(QWidget* widget, const QString& text);
 // by key.
 void type(const QObject& parent, const char* name, const QString& text);
 
+// Clicks the middle of the field, as a person puts the mouse into it, and types the text key by
+// key. The field's window must be shown and active, so that the click gives it the focus.
+void clickAndType(QWidget* field, const QString& text);
+
 // Leaves the field as Tab does: the field loses focus and finishes its editing.
 void leave(QWidget* widget);
 
@@ -52,18 +56,6 @@ QStringList unnamedControls(const QWidget& root);
 
 // The text the line edit with this name shows.
 QString text(const QObject& parent, const char* name);
-
-// A question asked in a message box of its own (a deletion), as a dialog script saw it.
-struct AskedQuestion
-{
-    QString text;
-    QString defaultButton;
-};
-
-// A dialog script for such a question: records it in asked, then presses the button with this text
-// ("Да", "Нет"), or closes the box for an empty text.
-ScriptedInteraction::DialogScript answerQuestion(const QString& button,
-                                                 QList<AskedQuestion>& asked);
 
 // A dialog script for a list picker: selects the row with the code and presses "Да". A picker
 // without that row is cancelled.

@@ -356,9 +356,10 @@ void TestEndToEnd::dividendsForeignSalaryAndBusinessExported()
         return dialog.result();
     });
     click(window, "fbAddSourseIncome");
-    child<QDateEdit>(window, "dtIncomeGetDate")->setDate(QDate(2013, 3, 5));
-    child<QDateEdit>(window, "dtSubtractDate")->setDate(QDate(2013, 3, 5));
-    type(window, "meCurrencyCode", QStringLiteral("840"));
+    child<DateField>(window, "dtIncomeGetDate")->setDate(QDate(2013, 3, 5));
+    child<DateField>(window, "dtTaxPayDate")->setDate(QDate(2013, 3, 5));
+    script.answerDialog(pick(QStringLiteral("840")));
+    click(window, "bnCurrencyCode");
     QCOMPARE(text(window, "meCurrencyExchange"), QStringLiteral("30,7870"));
     script.answerDialog(pick(QStringLiteral("2000")));
     click(window, "bnIncomeCod");

@@ -10,7 +10,6 @@
 #include "ui/sections/business_income/InputBusinessIncome.h"
 #include "ui/widgets/AmountField.h"
 #include "ui/widgets/Choices.h"
-#include "ui/widgets/DeletionQuestion.h"
 #include "ui/widgets/EntryFields.h"
 #include "ui/widgets/FormGrid.h"
 
@@ -282,7 +281,7 @@ void TfrBusinessNew::deleteEntry(int row)
     const QString question = name.isEmpty()
                                  ? QStringLiteral("Удалить вид деятельности?")
                                  : QStringLiteral("Удалить вид деятельности «%1»?").arg(name);
-    if (!askToDelete(host().interaction(), this, question))
+    if (!host().interaction().confirmDeletion(this, question))
         return;
     host().NotifyDocumentChanged();
     document().Businesses.Delete(row);

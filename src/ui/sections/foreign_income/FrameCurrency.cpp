@@ -12,30 +12,23 @@
 #include "ui/pickers/InputIncomeCode.h"
 #include "ui/pickers/ListPicker.h"
 #include "ui/sections/foreign_income/InputCurrencySourseIncome.h"
+#include "ui/widgets/AmountField.h"
+#include "ui/widgets/CodeField.h"
+#include "ui/widgets/DateField.h"
 #include "ui/widgets/EntryFields.h"
+#include "ui/widgets/FormGrid.h"
 
 #include <QCheckBox>
-#include <QDateEdit>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace {
-
-QDateEdit* dateField(QWidget* parent, const char* name)
-{
-    auto* edit = new QDateEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    edit->setCalendarPopup(true);
-    return edit;
-}
 
 QString unitsText(qint32 units)
 {
@@ -50,14 +43,36 @@ TfrCurrency::TfrCurrency(QWidget* parent, FrameHost& host)
       m_directory(IncomeCodeDirectory::embedded())
 {
     setObjectName(QStringLiteral("TfrCurrency"));
+    list()->setAccessibleName(QStringLiteral("Источники выплат"));
     m_showing = true;
-    buildControls();
+    // Under the list: the dates and the currency on the left, the codes and the sums on the right.
+    placeDetailsBelowList();
+    auto* details = new QWidget(this);
+    auto* columns = new QHBoxLayout(details);
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->addWidget(buildReceived(details), 0, Qt::AlignTop);
+    columns->addWidget(buildSums(details), 1);
+    detailArea()->addWidget(details);
+    // Never shown: the count of the documents that support the expenses is kept as it was read.
+    m_proofSheets = EntryFields::digits(details, QStringLiteral("meAppB"), Digits::ProofSheets);
+    m_proofSheets->hide();
+    m_inputs.append(m_proofSheets);
+    connectControls();
+
     const mTDeclaration& doc = document();
     const int year = doc.TaxYear == 2013 ? 2013 : 2014;
-    m_dtIncomeGetDate->setDateRange(QDate(year, 1, 1), QDate(year, 12, 31));
-    m_dtSubtractDate->setDateRange(QDate(year, 1, 1), QDate(year + 4, 12, 31));
-    m_dtIncomeGetDate->setDate(QDate(2013, 1, 1));
-    m_dtSubtractDate->setDate(QDate(2013, 1, 1));
+    m_incomeDate->setDateRange(QDate(year, 1, 1), QDate(year, 12, 31));
+    m_taxPayDate->setDateRange(QDate(year, 1, 1), QDate(year + 4, 12, 31));
+    m_incomeDate->setDate(QDate(2013, 1, 1));
+    m_taxPayDate->setDate(QDate(2013, 1, 1));
+    if (host.currencies() == nullptr) {
+        // Nothing to pick from: the code is typed, and the name and the rates with it.
+        m_currencyCode->setPickerEnabled(false);
+        m_currencyCode->setReadOnly(false);
+        m_currencyCode->setValidator(
+            new DigitsValidator(m_currencyCode, int(Digits::CurrencyCode)));
+        m_currencyCode->setPalette(QPalette());
+    }
 
     QStringList names;
     for (const mTCurrencyIncome& entry : doc.CurrencyIncomes)
@@ -67,7 +82,7 @@ TfrCurrency::TfrCurrency(QWidget* parent, FrameHost& host)
         setInputEnabled(false);
         clearInput();
     } else {
-        m_meAppB->setText(QString::number(doc.ForeignProofSheets));
+        m_proofSheets->setText(QString::number(doc.ForeignProofSheets));
         setInputEnabled(true);
     }
     m_showing = false;
@@ -78,156 +93,141 @@ QString TfrCurrency::sectionName()
     return QStringLiteral("Доходы в валюте");
 }
 
-void TfrCurrency::buildControls()
+QGroupBox* TfrCurrency::buildReceived(QWidget* parent)
 {
-    auto* received = new QGroupBox(QStringLiteral("Сведения о полученном доходе"), this);
-    m_dtIncomeGetDate = dateField(received, "dtIncomeGetDate");
-    m_dtSubtractDate = dateField(received, "dtSubtractDate");
-    m_meCurrencyCode = EntryFields::digits(received, QStringLiteral("meCurrencyCode"), 3);
-    m_meCurrencyCode->setFixedWidth(50);
-    m_bnCurrencyCode = EntryFields::pickerButton(received, "bnCurrencyCode");
-    m_meCurrencyName = EntryFields::text(received, QStringLiteral("meCurrencyName"), 30);
-    m_chbAutoExchange = new QCheckBox(QStringLiteral("Автоматическое определение"), received);
-    m_chbAutoExchange->setObjectName(QStringLiteral("chbAutoExchange"));
-    m_lbAutoExchange = new QLabel(QStringLiteral("курса валюты"), received);
-    auto* lbCurrency = new QLabel(QStringLiteral("На дату дохода и уплаты налога"), received);
-    lbCurrency->setObjectName(QStringLiteral("lbCurrency"));
-    m_meCurrencyExchange =
-        EntryFields::amount(received, QStringLiteral("meCurrencyExchange"), 4, 4);
-    m_meCurrencyUnits = EntryFields::digits(received, QStringLiteral("meCurrencyUnits"), 7);
-    m_meCurrencyExchange2 =
-        EntryFields::amount(received, QStringLiteral("meCurrencyExchange2"), 4, 4);
-    m_meCurrencyUnits2 = EntryFields::digits(received, QStringLiteral("meCurrencyUnits2"), 7);
+    auto* box = new QGroupBox(QStringLiteral("Сведения о полученном доходе"), parent);
+    box->setObjectName(QStringLiteral("gbReceived"));
+    m_incomeDate = new DateField(box, QStringLiteral("dtIncomeGetDate"));
+    m_taxPayDate = new DateField(box, QStringLiteral("dtTaxPayDate"));
+    m_currencyCode = new CodeField(box, "meCurrencyCode", Shows::Code, "bnCurrencyCode",
+                                   QStringLiteral("Выбрать валюту"));
+    m_currencyName =
+        EntryFields::text(box, QStringLiteral("meCurrencyName"), TextLength::CurrencyName);
+    m_currencyName->setAccessibleName(QStringLiteral("Наименование валюты"));
 
-    // Each caption over its field or fields: the group shares the width with the sums.
-    auto* grid = new QGridLayout(received);
-    grid->setVerticalSpacing(2);
-    const auto dateRow = [&](int row, const QString& caption, QDateEdit* date) {
-        grid->addWidget(new QLabel(caption, received), row, 0, 1, 4);
-        auto* line = new QHBoxLayout;
-        line->setSpacing(EntryFields::kRowSpacing);
-        line->addWidget(date);
-        line->addStretch();
-        grid->addLayout(line, row + 1, 0, 1, 4);
-    };
-    dateRow(0, QStringLiteral("Дата получения дохода"), m_dtIncomeGetDate);
-    dateRow(2, QStringLiteral("Дата уплаты налога"), m_dtSubtractDate);
-    grid->addWidget(new QLabel(QStringLiteral("Код и наименование валюты"), received), 4, 0, 1, 4);
+    // Each caption over its field: the group shares the width with the sums.
+    FormGrid grid(box);
+    QList<QWidget*> captions;
+    for (const auto& [caption, field] :
+         {std::pair<QString, QWidget*>{QStringLiteral("Дата получения дохода"), m_incomeDate},
+          {QStringLiteral("Дата уплаты налога"), m_taxPayDate}}) {
+        captions.append(EntryFields::caption(box, field, caption));
+        grid.wide(captions.constLast());
+        grid.wide(field);
+    }
+    captions.append(
+        EntryFields::caption(box, m_currencyCode, QStringLiteral("Код и наименование валюты")));
+    grid.wide(captions.constLast());
     auto* currency = new QHBoxLayout;
-    currency->setSpacing(EntryFields::kRowSpacing);
-    currency->addWidget(m_meCurrencyCode);
-    currency->addWidget(m_bnCurrencyCode);
-    currency->addWidget(m_meCurrencyName, 1);
-    grid->addLayout(currency, 5, 0, 1, 4);
-    // The check box's caption goes on under it, as the caption of "Имеются доходы" does.
-    grid->addWidget(m_chbAutoExchange, 6, 0, 1, 4);
-    m_lbAutoExchange->setIndent(
-        m_chbAutoExchange->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
-        m_chbAutoExchange->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
-    grid->addWidget(m_lbAutoExchange, 7, 0, 1, 4);
-    grid->addWidget(lbCurrency, 8, 0, 1, 4);
-    const auto rateRow = [&](int row, QLineEdit* rate, QLineEdit* units) {
+    currency->addWidget(m_currencyCode);
+    currency->addWidget(m_currencyCode->button());
+    currency->addWidget(m_currencyName, 1);
+    grid.wide(currency);
+    m_inputs = {m_incomeDate, m_taxPayDate, m_currencyCode};
+    m_inputs.append(captions);
+    buildRates(box, grid);
+    return box;
+}
+
+void TfrCurrency::buildRates(QGroupBox* box, FormGrid& grid)
+{
+    m_autoRates = new QCheckBox(QStringLiteral("Автоматическое определение"), box);
+    m_autoRates->setObjectName(QStringLiteral("chbAutoExchange"));
+    m_autoRates->setAccessibleName(QStringLiteral("Автоматическое определение курса валюты"));
+    // The check box's text goes on under it, in line with its first part.
+    m_autoRatesLine = new QLabel(QStringLiteral("курса валюты"), box);
+    m_autoRatesLine->setIndent(box->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                               box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
+    grid.wide(m_autoRates);
+    grid.wide(m_autoRatesLine);
+    auto* lbCurrency = new QLabel(QStringLiteral("На дату дохода и уплаты налога"), box);
+    lbCurrency->setObjectName(QStringLiteral("lbCurrency"));
+    grid.wide(lbCurrency);
+    m_inputs.append({m_autoRates, m_autoRatesLine});
+
+    // "[rate] руб. за [units] у.е.", once for each date; the fields of both rows are of one width,
+    // so they stand one under the other.
+    const auto rateRow = [&](const char* rateName, const char* unitsName, const QString& date,
+                             AmountField*& rate, QLineEdit*& units) {
+        rate = new AmountField(box, QString::fromLatin1(rateName), Amount::ExchangeRate);
+        units = EntryFields::digits(box, QString::fromLatin1(unitsName), Digits::CurrencyUnits);
+        QLabel* per = EntryFields::caption(box, units, QStringLiteral("руб. за"));
+        auto* unitsCaption = new QLabel(QStringLiteral("у.е."), box);
         auto* line = new QHBoxLayout;
-        line->setSpacing(EntryFields::kRowSpacing);
-        auto* roubles = new QLabel(QStringLiteral("руб."), received);
-        auto* per = new QLabel(QStringLiteral("за"), received);
-        auto* unitsLabel = new QLabel(QStringLiteral("у.е."), received);
-        line->addWidget(rate);
-        line->addWidget(roubles);
-        line->addWidget(per);
-        line->addWidget(units);
-        line->addWidget(unitsLabel);
+        for (QWidget* part : std::initializer_list<QWidget*>{rate, per, units, unitsCaption})
+            line->addWidget(part);
         line->addStretch();
-        grid->addLayout(line, row, 0, 1, 4);
-        m_rateWidgets.append({rate, roubles, per, units, unitsLabel});
+        grid.wide(line);
+        rate->setAccessibleName(QStringLiteral("Курс на %1, руб.").arg(date));
+        units->setAccessibleName(QStringLiteral("Курс на %1, за единиц валюты").arg(date));
+        m_rateWidgets.append({rate, per, units, unitsCaption});
     };
-    rateRow(9, m_meCurrencyExchange, m_meCurrencyUnits);
-    rateRow(10, m_meCurrencyExchange2, m_meCurrencyUnits2);
+    rateRow("meCurrencyExchange", "meCurrencyUnits", QStringLiteral("дату дохода"),
+            m_incomeDateRate, m_incomeDateUnits);
+    rateRow("meCurrencyExchange2", "meCurrencyUnits2", QStringLiteral("дату уплаты налога"),
+            m_taxDateRate, m_taxDateUnits);
+}
 
-    auto* codeRow = new QHBoxLayout;
-    m_lbIncomeCod = new QLabel(QStringLiteral("Код дохода"), this);
-    m_pnlIncomeCod = EntryFields::panel(this, "pnlIncomeCod");
-    m_pnlIncomeCod->setFixedWidth(70);
-    m_bnIncomeCod = EntryFields::pickerButton(this, "bnIncomeCod");
-    codeRow->addWidget(m_lbIncomeCod);
-    codeRow->addWidget(m_pnlIncomeCod);
-    codeRow->addWidget(m_bnIncomeCod);
-    codeRow->addStretch();
+QWidget* TfrCurrency::buildSums(QWidget* parent)
+{
+    auto* sums = new QWidget(parent);
+    m_incomeCode = new CodeField(sums, "pnlIncomeCod", Shows::Code, "bnIncomeCod",
+                                 QStringLiteral("Выбрать код дохода"));
+    FormGrid page(sums);
+    page.layout()->setContentsMargins(0, 0, 0, 0);
+    m_inputs.append(page.row({{QStringLiteral("Код дохода"), m_incomeCode}}).constFirst());
+    m_inputs.append(m_incomeCode);
 
-    auto* incomeGroup = new QGroupBox(QStringLiteral("Полученный доход"), this);
-    m_meIncomeCurrencySum = EntryFields::amount(incomeGroup, QStringLiteral("meIncomeCurrencySum"));
-    // Twelve digits at a rate of up to four digits: sixteen digits of roubles with the kopecks.
-    m_pnlIncomeRublSum = EntryFields::panel(incomeGroup, "pnlIncomeRublSum");
-    EntryFields::fitDigits(m_pnlIncomeRublSum, 19);
-    auto* incomeForm = new QGridLayout(incomeGroup);
-    incomeForm->addWidget(new QLabel(QStringLiteral("В иностранной валюте"), incomeGroup), 0, 0);
-    incomeForm->addWidget(m_meIncomeCurrencySum, 0, 1);
-    incomeForm->addWidget(new QLabel(QStringLiteral("В рублях по курсу ЦБ"), incomeGroup), 1, 0);
-    incomeForm->addWidget(m_pnlIncomeRublSum, 1, 1);
+    // An amount in the currency over its amount in roubles at the rate of its date.
+    const auto conversion = [&](const char* name, const QString& title, const QString& what,
+                                const char* amountName, const char* roublesName,
+                                AmountField*& amount, QLineEdit*& roubles) {
+        QGroupBox* box = page.group(name, title);
+        amount = new AmountField(box, QString::fromLatin1(amountName), Amount::Kopecks);
+        roubles = EntryFields::panel(box, roublesName, Amount::ConvertedRoubles);
+        FormGrid grid(box);
+        grid.row({{QStringLiteral("В иностранной валюте"), amount}});
+        grid.row({{QStringLiteral("В рублях по курсу ЦБ"), roubles}});
+        amount->setAccessibleName(what + QStringLiteral(" в иностранной валюте"));
+        roubles->setAccessibleName(what + QStringLiteral(" в рублях по курсу ЦБ"));
+        m_inputs.append({amount, roubles});
+    };
+    conversion("gbIncome", QStringLiteral("Полученный доход"), QStringLiteral("Полученный доход"),
+               "meIncomeCurrencySum", "pnlIncomeRublSum", m_incomeInCurrency, m_incomeInRoubles);
+    conversion("gbTax", QStringLiteral("Налог, уплаченный в иностранном государстве"),
+               QStringLiteral("Налог"), "meTaxCurrencySum", "pnlTaxRoubleSum", m_taxInCurrency,
+               m_taxInRoubles);
 
-    auto* taxGroup =
-        new QGroupBox(QStringLiteral("Налог, уплаченный в иностранном государстве"), this);
-    m_meTaxCurrencySum = EntryFields::amount(taxGroup, QStringLiteral("meTaxCurrencySum"));
-    m_pnlTaxRoubleSum = EntryFields::panel(taxGroup, "pnlTaxRoubleSum");
-    EntryFields::fitDigits(m_pnlTaxRoubleSum, 19);
-    auto* taxForm = new QGridLayout(taxGroup);
-    taxForm->addWidget(new QLabel(QStringLiteral("В иностранной валюте"), taxGroup), 0, 0);
-    taxForm->addWidget(m_meTaxCurrencySum, 0, 1);
-    taxForm->addWidget(new QLabel(QStringLiteral("В рублях по курсу ЦБ"), taxGroup), 1, 0);
-    taxForm->addWidget(m_pnlTaxRoubleSum, 1, 1);
+    QGroupBox* deduction = page.group("gbDeduction", QStringLiteral("Вычеты"));
+    m_deductionCode = new CodeField(deduction, "pnlSubtractCod", Shows::Code, "bnSubtractCod",
+                                    QStringLiteral("Выбрать код вычета"));
+    m_deductionAmount =
+        new AmountField(deduction, QStringLiteral("meSubtractSum"), Amount::Kopecks);
+    FormGrid grid(deduction);
+    m_deductionCodeCaption =
+        grid.row({{QStringLiteral("Код вычета (расхода)"), m_deductionCode}}).constFirst();
+    m_deductionAmountCaption =
+        grid.row({{QStringLiteral("Сумма вычета (расхода)"), m_deductionAmount}}).constFirst();
+    m_inputs.append(
+        {m_deductionCodeCaption, m_deductionCode, m_deductionAmountCaption, m_deductionAmount});
+    page.stretch();
+    return sums;
+}
 
-    auto* deductGroup = new QGroupBox(QStringLiteral("Вычеты"), this);
-    m_lbSubtractCod = new QLabel(QStringLiteral("Код вычета (расхода)"), deductGroup);
-    m_pnlSubtractCod = EntryFields::panel(deductGroup, "pnlSubtractCod");
-    m_pnlSubtractCod->setFixedWidth(70);
-    m_bnSubtractCod = EntryFields::pickerButton(deductGroup, "bnSubtractCod");
-    m_lbSubtractSum = new QLabel(QStringLiteral("Сумма вычета (расхода)"), deductGroup);
-    m_meSubtractSum = EntryFields::amount(deductGroup, QStringLiteral("meSubtractSum"));
-    auto* deductForm = new QGridLayout(deductGroup);
-    deductForm->addWidget(m_lbSubtractCod, 0, 0);
-    auto* deductCode = new QHBoxLayout;
-    deductCode->addWidget(m_pnlSubtractCod);
-    deductCode->addWidget(m_bnSubtractCod);
-    deductCode->addStretch();
-    deductForm->addLayout(deductCode, 0, 1);
-    deductForm->addWidget(m_lbSubtractSum, 1, 0);
-    deductForm->addWidget(m_meSubtractSum, 1, 1);
-
-    auto* sheets = new QGroupBox(QStringLiteral("Число подтверждающих расходы документов"), this);
-    m_meAppB = EntryFields::digits(sheets, QStringLiteral("meAppB"), 4);
-    (new QVBoxLayout(sheets))->addWidget(m_meAppB);
-    sheets->hide();
-
-    // Under the list: the dates and the currency on the left, the codes and the sums on the right.
-    placeDetailsBelowList();
-    auto* sums = new QVBoxLayout;
-    sums->addLayout(codeRow);
-    sums->addWidget(incomeGroup);
-    sums->addWidget(taxGroup);
-    sums->addWidget(deductGroup);
-    sums->addWidget(sheets);
-    sums->addStretch();
-    auto* columns = new QHBoxLayout;
-    columns->addWidget(received, 0, Qt::AlignTop);
-    columns->addLayout(sums);
-    detailArea()->addLayout(columns);
-
-    m_inputs = {m_dtIncomeGetDate,  m_dtSubtractDate, m_meCurrencyCode, m_chbAutoExchange,
-                m_lbAutoExchange,   m_lbIncomeCod,    m_bnIncomeCod,    m_meIncomeCurrencySum,
-                m_meTaxCurrencySum, m_lbSubtractCod,  m_bnSubtractCod,  m_lbSubtractSum,
-                m_meSubtractSum,    m_meAppB};
-
-    connect(m_meCurrencyCode, &QLineEdit::textChanged, this, &TfrCurrency::currencyCodeChanged);
-    connect(m_bnCurrencyCode, &QPushButton::clicked, this, &TfrCurrency::pickCurrency);
-    connect(m_dtIncomeGetDate, &QDateEdit::dateChanged, this,
-            [this] { dateChanged(RateRow::Income); });
-    connect(m_dtSubtractDate, &QDateEdit::dateChanged, this, [this] { dateChanged(RateRow::Tax); });
-    connect(m_chbAutoExchange, &QCheckBox::clicked, this, &TfrCurrency::autoExchangeClicked);
-    connect(m_bnIncomeCod, &QPushButton::clicked, this, &TfrCurrency::pickIncome);
-    connect(m_bnSubtractCod, &QPushButton::clicked, this, &TfrCurrency::pickDeduction);
-    for (QLineEdit* edit : {m_meIncomeCurrencySum, m_meCurrencyUnits, m_meCurrencyExchange})
+void TfrCurrency::connectControls()
+{
+    connect(m_currencyCode, &QLineEdit::textChanged, this, &TfrCurrency::currencyCodeChanged);
+    connect(m_currencyCode, &CodeField::pickRequested, this, &TfrCurrency::pickCurrency);
+    connect(m_incomeDate, &DateField::dateChanged, this, [this] { dateChanged(RateRow::Income); });
+    connect(m_taxPayDate, &DateField::dateChanged, this, [this] { dateChanged(RateRow::Tax); });
+    connect(m_autoRates, &QCheckBox::clicked, this, &TfrCurrency::autoRatesClicked);
+    connect(m_incomeCode, &CodeField::pickRequested, this, &TfrCurrency::pickIncome);
+    connect(m_deductionCode, &CodeField::pickRequested, this, &TfrCurrency::pickDeduction);
+    for (QLineEdit* edit :
+         std::initializer_list<QLineEdit*>{m_incomeInCurrency, m_incomeDateUnits, m_incomeDateRate})
         connect(edit, &QLineEdit::textChanged, this, &TfrCurrency::incomeAmountChanged);
-    for (QLineEdit* edit : {m_meTaxCurrencySum, m_meCurrencyUnits2, m_meCurrencyExchange2})
+    for (QLineEdit* edit :
+         std::initializer_list<QLineEdit*>{m_taxInCurrency, m_taxDateUnits, m_taxDateRate})
         connect(edit, &QLineEdit::textChanged, this, &TfrCurrency::taxAmountChanged);
 }
 
@@ -235,26 +235,28 @@ void TfrCurrency::setInputEnabled(bool enabled)
 {
     for (QWidget* widget : m_inputs)
         widget->setEnabled(enabled);
-    const bool manualRates = enabled && !m_chbAutoExchange->isChecked();
+    setRatesEnabled(enabled && !m_autoRates->isChecked());
+    m_currencyName->setEnabled(enabled);
+}
+
+void TfrCurrency::setRatesEnabled(bool enabled)
+{
     for (QWidget* widget : m_rateWidgets)
-        widget->setEnabled(manualRates);
-    m_bnCurrencyCode->setEnabled(enabled && host().currencies() != nullptr);
-    m_meCurrencyName->setEnabled(enabled);
+        widget->setEnabled(enabled);
 }
 
 void TfrCurrency::clearInput()
 {
     const bool showing = m_showing;
     m_showing = true;
-    m_dtIncomeGetDate->setDate(QDate::currentDate());
-    m_dtSubtractDate->setDate(QDate::currentDate());
-    for (QLineEdit* edit :
-         {m_meCurrencyName, m_meCurrencyCode, m_meCurrencyUnits, m_meCurrencyExchange,
-          m_meCurrencyUnits2, m_meCurrencyExchange2, m_pnlIncomeCod, m_meIncomeCurrencySum,
-          m_meTaxCurrencySum, m_pnlIncomeRublSum, m_pnlTaxRoubleSum, m_pnlSubtractCod,
-          m_meSubtractSum, m_meAppB})
+    m_incomeDate->setDate(QDate::currentDate());
+    m_taxPayDate->setDate(QDate::currentDate());
+    for (QLineEdit* edit : std::initializer_list<QLineEdit*>{
+             m_currencyName, m_currencyCode, m_incomeDateUnits, m_incomeDateRate, m_taxDateUnits,
+             m_taxDateRate, m_incomeCode, m_incomeInCurrency, m_taxInCurrency, m_incomeInRoubles,
+             m_taxInRoubles, m_deductionCode, m_deductionAmount, m_proofSheets})
         edit->clear();
-    m_chbAutoExchange->setChecked(false);
+    m_autoRates->setChecked(false);
     m_showing = showing;
 }
 
@@ -262,21 +264,21 @@ void TfrCurrency::clearInput()
 
 void TfrCurrency::store(mTCurrencyIncome& entry) const
 {
-    entry.IncomeDate = DayCount::fromDate(m_dtIncomeGetDate->date());
-    entry.TaxPayDate = DayCount::fromDate(m_dtSubtractDate->date());
-    entry.CurrencyCode = m_meCurrencyCode->text();
-    entry.CurrencyName = m_meCurrencyName->text();
-    entry.AutoExchange = m_chbAutoExchange->isChecked() ? 1 : 0;
-    entry.IncomeUnits = m_meCurrencyUnits->text().toInt();
-    entry.TaxUnits = m_meCurrencyUnits2->text().toInt();
-    entry.IncomeExchangeRate = EntryFields::amountOrZero(m_meCurrencyExchange);
-    entry.TaxExchangeRate = EntryFields::amountOrZero(m_meCurrencyExchange2);
-    entry.CurIncomeCode = m_pnlIncomeCod->text().toInt();
-    entry.SetIncomeInCurrency(EntryFields::amountOrZero(m_meIncomeCurrencySum));
-    entry.SetTaxInCurrency(EntryFields::amountOrZero(m_meTaxCurrencySum));
-    entry.CurDeductCode = m_pnlSubtractCod->text().toInt();
-    entry.CurDeductSum = EntryFields::amountOrZero(m_meSubtractSum);
-    entry.IncomeTaxRate = m_taxRate;
+    entry.IncomeDate = DayCount::fromDate(m_incomeDate->date());
+    entry.TaxPayDate = DayCount::fromDate(m_taxPayDate->date());
+    entry.CurrencyCode = m_currencyCode->text();
+    entry.CurrencyName = m_currencyName->text();
+    entry.AutoExchange = m_autoRates->isChecked() ? 1 : 0;
+    entry.IncomeUnits = EntryFields::number(m_incomeDateUnits);
+    entry.TaxUnits = EntryFields::number(m_taxDateUnits);
+    entry.IncomeExchangeRate = m_incomeDateRate->valueOrZero();
+    entry.TaxExchangeRate = m_taxDateRate->valueOrZero();
+    entry.CurIncomeCode = EntryFields::number(m_incomeCode);
+    entry.SetIncomeInCurrency(m_incomeInCurrency->valueOrZero());
+    entry.SetTaxInCurrency(m_taxInCurrency->valueOrZero());
+    entry.CurDeductCode = EntryFields::number(m_deductionCode);
+    entry.CurDeductSum = m_deductionAmount->valueOrZero();
+    entry.IncomeTaxRate = m_incomeTaxRate;
     entry.CurIncomeCodeName = m_incomeName;
     entry.CurDeductRate = m_normPercent;
 }
@@ -290,45 +292,44 @@ void TfrCurrency::rowShown(int row)
 {
     const mTCurrencyIncome& entry = document().CurrencyIncomes.At(row);
     m_showing = true;
-    m_dtIncomeGetDate->setDate(DayCount::toDate(entry.IncomeDate));
-    m_dtSubtractDate->setDate(DayCount::toDate(entry.TaxPayDate));
-    m_meCurrencyCode->setText(entry.CurrencyCode);
+    m_incomeDate->setDate(DayCount::toDate(entry.IncomeDate));
+    m_taxPayDate->setDate(DayCount::toDate(entry.TaxPayDate));
+    m_currencyCode->setText(entry.CurrencyCode);
     showCurrencyName();
-    if (!m_meCurrencyName->isReadOnly())
-        m_meCurrencyName->setText(entry.CurrencyName);
+    if (!m_currencyName->isReadOnly())
+        m_currencyName->setText(entry.CurrencyName);
     m_autoWanted = entry.AutoExchange != 0;
     lookUpRate(RateRow::Income);
     lookUpRate(RateRow::Tax);
-    m_meCurrencyUnits->setText(unitsText(entry.IncomeUnits));
-    m_meCurrencyExchange->setText(EntryFields::amountTextOrEmpty(entry.IncomeExchangeRate));
-    m_meCurrencyUnits2->setText(unitsText(entry.TaxUnits));
-    m_meCurrencyExchange2->setText(EntryFields::amountTextOrEmpty(entry.TaxExchangeRate));
-    for (QWidget* widget : m_rateWidgets)
-        widget->setEnabled(!m_chbAutoExchange->isChecked());
-    m_meTaxCurrencySum->setText(EntryFields::amountTextOrEmpty(entry.TaxInCurrency));
+    m_incomeDateUnits->setText(unitsText(entry.IncomeUnits));
+    m_incomeDateRate->setValueOrEmpty(entry.IncomeExchangeRate);
+    m_taxDateUnits->setText(unitsText(entry.TaxUnits));
+    m_taxDateRate->setValueOrEmpty(entry.TaxExchangeRate);
+    setRatesEnabled(!m_autoRates->isChecked());
+    m_taxInCurrency->setValueOrEmpty(entry.TaxInCurrency);
 
-    m_taxRate = entry.IncomeTaxRate;
+    m_incomeTaxRate = entry.IncomeTaxRate;
     m_incomeName = entry.CurIncomeCodeName;
     m_normPercent = entry.CurDeductRate;
-    m_maxSum = 0;
-    m_equivalent = false;
+    m_deductionLimit = 0;
+    m_equivalentDeduction = false;
     m_deductionExpected = false;
     const IncomeCode* income =
         entry.CurIncomeCode != 0 ? m_directory.find(entry.CurIncomeCode) : nullptr;
     if (entry.CurIncomeCode != 0) {
-        m_pnlIncomeCod->setText(QString::number(entry.CurIncomeCode));
-        m_meIncomeCurrencySum->setEnabled(true);
-        m_meIncomeCurrencySum->setText(EntryFields::amountTextOrEmpty(entry.IncomeInCurrency));
+        m_incomeCode->setText(QString::number(entry.CurIncomeCode));
+        m_incomeInCurrency->setEnabled(true);
+        m_incomeInCurrency->setValueOrEmpty(entry.IncomeInCurrency);
     } else {
-        m_pnlIncomeCod->clear();
+        m_incomeCode->clear();
         m_incomeName.clear();
-        m_meIncomeCurrencySum->clear();
-        m_meIncomeCurrencySum->setEnabled(false);
+        m_incomeInCurrency->clear();
+        m_incomeInCurrency->setEnabled(false);
     }
     incomeAmountChanged();
     taxAmountChanged();
     if (income != nullptr) {
-        m_taxRate = income->rate;
+        m_incomeTaxRate = income->rate;
         m_incomeName = income->name;
         showDeduction(entry, *income);
     } else {
@@ -344,45 +345,48 @@ void TfrCurrency::showDeduction(const mTCurrencyIncome& entry, const IncomeCode&
         return;
     }
     m_deductionExpected = true;
-    m_lbSubtractCod->setEnabled(true);
-    m_bnSubtractCod->setEnabled(true);
-    m_pnlSubtractCod->setText(EntryFields::codeText(entry.CurDeductCode));
-    m_meSubtractSum->setText(EntryFields::amountTextOrEmpty(entry.CurDeductSum));
+    m_deductionCodeCaption->setEnabled(true);
+    m_deductionCode->setEnabled(true);
+    m_deductionCode->setText(EntryFields::codeText(entry.CurDeductCode));
+    m_deductionAmount->setValueOrEmpty(entry.CurDeductSum);
     const DeductionCode* deduction =
         entry.CurDeductCode != 0 ? income.findDeduction(QString::number(entry.CurDeductCode))
                                  : nullptr;
     if (deduction == nullptr) {
-        m_pnlSubtractCod->clear();
-        m_meSubtractSum->clear();
-        m_meSubtractSum->setEnabled(false);
-        m_lbSubtractSum->setEnabled(false);
+        m_deductionCode->clear();
+        m_deductionAmount->clear();
+        showDeductionAmount(true, false);
         return;
     }
-    m_meSubtractSum->setVisible(deduction->visible);
-    m_lbSubtractSum->setEnabled(deduction->visible);
-    m_meSubtractSum->setEnabled(deduction->enabled);
+    showDeductionAmount(deduction->visible, deduction->enabled);
     m_normPercent = deduction->normPercent();
-    m_maxSum = deduction->maxSum;
-    m_equivalent = deduction->equivalent;
-    if (m_normPercent != 0 || m_equivalent)
+    m_deductionLimit = deduction->maxSum;
+    m_equivalentDeduction = deduction->equivalent;
+    if (m_normPercent != 0 || m_equivalentDeduction)
         recomputeDeduction();
 }
 
 void TfrCurrency::setDeductionControls(bool enabled)
 {
-    for (QWidget* widget :
-         {static_cast<QWidget*>(m_lbSubtractCod), static_cast<QWidget*>(m_bnSubtractCod),
-          static_cast<QWidget*>(m_lbSubtractSum), static_cast<QWidget*>(m_meSubtractSum)})
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             m_deductionCodeCaption, m_deductionCode, m_deductionAmountCaption, m_deductionAmount})
         widget->setEnabled(enabled);
+}
+
+void TfrCurrency::showDeductionAmount(bool shown, bool enabled)
+{
+    EntryFields::setShown(m_deductionAmount, shown);
+    m_deductionAmountCaption->setEnabled(enabled);
+    m_deductionAmount->setEnabled(enabled);
 }
 
 void TfrCurrency::clearDeduction()
 {
     m_deductionExpected = false;
     setDeductionControls(false);
-    m_meSubtractSum->show();
-    m_pnlSubtractCod->clear();
-    m_meSubtractSum->clear();
+    EntryFields::setShown(m_deductionAmount, true);
+    m_deductionCode->clear();
+    m_deductionAmount->clear();
 }
 
 // ---- currency and rates ------------------------------------------------------------------------
@@ -391,41 +395,38 @@ void TfrCurrency::showCurrencyName()
 {
     const CurrencyDirectory* currencies = host().currencies();
     const Currency* currency =
-        currencies != nullptr ? currencies->find(m_meCurrencyCode->text()) : nullptr;
+        currencies != nullptr ? currencies->find(m_currencyCode->text()) : nullptr;
     if (currency != nullptr) {
-        m_meCurrencyName->setText(currency->name);
-        m_meCurrencyName->setReadOnly(true);
-        m_meCurrencyName->setEnabled(false);
+        m_currencyName->setText(currency->name);
+        m_currencyName->setReadOnly(true);
+        m_currencyName->setEnabled(false);
     } else {
-        m_meCurrencyName->setReadOnly(false);
-        m_meCurrencyName->setEnabled(true);
+        m_currencyName->setReadOnly(false);
+        m_currencyName->setEnabled(true);
     }
 }
 
 void TfrCurrency::lookUpRate(RateRow row)
 {
     const CurrencyDirectory* currencies = host().currencies();
-    const QDate date =
-        row == RateRow::Income ? m_dtIncomeGetDate->date() : m_dtSubtractDate->date();
+    const QDate date = row == RateRow::Income ? m_incomeDate->date() : m_taxPayDate->date();
     const bool found =
-        currencies != nullptr && currencies->rateFor(m_meCurrencyCode->text(), date).found();
-    m_chbAutoExchange->setEnabled(found);
-    m_lbAutoExchange->setEnabled(found);
-    m_chbAutoExchange->setChecked(found && m_autoWanted);
-    for (QWidget* widget : m_rateWidgets)
-        widget->setEnabled(!m_chbAutoExchange->isChecked());
+        currencies != nullptr && currencies->rateFor(m_currencyCode->text(), date).found();
+    m_autoRates->setEnabled(found);
+    m_autoRatesLine->setEnabled(found);
+    m_autoRates->setChecked(found && m_autoWanted);
+    setRatesEnabled(!m_autoRates->isChecked());
 }
 
 void TfrCurrency::fillRate(RateRow row)
 {
-    QLineEdit* units = row == RateRow::Income ? m_meCurrencyUnits : m_meCurrencyUnits2;
-    QLineEdit* rate = row == RateRow::Income ? m_meCurrencyExchange : m_meCurrencyExchange2;
+    QLineEdit* units = row == RateRow::Income ? m_incomeDateUnits : m_taxDateUnits;
+    QLineEdit* rate = row == RateRow::Income ? m_incomeDateRate : m_taxDateRate;
     const CurrencyDirectory* currencies = host().currencies();
-    const QDate date =
-        row == RateRow::Income ? m_dtIncomeGetDate->date() : m_dtSubtractDate->date();
+    const QDate date = row == RateRow::Income ? m_incomeDate->date() : m_taxPayDate->date();
     const RateLookup lookup =
-        currencies != nullptr ? currencies->rateFor(m_meCurrencyCode->text(), date) : RateLookup();
-    if (m_chbAutoExchange->isChecked() && lookup.found()) {
+        currencies != nullptr ? currencies->rateFor(m_currencyCode->text(), date) : RateLookup();
+    if (m_autoRates->isChecked() && lookup.found()) {
         units->setText(lookup.quantity.trimmed());
         rate->setText(lookup.rate.trimmed());
     } else {
@@ -439,13 +440,13 @@ void TfrCurrency::currencyCodeChanged()
     if (m_showing)
         return;
     const bool known = host().currencies() != nullptr &&
-                       host().currencies()->find(m_meCurrencyCode->text()) != nullptr;
+                       host().currencies()->find(m_currencyCode->text()) != nullptr;
     showCurrencyName();
     if (!known)
-        m_meCurrencyName->clear();
+        m_currencyName->clear();
     for (RateRow row : {RateRow::Income, RateRow::Tax}) {
         lookUpRate(row);
-        if (m_chbAutoExchange->isEnabled())
+        if (m_autoRates->isEnabled())
             fillRate(row);
     }
 }
@@ -456,27 +457,26 @@ void TfrCurrency::dateChanged(RateRow row)
         return;
     host().NotifyDocumentChanged();
     lookUpRate(row);
-    if (m_chbAutoExchange->isEnabled())
+    if (m_autoRates->isEnabled())
         fillRate(row);
 }
 
-void TfrCurrency::autoExchangeClicked(bool checked)
+void TfrCurrency::autoRatesClicked(bool checked)
 {
     host().NotifyDocumentChanged();
     m_autoWanted = checked;
-    for (QWidget* widget : m_rateWidgets)
-        widget->setEnabled(!checked);
+    setRatesEnabled(!checked);
     if (checked) {
         fillRate(RateRow::Income);
         fillRate(RateRow::Tax);
     } else {
-        for (QLineEdit* edit :
-             {m_meCurrencyUnits, m_meCurrencyExchange, m_meCurrencyUnits2, m_meCurrencyExchange2})
+        for (QLineEdit* edit : std::initializer_list<QLineEdit*>{
+                 m_incomeDateUnits, m_incomeDateRate, m_taxDateUnits, m_taxDateRate})
             edit->clear();
     }
 }
 
-void TfrCurrency::pickCurrency()
+void TfrCurrency::pickCurrency(const QString& search)
 {
     const CurrencyDirectory* currencies = host().currencies();
     if (currencies == nullptr)
@@ -485,89 +485,90 @@ void TfrCurrency::pickCurrency()
     for (const Currency& currency : currencies->currencies())
         rows.append({currency.code, currency.name});
     TfmInputCurrencyCode picker(this, rows);
-    picker.PreselectCurrency(m_meCurrencyCode->text());
+    picker.PreselectCurrency(m_currencyCode->text());
+    picker.setSearchText(search);
     if (host().interaction().execDialog(picker) != QDialog::Accepted ||
-        picker.chosenCode() == m_meCurrencyCode->text())
+        picker.chosenCode() == m_currencyCode->text())
         return;
-    m_meCurrencyCode->setText(picker.chosenCode());
+    m_currencyCode->setText(picker.chosenCode());
     host().NotifyDocumentChanged();
 }
 
 // ---- amounts and codes -------------------------------------------------------------------------
 
-Money TfrCurrency::roublesOf(QLineEdit* amountField, QLineEdit* units, QLineEdit* rate) const
+Money TfrCurrency::roublesOf(const AmountField* amount, const QLineEdit* units,
+                             const AmountField* rate) const
 {
-    if (EntryFields::isBlank(amountField) || EntryFields::isBlank(units) ||
-        EntryFields::isBlank(rate))
+    if (EntryFields::isBlank(amount) || EntryFields::isBlank(units) || EntryFields::isBlank(rate))
         return Money();
-    return mTCurrencyIncome::ToRoubles(EntryFields::amountOrZero(amountField),
-                                       EntryFields::amountOrZero(rate), units->text().toInt());
+    return mTCurrencyIncome::ToRoubles(amount->valueOrZero(), rate->valueOrZero(),
+                                       EntryFields::number(units));
 }
 
 void TfrCurrency::incomeAmountChanged()
 {
-    m_pnlIncomeRublSum->setText(EntryFields::amountText(
-        roublesOf(m_meIncomeCurrencySum, m_meCurrencyUnits, m_meCurrencyExchange)));
+    m_incomeInRoubles->setText(EntryFields::amountText(
+        roublesOf(m_incomeInCurrency, m_incomeDateUnits, m_incomeDateRate)));
     if (!m_showing && m_deductionExpected)
         recomputeDeduction();
 }
 
 void TfrCurrency::taxAmountChanged()
 {
-    m_pnlTaxRoubleSum->setText(EntryFields::amountText(
-        roublesOf(m_meTaxCurrencySum, m_meCurrencyUnits2, m_meCurrencyExchange2)));
+    m_taxInRoubles->setText(
+        EntryFields::amountText(roublesOf(m_taxInCurrency, m_taxDateUnits, m_taxDateRate)));
 }
 
 void TfrCurrency::recomputeDeduction()
 {
-    const Money roubles = EntryFields::amountOrZero(m_pnlIncomeRublSum);
+    const Money roubles = roublesOf(m_incomeInCurrency, m_incomeDateUnits, m_incomeDateRate);
     const Money deduction =
-        DeductionAmount::Following(roubles, m_normPercent, m_equivalent).value_or(Money());
-    m_meSubtractSum->setText(
-        EntryFields::amountText(DeductionAmount::Capped(deduction, Money::fromRoubles(m_maxSum))));
+        DeductionAmount::Following(roubles, m_normPercent, m_equivalentDeduction).value_or(Money());
+    m_deductionAmount->setValue(
+        DeductionAmount::Capped(deduction, Money::fromRoubles(m_deductionLimit)));
 }
 
-void TfrCurrency::pickIncome()
+void TfrCurrency::pickIncome(const QString& search)
 {
-    TfmInputIncomeCode picker(this, false, m_pnlIncomeCod->text(), QString(), m_directory);
+    TfmInputIncomeCode picker(this, false, m_incomeCode->text(), QString(), m_directory);
+    picker.setSearchText(search);
     if (host().interaction().execDialog(picker) != QDialog::Accepted)
         return;
     const IncomeCode* choice = picker.chosen();
-    if (choice == nullptr || choice->code == m_pnlIncomeCod->text())
+    if (choice == nullptr || choice->code == m_incomeCode->text())
         return;
     host().NotifyDocumentChanged();
     m_normPercent = 0;
-    m_maxSum = 0;
-    m_equivalent = false;
-    m_taxRate = choice->rate;
+    m_deductionLimit = 0;
+    m_equivalentDeduction = false;
+    m_incomeTaxRate = choice->rate;
     m_incomeName = choice->name;
-    m_pnlIncomeCod->setText(choice->code);
-    m_meIncomeCurrencySum->setEnabled(true);
+    m_incomeCode->setText(choice->code);
+    m_incomeInCurrency->setEnabled(true);
     clearDeduction();
     m_deductionExpected = !choice->deductions.isEmpty();
-    m_lbSubtractCod->setEnabled(m_deductionExpected);
-    m_bnSubtractCod->setEnabled(m_deductionExpected);
+    m_deductionCodeCaption->setEnabled(m_deductionExpected);
+    m_deductionCode->setEnabled(m_deductionExpected);
 }
 
-void TfrCurrency::pickDeduction()
+void TfrCurrency::pickDeduction(const QString& search)
 {
-    TfmInputDeductCode picker(this, true, m_pnlSubtractCod->text(), m_pnlIncomeCod->text(),
+    TfmInputDeductCode picker(this, true, m_deductionCode->text(), m_incomeCode->text(),
                               m_directory);
+    picker.setSearchText(search);
     if (host().interaction().execDialog(picker) != QDialog::Accepted)
         return;
     const DeductionCode* choice = picker.chosen();
-    if (choice == nullptr || choice->code == m_pnlSubtractCod->text())
+    if (choice == nullptr || choice->code == m_deductionCode->text())
         return;
     host().NotifyDocumentChanged();
-    m_pnlSubtractCod->setText(choice->code);
-    m_meSubtractSum->clear();
-    m_maxSum = choice->maxSum;
+    m_deductionCode->setText(choice->code);
+    m_deductionAmount->clear();
+    m_deductionLimit = choice->maxSum;
     m_normPercent = choice->normPercent();
-    m_equivalent = choice->equivalent;
-    m_meSubtractSum->setVisible(choice->visible);
-    m_lbSubtractSum->setEnabled(choice->visible);
-    m_meSubtractSum->setEnabled(choice->enabled);
-    if (m_normPercent != 0 || m_equivalent)
+    m_equivalentDeduction = choice->equivalent;
+    showDeductionAmount(choice->visible, choice->enabled);
+    if (m_normPercent != 0 || m_equivalentDeduction)
         recomputeDeduction();
 }
 
@@ -611,6 +612,10 @@ void TfrCurrency::editEntry(int row)
 
 void TfrCurrency::deleteEntry(int row)
 {
+    const QString name = document().CurrencyIncomes.At(row).CurSourceName;
+    if (!host().interaction().confirmDeletion(
+            this, QStringLiteral("Удалить источник «%1» и его доход?").arg(name)))
+        return;
     host().NotifyDocumentChanged();
     document().CurrencyIncomes.Delete(row);
     if (removeRowAndSelectNeighbour(row) < 0) {
@@ -626,7 +631,7 @@ void TfrCurrency::StoreData()
     mTDeclaration& doc = document();
     if (selectedRow() >= 0)
         store(doc.CurrencyIncomes.At(selectedRow()));
-    doc.SetForeignProofSheets(m_meAppB->text().toInt());
+    doc.SetForeignProofSheets(EntryFields::number(m_proofSheets));
 }
 
 quint16 TfrCurrency::CheckData()

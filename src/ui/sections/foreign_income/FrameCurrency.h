@@ -4,12 +4,14 @@
 #include "model/Money.h"
 #include "ui/widgets/OtherIncomeListFrame.h"
 
+class AmountField;
+class CodeField;
+class DateField;
+class FormGrid;
 class QCheckBox;
-class QDateEdit;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class mTCurrencyIncome;
 
 // Income received abroad in foreign currency (the list CurrencyIncomes): one entry per foreign
@@ -45,12 +47,17 @@ private:
         Tax
     };
 
-    void buildControls();
+    QGroupBox* buildReceived(QWidget* parent);
+    QWidget* buildSums(QWidget* parent);
+    void buildRates(QGroupBox* box, FormGrid& grid);
+    void connectControls();
     void setInputEnabled(bool enabled);
+    void setRatesEnabled(bool enabled);
     void clearInput();
     void store(mTCurrencyIncome& entry) const;
     void showDeduction(const mTCurrencyIncome& entry, const IncomeCode& income);
     void setDeductionControls(bool enabled);
+    void showDeductionAmount(bool shown, bool enabled);
     void clearDeduction();
 
     void currencyCodeChanged();
@@ -58,52 +65,51 @@ private:
     void lookUpRate(RateRow row);
     void fillRate(RateRow row);
     void dateChanged(RateRow row);
-    void autoExchangeClicked(bool checked);
-    void pickCurrency();
-    void pickIncome();
-    void pickDeduction();
+    void autoRatesClicked(bool checked);
+    void pickCurrency(const QString& search);
+    void pickIncome(const QString& search);
+    void pickDeduction(const QString& search);
     void incomeAmountChanged();
     void taxAmountChanged();
     // The deduction that follows the income in roubles: the norm, or the income for an
     // equivalent deduction, up to the limit.
     void recomputeDeduction();
-    Money roublesOf(QLineEdit* amount, QLineEdit* units, QLineEdit* rate) const;
+    Money roublesOf(const AmountField* amount, const QLineEdit* units,
+                    const AmountField* rate) const;
 
     IncomeCodeDirectory m_directory;
     bool m_showing = false;
     // The user's wish for automatic rates; the box shows it whenever a rate can be found.
     bool m_autoWanted = true;
     bool m_deductionExpected = false;
-    int m_taxRate = 0;
+    int m_incomeTaxRate = 0;
     QString m_incomeName;
     int m_normPercent = 0;
-    qint64 m_maxSum = 0;
-    bool m_equivalent = false;
+    qint64 m_deductionLimit = 0;
+    bool m_equivalentDeduction = false;
 
+    // What setInputEnabled enables and disables together, captions included.
     QList<QWidget*> m_inputs;
-    QDateEdit* m_dtIncomeGetDate;
-    QDateEdit* m_dtSubtractDate;
-    QLineEdit* m_meCurrencyCode;
-    QPushButton* m_bnCurrencyCode;
-    QLineEdit* m_meCurrencyName;
-    QCheckBox* m_chbAutoExchange;
-    QLabel* m_lbAutoExchange;
+    // The rate fields and their captions, typed only without automatic rates.
     QList<QWidget*> m_rateWidgets;
-    QLineEdit* m_meCurrencyUnits;
-    QLineEdit* m_meCurrencyExchange;
-    QLineEdit* m_meCurrencyUnits2;
-    QLineEdit* m_meCurrencyExchange2;
-    QLabel* m_lbIncomeCod;
-    QLineEdit* m_pnlIncomeCod;
-    QPushButton* m_bnIncomeCod;
-    QLineEdit* m_meIncomeCurrencySum;
-    QLineEdit* m_pnlIncomeRublSum;
-    QLineEdit* m_meTaxCurrencySum;
-    QLineEdit* m_pnlTaxRoubleSum;
-    QLabel* m_lbSubtractCod;
-    QLineEdit* m_pnlSubtractCod;
-    QPushButton* m_bnSubtractCod;
-    QLabel* m_lbSubtractSum;
-    QLineEdit* m_meSubtractSum;
-    QLineEdit* m_meAppB;
+    DateField* m_incomeDate;
+    DateField* m_taxPayDate;
+    CodeField* m_currencyCode;
+    QLineEdit* m_currencyName;
+    QCheckBox* m_autoRates;
+    QLabel* m_autoRatesLine;
+    AmountField* m_incomeDateRate;
+    QLineEdit* m_incomeDateUnits;
+    AmountField* m_taxDateRate;
+    QLineEdit* m_taxDateUnits;
+    CodeField* m_incomeCode;
+    AmountField* m_incomeInCurrency;
+    QLineEdit* m_incomeInRoubles;
+    AmountField* m_taxInCurrency;
+    QLineEdit* m_taxInRoubles;
+    QLabel* m_deductionCodeCaption;
+    CodeField* m_deductionCode;
+    QLabel* m_deductionAmountCaption;
+    AmountField* m_deductionAmount;
+    QLineEdit* m_proofSheets;
 };

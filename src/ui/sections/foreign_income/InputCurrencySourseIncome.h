@@ -2,9 +2,9 @@
 
 #include <QDialog>
 
+class CodeField;
 class FrameHost;
 class QLineEdit;
-class QPushButton;
 
 // A foreign source of income: its name and the code of its country, picked from the country
 // directory. Confirming without a country asks once more; "Исправить" opens the picker.
@@ -20,11 +20,10 @@ public:
     QString countryCode() const;
 
 private:
-    void pickCountry();
+    void pickCountry(const QString& search);
     void confirm();
 
     FrameHost& m_host;
-    QLineEdit* m_meSourseName;
-    QLineEdit* m_meGos;
-    QPushButton* m_button1;
+    QLineEdit* m_sourceName;
+    CodeField* m_countryCode;
 };

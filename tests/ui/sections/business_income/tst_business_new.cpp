@@ -365,8 +365,7 @@ void TestBusinessNew::deletingLastActivityClearsPaymentsAndFarm()
     host.doc.ActualAdvance = 10_rub;
     TfrBusinessNew frame(nullptr, host);
     frame.selectRow(0);
-    QList<AskedQuestion> asked;
-    host.answers.answerDialog(answerQuestion(QStringLiteral("Да"), asked));
+    host.answers.answerMessage(QMessageBox::Yes);
     click(frame, "fbDeleteSourseIncome");
     QCOMPARE(host.doc.Businesses.Count(), 0);
     for (const char* name : {"meFHSum", "meNachPrepayment", "meActualPrepayment"})
@@ -383,26 +382,26 @@ void TestBusinessNew::deletingLastActivityClearsPaymentsAndFarm()
 void TestBusinessNew::deletingAsksFirst_data()
 {
     QTest::addColumn<int>("selected");
-    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
     QTest::addColumn<QStringList>("rowsLeft");
     QTest::addColumn<QString>("incomeShown");
     const QString notary = QStringLiteral("Нотариальная деятельность");
     const QString lawyer = QStringLiteral("Адвокатская деятельность");
     const QString other = QStringLiteral("Иная деятельность");
     QTest::newRow("Да deletes, the one before is shown")
-        << 1 << QStringLiteral("Да") << QStringList{notary, other} << QStringLiteral("100");
+        << 1 << QMessageBox::Yes << QStringList{notary, other} << QStringLiteral("100");
     QTest::newRow("Да on the first, the next is shown")
-        << 0 << QStringLiteral("Да") << QStringList{lawyer, other} << QStringLiteral("200");
-    QTest::newRow("Нет keeps it") << 1 << QStringLiteral("Нет")
-                                  << QStringList{notary, lawyer, other} << QStringLiteral("200");
+        << 0 << QMessageBox::Yes << QStringList{lawyer, other} << QStringLiteral("200");
+    QTest::newRow("Нет keeps it") << 1 << QMessageBox::No << QStringList{notary, lawyer, other}
+                                  << QStringLiteral("200");
     QTest::newRow("closing keeps it")
-        << 2 << QString() << QStringList{notary, lawyer, other} << QStringLiteral("300");
+        << 2 << QMessageBox::Cancel << QStringList{notary, lawyer, other} << QStringLiteral("300");
 }
 
 void TestBusinessNew::deletingAsksFirst()
 {
     QFETCH(int, selected);
-    QFETCH(QString, answer);
+    QFETCH(QMessageBox::StandardButton, answer);
     QFETCH(QStringList, rowsLeft);
     QFETCH(QString, incomeShown);
     FrameTestHost host;
@@ -415,14 +414,14 @@ void TestBusinessNew::deletingAsksFirst()
     auto* list = frame.findChild<QTreeWidget*>();
     frame.selectRow(selected);
     const QString name = list->topLevelItem(selected)->text(0);
-    QList<AskedQuestion> asked;
-    host.answers.answerDialog(answerQuestion(answer, asked));
+    host.answers.answerMessage(answer);
     click(frame, "fbDeleteSourseIncome");
 
     QVERIFY(host.answers.finished());
-    QCOMPARE(asked.size(), 1);
-    QCOMPARE(asked.at(0).text, QStringLiteral("Удалить вид деятельности «%1»?").arg(name));
-    QCOMPARE(asked.at(0).defaultButton, QStringLiteral("Нет"));
+    QCOMPARE(host.answers.messages.size(), 1);
+    QCOMPARE(host.answers.messages.at(0).text,
+             QStringLiteral("Удалить вид деятельности «%1»?").arg(name));
+    QCOMPARE(host.answers.messages.at(0).defaultButton, QMessageBox::No);
     QCOMPARE(rowTexts(*list), rowsLeft);
     QStringList stored;
     for (const mTBusinessNew& entry : host.doc.Businesses)

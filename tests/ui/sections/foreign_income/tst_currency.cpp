@@ -1,22 +1,24 @@
 // The section of income abroad: rates from the currency directory by date, conversion into
-// roubles, the deduction rules, the source dialog and the section check.
+// roubles, the deduction rules, the source dialog, deleting a source and the section check.
 #include "directories/CurrencyDirectory.h"
 #include "storage/DayCount.h"
 #include "support/FrameTestHost.h"
+#include "ui/pickers/ListPicker.h"
 #include "ui/sections/foreign_income/FrameCurrency.h"
+#include "ui/widgets/DateField.h"
 
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
-QDateEdit* dateField(QWidget& parent, const char* name)
+DateField* dateField(QWidget& parent, const char* name)
 {
-    return parent.findChild<QDateEdit*>(QString::fromLatin1(name));
+    return child<DateField>(parent, name);
 }
 
 QCheckBox* autoBox(QWidget& frame)
@@ -24,11 +26,14 @@ QCheckBox* autoBox(QWidget& frame)
     return frame.findChild<QCheckBox*>(QStringLiteral("chbAutoExchange"));
 }
 
-ScriptedInteraction::DialogScript source(const QString& name, const QString& country)
+// The source dialog answered: a name typed, the country picked, "Да".
+ScriptedInteraction::DialogScript source(ScriptedAnswers& answers, const QString& name,
+                                         const QString& country)
 {
-    return [name, country](QDialog& dialog) {
+    return [&answers, name, country](QDialog& dialog) {
         type(dialog, "meSourseName", name);
-        type(dialog, "meGos", country);
+        answers.answerDialog(pick(country));
+        click(dialog, "Button1");
         click(dialog, "bnOk");
         return dialog.result();
     };
@@ -54,15 +59,22 @@ std::unique_ptr<CurrencyDirectory> smallDirectory()
     return std::make_unique<CurrencyDirectory>(QList<Currency>{dollar, yen});
 }
 
-// A frame with one new source selected.
+// A frame with one new source selected. Without a currency directory the code is typed.
 struct OneSource
 {
     explicit OneSource(std::unique_ptr<CurrencyDirectory> directory = smallDirectory())
     {
         host.currencyDirectory = std::move(directory);
         frame = std::make_unique<TfrCurrency>(nullptr, host);
-        host.answers.answerDialog(source(QStringLiteral("Employer Inc."), QStringLiteral("840")));
+        host.answers.answerDialog(
+            source(host.answers, QStringLiteral("Employer Inc."), QStringLiteral("840")));
         click(*frame, "fbAddSourseIncome");
+    }
+
+    void chooseCurrency(const QString& code)
+    {
+        host.answers.answerDialog(pick(code));
+        click(*frame, "bnCurrencyCode");
     }
 
     FrameTestHost host;
@@ -100,7 +112,12 @@ private slots:
     void check_data();
     void check();
     void sourceWithoutCountry();
-    void deleteSelectsNeighbourOrDisables();
+    void deleteAsksFirst_data();
+    void deleteAsksFirst();
+    void typedValuesReachTheDocument_data();
+    void typedValuesReachTheDocument();
+    void typingACodeSearchesItsPicker_data();
+    void typingACodeSearchesItsPicker();
 };
 
 void TestCurrency::newSectionIsDisabled()
@@ -150,7 +167,7 @@ void TestCurrency::manualRateConversion()
     QFETCH(QString, units);
     QFETCH(QString, rate);
     QFETCH(QString, roubles);
-    OneSource s;
+    OneSource s(nullptr);
     TfrCurrency& frame = *s.frame;
     type(frame, "meCurrencyCode", QStringLiteral("999"));
     s.host.answers.answerDialog(pick(QStringLiteral("2000")));
@@ -182,8 +199,8 @@ void TestCurrency::shippedDirectoryGivesDollarRateOfTheDate()
     TfrCurrency& frame = *s.frame;
 
     dateField(frame, "dtIncomeGetDate")->setDate(QDate(2013, 3, 5));
-    dateField(frame, "dtSubtractDate")->setDate(QDate(2013, 3, 4)); // no rate of its own
-    type(frame, "meCurrencyCode", QStringLiteral("840"));
+    dateField(frame, "dtTaxPayDate")->setDate(QDate(2013, 3, 4)); // no rate of its own
+    s.chooseCurrency(QStringLiteral("840"));
     QVERIFY(autoBox(frame)->isEnabled());
     QVERIFY(autoBox(frame)->isChecked());
     QCOMPARE(text(frame, "meCurrencyName"), QStringLiteral("Доллар США"));
@@ -215,24 +232,24 @@ void TestCurrency::rateFollowsDatesAndCurrency()
     OneSource s;
     TfrCurrency& frame = *s.frame;
     dateField(frame, "dtIncomeGetDate")->setDate(QDate(2013, 1, 20));
-    type(frame, "meCurrencyCode", QStringLiteral("392"));
+    s.chooseCurrency(QStringLiteral("392"));
     QCOMPARE(text(frame, "meCurrencyUnits"), QStringLiteral("100"));
     QCOMPARE(text(frame, "meCurrencyExchange"), QStringLiteral("34,1200"));
 
-    type(frame, "meCurrencyCode", QStringLiteral("840"));
+    s.chooseCurrency(QStringLiteral("840"));
     QCOMPARE(text(frame, "meCurrencyExchange"), QStringLiteral("30,5000"));
     dateField(frame, "dtIncomeGetDate")->setDate(QDate(2013, 1, 12));
     QCOMPARE(text(frame, "meCurrencyExchange"), QStringLiteral("30,0000"));
 
     // Before every rate of the currency: no automatic rate.
     dateField(frame, "dtIncomeGetDate")->setDate(QDate(2013, 1, 5));
-    dateField(frame, "dtSubtractDate")->setDate(QDate(2013, 1, 5));
+    dateField(frame, "dtTaxPayDate")->setDate(QDate(2013, 1, 5));
     QVERIFY(!autoBox(frame)->isEnabled());
     QVERIFY(!autoBox(frame)->isChecked());
 
     // Clearing the box frees the rate fields and empties them.
     dateField(frame, "dtIncomeGetDate")->setDate(QDate(2013, 1, 20));
-    dateField(frame, "dtSubtractDate")->setDate(QDate(2013, 1, 20));
+    dateField(frame, "dtTaxPayDate")->setDate(QDate(2013, 1, 20));
     QVERIFY(autoBox(frame)->isChecked());
     autoBox(frame)->click();
     QVERIFY(child<QLineEdit>(frame, "meCurrencyExchange")->isEnabled());
@@ -244,13 +261,18 @@ void TestCurrency::rateFollowsDatesAndCurrency()
 
 void TestCurrency::unknownCurrencyLetsUserTypeName()
 {
-    OneSource s;
+    // Without the currency directory nothing can be picked: the code, the name and the rates are
+    // typed.
+    OneSource s(nullptr);
     TfrCurrency& frame = *s.frame;
+    QVERIFY(!child<QPushButton>(frame, "bnCurrencyCode")->isEnabled());
     type(frame, "meCurrencyCode", QStringLiteral("999"));
+    QCOMPARE(text(frame, "meCurrencyCode"), QStringLiteral("999"));
     QVERIFY(child<QLineEdit>(frame, "meCurrencyName")->isEnabled());
     QVERIFY(!autoBox(frame)->isEnabled());
     type(frame, "meCurrencyName", QStringLiteral("Тугрик"));
     frame.StoreData();
+    QCOMPARE(s.host.doc.CurrencyIncomes.At(0).CurrencyCode, QStringLiteral("999"));
     QCOMPARE(s.host.doc.CurrencyIncomes.At(0).CurrencyName, QStringLiteral("Тугрик"));
     QCOMPARE(s.host.doc.CurrencyIncomes.At(0).AutoExchange, quint8(0));
 }
@@ -281,7 +303,7 @@ void TestCurrency::deductionFollowsIncome()
     QFETCH(QString, deductionCode);
     QFETCH(QString, income);
     QFETCH(QString, deduction);
-    OneSource s;
+    OneSource s(nullptr);
     TfrCurrency& frame = *s.frame;
     type(frame, "meCurrencyCode", QStringLiteral("999"));
     type(frame, "meCurrencyExchange", QStringLiteral("1"));
@@ -415,28 +437,167 @@ void TestCurrency::sourceWithoutCountry()
     QVERIFY(child<QLineEdit>(frame, "meCurrencyCode")->isEnabled());
 }
 
-void TestCurrency::deleteSelectsNeighbourOrDisables()
+void TestCurrency::deleteAsksFirst_data()
 {
+    QTest::addColumn<QStringList>("sources");
+    QTest::addColumn<int>("deleted");
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<QStringList>("left");
+    const QStringList two{QStringLiteral("ООО «Ромашка»"), QStringLiteral("Bank AG")};
+    QTest::newRow("Нет keeps it") << two << 0 << QMessageBox::No << two;
+    QTest::newRow("the first") << two << 0 << QMessageBox::Yes << QStringList{two.at(1)};
+    QTest::newRow("the last") << two << 1 << QMessageBox::Yes << QStringList{two.at(0)};
+    QTest::newRow("the only one") << QStringList{two.at(1)} << 0 << QMessageBox::Yes
+                                  << QStringList();
+}
+
+// Deleting a source asks once, naming it; the list then shows exactly the sources left, the
+// neighbour selected, or nothing to type into when none is left.
+void TestCurrency::deleteAsksFirst()
+{
+    QFETCH(QStringList, sources);
+    QFETCH(int, deleted);
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(QStringList, left);
     FrameTestHost host;
-    for (const char* name : {"A", "B"}) {
+    for (const QString& name : sources) {
         mTCurrencyIncome entry = completeEntry();
-        entry.CurSourceName = QString::fromLatin1(name);
+        entry.CurSourceName = name;
         host.doc.CurrencyIncomes.At(host.doc.CurrencyIncomes.Add()) = entry;
     }
     TfrCurrency frame(nullptr, host);
-    frame.selectRow(0);
+    frame.selectRow(deleted);
+    host.answers.answerMessage(answer);
     click(frame, "fbDeleteSourseIncome");
-    QCOMPARE(host.doc.CurrencyIncomes.Count(), 1);
-    QCOMPARE(host.doc.CurrencyIncomes.At(0).CurSourceName, QStringLiteral("B"));
-    QCOMPARE(frame.selectedRow(), 0);
-    click(frame, "fbDeleteSourseIncome");
-    QCOMPARE(host.doc.CurrencyIncomes.Count(), 0);
-    QVERIFY(!child<QLineEdit>(frame, "meCurrencyCode")->isEnabled());
-    QVERIFY(text(frame, "meCurrencyCode").isEmpty());
-    QVERIFY(text(frame, "pnlIncomeRublSum").isEmpty());
-    QCOMPARE(host.changes, 2);
+    QCOMPARE(
+        host.answers.messageTexts(),
+        QStringList{QStringLiteral("Удалить источник «%1» и его доход?").arg(sources.at(deleted))});
+    QCOMPARE(host.answers.messages.constFirst().icon, QMessageBox::Question);
+
+    QStringList inDocument;
+    for (const mTCurrencyIncome& entry : host.doc.CurrencyIncomes)
+        inDocument.append(entry.CurSourceName);
+    QCOMPARE(inDocument, left);
+    const auto* list = child<QTreeWidget>(frame, "lvSourseIncomeInfo");
+    QStringList shown;
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+        shown.append(list->topLevelItem(row)->text(0));
+    QCOMPARE(shown, left);
+    QCOMPARE(host.changes, answer == QMessageBox::Yes ? 1 : 0);
+    if (left.isEmpty()) {
+        QCOMPARE(frame.selectedRow(), -1);
+        QCOMPARE(editableFields(frame), QStringList());
+        QVERIFY(text(frame, "meCurrencyCode").isEmpty());
+        QVERIFY(text(frame, "pnlIncomeRublSum").isEmpty());
+    } else {
+        QCOMPARE(frame.selectedRow(), answer == QMessageBox::Yes ? 0 : deleted);
+    }
     frame.StoreData();
     QCOMPARE(frame.CheckData(), quint16(0));
+}
+
+void TestCurrency::typedValuesReachTheDocument_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("income date") << "dtIncomeGetDate"
+                                 << "05032013"
+                                 << "05.03.2013";
+    QTest::newRow("tax date") << "dtTaxPayDate"
+                              << "20.04.2014"
+                              << "20.04.2014";
+    QTest::newRow("rate at the income date") << "meCurrencyExchange"
+                                             << "32,7292"
+                                             << "32,7292";
+    QTest::newRow("rate at the tax date") << "meCurrencyExchange2"
+                                          << "45.1"
+                                          << "45,1";
+    QTest::newRow("income") << "meIncomeCurrencySum"
+                            << "1234,56"
+                            << "1234,56";
+    QTest::newRow("tax") << "meTaxCurrencySum"
+                         << "99999999999,99"
+                         << "99999999999,99";
+    QTest::newRow("deduction") << "meSubtractSum"
+                               << "500"
+                               << "500";
+}
+
+// A click in the middle of an amount or a date of a new source and a value typed store exactly
+// that value.
+void TestCurrency::typedValuesReachTheDocument()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    OneSource s(nullptr);
+    TfrCurrency& frame = *s.frame;
+    s.host.answers.answerDialog(pick(QStringLiteral("2201")));
+    click(frame, "bnIncomeCod");
+    s.host.answers.answerDialog(pick(QStringLiteral("404")));
+    click(frame, "bnSubtractCod");
+    frame.show();
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    clickAndType(child(frame, field.toLatin1().constData()), typed);
+    frame.StoreData();
+
+    const mTCurrencyIncome& entry = s.host.doc.CurrencyIncomes.At(0);
+    const QMap<QString, QString> inDocument{
+        {QStringLiteral("dtIncomeGetDate"),
+         DayCount::toDate(entry.IncomeDate).toString(QStringLiteral("dd.MM.yyyy"))},
+        {QStringLiteral("dtTaxPayDate"),
+         DayCount::toDate(entry.TaxPayDate).toString(QStringLiteral("dd.MM.yyyy"))},
+        {QStringLiteral("meCurrencyExchange"), entry.IncomeExchangeRate.toText(u',')},
+        {QStringLiteral("meCurrencyExchange2"), entry.TaxExchangeRate.toText(u',')},
+        {QStringLiteral("meIncomeCurrencySum"), entry.IncomeInCurrency.toText(u',')},
+        {QStringLiteral("meTaxCurrencySum"), entry.TaxInCurrency.toText(u',')},
+        {QStringLiteral("meSubtractSum"), entry.CurDeductSum.toText(u',')}};
+    QCOMPARE(inDocument.value(field), stored);
+    QVERIFY2(s.host.answers.finished(), qPrintable(s.host.answers.unexpected.join(u'\n')));
+}
+
+void TestCurrency::typingACodeSearchesItsPicker_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("currency") << "meCurrencyCode"
+                              << "3"
+                              << "392";
+    QTest::newRow("income code") << "pnlIncomeCod"
+                                 << "2201"
+                                 << "2201";
+    QTest::newRow("deduction code") << "pnlSubtractCod"
+                                    << "405"
+                                    << "405";
+}
+
+// Typing into a code opens its picker with what was typed as the search, which leads to the row.
+void TestCurrency::typingACodeSearchesItsPicker()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, chosen);
+    OneSource s;
+    TfrCurrency& frame = *s.frame;
+    if (field == QLatin1String("pnlSubtractCod")) {
+        s.host.answers.answerDialog(pick(QStringLiteral("2201")));
+        click(frame, "bnIncomeCod");
+    }
+    QString searched;
+    s.host.answers.answerDialog([&](QDialog& dialog) {
+        auto& picker = dynamic_cast<TfmListPicker&>(dialog);
+        searched = picker.searchText();
+        typeKeys(child(picker, "edSearch"), typed.mid(1));
+        click(picker, "btnYes");
+        return picker.result();
+    });
+    typeKeys(child(frame, field.toLatin1().constData()), typed.left(1));
+    QCOMPARE(searched, typed.left(1));
+    QCOMPARE(text(frame, field.toLatin1().constData()), chosen);
+    QVERIFY2(s.host.answers.finished(), qPrintable(s.host.answers.unexpected.join(u'\n')));
 }
 
 QTEST_MAIN(TestCurrency)
