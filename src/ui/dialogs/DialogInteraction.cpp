@@ -45,11 +45,11 @@ QString runFileDialog(QWidget* parent, const FileDialogRequest& request,
     return dialog.selectedFiles().constFirst();
 }
 
-} // namespace
-
-QMessageBox::StandardButton DialogInteraction::message(QWidget* parent, QMessageBox::Icon icon,
-                                                       const QString& caption, const QString& text,
-                                                       QMessageBox::StandardButtons buttons)
+// A message box with Russian button texts; Enter answers defaultButton, Escape "Отмена", else
+// "Нет".
+QMessageBox::StandardButton runBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                                   const QString& text, QMessageBox::StandardButtons buttons,
+                                   QMessageBox::StandardButton defaultButton)
 {
     QMessageBox box(icon, caption, displayText(text), buttons, parent);
     for (const auto standard :
@@ -57,14 +57,31 @@ QMessageBox::StandardButton DialogInteraction::message(QWidget* parent, QMessage
         if (QAbstractButton* button = box.button(standard))
             button->setText(buttonText(standard));
     }
-    // Enter answers "Да" (or the only button); Escape answers "Отмена", else "Нет".
-    if (buttons.testFlag(QMessageBox::Yes))
-        box.setDefaultButton(QMessageBox::Yes);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
     if (buttons.testFlag(QMessageBox::Cancel))
         box.setEscapeButton(QMessageBox::Cancel);
     else if (buttons.testFlag(QMessageBox::No))
         box.setEscapeButton(QMessageBox::No);
     return QMessageBox::StandardButton(box.exec());
+}
+
+} // namespace
+
+QMessageBox::StandardButton DialogInteraction::message(QWidget* parent, QMessageBox::Icon icon,
+                                                       const QString& caption, const QString& text,
+                                                       QMessageBox::StandardButtons buttons)
+{
+    // Enter answers "Да" (or the only button).
+    return runBox(parent, icon, caption, text, buttons,
+                  buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::NoButton);
+}
+
+QMessageBox::StandardButton DialogInteraction::askDefaultNo(QWidget* parent,
+                                                            const QString& question)
+{
+    return runBox(parent, QMessageBox::Question, programCaption(), question,
+                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
 }
 
 int DialogInteraction::execDialog(QDialog& dialog)

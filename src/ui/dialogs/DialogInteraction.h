@@ -15,4 +15,7 @@ public:
     QString existingDirectory(QWidget* parent, const QString& caption,
                               const QString& directory) override;
     bool openUrl(const QUrl& url) override;
+
+protected:
+    QMessageBox::StandardButton askDefaultNo(QWidget* parent, const QString& question) override;
 };

@@ -14,3 +14,14 @@ void Interaction::showInformation(QWidget* parent, const QString& text)
 {
     message(parent, QMessageBox::Information, programCaption(), text, QMessageBox::Ok);
 }
+
+bool Interaction::confirm(QWidget* parent, const QString& question)
+{
+    return askDefaultNo(parent, question) == QMessageBox::Yes;
+}
+
+QMessageBox::StandardButton Interaction::askDefaultNo(QWidget* parent, const QString& question)
+{
+    return message(parent, QMessageBox::Question, programCaption(), question,
+                   QMessageBox::Yes | QMessageBox::No);
+}

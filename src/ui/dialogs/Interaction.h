@@ -47,4 +47,12 @@ public:
     static QString programCaption();
     void showError(QWidget* parent, const QString& text);
     void showInformation(QWidget* parent, const QString& text);
+    // A question whose safe answer, "Нет", is also what Enter gives (deleting an entry); true
+    // when the answer is "Да".
+    bool confirm(QWidget* parent, const QString& question);
+
+protected:
+    // The box of confirm(), with the buttons "Да" and "Нет": by default the message box of
+    // message(); the desktop program's makes "Нет" its default button.
+    virtual QMessageBox::StandardButton askDefaultNo(QWidget* parent, const QString& question);
 };

@@ -7,6 +7,7 @@
 // A field of digits only: how many digits it takes.
 enum class Digits : int
 {
+    Month = 2, // the number of a month, 1 to 12
     Postcode = 6,
     Kpp = 9,
     OrganisationInn = 10,
@@ -25,6 +26,7 @@ enum class TextLength : int
     BirthPlace = 128,
     DocumentIssuer = 128,
     ForeignAddress = 140,
+    SourceName = 1000, // the name of a source of payment
 };
 inline constexpr int kShortText = 10;
 
@@ -43,6 +45,9 @@ namespace Amount {
 inline constexpr AmountShape Kopecks{12, 2};
 // Whole roubles, up to twelve digits.
 inline constexpr AmountShape WholeRoubles{12, 0};
+// A sum of amounts the program works out (the income of a source over all its lines): as many
+// roubles as an amount can hold, and kopecks.
+inline constexpr AmountShape Total{15, 2};
 } // namespace Amount
 
 // What a read-only display beside a picker button shows: a directory code (as wide as a code of

@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QPixmap>
+#include <QScreen>
 
 void click(const QObject& parent, const char* name)
 {
@@ -32,6 +34,28 @@ void type(const QObject& parent, const char* name, const QString& text)
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_Delete);
     typeKeys(edit, text);
+}
+
+void clickMiddleAndType(QLineEdit* field, const QString& text)
+{
+    QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, field->rect().center());
+    typeKeys(field, text);
+}
+
+bool showsWhatItDraws(QWidget* widget)
+{
+    for (int round = 0; round < 5; ++round) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+    const QPoint at = widget->mapTo(widget->window(), QPoint());
+    const QImage shown = widget->screen()
+                             ->grabWindow(widget->window()->winId(), at.x(), at.y(),
+                                          widget->width(), widget->height())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    const QImage drawn = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return !shown.isNull() && shown == drawn;
 }
 
 void leave(QWidget* widget)

@@ -33,6 +33,10 @@ void typeKeys(QWidget* widget, const QString& text);
 // by key.
 void type(const QObject& parent, const char* name, const QString& text);
 
+// Clicks in the middle of the field, as a person puts the cursor into it, then types the text key
+// by key.
+void clickMiddleAndType(QLineEdit* field, const QString& text);
+
 // Leaves the field as Tab does: the field loses focus and finishes its editing.
 void leave(QWidget* widget);
 
@@ -47,3 +51,8 @@ QString text(const QObject& parent, const char* name);
 // A dialog script for a list picker: selects the row with the code and presses "Да". A picker
 // without that row is cancelled.
 ScriptedInteraction::DialogScript pick(const QString& code);
+
+// Whether what the screen shows of the widget is what the widget draws now, once the posted
+// paints are done: false when a view was left showing rows it no longer holds. The widget's
+// window must be shown.
+bool showsWhatItDraws(QWidget* widget);
