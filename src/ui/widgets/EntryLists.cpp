@@ -123,6 +123,11 @@ QHBoxLayout* buttonRow(const QList<QPushButton*>& buttons)
     return row;
 }
 
+QString codeOrNone(qint32 code)
+{
+    return code == 0 ? QStringLiteral("Нет") : QString::number(code);
+}
+
 int selectedRow(const QTreeWidget* list)
 {
     const QList<QTreeWidgetItem*> selected = list->selectedItems();

@@ -35,6 +35,9 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
 // The buttons side by side on the left of a row over a list.
 QHBoxLayout* buttonRow(const QList<QPushButton*>& buttons);
 
+// A directory code as the lists and the result panels show it: "Нет" for no code (0).
+QString codeOrNone(qint32 code);
+
 // The position of the selected row, or -1.
 int selectedRow(const QTreeWidget* list);
 // Makes the row current and selected; nothing for a row the list does not have.

@@ -59,6 +59,7 @@ OtherIncomeListFrame::OtherIncomeListFrame(QWidget* parent, FrameHost& host, con
     m_list = EntryLists::list(this, "lvSourseIncomeInfo", {column}, listHint);
     // Beside the details the list keeps room for the beginning of a name.
     m_list->setMinimumWidth(m_list->fontMetrics().averageCharWidth() * kNameCharacters);
+    EntryLists::showRows(m_list, kListRows);
 
     connect(add, &QPushButton::clicked, this, [this] { addEntry(); });
     connect(edit, &QPushButton::clicked, this, &OtherIncomeListFrame::editSelected);
@@ -83,7 +84,6 @@ void OtherIncomeListFrame::placeDetailsBelowList()
     m_layout->setContentsMargins(4, 4, 4, 4);
     m_layout->setStretch(0, 1);
     m_layout->setStretch(1, 0);
-    EntryLists::showRows(m_list, kListRows);
 }
 
 int OtherIncomeListFrame::rowCount() const

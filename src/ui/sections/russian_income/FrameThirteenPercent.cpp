@@ -34,11 +34,6 @@ namespace {
 // Each list shows at least this many rows, whatever the font.
 constexpr int kListRows = 4;
 
-QString codeText(qint32 code)
-{
-    return code == 0 ? QStringLiteral("Нет") : QString::number(code);
-}
-
 QString amountText(Money amount)
 {
     return amount.isZero() ? QStringLiteral("-") : EntryFields::amountText(amount);
@@ -46,8 +41,9 @@ QString amountText(Money amount)
 
 QStringList lineRow(const mTSourseIncome& line)
 {
-    return {codeText(line.IncomeMonth), codeText(line.IncomeCode), amountText(line.IncomeSum),
-            codeText(line.DeductCode), amountText(line.DeductSum)};
+    return {EntryLists::codeOrNone(line.IncomeMonth), EntryLists::codeOrNone(line.IncomeCode),
+            amountText(line.IncomeSum), EntryLists::codeOrNone(line.DeductCode),
+            amountText(line.DeductSum)};
 }
 
 } // namespace

@@ -1,20 +1,12 @@
 #include "ui/sections/russian_income/FrameThirtyFivePercent.h"
 
+#include "ui/widgets/EntryLists.h"
 #include "ui/widgets/FormGrid.h"
 #include "ui/widgets/ReadOnlyFields.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QVBoxLayout>
-
-namespace {
-
-QString codeOrNone(qint32 code)
-{
-    return code == 0 ? QStringLiteral("Нет") : QString::number(code);
-}
-
-} // namespace
 
 TfrThirtyFivePercent::TfrThirtyFivePercent(QWidget* parent, FrameHost& host)
     : PaymentSourceListFrame(parent, host, &mTDeclaration::Income35)
@@ -46,10 +38,10 @@ void TfrThirtyFivePercent::clearPanels()
 void TfrThirtyFivePercent::rowShown(int row)
 {
     const mTThirtyFivePercent& entry = entries().At(row);
-    m_incomeCode->setText(codeOrNone(entry.IncomeCode35));
+    m_incomeCode->setText(EntryLists::codeOrNone(entry.IncomeCode35));
     m_income->setText(EntryFields::amountText(entry.TotalIncome));
     m_taxWithheld->setText(EntryFields::amountText(entry.TaxWithheld));
-    m_deductCode->setText(codeOrNone(entry.DeductCode35));
+    m_deductCode->setText(EntryLists::codeOrNone(entry.DeductCode35));
     m_deduction->setText(EntryFields::amountText(entry.DeductSum35));
 }
 
