@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyleOptionViewItem>
 #include <QTreeWidget>
 
@@ -12,7 +13,10 @@ namespace {
 class EntryListView : public QTreeWidget
 {
 public:
-    using QTreeWidget::QTreeWidget;
+    explicit EntryListView(QWidget* parent) : QTreeWidget(parent)
+    {
+        connect(header(), &QHeaderView::sectionResized, this, [this] { followScrollBar(); });
+    }
 
     void setMinimumRows(int rows)
     {
@@ -33,7 +37,29 @@ public:
         return QTreeWidget::sizeHint().expandedTo(minimumSizeHint());
     }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QTreeWidget::resizeEvent(event);
+        followScrollBar();
+    }
+
 private:
+    // A list whose columns keep their widths scrolls sideways when it is narrower than they are;
+    // the scroll bar then takes room under the rows, which the list asks for.
+    bool scrollsSideways() const
+    {
+        return !header()->stretchLastSection() && header()->length() > viewport()->width();
+    }
+
+    void followScrollBar()
+    {
+        if (m_minimumRows > 0 && scrollsSideways() != m_sideways) {
+            m_sideways = !m_sideways;
+            updateGeometry();
+        }
+    }
+
     // The height of a row of text as the list's delegate draws it, without asking the rows.
     int rowHeight() const
     {
@@ -47,10 +73,12 @@ private:
     int heightForRows(int rows) const
     {
         const int headerHeight = header()->isHidden() ? 0 : header()->sizeHint().height();
-        return 2 * frameWidth() + headerHeight + rows * rowHeight();
+        const int scrollBar = m_sideways ? horizontalScrollBar()->sizeHint().height() : 0;
+        return 2 * frameWidth() + headerHeight + rows * rowHeight() + scrollBar;
     }
 
     int m_minimumRows = 0;
+    bool m_sideways = false;
 };
 
 } // namespace

@@ -121,8 +121,10 @@ QWidget* TfrThirteenPercent::buildLines()
         QStringLiteral("Список доходов по выбранному источнику выплат (п. 3.1 справки о доходах)"));
     m_lineList->setAccessibleName(QStringLiteral("Доходы по источнику выплат"));
     EntryLists::showRows(m_lineList, kListRows);
-    // Every column as wide as its caption and its widest value.
+    // Every column as wide as its caption and its widest value; where the list is narrower than
+    // its columns, it scrolls rather than cut the last one.
     m_lineList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_lineList->header()->setStretchLastSection(false);
 
     FormGrid page(lower);
     page.layout()->setContentsMargins(0, 0, 0, 0);
