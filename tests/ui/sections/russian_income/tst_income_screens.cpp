@@ -3,6 +3,7 @@
 // deleting an entry asks once, and the lists keep room for four rows at a large font.
 #include "support/FrameTestHost.h"
 #include "ui/dialogs/DialogInteraction.h"
+#include "ui/sections/russian_income/FrameRussianIncome.h"
 #include "ui/sections/russian_income/FrameThirteenPercent.h"
 #include "ui/sections/russian_income/FrameThirteenPercentNR.h"
 #include "ui/sections/russian_income/FrameThirtyFivePercent.h"
@@ -142,7 +143,8 @@ private slots:
 void TestIncomeScreens::everyControlNamed_data()
 {
     QTest::addColumn<Screen>("screen");
-    QTest::newRow("13 %") << frame<TfrThirteenPercent>();
+    // The section with its sub-frame buttons and the 13 % sub-frame.
+    QTest::newRow("section") << frame<TfrRussianIncome>();
     QTest::newRow("specialists") << frame<TTfrThirteenPercentNR>();
     QTest::newRow("dividends") << frame<TfrThirtyPercent>();
     QTest::newRow("35 %") << frame<TfrThirtyFivePercent>();
