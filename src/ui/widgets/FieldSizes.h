@@ -7,6 +7,7 @@
 // A field of digits only: how many digits it takes.
 enum class Digits : int
 {
+    Month = 2, // the number of a month, 1 to 12
     Postcode = 6,
     Kpp = 9,
     OrganisationInn = 10,
@@ -34,6 +35,7 @@ enum class TextLength : int
     // No limit of its own (as much as a line edit takes): a text the file keeps whatever its
     // length, such as the document that empowers a representative.
     Unlimited = 32767,
+    SourceName = 1000, // the name of a source of payment
 };
 inline constexpr int kShortText = 10;
 
@@ -56,6 +58,9 @@ inline constexpr AmountShape WholeRoubles{12, 0};
 inline constexpr AmountShape ExchangeRate{4, 4};
 // An amount of twelve digits in a foreign currency at a rate of up to four digits, in roubles.
 inline constexpr AmountShape ConvertedRoubles{16, 2};
+// A sum of amounts the program works out (the income of a source over all its lines): as many
+// roubles as an amount can hold, and kopecks.
+inline constexpr AmountShape Total{15, 2};
 } // namespace Amount
 
 // What a read-only display beside a picker button shows: a directory code (as wide as a code of

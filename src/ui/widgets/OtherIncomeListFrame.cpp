@@ -14,6 +14,10 @@
 
 namespace {
 
+// The list shows at least this many rows, and this many characters of a name beside details.
+constexpr int kListRows = 4;
+constexpr int kNameCharacters = 24;
+
 // Enter in the list edits the selected entry.
 class EnterFilter : public QObject
 {
@@ -53,26 +57,20 @@ OtherIncomeListFrame::OtherIncomeListFrame(QWidget* parent, FrameHost& host, con
                                       QStringLiteral("Удалить источник выплат"));
     // The buttons come first in the Tab order, as they stand above the list.
     m_list = EntryLists::list(this, "lvSourseIncomeInfo", {column}, listHint);
-    m_list->setMinimumWidth(220);
+    // Beside the details the list keeps room for the beginning of a name.
+    m_list->setMinimumWidth(m_list->fontMetrics().averageCharWidth() * kNameCharacters);
+    EntryLists::showRows(m_list, kListRows);
 
     connect(add, &QPushButton::clicked, this, [this] { addEntry(); });
     connect(edit, &QPushButton::clicked, this, &OtherIncomeListFrame::editSelected);
-    connect(remove, &QPushButton::clicked, this, [this] {
-        if (m_selected >= 0)
-            deleteEntry(m_selected);
-    });
+    connect(remove, &QPushButton::clicked, this, &OtherIncomeListFrame::deleteSelected);
     connect(m_list, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current) { currentChanged(current); });
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &OtherIncomeListFrame::editSelected);
     m_list->installEventFilter(new EnterFilter(this, [this] { editSelected(); }));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(add);
-    buttons->addWidget(edit);
-    buttons->addWidget(remove);
-    buttons->addStretch();
     auto* left = new QVBoxLayout;
-    left->addLayout(buttons);
+    left->addLayout(EntryLists::buttonRow({add, edit, remove}));
     left->addWidget(m_list, 1);
     m_details = new QVBoxLayout;
     m_layout = new QHBoxLayout(this);
@@ -86,7 +84,6 @@ void OtherIncomeListFrame::placeDetailsBelowList()
     m_layout->setContentsMargins(4, 4, 4, 4);
     m_layout->setStretch(0, 1);
     m_layout->setStretch(1, 0);
-    m_list->setMinimumHeight(m_list->fontMetrics().height() * 4);
 }
 
 int OtherIncomeListFrame::rowCount() const
@@ -123,13 +120,11 @@ void OtherIncomeListFrame::selectRow(int row)
 void OtherIncomeListFrame::fillRows(const QStringList& texts)
 {
     m_ignoreSelection = true;
-    m_list->clear();
     QList<QTreeWidgetItem*> items;
     items.reserve(texts.size());
     for (const QString& text : texts)
         items.append(EntryLists::nameRow(text));
-    m_list->addTopLevelItems(items);
-    m_list->setCurrentItem(nullptr);
+    EntryLists::replaceRows(m_list, items);
     m_ignoreSelection = false;
     m_selected = -1;
 }
@@ -181,6 +176,16 @@ void OtherIncomeListFrame::editSelected()
 {
     if (m_selected >= 0)
         editEntry(m_selected);
+}
+
+void OtherIncomeListFrame::deleteSelected()
+{
+    if (m_selected < 0)
+        return;
+    const QString question = deletionQuestion(m_selected);
+    if (!question.isEmpty() && !host().interaction().confirmDeletion(this, question))
+        return;
+    deleteEntry(m_selected);
 }
 
 bool OtherIncomeListFrame::refuseWhenFull(bool full)

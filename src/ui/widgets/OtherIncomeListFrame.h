@@ -53,10 +53,14 @@ protected:
     virtual void addEntry() = 0;
     virtual void editEntry(int row) = 0;
     virtual void deleteEntry(int row) = 0;
+    // What the person is asked once before the entry of the row is deleted, naming it; nothing
+    // is asked for an empty question.
+    virtual QString deletionQuestion(int /*row*/) const { return {}; }
 
 private:
     void currentChanged(QTreeWidgetItem* current);
     void editSelected();
+    void deleteSelected();
 
     QTreeWidget* m_list;
     QVBoxLayout* m_details;

@@ -4,30 +4,25 @@
 #include "model/SourseIncomeInfo.h"
 #include "ui/dialogs/WindowCheckAnswerer.h"
 #include "ui/widgets/EntryFields.h"
+#include "ui/widgets/FormGrid.h"
 
-#include <QFormLayout>
 #include <QLineEdit>
 #include <utility>
 
-PaymentSourceFields::PaymentSourceFields(QWidget* dialog, int innDigits)
-    : m_dialog(dialog), m_name(EntryFields::text(dialog, QStringLiteral("meSourseName"), 1000)),
+PaymentSourceFields::PaymentSourceFields(QWidget* dialog, Digits innDigits)
+    : m_dialog(dialog),
+      m_name(EntryFields::text(dialog, QStringLiteral("meSourseName"), TextLength::SourceName)),
       m_inn(EntryFields::digits(dialog, QStringLiteral("meINN"), innDigits)),
-      m_kpp(EntryFields::digits(dialog, QStringLiteral("meKPP"), 9)),
-      m_oktmo(EntryFields::digits(dialog, QStringLiteral("meOKATO"), 11))
+      m_kpp(EntryFields::digits(dialog, QStringLiteral("meKPP"), Digits::Kpp)),
+      m_oktmo(EntryFields::digits(dialog, QStringLiteral("meOKATO"), Digits::Oktmo))
 {}
 
-QList<PaymentSourceFields::Row> PaymentSourceFields::rows() const
+void PaymentSourceFields::addRows(FormGrid& grid) const
 {
-    return {{QStringLiteral("Наименование источника выплаты"), m_name},
-            {QStringLiteral("ИНН"), m_inn},
-            {QStringLiteral("КПП"), m_kpp},
-            {QStringLiteral("ОКТМО"), m_oktmo}};
-}
-
-void PaymentSourceFields::addRows(QFormLayout* form) const
-{
-    for (const Row& row : rows())
-        form->addRow(row.caption, row.field);
+    using Span = FormGrid::Span;
+    grid.row({{QStringLiteral("Наименование источника выплаты"), m_name, Span::ToRightEdge}});
+    grid.row({{QStringLiteral("ИНН"), m_inn}, {QStringLiteral("КПП"), m_kpp}});
+    grid.row({{QStringLiteral("ОКТМО"), m_oktmo}});
 }
 
 void PaymentSourceFields::load(const mTSourseIncomeInfo& source) const

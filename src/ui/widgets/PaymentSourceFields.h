@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QList>
+#include "ui/widgets/FieldSizes.h"
+
 #include <QString>
 
+class FormGrid;
 class Interaction;
-class QFormLayout;
 class QLineEdit;
 class QWidget;
 class mTSourseIncomeInfo;
@@ -15,18 +16,12 @@ class mTSourseIncomeInfo;
 class PaymentSourceFields
 {
 public:
-    struct Row
-    {
-        QString caption;
-        QLineEdit* field;
-    };
+    // Creates the four fields in the dialog, in the order they stand; the INN takes the digits of
+    // an organisation's or of a person's.
+    PaymentSourceFields(QWidget* dialog, Digits innDigits);
 
-    // Creates the four fields in the dialog; the INN takes at most innDigits digits.
-    PaymentSourceFields(QWidget* dialog, int innDigits);
-
-    // The four fields with their captions, in their order on the screen.
-    QList<Row> rows() const;
-    void addRows(QFormLayout* form) const;
+    // Lays the fields out with their captions: the name across the grid, the codes under it.
+    void addRows(FormGrid& grid) const;
     QLineEdit* nameField() const { return m_name; }
 
     void load(const mTSourseIncomeInfo& source) const;

@@ -76,6 +76,12 @@ protected:
         selectRow(row);
     }
 
+    QString deletionQuestion(int row) const override
+    {
+        return QStringLiteral("Удалить источник «%1» и его доходы?")
+            .arg(entries().At(row).SourceName);
+    }
+
     void deleteEntry(int row) override
     {
         host().NotifyDocumentChanged();

@@ -12,7 +12,9 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <algorithm>
 
 void click(const QObject& parent, const char* name)
@@ -47,6 +49,22 @@ void clickAndType(QWidget* field, const QString& text)
     typeKeys(field, text);
 }
 
+bool showsWhatItDraws(QWidget* widget)
+{
+    for (int round = 0; round < 5; ++round) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+    const QPoint at = widget->mapTo(widget->window(), QPoint());
+    const QImage shown = widget->screen()
+                             ->grabWindow(widget->window()->winId(), at.x(), at.y(),
+                                          widget->width(), widget->height())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    const QImage drawn = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return !shown.isNull() && shown == drawn;
+}
+
 void leave(QWidget* widget)
 {
     QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
@@ -68,12 +86,6 @@ QStringList editableFields(const QWidget& root)
             names.append(widget->objectName());
     }
     return names;
-}
-
-void clickAndType(QLineEdit* field, const QString& text)
-{
-    QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, field->rect().center());
-    typeKeys(field, text);
 }
 
 QStringList unnamedControls(const QWidget& root)

@@ -45,10 +45,6 @@ void leave(QWidget* widget);
 // not hidden.
 QStringList editableFields(const QWidget& root);
 
-// Clicks the middle of the field, as a person who puts the mouse on it, then types the text key by
-// key.
-void clickAndType(QLineEdit* field, const QString& text);
-
 // The controls under root a person reaches by Tab (shown, enabled) and the lists, whose name for a
 // screen reader is not one of their own: empty, without a letter or a digit, or the title of a
 // group box around them. Each is given by its object name and the name it has.
@@ -60,3 +56,8 @@ QString text(const QObject& parent, const char* name);
 // A dialog script for a list picker: selects the row with the code and presses "Да". A picker
 // without that row is cancelled.
 ScriptedInteraction::DialogScript pick(const QString& code);
+
+// Whether what the screen shows of the widget is what the widget draws now, once the posted
+// paints are done: false when a view was left showing rows it no longer holds. The widget's
+// window must be shown.
+bool showsWhatItDraws(QWidget* widget);

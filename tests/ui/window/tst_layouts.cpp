@@ -58,8 +58,6 @@ struct KnownFault
 // window, its own dialogs and the window "Расчёт налога" have no entry: they pass as they are.
 const QList<KnownFault> kLargeTextFaults = {
     // Income at 13 %: an amount column of the income lines is cut without a tooltip.
-    {"TfrThirteenPercent", "lvIncome", "row"},
-    {"TTfrThirteenPercentNR", "lvIncome", "row"},
     // Deductions: the sub-section buttons (widgets/SubFrameContainer) are squeezed and their
     // captions cut; the share of ownership's fields are too narrow for six digits.
     {"TfrConstructionDeduct", "meDol1 meDol2", "\""},
@@ -71,38 +69,8 @@ const QList<KnownFault> kReaderFaults = {
     // Income in Russia (sections/russian_income): the lists of sources and of income lines without
     // names, the totals named only by their group boxes or passed by Tab, the entry dialogs' fields
     // without captions as buddies and their "..." without names.
-    {"TfrThirteenPercent", "lvIncome lvSourseIncomeInfo", "list without a name"},
-    {"TfrThirteenPercent", "meA25 meHoldSum meObl meTaxIsch", "named only by its group box"},
-    {"TfrThirteenPercent", "pnlItogIncomeSum", "figure"},
-    {"TfmInput13Income", "bnIncomeCod", "named only \""},
-    {"TfmInput13Income", "meIncomeSum mePropSale", "named only by its group box"},
-    {"TfmInput13Income", "pnlIncomeCod", "figure"},
-    {"TfrThirtyPercent", "lvSourseIncomeInfo", "list without a name"},
-    {"TfrThirtyPercent", "pnlHoldSum pnlItogIncomeSum", "figure"},
-    {"TfrThirtyFivePercent", "lvSourseIncomeInfo", "list without a name"},
-    {"TfrThirtyFivePercent",
-     "pnlHoldSum pnlIncomeCod pnlItogIncomeSum pnlSubtractCod pnlSubtractSum", "figure"},
-    {"TfmInput35SourseIncome", "meHoldSum meINN meItogIncomeSum meKPP meOKATO meSourseName",
-     "no name"},
-    {"TfmInput35SourseIncome", "bnIncomeCod bnSubtractCod", "named only \""},
-    {"TfmInput35SourseIncome", "pnlIncomeCod pnlSubtractCod", "figure"},
-    {"TTfrThirteenPercentNR", "lvIncome lvSourseIncomeInfo", "list without a name"},
-    {"TTfrThirteenPercentNR", "meA25 meHoldSum meObl meTaxIsch", "named only by its group box"},
-    {"TTfrThirteenPercentNR", "pnlItogIncomeSum", "figure"},
-    {"TfmInput13NRIncome", "bnIncomeCod", "named only \""},
-    {"TfmInput13NRIncome", "meIncomeSum mePropSale", "named only by its group box"},
-    {"TfmInput13NRIncome", "pnlIncomeCod", "figure"},
     // Foreign income (sections/foreign_income): the list, the fields named by their group boxes,
     // the "..." buttons, the amounts in roubles Tab passes by; the source dialog's country.
-    {"TfrCurrency", "lvSourseIncomeInfo", "list without a name"},
-    {"TfrCurrency",
-     "dtIncomeGetDate dtSubtractDate meCurrencyCode meCurrencyExchange meCurrencyExchange2 "
-     "meCurrencyUnits meCurrencyUnits2 meIncomeCurrencySum meTaxCurrencySum",
-     "named only by its group box"},
-    {"TfrCurrency", "bnCurrencyCode bnIncomeCod bnSubtractCod", "named only \""},
-    {"TfrCurrency", "pnlIncomeCod pnlIncomeRublSum pnlTaxRoubleSum", "figure"},
-    {"TfmInputCurrencySourseIncome", "meGos", "no name"},
-    {"TfmInputCurrencySourseIncome", "Button1", "named only \""},
     // Deductions (sections/deductions): the standard deductions' "?" choices, the children's
     // counts and their arrows, the months named only by their group box, the month combinations'
     // "----"; the property deduction's fields named by their group boxes, its "..." and its year
@@ -123,26 +91,13 @@ const QList<KnownFault> kReaderFaults = {
      "meTransferringChargeSum meTransferringCreditSum meVychIpNA meVychNA meobschip",
      "named only by its group box"},
     {"TfrConstructionDeduct", "bnRegion", "named only \""},
-    {"TfrConstructionDeduct", "updBeginningUsePrivilegeDateDown updBeginningUsePrivilegeDateUp",
-     "no name"},
-    {"TfrConstructionDeduct", "meBeginningUsePrivilegeDate", "figure"},
     {"TfrFramePensDeduct",
      "chbGrantingSocDeduct meCharitySum meExpensiveMedicalSum meMedicalSum meSelfEducationSum "
      "meStrahovka meStrahovka2",
      "named only by its group box"},
-    {"TfrFramePensDeduct", "lvPensInfo lvSumList", "list without a name"},
     {"TfmChildEduSum", "meChildEduSum", "no name"},
     // The pickers (pickers/): their lists have no names; the tax-office import's file field and its
     // "...".
-    {"TfmInputInspectionNumber", "lvList", "list without a name"},
-    {"TfmLoadSoun", "edSoun1", "no name"},
-    {"TfmLoadSoun", "Button4", "named only \""},
-    {"TfmDocType", "lvList", "list without a name"},
-    {"TfmGrazhd", "lvList", "list without a name"},
-    {"TfmRegionName", "lvList", "list without a name"},
-    {"TfmInputIncomeCode", "lvList", "list without a name"},
-    {"TfmInputDeductCode", "lvList", "list without a name"},
-    {"TfmInputCurrencyCode", "lvList", "list without a name"},
 };
 
 // The known faults that excused a fault in this run, and the tours that ran with known faults.

@@ -17,25 +17,31 @@ TfrRussianIncome::TfrRussianIncome(QWidget* parent, FrameHost& host)
     const bool nonResident = form == DeclarationForm::NonResident;
 
     // Buttons 4 and 5 are never shown; they lend their captions to buttons 1 and 2 of a
-    // non-resident.
-    const QString caption30 = QStringLiteral("30%");
-    const QString caption15 = QStringLiteral("15%");
-    addButton(ThirteenPercent, QStringLiteral("FlashButton1"),
-              nonResident ? caption30 : QStringLiteral("13%"),
-              nonResident ? QStringLiteral("Доходы нерезидента")
-                          : QStringLiteral("Доходы, облагаемые по ставке 13%, полученные от "
-                                           "налоговых агентов или иных источников выплаты, в "
-                                           "т.ч. от физических лиц"));
-    addButton(ThirtyPercent, QStringLiteral("FlashButton2"),
-              nonResident ? caption15 : QStringLiteral("9%"),
-              QStringLiteral("Доходы в виде дивидендов"));
+    // non-resident. A caption holds only the rate: a screen reader names the button by its income
+    // too.
+    QAbstractButton* button13 = addButton(
+        ThirteenPercent, QStringLiteral("FlashButton1"),
+        nonResident ? QStringLiteral("30%") : QStringLiteral("13%"),
+        nonResident ? QStringLiteral("Доходы нерезидента")
+                    : QStringLiteral("Доходы, облагаемые по ставке 13%, полученные от налоговых "
+                                     "агентов или иных источников выплаты, в т.ч. от физических "
+                                     "лиц"));
+    button13->setAccessibleName(nonResident ? QStringLiteral("Доходы нерезидента, 30%")
+                                            : QStringLiteral("Доходы, облагаемые по ставке 13%"));
+    QAbstractButton* dividends =
+        addButton(ThirtyPercent, QStringLiteral("FlashButton2"),
+                  nonResident ? QStringLiteral("15%") : QStringLiteral("9%"),
+                  QStringLiteral("Доходы в виде дивидендов"));
+    dividends->setAccessibleName(dividends->toolTip());
     QAbstractButton* button35 =
         addButton(ThirtyFivePercent, QStringLiteral("FlashButton3"), QStringLiteral("35%"),
                   QStringLiteral("Доходы, облагаемые по ставке 35%"));
+    button35->setAccessibleName(button35->toolTip());
     button35->setVisible(!nonResident);
     QAbstractButton* button6 =
         addButton(ThirteenPercentNR, QStringLiteral("FlashButton6"), QStringLiteral("13% ВКС"),
                   QStringLiteral("Доходы нерезидентов, высококвалифицированных специалистов"));
+    button6->setAccessibleName(button6->toolTip());
     button6->setVisible(nonResident);
 
     if (form == DeclarationForm::Resident || nonResident)

@@ -9,12 +9,14 @@
 #include "ui/sections/russian_income/Input13Income.h"
 #include "ui/sections/russian_income/Input13NRIncome.h"
 #include "ui/sections/russian_income/Input13SourseIncome.h"
+#include "ui/widgets/AmountField.h"
 #include "ui/widgets/EntryFields.h"
 #include "ui/widgets/EntryLists.h"
+#include "ui/widgets/FormGrid.h"
+#include "ui/widgets/ReadOnlyFields.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,14 +26,13 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 #include <memory>
 
 namespace {
 
-QString codeText(qint32 code)
-{
-    return code == 0 ? QStringLiteral("Нет") : QString::number(code);
-}
+// Each list shows at least this many rows, whatever the font.
+constexpr int kListRows = 4;
 
 QString amountText(Money amount)
 {
@@ -40,8 +41,9 @@ QString amountText(Money amount)
 
 QStringList lineRow(const mTSourseIncome& line)
 {
-    return {codeText(line.IncomeMonth), codeText(line.IncomeCode), amountText(line.IncomeSum),
-            codeText(line.DeductCode), amountText(line.DeductSum)};
+    return {EntryLists::codeOrNone(line.IncomeMonth), EntryLists::codeOrNone(line.IncomeCode),
+            amountText(line.IncomeSum), EntryLists::codeOrNone(line.DeductCode),
+            amountText(line.DeductSum)};
 }
 
 } // namespace
@@ -55,7 +57,17 @@ TfrThirteenPercent::TfrThirteenPercent(QWidget* parent, FrameHost& host, Kind ki
 {
     setObjectName(kind == Kind::Income13 ? QStringLiteral("TfrThirteenPercent")
                                          : QStringLiteral("TTfrThirteenPercentNR"));
-    buildControls();
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->setObjectName(QStringLiteral("splitter1"));
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(buildSources());
+    splitter->addWidget(buildLines());
+    // The list of income lines takes what the window gives beyond the minimum.
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(splitter);
+    connectControls();
     loadFromDocument();
 }
 
@@ -69,122 +81,115 @@ RecordList<mTThirteenPercent>& TfrThirteenPercent::sources() const
     return m_kind == Kind::Income13 ? document().Income13 : document().Income13NR;
 }
 
-void TfrThirteenPercent::buildControls()
+QWidget* TfrThirteenPercent::buildSources()
 {
-    auto* splitter = new QSplitter(Qt::Vertical, this);
-    splitter->setObjectName(QStringLiteral("splitter1"));
-    splitter->setChildrenCollapsible(false);
-
-    auto* upper = new QWidget(splitter);
-    auto* addSourceButton =
-        EntryLists::button(upper, "fbAddSourseIncome", QStringLiteral("Добавить"),
-                           QStringLiteral("Добавить источник выплат"));
-    auto* deleteSourceButton =
-        EntryLists::button(upper, "fbDeleteSourseIncome", QStringLiteral("Удалить"),
-                           QStringLiteral("Удалить источник выплат"));
-    auto* editSourceButton =
-        EntryLists::button(upper, "fbEditSourseIncome", QStringLiteral("Изменить"),
-                           QStringLiteral("Редактировать источник выплат"));
+    auto* upper = new QWidget;
     // The buttons come first in the Tab order, as they stand above the list.
-    m_lvSourseIncomeInfo =
+    m_sourceButtons = {EntryLists::button(upper, "fbAddSourseIncome", QStringLiteral("Добавить"),
+                                          QStringLiteral("Добавить источник выплат")),
+                       EntryLists::button(upper, "fbDeleteSourseIncome", QStringLiteral("Удалить"),
+                                          QStringLiteral("Удалить источник выплат")),
+                       EntryLists::button(upper, "fbEditSourseIncome", QStringLiteral("Изменить"),
+                                          QStringLiteral("Редактировать источник выплат"))};
+    m_sourceList =
         EntryLists::list(upper, "lvSourseIncomeInfo", {QStringLiteral("Источники выплат")},
                          QStringLiteral("Список источников выплат"));
-    auto* sourceButtons = new QHBoxLayout;
-    sourceButtons->addWidget(addSourceButton);
-    sourceButtons->addWidget(deleteSourceButton);
-    sourceButtons->addWidget(editSourceButton);
-    sourceButtons->addStretch();
-    auto* upperLayout = new QVBoxLayout(upper);
-    upperLayout->setContentsMargins(0, 0, 0, 0);
-    upperLayout->addLayout(sourceButtons);
-    upperLayout->addWidget(m_lvSourseIncomeInfo, 1);
+    EntryLists::showRows(m_sourceList, kListRows);
+    auto* layout = new QVBoxLayout(upper);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(EntryLists::buttonRow(m_sourceButtons));
+    layout->addWidget(m_sourceList, 1);
+    return upper;
+}
 
-    auto* lower = new QWidget(splitter);
-    auto* addIncomeButton = EntryLists::button(
-        lower, "fbAddIncome", QStringLiteral("Добавить доход"), QStringLiteral("Добавить доход"));
-    auto* removeIncomeButton = EntryLists::button(
-        lower, "fbRemoveIncome", QStringLiteral("Удалить доход"), QStringLiteral("Удалить доход"));
-    auto* editIncomeButton =
-        EntryLists::button(lower, "fbEditIncome", QStringLiteral("Изменить доход"),
-                           QStringLiteral("Редактировать доход"));
-    auto* copyButton = EntryLists::button(lower, "fbCopy", QStringLiteral("Повторить доход"),
-                                          QStringLiteral("Повторить доход"));
-    m_incomeButtons = {addIncomeButton, removeIncomeButton, editIncomeButton, copyButton};
-    auto* incomeButtons = new QHBoxLayout;
-    for (QPushButton* incomeButton : m_incomeButtons)
-        incomeButtons->addWidget(incomeButton);
-    incomeButtons->addStretch();
-    m_lvIncome =
-        EntryLists::list(lower, "lvIncome",
-                         {QStringLiteral("Месяц дохода"), QStringLiteral("Код дохода"),
-                          QStringLiteral("Сумма дохода"), QStringLiteral("Код вычета"),
-                          QStringLiteral("Сумма вычета")},
-                         QStringLiteral("Список доходов по выбранному источнику выплат (п. 3.1 "
-                                        "справки о доходах)"));
-    // Every column as wide as its caption and its widest value.
-    m_lvIncome->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_lvIncome->header()->setStretchLastSection(true);
+QWidget* TfrThirteenPercent::buildLines()
+{
+    auto* lower = new QWidget;
+    m_lineButtons = {EntryLists::button(lower, "fbAddIncome", QStringLiteral("Добавить доход"),
+                                        QStringLiteral("Добавить доход")),
+                     EntryLists::button(lower, "fbRemoveIncome", QStringLiteral("Удалить доход"),
+                                        QStringLiteral("Удалить доход")),
+                     EntryLists::button(lower, "fbEditIncome", QStringLiteral("Изменить доход"),
+                                        QStringLiteral("Редактировать доход")),
+                     EntryLists::button(lower, "fbCopy", QStringLiteral("Повторить доход"),
+                                        QStringLiteral("Повторить доход"))};
+    m_lineList = EntryLists::list(
+        lower, "lvIncome",
+        {QStringLiteral("Месяц дохода"), QStringLiteral("Код дохода"),
+         QStringLiteral("Сумма дохода"), QStringLiteral("Код вычета"),
+         QStringLiteral("Сумма вычета")},
+        QStringLiteral("Список доходов по выбранному источнику выплат (п. 3.1 справки о доходах)"));
+    m_lineList->setAccessibleName(QStringLiteral("Доходы по источнику выплат"));
+    EntryLists::showRows(m_lineList, kListRows);
+    // Every column as wide as its caption and its widest value; where the list is narrower than
+    // its columns, it scrolls rather than cut the last one.
+    m_lineList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_lineList->header()->setStretchLastSection(false);
 
-    auto* result = new QGroupBox(QStringLiteral("Итоговые суммы по источнику выплат"), lower);
-    result->setObjectName(QStringLiteral("gbResult"));
-    m_pnlItogIncomeSum = EntryFields::panel(result, "pnlItogIncomeSum");
-    // The sum of the lines can take a digit more than one line.
-    EntryFields::fitDigits(m_pnlItogIncomeSum, 17);
-    m_meHoldSum = EntryFields::digits(result, QStringLiteral("meHoldSum"), 12);
-    m_meObl = EntryFields::amount(result, QStringLiteral("meObl"), 12, 2);
-    m_meTaxIsch = EntryFields::digits(result, QStringLiteral("meTaxIsch"), 12);
-    // Each caption over its field, two fields side by side.
-    auto* resultLayout = new QGridLayout(result);
-    resultLayout->setVerticalSpacing(2);
-    resultLayout->addWidget(new QLabel(QStringLiteral("Общая сумма дохода"), result), 0, 0);
-    resultLayout->addWidget(m_pnlItogIncomeSum, 1, 0);
-    resultLayout->addWidget(new QLabel(QStringLiteral("Сумма налога удержанная "), result), 0, 1);
-    resultLayout->addWidget(m_meHoldSum, 1, 1);
-    resultLayout->addWidget(new QLabel(QStringLiteral("Облагаемая сумма дохода"), result), 2, 0);
-    resultLayout->addWidget(m_meObl, 3, 0);
-    resultLayout->addWidget(new QLabel(QStringLiteral("Сумма налога исчисленная"), result), 2, 1);
-    resultLayout->addWidget(m_meTaxIsch, 3, 1);
+    FormGrid page(lower);
+    page.layout()->setContentsMargins(0, 0, 0, 0);
+    page.wide(EntryLists::buttonRow(m_lineButtons));
+    page.wide(m_lineList);
+    page.layout()->setRowStretch(page.layout()->rowCount() - 1, 1);
+    buildTotals(page.group("gbResult", QStringLiteral("Итоговые суммы по источнику выплат")));
+    m_fixedPaymentsGroup = page.group(m_kind == Kind::Income13 ? "gbA25" : "GroupBox1",
+                                      QStringLiteral("Авансовые платежи иностранца"));
+    buildFixedPayments(m_fixedPaymentsGroup);
+    return lower;
+}
 
-    m_gbA25 = new QGroupBox(QStringLiteral("Авансовые платежи иностранца"), lower);
-    m_gbA25->setObjectName(m_kind == Kind::Income13 ? QStringLiteral("gbA25")
-                                                    : QStringLiteral("GroupBox1"));
-    m_gbA25->setToolTip(
+void TfrThirteenPercent::buildTotals(QGroupBox* box)
+{
+    m_totalIncome = ReadOnlyFields::amount(box, "pnlItogIncomeSum", Amount::Total);
+    m_taxWithheld = new AmountField(box, QStringLiteral("meHoldSum"), Amount::WholeRoubles);
+    m_taxableIncome = new AmountField(box, QStringLiteral("meObl"), Amount::Kopecks);
+    m_taxComputed = new AmountField(box, QStringLiteral("meTaxIsch"), Amount::WholeRoubles);
+    // Two fields side by side, each caption over its field: beside them the captions would take
+    // more room than the window gives.
+    const std::pair<QString, QWidget*> fields[] = {
+        {QStringLiteral("Общая сумма дохода"), m_totalIncome},
+        {QStringLiteral("Сумма налога удержанная"), m_taxWithheld},
+        {QStringLiteral("Облагаемая сумма дохода"), m_taxableIncome},
+        {QStringLiteral("Сумма налога исчисленная"), m_taxComputed}};
+    auto* grid = new QGridLayout(box);
+    for (int at = 0; at < 4; ++at) {
+        const auto& [caption, field] = fields[at];
+        grid->addWidget(EntryFields::caption(box, field, caption), at / 2 * 2, at % 2);
+        grid->addWidget(field, at / 2 * 2 + 1, at % 2, Qt::AlignLeft);
+    }
+    grid->setColumnStretch(2, 1);
+}
+
+void TfrThirteenPercent::buildFixedPayments(QGroupBox* box)
+{
+    box->setToolTip(
         QStringLiteral("Указывается иностранцами, работающими у физ.лиц на основании патента"));
-    m_meA25 = EntryFields::digits(m_gbA25, QStringLiteral("meA25"), 12);
-    auto* fixedLayout = new QHBoxLayout(m_gbA25);
-    fixedLayout->addWidget(new QLabel(QStringLiteral("Сумма фиксированных платежей"), m_gbA25));
-    fixedLayout->addWidget(m_meA25);
-    fixedLayout->addStretch();
+    m_fixedPayments = new AmountField(box, QStringLiteral("meA25"), Amount::WholeRoubles);
+    m_fixedPayments->setAccessibleDescription(box->toolTip());
+    FormGrid grid(box);
+    grid.row({{QStringLiteral("Сумма фиксированных платежей"), m_fixedPayments}});
+}
 
-    auto* lowerLayout = new QVBoxLayout(lower);
-    lowerLayout->setContentsMargins(0, 0, 0, 0);
-    lowerLayout->addLayout(incomeButtons);
-    lowerLayout->addWidget(m_lvIncome, 1);
-    lowerLayout->addWidget(result);
-    lowerLayout->addWidget(m_gbA25);
-    splitter->addWidget(upper);
-    splitter->addWidget(lower);
-    // The list of income lines takes what the window gives beyond the minimum.
-    splitter->setStretchFactor(0, 1);
-    splitter->setStretchFactor(1, 2);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(splitter);
-
-    connect(m_lvSourseIncomeInfo, &QTreeWidget::currentItemChanged, this,
+void TfrThirteenPercent::connectControls()
+{
+    connect(m_sourceList, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current) { sourceChanged(current); });
-    connect(m_lvSourseIncomeInfo, &QTreeWidget::itemDoubleClicked, this,
-            &TfrThirteenPercent::editSource);
-    connect(m_lvIncome, &QTreeWidget::itemDoubleClicked, this, &TfrThirteenPercent::editIncome);
-    m_lvSourseIncomeInfo->installEventFilter(this);
-    m_lvIncome->installEventFilter(this);
-    connect(addSourceButton, &QPushButton::clicked, this, &TfrThirteenPercent::addSource);
-    connect(deleteSourceButton, &QPushButton::clicked, this, &TfrThirteenPercent::deleteSource);
-    connect(editSourceButton, &QPushButton::clicked, this, &TfrThirteenPercent::editSource);
-    connect(addIncomeButton, &QPushButton::clicked, this, &TfrThirteenPercent::addIncome);
-    connect(removeIncomeButton, &QPushButton::clicked, this, &TfrThirteenPercent::removeIncome);
-    connect(editIncomeButton, &QPushButton::clicked, this, &TfrThirteenPercent::editIncome);
-    connect(copyButton, &QPushButton::clicked, this, &TfrThirteenPercent::repeatIncome);
-    for (QLineEdit* edit : {m_meHoldSum, m_meObl, m_meTaxIsch, m_meA25})
+    connect(m_sourceList, &QTreeWidget::itemDoubleClicked, this, &TfrThirteenPercent::editSource);
+    connect(m_lineList, &QTreeWidget::itemDoubleClicked, this, &TfrThirteenPercent::editIncome);
+    m_sourceList->installEventFilter(this);
+    m_lineList->installEventFilter(this);
+    const std::array sourceActions{&TfrThirteenPercent::addSource,
+                                   &TfrThirteenPercent::deleteSource,
+                                   &TfrThirteenPercent::editSource};
+    for (qsizetype at = 0; at < m_sourceButtons.size(); ++at)
+        connect(m_sourceButtons.at(at), &QPushButton::clicked, this, sourceActions.at(size_t(at)));
+    const std::array lineActions{&TfrThirteenPercent::addIncome, &TfrThirteenPercent::removeIncome,
+                                 &TfrThirteenPercent::editIncome,
+                                 &TfrThirteenPercent::repeatIncome};
+    for (qsizetype at = 0; at < m_lineButtons.size(); ++at)
+        connect(m_lineButtons.at(at), &QPushButton::clicked, this, lineActions.at(size_t(at)));
+    for (QLineEdit* edit : std::initializer_list<QLineEdit*>{m_taxWithheld, m_taxableIncome,
+                                                             m_taxComputed, m_fixedPayments})
         connect(edit, &QLineEdit::textEdited, this, &TfrThirteenPercent::changed);
 }
 
@@ -193,11 +198,11 @@ bool TfrThirteenPercent::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (watched == m_lvSourseIncomeInfo) {
+            if (watched == m_sourceList) {
                 editSource();
                 return true;
             }
-            if (watched == m_lvIncome) {
+            if (watched == m_lineList) {
                 editIncome();
                 return true;
             }
@@ -215,13 +220,13 @@ void TfrThirteenPercent::loadFromDocument()
 {
     m_ignoreSelection = true;
     const mTDeclaration& doc = document();
-    m_gbA25->setVisible(m_kind == Kind::Specialists ||
-                        doc.DeclForm != DeclarationForm::NonResident);
-    m_meA25->setText(EntryFields::amountTextOrEmpty(doc.ForeignFixedPayments));
+    m_fixedPaymentsGroup->setVisible(m_kind == Kind::Specialists ||
+                                     doc.DeclForm != DeclarationForm::NonResident);
+    m_fixedPayments->setValueOrEmpty(doc.ForeignFixedPayments);
     QList<QTreeWidgetItem*> rows;
     for (const mTThirteenPercent& source : sources())
         rows.append(EntryLists::nameRow(source.SourceName));
-    m_lvSourseIncomeInfo->addTopLevelItems(rows);
+    m_sourceList->addTopLevelItems(rows);
     m_ignoreSelection = false;
     setIncomeControlsEnabled(!rows.isEmpty());
     if (!rows.isEmpty())
@@ -230,9 +235,10 @@ void TfrThirteenPercent::loadFromDocument()
 
 void TfrThirteenPercent::setIncomeControlsEnabled(bool enabled)
 {
-    for (QPushButton* incomeButton : m_incomeButtons)
-        incomeButton->setEnabled(enabled);
-    for (QLineEdit* total : {m_pnlItogIncomeSum, m_meHoldSum, m_meObl, m_meTaxIsch}) {
+    for (QPushButton* lineButton : m_lineButtons)
+        lineButton->setEnabled(enabled);
+    for (QLineEdit* total : std::initializer_list<QLineEdit*>{m_totalIncome, m_taxWithheld,
+                                                              m_taxableIncome, m_taxComputed}) {
         total->setEnabled(enabled);
         if (!enabled)
             total->clear();
@@ -244,19 +250,19 @@ void TfrThirteenPercent::sourceChanged(QTreeWidgetItem* current)
     if (m_ignoreSelection)
         return;
     leaveSource();
-    m_selected = current != nullptr ? m_lvSourseIncomeInfo->indexOfTopLevelItem(current) : -1;
+    m_selected = current != nullptr ? m_sourceList->indexOfTopLevelItem(current) : -1;
     showSource();
 }
 
 void TfrThirteenPercent::selectSource(int row)
 {
-    QTreeWidgetItem* item = m_lvSourseIncomeInfo->topLevelItem(row);
+    QTreeWidgetItem* item = m_sourceList->topLevelItem(row);
     if (item == nullptr)
         return;
     leaveSource();
     m_ignoreSelection = true;
-    m_lvSourseIncomeInfo->setCurrentItem(item);
-    m_lvSourseIncomeInfo->scrollToItem(item);
+    m_sourceList->setCurrentItem(item);
+    m_sourceList->scrollToItem(item);
     m_ignoreSelection = false;
     m_selected = row;
     showSource();
@@ -267,37 +273,48 @@ void TfrThirteenPercent::leaveSource()
     if (m_selected < 0 || m_selected >= sources().Count())
         return;
     mTThirteenPercent& source = sources().At(m_selected);
-    source.TaxWithheld = EntryFields::amountOrZero(m_meHoldSum);
-    source.TaxableIncome = EntryFields::amountOrZero(m_meObl);
-    source.TaxComputed = EntryFields::amountOrZero(m_meTaxIsch);
+    source.TaxWithheld = m_taxWithheld->valueOrZero();
+    source.TaxableIncome = m_taxableIncome->valueOrZero();
+    source.TaxComputed = m_taxComputed->valueOrZero();
 }
 
 void TfrThirteenPercent::showSource()
 {
-    m_lvIncome->clear();
     if (m_selected < 0 || m_selected >= sources().Count()) {
         m_selected = -1;
+        showLines(0);
         setIncomeControlsEnabled(sources().Count() > 0);
         return;
     }
     setIncomeControlsEnabled(true);
+    showLines(0);
     const mTThirteenPercent& source = sources().At(m_selected);
-    QList<QTreeWidgetItem*> rows;
-    rows.reserve(source.IncomeCount());
-    for (const mTSourseIncome& line : source.Incomes())
-        rows.append(new QTreeWidgetItem(lineRow(line)));
-    m_lvIncome->addTopLevelItems(rows);
-    selectLine(0);
-    showTotalIncome();
-    m_meHoldSum->setText(EntryFields::amountText(source.TaxWithheld));
-    m_meObl->setText(EntryFields::amountText(source.TaxableIncome));
-    m_meTaxIsch->setText(EntryFields::amountText(source.TaxComputed));
+    m_taxWithheld->setValue(source.TaxWithheld);
+    m_taxableIncome->setValue(source.TaxableIncome);
+    m_taxComputed->setValue(source.TaxComputed);
 }
 
-void TfrThirteenPercent::showTotalIncome()
+void TfrThirteenPercent::showLines(int row)
 {
-    if (m_selected >= 0)
-        m_pnlItogIncomeSum->setText(EntryFields::amountText(sources().At(m_selected).TotalIncome));
+    QList<QTreeWidgetItem*> rows;
+    if (m_selected >= 0) {
+        const mTThirteenPercent& source = sources().At(m_selected);
+        rows.reserve(source.IncomeCount());
+        for (const mTSourseIncome& line : source.Incomes())
+            rows.append(new QTreeWidgetItem(lineRow(line)));
+        m_totalIncome->setText(EntryFields::amountText(source.TotalIncome));
+    }
+    EntryLists::replaceRows(m_lineList, rows);
+    if (!rows.isEmpty()) {
+        QTreeWidgetItem* item = m_lineList->topLevelItem(std::min(row, int(rows.size()) - 1));
+        m_lineList->setCurrentItem(item);
+        m_lineList->scrollToItem(item);
+    }
+}
+
+bool TfrThirteenPercent::primarySourceOffered() const
+{
+    return m_kind == Kind::Income13 && document().DeclForm != DeclarationForm::NonResident;
 }
 
 void TfrThirteenPercent::addSource()
@@ -309,9 +326,7 @@ void TfrThirteenPercent::addSource()
                       .arg(RecordList<mTThirteenPercent>::kMaxEntries));
         return;
     }
-    const bool primaryShown =
-        m_kind == Kind::Income13 && document().DeclForm != DeclarationForm::NonResident;
-    TfmInput13SourseIncome dialog(this, host().interaction(), primaryShown);
+    TfmInput13SourseIncome dialog(this, host().interaction(), primarySourceOffered());
     if (host().interaction().execDialog(dialog) != QDialog::Accepted ||
         dialog.sourceName().trimmed().isEmpty())
         return;
@@ -320,7 +335,7 @@ void TfrThirteenPercent::addSource()
     const int position = sources().Add();
     dialog.store(sources().At(position));
     m_ignoreSelection = true;
-    m_lvSourseIncomeInfo->addTopLevelItem(EntryLists::nameRow(sources().At(position).SourceName));
+    m_sourceList->addTopLevelItem(EntryLists::nameRow(sources().At(position).SourceName));
     m_ignoreSelection = false;
     m_selected = -1;
     selectSource(position);
@@ -330,15 +345,13 @@ void TfrThirteenPercent::editSource()
 {
     if (m_selected < 0)
         return;
-    const bool primaryShown =
-        m_kind == Kind::Income13 && document().DeclForm != DeclarationForm::NonResident;
-    TfmInput13SourseIncome dialog(this, host().interaction(), primaryShown);
+    TfmInput13SourseIncome dialog(this, host().interaction(), primarySourceOffered());
     dialog.load(sources().At(m_selected));
     if (host().interaction().execDialog(dialog) != QDialog::Accepted ||
         dialog.sourceName().trimmed().isEmpty())
         return;
     dialog.store(sources().At(m_selected));
-    EntryLists::renameRow(m_lvSourseIncomeInfo->topLevelItem(m_selected),
+    EntryLists::renameRow(m_sourceList->topLevelItem(m_selected),
                           sources().At(m_selected).SourceName);
     changed();
 }
@@ -347,16 +360,19 @@ void TfrThirteenPercent::deleteSource()
 {
     if (m_selected < 0)
         return;
+    const QString question = QStringLiteral("Удалить источник «%1» и его доходы?")
+                                 .arg(sources().At(m_selected).SourceName);
+    if (!host().interaction().confirmDeletion(this, question))
+        return;
     changed();
     const int removed = m_selected;
     m_ignoreSelection = true;
     m_selected = -1;
     sources().Delete(removed);
-    m_lvIncome->clear();
-    delete m_lvSourseIncomeInfo->takeTopLevelItem(removed);
+    delete m_sourceList->takeTopLevelItem(removed);
     m_ignoreSelection = false;
     if (sources().Count() == 0) {
-        setIncomeControlsEnabled(false);
+        showSource();
         return;
     }
     selectSource(removed > 0 ? removed - 1 : 0);
@@ -364,16 +380,8 @@ void TfrThirteenPercent::deleteSource()
 
 int TfrThirteenPercent::selectedLine() const
 {
-    QTreeWidgetItem* current = m_lvIncome->currentItem();
-    return current != nullptr ? m_lvIncome->indexOfTopLevelItem(current) : -1;
-}
-
-void TfrThirteenPercent::selectLine(int row)
-{
-    if (QTreeWidgetItem* item = m_lvIncome->topLevelItem(row)) {
-        m_lvIncome->setCurrentItem(item);
-        m_lvIncome->scrollToItem(item);
-    }
+    QTreeWidgetItem* current = m_lineList->currentItem();
+    return current != nullptr ? m_lineList->indexOfTopLevelItem(current) : -1;
 }
 
 bool TfrThirteenPercent::runIncomeDialog(const mTSourseIncome* existing, mTSourseIncome& result)
@@ -399,12 +407,11 @@ bool TfrThirteenPercent::runIncomeDialog(const mTSourseIncome* existing, mTSours
     return true;
 }
 
-bool TfrThirteenPercent::totalTooLarge()
+void TfrThirteenPercent::totalTooLarge()
 {
     host().interaction().showError(
         this, QStringLiteral("Общая сумма дохода по источнику выплаты превышает допустимую "
                              "величину. Доход не записан."));
-    return false;
 }
 
 bool TfrThirteenPercent::appendLine(const mTSourseIncome& line)
@@ -412,11 +419,10 @@ bool TfrThirteenPercent::appendLine(const mTSourseIncome& line)
     try {
         sources().At(m_selected).AddIncome(line);
     } catch (const mEPrivBase&) {
-        return totalTooLarge();
+        totalTooLarge();
+        return false;
     }
-    m_lvIncome->addTopLevelItem(new QTreeWidgetItem(lineRow(line)));
-    selectLine(m_lvIncome->topLevelItemCount() - 1);
-    showTotalIncome();
+    showLines(sources().At(m_selected).IncomeCount() - 1);
     return true;
 }
 
@@ -447,10 +453,7 @@ void TfrThirteenPercent::editIncome()
         totalTooLarge();
         return;
     }
-    const QStringList texts = lineRow(line);
-    for (int column = 0; column < texts.size(); ++column)
-        m_lvIncome->topLevelItem(row)->setText(column, texts.at(column));
-    showTotalIncome();
+    showLines(row);
     changed();
 }
 
@@ -459,11 +462,11 @@ void TfrThirteenPercent::removeIncome()
     const int row = selectedLine();
     if (m_selected < 0 || row < 0)
         return;
+    if (!host().interaction().confirmDeletion(this, QStringLiteral("Удалить строку дохода?")))
+        return;
     changed();
     sources().At(m_selected).DeleteIncome(row);
-    delete m_lvIncome->takeTopLevelItem(row);
-    selectLine(row > 0 ? row - 1 : 0);
-    showTotalIncome();
+    showLines(row > 0 ? row - 1 : 0);
 }
 
 void TfrThirteenPercent::repeatIncome()
@@ -480,7 +483,7 @@ void TfrThirteenPercent::repeatIncome()
 void TfrThirteenPercent::StoreData()
 {
     leaveSource();
-    document().ForeignFixedPayments = EntryFields::amountOrZero(m_meA25);
+    document().ForeignFixedPayments = m_fixedPayments->valueOrZero();
 }
 
 quint16 TfrThirteenPercent::CheckData()
@@ -495,7 +498,7 @@ void TfrThirteenPercent::FocusError(quint16 code)
 {
     if (sources().Count() == 0)
         return;
-    m_lvSourseIncomeInfo->setFocus();
+    m_sourceList->setFocus();
     if (code >= 1 && code <= sources().Count())
         selectSource(code - 1);
 }

@@ -4,6 +4,7 @@
 #include "model/ThirteenPercent.h"
 #include "ui/widgets/MyFrame.h"
 
+class AmountField;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -41,13 +42,19 @@ protected:
     RecordList<mTThirteenPercent>& sources() const;
 
 private:
-    void buildControls();
+    QWidget* buildSources();
+    QWidget* buildLines();
+    void buildTotals(QGroupBox* box);
+    void buildFixedPayments(QGroupBox* box);
+    void connectControls();
     void loadFromDocument();
     void sourceChanged(QTreeWidgetItem* current);
     void selectSource(int row);
     void leaveSource();
     void showSource();
-    void showTotalIncome();
+    // Shows the lines of the selected source as the document holds them, with the line at row
+    // selected (the last one when row is past the end), and the source's total.
+    void showLines(int row);
     void setIncomeControlsEnabled(bool enabled);
     void addSource();
     void editSource();
@@ -59,9 +66,9 @@ private:
     int selectedLine() const;
     // False, after telling the user, when the source's total would leave the range of amounts.
     bool appendLine(const mTSourseIncome& line);
-    bool totalTooLarge();
-    void selectLine(int row);
+    void totalTooLarge();
     bool runIncomeDialog(const mTSourseIncome* existing, mTSourseIncome& result);
+    bool primarySourceOffered() const;
     void changed();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -69,13 +76,14 @@ private:
     bool m_ignoreSelection = false;
     int m_selected = -1;
 
-    QTreeWidget* m_lvSourseIncomeInfo;
-    QTreeWidget* m_lvIncome;
-    QList<QPushButton*> m_incomeButtons;
-    QLineEdit* m_pnlItogIncomeSum;
-    QLineEdit* m_meHoldSum;
-    QLineEdit* m_meObl;
-    QLineEdit* m_meTaxIsch;
-    QGroupBox* m_gbA25;
-    QLineEdit* m_meA25;
+    QTreeWidget* m_sourceList;
+    QTreeWidget* m_lineList;
+    QList<QPushButton*> m_sourceButtons;
+    QList<QPushButton*> m_lineButtons;
+    QLineEdit* m_totalIncome;
+    AmountField* m_taxWithheld;
+    AmountField* m_taxableIncome;
+    AmountField* m_taxComputed;
+    QGroupBox* m_fixedPaymentsGroup;
+    AmountField* m_fixedPayments;
 };

@@ -1,35 +1,29 @@
 #include "ui/sections/russian_income/FrameThirtyFivePercent.h"
 
-#include <QFormLayout>
+#include "ui/widgets/EntryLists.h"
+#include "ui/widgets/FormGrid.h"
+#include "ui/widgets/ReadOnlyFields.h"
+
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QVBoxLayout>
-
-namespace {
-
-QString codeOrNone(qint32 code)
-{
-    return code == 0 ? QStringLiteral("Нет") : QString::number(code);
-}
-
-} // namespace
 
 TfrThirtyFivePercent::TfrThirtyFivePercent(QWidget* parent, FrameHost& host)
     : PaymentSourceListFrame(parent, host, &mTDeclaration::Income35)
 {
     setObjectName(QStringLiteral("TfrThirtyFivePercent"));
     auto* result = new QGroupBox(this);
-    m_pnlIncomeCod = EntryFields::panel(result, "pnlIncomeCod");
-    m_pnlItogIncomeSum = EntryFields::panel(result, "pnlItogIncomeSum");
-    m_pnlSubtractCod = EntryFields::panel(result, "pnlSubtractCod");
-    m_pnlSubtractSum = EntryFields::panel(result, "pnlSubtractSum");
-    m_pnlHoldSum = EntryFields::panel(result, "pnlHoldSum");
-    auto* form = new QFormLayout(result);
-    form->addRow(QStringLiteral("Код дохода"), m_pnlIncomeCod);
-    form->addRow(QStringLiteral("Сумма дохода"), m_pnlItogIncomeSum);
-    form->addRow(QStringLiteral("Код вычета"), m_pnlSubtractCod);
-    form->addRow(QStringLiteral("Сумма вычета"), m_pnlSubtractSum);
-    form->addRow(QStringLiteral("Сумма удержанного налога"), m_pnlHoldSum);
+    m_incomeCode = ReadOnlyFields::text(result, "pnlIncomeCod", Shows::Code);
+    m_income = ReadOnlyFields::amount(result, "pnlItogIncomeSum", Amount::Kopecks);
+    m_deductCode = ReadOnlyFields::text(result, "pnlSubtractCod", Shows::Code);
+    m_deduction = ReadOnlyFields::amount(result, "pnlSubtractSum", Amount::Kopecks);
+    m_taxWithheld = ReadOnlyFields::amount(result, "pnlHoldSum", Amount::Kopecks);
+    FormGrid grid(result);
+    grid.row({{QStringLiteral("Код дохода"), m_incomeCode}});
+    grid.row({{QStringLiteral("Сумма дохода"), m_income}});
+    grid.row({{QStringLiteral("Код вычета"), m_deductCode}});
+    grid.row({{QStringLiteral("Сумма вычета"), m_deduction}});
+    grid.row({{QStringLiteral("Сумма удержанного налога"), m_taxWithheld}});
     detailArea()->addWidget(result);
     detailArea()->addStretch();
     fillFromDocument();
@@ -37,19 +31,18 @@ TfrThirtyFivePercent::TfrThirtyFivePercent(QWidget* parent, FrameHost& host)
 
 void TfrThirtyFivePercent::clearPanels()
 {
-    for (QLineEdit* edit :
-         {m_pnlIncomeCod, m_pnlItogIncomeSum, m_pnlSubtractCod, m_pnlSubtractSum, m_pnlHoldSum})
+    for (QLineEdit* edit : {m_incomeCode, m_income, m_deductCode, m_deduction, m_taxWithheld})
         edit->clear();
 }
 
 void TfrThirtyFivePercent::rowShown(int row)
 {
     const mTThirtyFivePercent& entry = entries().At(row);
-    m_pnlIncomeCod->setText(codeOrNone(entry.IncomeCode35));
-    m_pnlItogIncomeSum->setText(EntryFields::amountText(entry.TotalIncome));
-    m_pnlHoldSum->setText(EntryFields::amountText(entry.TaxWithheld));
-    m_pnlSubtractCod->setText(codeOrNone(entry.DeductCode35));
-    m_pnlSubtractSum->setText(EntryFields::amountText(entry.DeductSum35));
+    m_incomeCode->setText(EntryLists::codeOrNone(entry.IncomeCode35));
+    m_income->setText(EntryFields::amountText(entry.TotalIncome));
+    m_taxWithheld->setText(EntryFields::amountText(entry.TaxWithheld));
+    m_deductCode->setText(EntryLists::codeOrNone(entry.DeductCode35));
+    m_deduction->setText(EntryFields::amountText(entry.DeductSum35));
 }
 
 bool TfrThirtyFivePercent::complete(const TfmInput35SourseIncome& dialog) const

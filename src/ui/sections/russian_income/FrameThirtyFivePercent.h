@@ -20,9 +20,9 @@ protected:
     bool complete(const TfmInput35SourseIncome& dialog) const override;
 
 private:
-    QLineEdit* m_pnlIncomeCod;
-    QLineEdit* m_pnlItogIncomeSum;
-    QLineEdit* m_pnlSubtractCod;
-    QLineEdit* m_pnlSubtractSum;
-    QLineEdit* m_pnlHoldSum;
+    QLineEdit* m_incomeCode;
+    QLineEdit* m_income;
+    QLineEdit* m_deductCode;
+    QLineEdit* m_deduction;
+    QLineEdit* m_taxWithheld;
 };

@@ -1,8 +1,9 @@
 #include "ui/sections/russian_income/FrameThirtyPercent.h"
 
-#include <QFormLayout>
+#include "ui/widgets/FormGrid.h"
+#include "ui/widgets/ReadOnlyFields.h"
+
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -11,21 +12,18 @@ TfrThirtyPercent::TfrThirtyPercent(QWidget* parent, FrameHost& host)
 {
     setObjectName(QStringLiteral("TfrThirtyPercent"));
     auto* result = new QGroupBox(this);
-    m_pnlItogIncomeSum = EntryFields::panel(result, "pnlItogIncomeSum");
-    m_pnlHoldSum = EntryFields::panel(result, "pnlHoldSum");
-    m_pnlTaxable = EntryFields::panel(result, "pnlTaxableSum");
-    m_pnlTaxComputed = EntryFields::panel(result, "pnlTaxSum");
-    auto* form = new QFormLayout(result);
-    form->addRow(QStringLiteral("Сумма дивидендов"), m_pnlItogIncomeSum);
-    form->addRow(QStringLiteral("Удержанный налог"), m_pnlHoldSum);
-    auto* taxableLabel = new QLabel(QStringLiteral("Налог, принятый к зачету"), result);
-    auto* computedLabel = new QLabel(QStringLiteral("Исчисленный налог"), result);
-    form->addRow(taxableLabel, m_pnlTaxable);
-    form->addRow(computedLabel, m_pnlTaxComputed);
-    for (QWidget* hidden :
-         {static_cast<QWidget*>(taxableLabel), static_cast<QWidget*>(computedLabel),
-          static_cast<QWidget*>(m_pnlTaxable), static_cast<QWidget*>(m_pnlTaxComputed)})
-        hidden->hide();
+    m_dividends = ReadOnlyFields::amount(result, "pnlItogIncomeSum", Amount::Kopecks);
+    m_taxWithheld = ReadOnlyFields::amount(result, "pnlHoldSum", Amount::Kopecks);
+    m_taxableDividends = ReadOnlyFields::amount(result, "pnlTaxableSum", Amount::Kopecks);
+    m_taxComputed = ReadOnlyFields::amount(result, "pnlTaxSum", Amount::Kopecks);
+    FormGrid grid(result);
+    grid.row({{QStringLiteral("Сумма дивидендов"), m_dividends}});
+    grid.row({{QStringLiteral("Удержанный налог"), m_taxWithheld}});
+    grid.row({{QStringLiteral("Налог, принятый к зачету"), m_taxableDividends}});
+    grid.row({{QStringLiteral("Исчисленный налог"), m_taxComputed}});
+    // The two figures the entry keeps but this frame does not show.
+    EntryFields::setShown(m_taxableDividends, false);
+    EntryFields::setShown(m_taxComputed, false);
     detailArea()->addWidget(result);
     detailArea()->addStretch();
     fillFromDocument();
@@ -33,17 +31,17 @@ TfrThirtyPercent::TfrThirtyPercent(QWidget* parent, FrameHost& host)
 
 void TfrThirtyPercent::clearPanels()
 {
-    for (QLineEdit* edit : {m_pnlItogIncomeSum, m_pnlHoldSum, m_pnlTaxable, m_pnlTaxComputed})
+    for (QLineEdit* edit : {m_dividends, m_taxWithheld, m_taxableDividends, m_taxComputed})
         edit->clear();
 }
 
 void TfrThirtyPercent::rowShown(int row)
 {
     const mTThirtyPercent& entry = entries().At(row);
-    m_pnlItogIncomeSum->setText(EntryFields::amountText(entry.TotalIncome));
-    m_pnlHoldSum->setText(EntryFields::amountText(entry.TaxWithheld));
-    m_pnlTaxable->setText(EntryFields::amountText(entry.TaxableDividends));
-    m_pnlTaxComputed->setText(EntryFields::amountText(entry.TaxComputed30));
+    m_dividends->setText(EntryFields::amountText(entry.TotalIncome));
+    m_taxWithheld->setText(EntryFields::amountText(entry.TaxWithheld));
+    m_taxableDividends->setText(EntryFields::amountText(entry.TaxableDividends));
+    m_taxComputed->setText(EntryFields::amountText(entry.TaxComputed30));
 }
 
 void TfrThirtyPercent::initialise(mTThirtyPercent& entry) const

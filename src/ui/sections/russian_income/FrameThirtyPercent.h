@@ -18,8 +18,8 @@ protected:
     void initialise(mTThirtyPercent& entry) const override;
 
 private:
-    QLineEdit* m_pnlItogIncomeSum;
-    QLineEdit* m_pnlHoldSum;
-    QLineEdit* m_pnlTaxable;
-    QLineEdit* m_pnlTaxComputed;
+    QLineEdit* m_dividends;
+    QLineEdit* m_taxWithheld;
+    QLineEdit* m_taxableDividends;
+    QLineEdit* m_taxComputed;
 };

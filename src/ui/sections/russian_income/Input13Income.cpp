@@ -8,27 +8,17 @@
 #include "ui/dialogs/WindowCheckAnswerer.h"
 #include "ui/pickers/InputDeductCode.h"
 #include "ui/pickers/InputIncomeCode.h"
+#include "ui/widgets/AmountField.h"
+#include "ui/widgets/CodeField.h"
 #include "ui/widgets/EntryFields.h"
+#include "ui/widgets/FormGrid.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
-
-namespace {
-
-QLabel* label(QWidget* parent, const QString& caption, const char* name)
-{
-    auto* text = new QLabel(caption, parent);
-    text->setObjectName(QString::fromLatin1(name));
-    return text;
-}
-
-} // namespace
 
 TfmInput13Income::TfmInput13Income(QWidget* parent, Interaction& interaction, bool residentMode)
     : TfmInput13Income(parent, interaction, residentMode ? Variant::Resident : Variant::NonResident)
@@ -41,79 +31,67 @@ TfmInput13Income::TfmInput13Income(QWidget* parent, Interaction& interaction, Va
     setObjectName(QStringLiteral("TfmInput13Income"));
     setWindowTitle(QStringLiteral("Сведения о доходе"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    buildControls();
-}
-
-void TfmInput13Income::buildControls()
-{
     auto* group = new QGroupBox(QStringLiteral("Сведения о полученном доходе"), this);
-    m_pnlIncomeCod = EntryFields::codePanel(group, "pnlIncomeCod");
-    m_bnIncomeCod = EntryFields::pickerButton(group, "bnIncomeCod");
-    m_lbIncomeSum = label(group, QStringLiteral("Сумма дохода"), "lbIncomeSum");
-    m_meIncomeSum = EntryFields::amount(group, QStringLiteral("meIncomeSum"), 12, 2);
-    m_lbSubtractCod = label(group, QStringLiteral("Код вычета (расхода)"), "lbSubtractCod");
-    m_pnlSubtractCod = EntryFields::codePanel(group, "pnlSubtractCod");
-    m_bnSubtractCod = EntryFields::pickerButton(group, "bnSubtractCod");
-    m_lbSubtractSum = label(group, QStringLiteral("Сумма вычета (расхода)"), "lbSubtractSum");
-    m_meSubtractSum = EntryFields::amount(group, QStringLiteral("meSubtractSum"), 12, 2);
-    m_lbMonth = label(group, QStringLiteral("Месяц получения дохода "), "lbMonth");
-    m_mePropSale = EntryFields::digits(group, QStringLiteral("mePropSale"), 2);
-    m_mePropSale->setFixedWidth(50);
-
-    auto* grid = new QGridLayout(group);
-    grid->addWidget(label(group, QStringLiteral("Код дохода"), "lbIncomeCod"), 0, 0);
-    auto* income = new QHBoxLayout;
-    income->addWidget(m_pnlIncomeCod);
-    income->addWidget(m_bnIncomeCod);
-    income->addStretch();
-    grid->addLayout(income, 0, 1);
-    grid->addWidget(m_lbIncomeSum, 1, 0);
-    grid->addWidget(m_meIncomeSum, 1, 1);
-    grid->addWidget(m_lbSubtractCod, 2, 0);
-    auto* deduction = new QHBoxLayout;
-    deduction->addWidget(m_pnlSubtractCod);
-    deduction->addWidget(m_bnSubtractCod);
-    deduction->addStretch();
-    grid->addLayout(deduction, 2, 1);
-    grid->addWidget(m_lbSubtractSum, 3, 0);
-    grid->addWidget(m_meSubtractSum, 3, 1);
-    grid->addWidget(m_lbMonth, 4, 0);
-    grid->addWidget(m_mePropSale, 4, 1);
-
+    buildControls(group);
     const DialogButtons buttons = DialogButtons::create(this, "bnYes");
+    connect(buttons.yes, &QPushButton::clicked, this, &TfmInput13Income::confirm);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addLayout(buttons.row);
+    connectControls();
 
-    for (QWidget* widget : std::initializer_list<QWidget*>{m_lbIncomeSum, m_meIncomeSum})
-        widget->setEnabled(false);
+    m_incomeAmountCaption->setEnabled(false);
+    m_incomeAmount->setEnabled(false);
     setDeductionCodeEnabled(false);
     setMonthEnabled(false);
+}
 
-    connect(m_bnIncomeCod, &QPushButton::clicked, this, &TfmInput13Income::chooseIncomeCode);
-    connect(m_bnSubtractCod, &QPushButton::clicked, this, &TfmInput13Income::chooseDeductCode);
-    connect(m_meIncomeSum, &QLineEdit::textEdited, this, &TfmInput13Income::incomeEdited);
-    connect(m_meSubtractSum, &QLineEdit::textEdited, this, &TfmInput13Income::deductionEdited);
+void TfmInput13Income::buildControls(QGroupBox* group)
+{
+    m_incomeCodeField = new CodeField(group, "pnlIncomeCod", Shows::Code, "bnIncomeCod",
+                                      QStringLiteral("Выбрать код дохода"));
+    m_incomeAmount = new AmountField(group, QStringLiteral("meIncomeSum"), Amount::Kopecks);
+    m_deductCodeField = new CodeField(group, "pnlSubtractCod", Shows::Code, "bnSubtractCod",
+                                      QStringLiteral("Выбрать код вычета"));
+    m_deductAmount = new AmountField(group, QStringLiteral("meSubtractSum"), Amount::Kopecks);
+    m_incomeMonth = EntryFields::digits(group, QStringLiteral("mePropSale"), Digits::Month);
+
+    FormGrid grid(group);
+    grid.row({{QStringLiteral("Код дохода"), m_incomeCodeField}});
+    m_incomeAmountCaption = grid.row({{QStringLiteral("Сумма дохода"), m_incomeAmount}}).first();
+    m_deductCodeCaption =
+        grid.row({{QStringLiteral("Код вычета (расхода)"), m_deductCodeField}}).first();
+    m_deductAmountCaption =
+        grid.row({{QStringLiteral("Сумма вычета (расхода)"), m_deductAmount}}).first();
+    m_monthCaption = grid.row({{QStringLiteral("Месяц получения дохода"), m_incomeMonth}}).first();
+}
+
+void TfmInput13Income::connectControls()
+{
+    connect(m_incomeCodeField, &CodeField::pickRequested, this,
+            &TfmInput13Income::chooseIncomeCode);
+    connect(m_deductCodeField, &CodeField::pickRequested, this,
+            &TfmInput13Income::chooseDeductCode);
+    connect(m_incomeAmount, &QLineEdit::textEdited, this, &TfmInput13Income::incomeEdited);
+    connect(m_deductAmount, &QLineEdit::textEdited, this, &TfmInput13Income::deductionEdited);
     // The month is brought into 1..12 when the field is left, not on every key: "05" is May.
-    connect(m_mePropSale, &QLineEdit::editingFinished, this, &TfmInput13Income::monthEdited);
-    connect(buttons.yes, &QPushButton::clicked, this, &TfmInput13Income::confirm);
+    connect(m_incomeMonth, &QLineEdit::editingFinished, this, &TfmInput13Income::monthEdited);
 }
 
 void TfmInput13Income::setDeductionCodeEnabled(bool enabled)
 {
-    m_lbSubtractCod->setEnabled(enabled);
-    m_bnSubtractCod->setEnabled(enabled);
-    m_lbSubtractSum->setEnabled(enabled);
+    m_deductCodeCaption->setEnabled(enabled);
+    m_deductCodeField->setEnabled(enabled);
+    m_deductAmountCaption->setEnabled(enabled);
     // The amount is typed only once a deduction that allows it is chosen.
-    m_lbSubtractSum->setVisible(true);
-    m_meSubtractSum->setVisible(true);
-    m_meSubtractSum->setEnabled(false);
+    EntryFields::setShown(m_deductAmount, true);
+    m_deductAmount->setEnabled(false);
 }
 
 void TfmInput13Income::setMonthEnabled(bool enabled)
 {
-    m_lbMonth->setEnabled(enabled);
-    m_mePropSale->setEnabled(enabled);
+    m_monthCaption->setEnabled(enabled);
+    m_incomeMonth->setEnabled(enabled);
 }
 
 void TfmInput13Income::clearDeductionState()
@@ -133,11 +111,12 @@ QString TfmInput13Income::checkTitle() const
                : QStringLiteral("Доходы, облагаемые по ставке 13%");
 }
 
-void TfmInput13Income::chooseIncomeCode()
+void TfmInput13Income::chooseIncomeCode(const QString& search)
 {
     const bool nonResidentOnly = m_variant == Variant::Specialist;
     const QString rate = m_variant == Variant::NonResident ? QString() : QStringLiteral("13");
     TfmInputIncomeCode picker(this, nonResidentOnly, m_incomeCode, rate, m_directory);
+    picker.setSearchText(search);
     if (m_interaction.execDialog(picker) != QDialog::Accepted)
         return;
     const IncomeCode* chosen = picker.chosen();
@@ -146,13 +125,13 @@ void TfmInput13Income::chooseIncomeCode()
     clearDeductionState();
     m_incomeCode = chosen->code;
     m_incomeCodeName = chosen->name;
-    m_pnlIncomeCod->setText(m_incomeCode);
-    m_meIncomeSum->clear();
-    m_lbIncomeSum->setEnabled(true);
-    m_meIncomeSum->setEnabled(true);
+    m_incomeCodeField->setText(m_incomeCode);
+    m_incomeAmount->clear();
+    m_incomeAmountCaption->setEnabled(true);
+    m_incomeAmount->setEnabled(true);
     m_deductCode.clear();
-    m_pnlSubtractCod->clear();
-    m_meSubtractSum->clear();
+    m_deductCodeField->clear();
+    m_deductAmount->clear();
 
     bool deductible = !chosen->deductions.isEmpty();
     if (m_variant == Variant::NonResident)
@@ -170,24 +149,24 @@ void TfmInput13Income::applyDeduction(const DeductionCode& deduction)
     m_amountVisible = deduction.visible;
     m_maxSum = Money::fromRoubles(deduction.maxSum);
     m_deductRate = m_variant == Variant::Specialist ? 0 : deduction.normPercent();
-    m_lbSubtractSum->setVisible(m_amountVisible);
-    m_lbSubtractSum->setEnabled(m_amountVisible);
-    m_meSubtractSum->setVisible(m_amountVisible);
-    m_meSubtractSum->setEnabled(m_amountEditable);
+    EntryFields::setShown(m_deductAmount, m_amountVisible);
+    m_deductAmountCaption->setEnabled(m_amountVisible);
+    m_deductAmount->setEnabled(m_amountEditable);
 }
 
-void TfmInput13Income::chooseDeductCode()
+void TfmInput13Income::chooseDeductCode(const QString& search)
 {
     const bool allAllowed = m_variant != Variant::NonResident;
     TfmInputDeductCode picker(this, allAllowed, m_deductCode, m_incomeCode, m_directory);
+    picker.setSearchText(search);
     if (m_interaction.execDialog(picker) != QDialog::Accepted)
         return;
     const DeductionCode* chosen = picker.chosen();
     if (chosen == nullptr || chosen->code == m_deductCode)
         return;
     m_deductCode = chosen->code;
-    m_pnlSubtractCod->setText(m_deductCode);
-    m_meSubtractSum->clear();
+    m_deductCodeField->setText(m_deductCode);
+    m_deductAmount->clear();
     applyDeduction(*chosen);
     if (m_variant != Variant::Specialist)
         fillDeductionAmount();
@@ -195,38 +174,36 @@ void TfmInput13Income::chooseDeductCode()
 
 void TfmInput13Income::fillDeductionAmount()
 {
-    const Money income = EntryFields::amountOrZero(m_meIncomeSum);
+    const Money income = m_incomeAmount->valueOrZero();
     if (const auto deduction = DeductionAmount::Following(income, m_deductRate, m_amountEquivalent))
-        m_meSubtractSum->setText(
-            EntryFields::amountText(DeductionAmount::Capped(*deduction, m_maxSum)));
+        m_deductAmount->setValue(DeductionAmount::Capped(*deduction, m_maxSum));
 }
 
 void TfmInput13Income::incomeEdited()
 {
     if (!m_deductionExpected)
         return;
-    Money deduction = EntryFields::amountOrZero(m_meSubtractSum);
+    Money deduction = m_deductAmount->valueOrZero();
     if (m_variant != Variant::Specialist)
-        deduction = DeductionAmount::Following(EntryFields::amountOrZero(m_meIncomeSum),
-                                               m_deductRate, m_amountEquivalent)
+        deduction = DeductionAmount::Following(m_incomeAmount->valueOrZero(), m_deductRate,
+                                               m_amountEquivalent)
                         .value_or(deduction);
-    m_meSubtractSum->setText(
-        EntryFields::amountTextOrEmpty(DeductionAmount::Capped(deduction, m_maxSum)));
+    m_deductAmount->setValueOrEmpty(DeductionAmount::Capped(deduction, m_maxSum));
 }
 
 void TfmInput13Income::deductionEdited()
 {
     if (!m_amountEditable || m_maxSum.isZero())
         return;
-    if (EntryFields::amountOrZero(m_meSubtractSum) > m_maxSum)
-        m_meSubtractSum->setText(EntryFields::amountText(m_maxSum));
+    if (m_deductAmount->valueOrZero() > m_maxSum)
+        m_deductAmount->setValue(m_maxSum);
 }
 
 void TfmInput13Income::monthEdited()
 {
-    if (m_mePropSale->text().isEmpty())
+    if (m_incomeMonth->text().isEmpty())
         return;
-    m_mePropSale->setText(QString::number(qBound(1, m_mePropSale->text().toInt(), 12)));
+    m_incomeMonth->setText(QString::number(qBound(1, m_incomeMonth->text().toInt(), 12)));
 }
 
 void TfmInput13Income::load(const mTSourseIncome& line)
@@ -237,49 +214,55 @@ void TfmInput13Income::load(const mTSourseIncome& line)
     if (line.IncomeCode == 0)
         return;
     m_incomeCode = QString::number(line.IncomeCode);
-    m_pnlIncomeCod->setText(m_incomeCode);
-    m_meIncomeSum->setText(EntryFields::amountTextOrEmpty(line.IncomeSum));
-    m_lbIncomeSum->setEnabled(true);
-    m_meIncomeSum->setEnabled(true);
-    const QString deductCode = QString::number(line.DeductCode);
+    m_incomeCodeField->setText(m_incomeCode);
+    m_incomeAmount->setValueOrEmpty(line.IncomeSum);
+    m_incomeAmountCaption->setEnabled(true);
+    m_incomeAmount->setEnabled(true);
+    if (m_variant == Variant::NonResident)
+        loadNonResidentDeduction(line);
+    else
+        loadDeduction(line);
+}
 
-    if (m_variant == Variant::NonResident) {
-        const bool deductible = FixedTables::NonResidentMayDeduct(m_incomeCode.toInt());
-        setDeductionCodeEnabled(deductible);
-        m_deductionExpected = deductible;
-        if (!deductible)
-            return;
-        m_deductCode = deductCode;
-        m_pnlSubtractCod->setText(m_deductCode);
-        m_meSubtractSum->setText(EntryFields::amountTextOrEmpty(line.DeductSum));
-        const IncomeCode* income = m_directory.find(m_incomeCode);
-        const DeductionCode* deduction =
-            income != nullptr ? income->findDeduction(m_deductCode) : nullptr;
-        if (deduction != nullptr)
-            applyDeduction(*deduction);
+void TfmInput13Income::loadNonResidentDeduction(const mTSourseIncome& line)
+{
+    const bool deductible = FixedTables::NonResidentMayDeduct(m_incomeCode.toInt());
+    setDeductionCodeEnabled(deductible);
+    m_deductionExpected = deductible;
+    if (!deductible)
         return;
-    }
+    m_deductCode = QString::number(line.DeductCode);
+    m_deductCodeField->setText(m_deductCode);
+    m_deductAmount->setValueOrEmpty(line.DeductSum);
+    const IncomeCode* income = m_directory.find(m_incomeCode);
+    const DeductionCode* deduction =
+        income != nullptr ? income->findDeduction(m_deductCode) : nullptr;
+    if (deduction != nullptr)
+        applyDeduction(*deduction);
+}
 
+void TfmInput13Income::loadDeduction(const mTSourseIncome& line)
+{
     const IncomeCode* income = m_directory.find(m_incomeCode);
     if (income == nullptr)
         return;
     if (m_variant == Variant::Resident)
         m_incomeCodeName = income->name;
     setMonthEnabled(true);
-    m_mePropSale->setText(line.IncomeMonth != 0 ? QString::number(line.IncomeMonth) : QString());
+    m_incomeMonth->setText(line.IncomeMonth != 0 ? QString::number(line.IncomeMonth) : QString());
     if (income->deductions.isEmpty())
         return;
     m_deductionExpected = true;
     setDeductionCodeEnabled(true);
-    m_deductCode = deductCode;
-    m_pnlSubtractCod->setText(m_deductCode);
-    m_meSubtractSum->setText(EntryFields::amountTextOrEmpty(line.DeductSum));
+    m_deductCode = QString::number(line.DeductCode);
+    m_deductCodeField->setText(m_deductCode);
+    m_deductAmount->setValueOrEmpty(line.DeductSum);
     const DeductionCode* deduction = income->findDeduction(m_deductCode);
     if (deduction == nullptr) {
         m_deductCode.clear();
-        m_pnlSubtractCod->clear();
-        m_meSubtractSum->clear();
-        m_meSubtractSum->setEnabled(false);
+        m_deductCodeField->clear();
+        m_deductAmount->clear();
+        m_deductAmount->setEnabled(false);
         return;
     }
     applyDeduction(*deduction);
@@ -292,11 +275,11 @@ mTSourseIncome TfmInput13Income::line() const
     mTSourseIncome line;
     line.IncomeCode = m_incomeCode.toInt();
     line.IncomeCodeName = m_incomeCodeName;
-    line.IncomeSum = EntryFields::amountOrZero(m_meIncomeSum);
+    line.IncomeSum = m_incomeAmount->valueOrZero();
     line.DeductCode = m_deductCode.toInt();
-    line.DeductSum = EntryFields::amountOrZero(m_meSubtractSum);
+    line.DeductSum = m_deductAmount->valueOrZero();
     line.DeductRate = m_deductRate;
-    const QString month = m_mePropSale->text();
+    const QString month = m_incomeMonth->text();
     line.IncomeMonth = month.isEmpty() ? 1 : quint16(qBound(1, month.toInt(), 12));
     return line;
 }
@@ -307,9 +290,8 @@ void TfmInput13Income::confirm()
     Income13Entry entry;
     entry.incomeCode = m_incomeCode;
     entry.deductCode = m_deductCode;
-    entry.income = {!m_meIncomeSum->text().isEmpty(), EntryFields::amountOrZero(m_meIncomeSum)};
-    entry.deduction = {!m_meSubtractSum->text().isEmpty(),
-                       EntryFields::amountOrZero(m_meSubtractSum)};
+    entry.income = {!m_incomeAmount->text().isEmpty(), m_incomeAmount->valueOrZero()};
+    entry.deduction = {!m_deductAmount->text().isEmpty(), m_deductAmount->valueOrZero()};
     entry.deductionExpected = m_deductionExpected;
     entry.amountEditable = m_amountEditable;
     switch (CheckIncome13Entry(answerer, checkTitle(), entry)) {
@@ -317,18 +299,16 @@ void TfmInput13Income::confirm()
         accept();
         break;
     case Income13EntryField::IncomeCode:
-        m_bnIncomeCod->setFocus();
-        chooseIncomeCode();
+        m_incomeCodeField->pick();
         break;
     case Income13EntryField::IncomeAmount:
-        m_meIncomeSum->setFocus();
+        m_incomeAmount->setFocus();
         break;
     case Income13EntryField::DeductCode:
-        m_bnSubtractCod->setFocus();
-        chooseDeductCode();
+        m_deductCodeField->pick();
         break;
     case Income13EntryField::DeductAmount:
-        m_meSubtractSum->setFocus();
+        m_deductAmount->setFocus();
         break;
     default:
         break;

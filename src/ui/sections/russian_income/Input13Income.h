@@ -6,10 +6,12 @@
 
 #include <QDialog>
 
+class AmountField;
+class CodeField;
 class Interaction;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 // The income line of a source at 13 %, "Сведения о доходе": income code and amount, deduction
 // code and amount, month. The deduction amount follows the rules of the chosen deduction in the
@@ -49,14 +51,17 @@ protected:
     TfmInput13Income(QWidget* parent, Interaction& interaction, Variant variant);
 
 private:
-    void buildControls();
-    void chooseIncomeCode();
-    void chooseDeductCode();
+    void buildControls(QGroupBox* group);
+    void connectControls();
+    void chooseIncomeCode(const QString& search);
+    void chooseDeductCode(const QString& search);
     void applyDeduction(const DeductionCode& deduction);
     void fillDeductionAmount();
     void incomeEdited();
     void deductionEdited();
     void monthEdited();
+    void loadNonResidentDeduction(const mTSourseIncome& line);
+    void loadDeduction(const mTSourseIncome& line);
     void confirm();
     void setDeductionCodeEnabled(bool enabled);
     void setMonthEnabled(bool enabled);
@@ -77,15 +82,13 @@ private:
     Money m_maxSum;
     int m_deductRate = 0;
 
-    QLineEdit* m_pnlIncomeCod;
-    QPushButton* m_bnIncomeCod;
-    QLabel* m_lbIncomeSum;
-    QLineEdit* m_meIncomeSum;
-    QLabel* m_lbSubtractCod;
-    QLineEdit* m_pnlSubtractCod;
-    QPushButton* m_bnSubtractCod;
-    QLabel* m_lbSubtractSum;
-    QLineEdit* m_meSubtractSum;
-    QLabel* m_lbMonth;
-    QLineEdit* m_mePropSale;
+    CodeField* m_incomeCodeField;
+    AmountField* m_incomeAmount;
+    CodeField* m_deductCodeField;
+    AmountField* m_deductAmount;
+    QLineEdit* m_incomeMonth;
+    QLabel* m_incomeAmountCaption;
+    QLabel* m_deductCodeCaption;
+    QLabel* m_deductAmountCaption;
+    QLabel* m_monthCaption;
 };

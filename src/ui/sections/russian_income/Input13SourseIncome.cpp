@@ -2,35 +2,30 @@
 
 #include "model/ThirteenPercent.h"
 #include "ui/dialogs/DialogButtons.h"
+#include "ui/widgets/FormGrid.h"
 
 #include <QCheckBox>
-#include <QFormLayout>
-#include <QLineEdit>
+#include <QHBoxLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TfmInput13SourseIncome::TfmInput13SourseIncome(QWidget* parent, Interaction& interaction,
                                                bool primaryShown)
-    : QDialog(parent), m_interaction(interaction), m_source(this, 12)
+    : QDialog(parent), m_interaction(interaction), m_source(this, Digits::PersonInn)
 {
     setObjectName(QStringLiteral("TfmInput13SourseIncome"));
     setWindowTitle(QStringLiteral("Источник выплаты"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    m_source.nameField()->setMinimumWidth(380);
-    m_chbPrimaryWorkplase =
+    m_primarySource =
         new QCheckBox(QStringLiteral("Расчет стандартных вычетов вести по этому источнику"), this);
-    m_chbPrimaryWorkplase->setObjectName(QStringLiteral("chbPrimaryWorkplase"));
-    m_chbPrimaryWorkplase->setVisible(primaryShown);
-
+    m_primarySource->setObjectName(QStringLiteral("chbPrimaryWorkplase"));
+    m_primarySource->setVisible(primaryShown);
     const DialogButtons buttons = DialogButtons::create(this);
     connect(buttons.yes, &QPushButton::clicked, this, &TfmInput13SourseIncome::confirm);
 
-    auto* form = new QFormLayout;
-    m_source.addRows(form);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(m_chbPrimaryWorkplase);
-    layout->addLayout(buttons.row);
+    FormGrid grid(this);
+    m_source.addRows(grid);
+    grid.wide(m_primarySource);
+    grid.wide(buttons.row);
 }
 
 QString TfmInput13SourseIncome::groupTitle()
@@ -41,13 +36,13 @@ QString TfmInput13SourseIncome::groupTitle()
 void TfmInput13SourseIncome::load(const mTThirteenPercent& source)
 {
     m_source.load(source);
-    m_chbPrimaryWorkplase->setChecked(source.IsPrimarySource != 0);
+    m_primarySource->setChecked(source.IsPrimarySource != 0);
 }
 
 void TfmInput13SourseIncome::store(mTThirteenPercent& source) const
 {
     m_source.store(source);
-    source.IsPrimarySource = m_chbPrimaryWorkplase->isChecked() ? 1 : 0;
+    source.IsPrimarySource = m_primarySource->isChecked() ? 1 : 0;
 }
 
 QString TfmInput13SourseIncome::sourceName() const

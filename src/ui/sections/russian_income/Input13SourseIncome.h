@@ -30,5 +30,5 @@ private:
 
     Interaction& m_interaction;
     PaymentSourceFields m_source;
-    QCheckBox* m_chbPrimaryWorkplase;
+    QCheckBox* m_primarySource;
 };

@@ -5,43 +5,40 @@
 #include "model/ThirtyPercent.h"
 #include "ui/dialogs/DialogButtons.h"
 #include "ui/dialogs/WindowCheckAnswerer.h"
+#include "ui/widgets/AmountField.h"
 #include "ui/widgets/EntryFields.h"
+#include "ui/widgets/FormGrid.h"
+#include "ui/widgets/ReadOnlyFields.h"
 
-#include <QFormLayout>
-#include <QLabel>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TfmInput30SourseIncome::TfmInput30SourseIncome(QWidget* parent, Interaction& interaction)
-    : QDialog(parent), m_interaction(interaction), m_source(this, 10)
+    : QDialog(parent), m_interaction(interaction), m_source(this, Digits::OrganisationInn)
 {
     setWindowTitle(QStringLiteral("Доход"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     // Created in the order they stand, which is the order Tab takes.
-    m_meItogIncomeSum = EntryFields::amount(this, QStringLiteral("meItogIncomeSum"));
-    m_meOblSum = EntryFields::amount(this, QStringLiteral("meOblSum"));
-    m_meHoldSum = EntryFields::digits(this, QStringLiteral("meHoldSum"), 12);
-    m_meTaxDiscount = EntryFields::panel(this, "meTaxDiscount");
-
-    auto* form = new QFormLayout;
-    m_source.addRows(form);
-    form->addRow(QStringLiteral("Сумма дивидендов"), m_meItogIncomeSum);
-    form->addRow(QStringLiteral("Облагаемая сумма дивидендов"), m_meOblSum);
-    form->addRow(QStringLiteral("Удержанный налог"), m_meHoldSum);
-    auto* taxLabel = new QLabel(QStringLiteral("Налог, исчисленный:"), this);
-    form->addRow(taxLabel, m_meTaxDiscount);
-    taxLabel->hide();
-    m_meTaxDiscount->hide();
-
+    m_dividends = new AmountField(this, QStringLiteral("meItogIncomeSum"), Amount::Kopecks);
+    m_taxableDividends = new AmountField(this, QStringLiteral("meOblSum"), Amount::Kopecks);
+    m_taxWithheld = new AmountField(this, QStringLiteral("meHoldSum"), Amount::WholeRoubles);
+    // Worked out from the taxable dividends and kept with the entry; never shown.
+    m_taxComputed = ReadOnlyFields::amount(this, "meTaxDiscount", Amount::Kopecks);
     const DialogButtons buttons = DialogButtons::create(this);
-    connect(buttons.yes, &QPushButton::clicked, this, &TfmInput30SourseIncome::confirm);
-    connect(m_meOblSum, &QLineEdit::textChanged, this, &TfmInput30SourseIncome::taxableChanged);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addLayout(buttons.row);
-    resize(520, 0);
+    FormGrid grid(this);
+    m_source.addRows(grid);
+    grid.row({{QStringLiteral("Сумма дивидендов"), m_dividends}});
+    grid.row({{QStringLiteral("Облагаемая сумма дивидендов"), m_taxableDividends}});
+    grid.row({{QStringLiteral("Удержанный налог"), m_taxWithheld}});
+    grid.row({{QStringLiteral("Налог, исчисленный:"), m_taxComputed}});
+    EntryFields::setShown(m_taxComputed, false);
+    grid.wide(buttons.row);
+
+    connect(buttons.yes, &QPushButton::clicked, this, &TfmInput30SourseIncome::confirm);
+    connect(m_taxableDividends, &QLineEdit::textChanged, this,
+            &TfmInput30SourseIncome::taxableChanged);
 }
 
 QString TfmInput30SourseIncome::groupTitle()
@@ -52,19 +49,19 @@ QString TfmInput30SourseIncome::groupTitle()
 void TfmInput30SourseIncome::Fill(const mTThirtyPercent& entry)
 {
     m_source.load(entry);
-    m_meItogIncomeSum->setText(EntryFields::amountText(entry.TotalIncome));
-    m_meOblSum->setText(EntryFields::amountText(entry.TaxableDividends));
-    m_meTaxDiscount->setText(EntryFields::amountText(entry.TaxComputed30));
-    m_meHoldSum->setText(QString::number(entry.TaxWithheld.wholeRoubles()));
+    m_dividends->setValue(entry.TotalIncome);
+    m_taxableDividends->setValue(entry.TaxableDividends);
+    m_taxComputed->setText(EntryFields::amountText(entry.TaxComputed30));
+    m_taxWithheld->setValue(Money::fromRoubles(entry.TaxWithheld.wholeRoubles()));
 }
 
 void TfmInput30SourseIncome::Apply(mTThirtyPercent& entry) const
 {
     m_source.store(entry);
-    entry.TotalIncome = EntryFields::amountOrZero(m_meItogIncomeSum);
-    entry.TaxableDividends = EntryFields::amountOrZero(m_meOblSum);
-    entry.TaxComputed30 = EntryFields::amountOrZero(m_meTaxDiscount);
-    entry.TaxWithheld = EntryFields::amountOrZero(m_meHoldSum);
+    entry.TotalIncome = m_dividends->valueOrZero();
+    entry.TaxableDividends = m_taxableDividends->valueOrZero();
+    entry.TaxComputed30 = EntryFields::amountOrZero(m_taxComputed);
+    entry.TaxWithheld = m_taxWithheld->valueOrZero();
 }
 
 QString TfmInput30SourseIncome::sourceName() const
@@ -74,11 +71,11 @@ QString TfmInput30SourseIncome::sourceName() const
 
 void TfmInput30SourseIncome::taxableChanged()
 {
-    if (EntryFields::isBlank(m_meOblSum))
-        m_meTaxDiscount->clear();
+    if (EntryFields::isBlank(m_taxableDividends))
+        m_taxComputed->clear();
     else
-        m_meTaxDiscount->setText(EntryFields::amountText(
-            EntryFigures::DividendTax(EntryFields::amountOrZero(m_meOblSum))));
+        m_taxComputed->setText(
+            EntryFields::amountText(EntryFigures::DividendTax(m_taxableDividends->valueOrZero())));
 }
 
 quint16 TfmInput30SourseIncome::Check()
@@ -88,10 +85,9 @@ quint16 TfmInput30SourseIncome::Check()
         return source;
 
     DividendEntry entry;
-    entry.dividends = {!EntryFields::isBlank(m_meItogIncomeSum),
-                       EntryFields::amountOrZero(m_meItogIncomeSum)};
-    entry.taxable = EntryFields::amountOrZero(m_meOblSum);
-    entry.withheld = EntryFields::amountOrZero(m_meHoldSum);
+    entry.dividends = {!EntryFields::isBlank(m_dividends), m_dividends->valueOrZero()};
+    entry.taxable = m_taxableDividends->valueOrZero();
+    entry.withheld = m_taxWithheld->valueOrZero();
     WindowCheckAnswerer ownAnswerer(m_interaction, this);
     return CheckDividendEntry(ownAnswerer, groupTitle(), entry);
 }
@@ -101,9 +97,9 @@ void TfmInput30SourseIncome::FocusField(quint16 code)
     if (m_source.focus(code))
         return;
     if (code == DividendEntryField::Taxable)
-        m_meOblSum->setFocus();
+        m_taxableDividends->setFocus();
     else if (code == DividendEntryField::Withheld)
-        m_meHoldSum->setFocus();
+        m_taxWithheld->setFocus();
 }
 
 void TfmInput30SourseIncome::confirm()

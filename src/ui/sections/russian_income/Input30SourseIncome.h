@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class AmountField;
 class Interaction;
 class QLineEdit;
 class mTThirtyPercent;
@@ -36,8 +37,8 @@ private:
 
     Interaction& m_interaction;
     PaymentSourceFields m_source;
-    QLineEdit* m_meItogIncomeSum;
-    QLineEdit* m_meHoldSum;
-    QLineEdit* m_meOblSum;
-    QLineEdit* m_meTaxDiscount;
+    AmountField* m_dividends;
+    AmountField* m_taxableDividends;
+    AmountField* m_taxWithheld;
+    QLineEdit* m_taxComputed;
 };

@@ -8,85 +8,65 @@
 #include "ui/dialogs/WindowCheckAnswerer.h"
 #include "ui/pickers/InputDeductCode.h"
 #include "ui/pickers/InputIncomeCode.h"
+#include "ui/widgets/AmountField.h"
+#include "ui/widgets/CodeField.h"
 #include "ui/widgets/EntryFields.h"
+#include "ui/widgets/FormGrid.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
-TypedAmount typed(const QLineEdit* field)
+TypedAmount typed(const AmountField* field)
 {
-    return {!EntryFields::isBlank(field), EntryFields::amountOrZero(field)};
+    return {!EntryFields::isBlank(field), field->valueOrZero()};
 }
 
 } // namespace
 
 TfmInput35SourseIncome::TfmInput35SourseIncome(QWidget* parent, Interaction& interaction)
     : QDialog(parent), m_interaction(interaction), m_directory(IncomeCodeDirectory::embedded()),
-      m_source(this, 12)
+      m_source(this, Digits::PersonInn)
 {
     setWindowTitle(QStringLiteral("Доход"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    m_pnlIncomeCod = EntryFields::codePanel(this, "pnlIncomeCod");
-    m_bnIncomeCod = EntryFields::pickerButton(this, "bnIncomeCod");
-    m_meItogIncomeSum = EntryFields::amount(this, QStringLiteral("meItogIncomeSum"));
-    m_lbSubtractCod = new QLabel(QStringLiteral("Код вычета"), this);
-    m_pnlSubtractCod = EntryFields::codePanel(this, "pnlSubtractCod");
-    m_bnSubtractCod = EntryFields::pickerButton(this, "bnSubtractCod");
-    m_lbSubtractSum = new QLabel(QStringLiteral("Сумма вычета"), this);
-    m_meSubtractSum = EntryFields::amount(this, QStringLiteral("meSubtractSum"));
-    m_meHoldSum = EntryFields::digits(this, QStringLiteral("meHoldSum"), 12);
-
-    auto* grid = new QGridLayout;
-    int row = 0;
-    // A code and its picker button stand together.
-    const auto codeWithButton = [](QWidget* code, QWidget* button) {
-        auto* line = new QHBoxLayout;
-        line->addWidget(code);
-        line->addWidget(button);
-        line->addStretch();
-        return line;
-    };
-    const auto addRow = [&](const QString& caption, QWidget* field, QWidget* button = nullptr) {
-        grid->addWidget(new QLabel(caption, this), row, 0);
-        if (button != nullptr)
-            grid->addLayout(codeWithButton(field, button), row, 1);
-        else
-            grid->addWidget(field, row, 1);
-        ++row;
-    };
-    for (const PaymentSourceFields::Row& source : m_source.rows())
-        addRow(source.caption, source.field);
-    addRow(QStringLiteral("Код дохода"), m_pnlIncomeCod, m_bnIncomeCod);
-    addRow(QStringLiteral("Сумма дохода"), m_meItogIncomeSum);
-    grid->addWidget(m_lbSubtractCod, row, 0);
-    grid->addLayout(codeWithButton(m_pnlSubtractCod, m_bnSubtractCod), row++, 1);
-    grid->addWidget(m_lbSubtractSum, row, 0);
-    grid->addWidget(m_meSubtractSum, row++, 1);
-    addRow(QStringLiteral("Сумма удержанного налога"), m_meHoldSum);
-
-    const DialogButtons buttons = DialogButtons::create(this);
-    connect(buttons.yes, &QPushButton::clicked, this, &TfmInput35SourseIncome::confirm);
-    connect(m_bnIncomeCod, &QPushButton::clicked, this, &TfmInput35SourseIncome::pickIncome);
-    connect(m_bnSubtractCod, &QPushButton::clicked, this, &TfmInput35SourseIncome::pickDeduction);
-    connect(m_meItogIncomeSum, &QLineEdit::textChanged, this,
-            &TfmInput35SourseIncome::incomeChanged);
-    connect(m_meSubtractSum, &QLineEdit::textChanged, this,
+    buildControls();
+    connect(m_incomeCodeField, &CodeField::pickRequested, this,
+            &TfmInput35SourseIncome::pickIncome);
+    connect(m_deductCodeField, &CodeField::pickRequested, this,
+            &TfmInput35SourseIncome::pickDeduction);
+    connect(m_incomeAmount, &QLineEdit::textChanged, this, &TfmInput35SourseIncome::incomeChanged);
+    connect(m_deductAmount, &QLineEdit::textChanged, this,
             &TfmInput35SourseIncome::deductionChanged);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addLayout(buttons.row);
-    resize(560, 0);
-
-    m_meItogIncomeSum->setEnabled(false);
+    m_incomeAmount->setEnabled(false);
     setDeductionControls(false);
-    m_meSubtractSum->setEnabled(false);
+    m_deductAmount->setEnabled(false);
+}
+
+void TfmInput35SourseIncome::buildControls()
+{
+    // Created in the order they stand, which is the order Tab takes.
+    m_incomeCodeField = new CodeField(this, "pnlIncomeCod", Shows::Code, "bnIncomeCod",
+                                      QStringLiteral("Выбрать код дохода"));
+    m_incomeAmount = new AmountField(this, QStringLiteral("meItogIncomeSum"), Amount::Kopecks);
+    m_deductCodeField = new CodeField(this, "pnlSubtractCod", Shows::Code, "bnSubtractCod",
+                                      QStringLiteral("Выбрать код вычета"));
+    m_deductAmount = new AmountField(this, QStringLiteral("meSubtractSum"), Amount::Kopecks);
+    m_taxWithheld = new AmountField(this, QStringLiteral("meHoldSum"), Amount::WholeRoubles);
+    const DialogButtons buttons = DialogButtons::create(this);
+    connect(buttons.yes, &QPushButton::clicked, this, &TfmInput35SourseIncome::confirm);
+
+    FormGrid grid(this);
+    m_source.addRows(grid);
+    grid.row({{QStringLiteral("Код дохода"), m_incomeCodeField}});
+    grid.row({{QStringLiteral("Сумма дохода"), m_incomeAmount}});
+    m_deductCodeCaption = grid.row({{QStringLiteral("Код вычета"), m_deductCodeField}}).first();
+    m_deductAmountCaption = grid.row({{QStringLiteral("Сумма вычета"), m_deductAmount}}).first();
+    grid.row({{QStringLiteral("Сумма удержанного налога"), m_taxWithheld}});
+    grid.wide(buttons.row);
 }
 
 QString TfmInput35SourseIncome::groupTitle()
@@ -101,25 +81,25 @@ QString TfmInput35SourseIncome::sourceName() const
 
 QString TfmInput35SourseIncome::incomeCode() const
 {
-    return m_pnlIncomeCod->text();
+    return m_incomeCodeField->text();
 }
 
 void TfmInput35SourseIncome::setDeductionControls(bool enabled)
 {
-    m_lbSubtractCod->setEnabled(enabled);
-    m_bnSubtractCod->setEnabled(enabled);
-    m_lbSubtractSum->setEnabled(enabled);
+    m_deductCodeCaption->setEnabled(enabled);
+    m_deductCodeField->setEnabled(enabled);
+    m_deductAmountCaption->setEnabled(enabled);
 }
 
 QString TfmInput35SourseIncome::equivalentAmount() const
 {
     if (m_maxSum == 0)
-        return m_meItogIncomeSum->text();
-    if (EntryFields::isBlank(m_meItogIncomeSum))
+        return m_incomeAmount->text();
+    if (EntryFields::isBlank(m_incomeAmount))
         return QStringLiteral("0");
-    const Money income = EntryFields::amountOrZero(m_meItogIncomeSum);
     const Money limit = Money::fromRoubles(m_maxSum);
-    return income <= limit ? m_meItogIncomeSum->text() : EntryFields::amountText(limit);
+    return m_incomeAmount->valueOrZero() <= limit ? m_incomeAmount->text()
+                                                  : EntryFields::amountText(limit);
 }
 
 void TfmInput35SourseIncome::takeDeduction(const DeductionCode& deduction)
@@ -128,113 +108,117 @@ void TfmInput35SourseIncome::takeDeduction(const DeductionCode& deduction)
     m_amountEditable = deduction.enabled;
     m_maxSum = deduction.maxSum;
     m_amountEquivalent = deduction.equivalent;
-    m_meSubtractSum->setVisible(m_amountVisible);
-    m_lbSubtractSum->setEnabled(m_amountVisible);
-    m_meSubtractSum->setEnabled(m_amountEditable);
+    EntryFields::setShown(m_deductAmount, m_amountVisible);
+    m_deductAmountCaption->setEnabled(m_amountVisible);
+    m_deductAmount->setEnabled(m_amountEditable);
 }
 
 void TfmInput35SourseIncome::Fill(const mTThirtyFivePercent& entry)
 {
-    if (entry.IncomeCode35 != 0) {
-        const QString code = QString::number(entry.IncomeCode35);
-        m_pnlIncomeCod->setText(code);
-        m_meItogIncomeSum->setEnabled(true);
-        m_meItogIncomeSum->setText(EntryFields::amountTextOrEmpty(entry.TotalIncome));
-        const IncomeCode* income = m_directory.find(code);
-        if (income == nullptr || income->deductions.isEmpty()) {
-            m_deductionExpected = false;
-            setDeductionControls(false);
-            m_pnlSubtractCod->clear();
-            m_meSubtractSum->setEnabled(false);
-        } else {
-            m_deductionExpected = true;
-            m_lbSubtractCod->setEnabled(true);
-            m_bnSubtractCod->setEnabled(true);
-            // The code 0 is the choice "no deduction" and is shown as such.
-            m_pnlSubtractCod->setText(QString::number(entry.DeductCode35));
-            m_meSubtractSum->setText(EntryFields::amountTextOrEmpty(entry.DeductSum35));
-            const DeductionCode* deduction =
-                income->findDeduction(QString::number(entry.DeductCode35));
-            if (deduction == nullptr) {
-                m_pnlSubtractCod->clear();
-                m_meSubtractSum->clear();
-                m_meSubtractSum->setEnabled(false);
-            } else {
-                takeDeduction(*deduction);
-                if (m_amountEquivalent)
-                    m_meSubtractSum->setText(equivalentAmount());
-            }
-        }
-    }
+    if (entry.IncomeCode35 != 0)
+        fillIncome(entry);
     m_source.load(entry);
-    m_meHoldSum->setText(QString::number(entry.TaxWithheld.wholeRoubles()));
+    m_taxWithheld->setValue(Money::fromRoubles(entry.TaxWithheld.wholeRoubles()));
+}
+
+void TfmInput35SourseIncome::fillIncome(const mTThirtyFivePercent& entry)
+{
+    const QString code = QString::number(entry.IncomeCode35);
+    m_incomeCodeField->setText(code);
+    m_incomeAmount->setEnabled(true);
+    m_incomeAmount->setValueOrEmpty(entry.TotalIncome);
+    const IncomeCode* income = m_directory.find(code);
+    if (income == nullptr || income->deductions.isEmpty()) {
+        m_deductionExpected = false;
+        setDeductionControls(false);
+        m_deductCodeField->clear();
+        m_deductAmount->setEnabled(false);
+        return;
+    }
+    m_deductionExpected = true;
+    m_deductCodeCaption->setEnabled(true);
+    m_deductCodeField->setEnabled(true);
+    // The code 0 is the choice "no deduction" and is shown as such.
+    m_deductCodeField->setText(QString::number(entry.DeductCode35));
+    m_deductAmount->setValueOrEmpty(entry.DeductSum35);
+    const DeductionCode* deduction = income->findDeduction(QString::number(entry.DeductCode35));
+    if (deduction == nullptr) {
+        m_deductCodeField->clear();
+        m_deductAmount->clear();
+        m_deductAmount->setEnabled(false);
+        return;
+    }
+    takeDeduction(*deduction);
+    if (m_amountEquivalent)
+        m_deductAmount->setText(equivalentAmount());
 }
 
 void TfmInput35SourseIncome::Apply(mTThirtyFivePercent& entry) const
 {
     m_source.store(entry);
-    entry.IncomeCode35 = m_pnlIncomeCod->text().toInt();
-    entry.TotalIncome = EntryFields::amountOrZero(m_meItogIncomeSum);
-    entry.DeductCode35 = m_pnlSubtractCod->text().toInt();
-    entry.DeductSum35 = EntryFields::amountOrZero(m_meSubtractSum);
-    entry.TaxWithheld = EntryFields::amountOrZero(m_meHoldSum);
+    entry.IncomeCode35 = m_incomeCodeField->text().toInt();
+    entry.TotalIncome = m_incomeAmount->valueOrZero();
+    entry.DeductCode35 = m_deductCodeField->text().toInt();
+    entry.DeductSum35 = m_deductAmount->valueOrZero();
+    entry.TaxWithheld = m_taxWithheld->valueOrZero();
 }
 
-void TfmInput35SourseIncome::pickIncome()
+void TfmInput35SourseIncome::pickIncome(const QString& search)
 {
-    TfmInputIncomeCode picker(this, false, m_pnlIncomeCod->text(), QStringLiteral("35"),
+    TfmInputIncomeCode picker(this, false, m_incomeCodeField->text(), QStringLiteral("35"),
                               m_directory);
+    picker.setSearchText(search);
     if (m_interaction.execDialog(picker) != QDialog::Accepted)
         return;
     const IncomeCode* choice = picker.chosen();
-    if (choice == nullptr || choice->code == m_pnlIncomeCod->text())
+    if (choice == nullptr || choice->code == m_incomeCodeField->text())
         return;
-    m_pnlIncomeCod->setText(choice->code);
-    m_meItogIncomeSum->setEnabled(true);
+    m_incomeCodeField->setText(choice->code);
+    m_incomeAmount->setEnabled(true);
     m_amountEditable = m_amountVisible = m_amountEquivalent = false;
     m_maxSum = 0;
     m_deductionExpected = !choice->deductions.isEmpty();
-    m_pnlSubtractCod->clear();
-    m_meSubtractSum->clear();
+    m_deductCodeField->clear();
+    m_deductAmount->clear();
     setDeductionControls(m_deductionExpected);
-    m_meSubtractSum->show();
-    m_meSubtractSum->setEnabled(false);
+    EntryFields::setShown(m_deductAmount, true);
+    m_deductAmount->setEnabled(false);
 }
 
-void TfmInput35SourseIncome::pickDeduction()
+void TfmInput35SourseIncome::pickDeduction(const QString& search)
 {
-    TfmInputDeductCode picker(this, true, m_pnlSubtractCod->text(), m_pnlIncomeCod->text(),
+    TfmInputDeductCode picker(this, true, m_deductCodeField->text(), m_incomeCodeField->text(),
                               m_directory);
+    picker.setSearchText(search);
     if (m_interaction.execDialog(picker) != QDialog::Accepted)
         return;
     const DeductionCode* choice = picker.chosen();
-    if (choice == nullptr || choice->code == m_pnlSubtractCod->text())
+    if (choice == nullptr || choice->code == m_deductCodeField->text())
         return;
-    m_pnlSubtractCod->setText(choice->code);
-    m_meSubtractSum->clear();
+    m_deductCodeField->setText(choice->code);
+    m_deductAmount->clear();
     takeDeduction(*choice);
     if (m_amountEquivalent)
-        m_meSubtractSum->setText(equivalentAmount());
+        m_deductAmount->setText(equivalentAmount());
 }
 
 void TfmInput35SourseIncome::incomeChanged()
 {
     if (!m_deductionExpected)
         return;
-    const Money deduction = DeductionAmount::Following(EntryFields::amountOrZero(m_meItogIncomeSum),
-                                                       0, m_amountEquivalent)
-                                .value_or(Money());
-    m_meSubtractSum->setText(
-        EntryFields::amountText(DeductionAmount::Capped(deduction, Money::fromRoubles(m_maxSum))));
+    const Money deduction =
+        DeductionAmount::Following(m_incomeAmount->valueOrZero(), 0, m_amountEquivalent)
+            .value_or(Money());
+    m_deductAmount->setValue(DeductionAmount::Capped(deduction, Money::fromRoubles(m_maxSum)));
 }
 
 void TfmInput35SourseIncome::deductionChanged()
 {
-    if (EntryFields::isBlank(m_meSubtractSum) || !m_amountEditable || m_maxSum == 0)
+    if (EntryFields::isBlank(m_deductAmount) || !m_amountEditable || m_maxSum == 0)
         return;
     const Money limit = Money::fromRoubles(m_maxSum);
-    if (EntryFields::amountOrZero(m_meSubtractSum) > limit)
-        m_meSubtractSum->setText(EntryFields::amountText(limit));
+    if (m_deductAmount->valueOrZero() > limit)
+        m_deductAmount->setValue(limit);
 }
 
 quint16 TfmInput35SourseIncome::Check()
@@ -245,11 +229,11 @@ quint16 TfmInput35SourseIncome::Check()
 
     WindowCheckAnswerer ownAnswerer(m_interaction, this);
     Income35Entry entry;
-    entry.hasIncomeCode = !m_pnlIncomeCod->text().isEmpty();
-    entry.hasDeductCode = !m_pnlSubtractCod->text().isEmpty();
-    entry.income = typed(m_meItogIncomeSum);
-    entry.deduction = typed(m_meSubtractSum);
-    entry.withheld = typed(m_meHoldSum);
+    entry.hasIncomeCode = !m_incomeCodeField->text().isEmpty();
+    entry.hasDeductCode = !m_deductCodeField->text().isEmpty();
+    entry.income = typed(m_incomeAmount);
+    entry.deduction = typed(m_deductAmount);
+    entry.withheld = typed(m_taxWithheld);
     entry.deductionExpected = m_deductionExpected;
     entry.amountEditable = m_amountEditable;
     return CheckIncome35Entry(ownAnswerer, groupTitle(), entry);
@@ -261,21 +245,19 @@ void TfmInput35SourseIncome::FocusField(quint16 code)
         return;
     switch (code) {
     case Income35EntryField::IncomeAmount:
-        m_meItogIncomeSum->setFocus();
+        m_incomeAmount->setFocus();
         break;
     case Income35EntryField::DeductCode:
-        m_bnSubtractCod->setFocus();
-        pickDeduction();
+        m_deductCodeField->pick();
         break;
     case Income35EntryField::DeductAmount:
-        m_meSubtractSum->setFocus();
+        m_deductAmount->setFocus();
         break;
     case Income35EntryField::Withheld:
-        m_meHoldSum->setFocus();
+        m_taxWithheld->setFocus();
         break;
     case Income35EntryField::IncomeCode:
-        m_bnIncomeCod->setFocus();
-        pickIncome();
+        m_incomeCodeField->pick();
         break;
     default:
         break;

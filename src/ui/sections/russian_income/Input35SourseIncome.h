@@ -5,10 +5,10 @@
 
 #include <QDialog>
 
+class AmountField;
+class CodeField;
 class Interaction;
 class QLabel;
-class QLineEdit;
-class QPushButton;
 class mTThirtyFivePercent;
 
 // A source of income taxed at 35 %: its name and codes, one income code with its amount, at most
@@ -35,8 +35,10 @@ public:
     bool deductionExpected() const { return m_deductionExpected; }
 
 private:
-    void pickIncome();
-    void pickDeduction();
+    void buildControls();
+    void fillIncome(const mTThirtyFivePercent& entry);
+    void pickIncome(const QString& search);
+    void pickDeduction(const QString& search);
     void incomeChanged();
     void deductionChanged();
     void confirm();
@@ -54,13 +56,11 @@ private:
     bool m_amountEquivalent = false;
     qint64 m_maxSum = 0;
 
-    QLineEdit* m_pnlIncomeCod;
-    QPushButton* m_bnIncomeCod;
-    QLineEdit* m_meItogIncomeSum;
-    QLabel* m_lbSubtractCod;
-    QLineEdit* m_pnlSubtractCod;
-    QPushButton* m_bnSubtractCod;
-    QLabel* m_lbSubtractSum;
-    QLineEdit* m_meSubtractSum;
-    QLineEdit* m_meHoldSum;
+    CodeField* m_incomeCodeField;
+    AmountField* m_incomeAmount;
+    CodeField* m_deductCodeField;
+    AmountField* m_deductAmount;
+    AmountField* m_taxWithheld;
+    QLabel* m_deductCodeCaption;
+    QLabel* m_deductAmountCaption;
 };

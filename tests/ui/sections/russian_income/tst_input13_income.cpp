@@ -31,6 +31,7 @@ private slots:
     void incomePickerFilters();
     void deductPickerFilter();
     void startsWithOnlyTheCodeButton();
+    void typedCodeSearchesPicker();
     void equivalentWithMaximum();
     void rateShareOfRoyalty();
     void rateShare_data();
@@ -88,6 +89,23 @@ void TestInput13Income::startsWithOnlyTheCodeButton()
     QVERIFY(child(dialog, "bnIncomeCod")->isEnabled());
     for (const char* name : {"meIncomeSum", "bnSubtractCod", "meSubtractSum", "mePropSale"})
         QVERIFY2(!child(dialog, name)->isEnabled(), name);
+}
+
+// What is typed in the income code field is the picker's search; the code chosen there is shown.
+void TestInput13Income::typedCodeSearchesPicker()
+{
+    ScriptedAnswers answers;
+    TfmInput13Income dialog(nullptr, answers, true);
+    QString searched;
+    answers.answerDialog([&searched](QDialog& picker) {
+        searched = dynamic_cast<TfmListPicker&>(picker).searchText();
+        return pick(QStringLiteral("2010"))(picker);
+    });
+    typeKeys(child(dialog, "pnlIncomeCod"), QStringLiteral("2"));
+    QCOMPARE(searched, QStringLiteral("2"));
+    QCOMPARE(text(dialog, "pnlIncomeCod"), QStringLiteral("2010"));
+    QVERIFY(child(dialog, "meIncomeSum")->isEnabled());
+    QVERIFY(answers.finished());
 }
 
 void TestInput13Income::equivalentWithMaximum()

@@ -90,6 +90,7 @@ private slots:
     void repeatAndRemove();
     void editLine();
     void deleteSourceSelectsPrevious();
+    void linesFollowTheSelectedSource();
     void totalsWrittenOnLeavingSource();
     void fixedPayments();
     void withheldAboveIncomeStopsSwitch();
@@ -204,10 +205,12 @@ void TestThirteenPercent::repeatAndRemove()
 
     child<QTreeWidget>(frame, "lvIncome")
         ->setCurrentItem(child<QTreeWidget>(frame, "lvIncome")->topLevelItem(0));
+    host.answers.answerMessage(QMessageBox::Yes);
     click(frame, "fbRemoveIncome");
     QCOMPARE(entry.IncomeCount(), 1);
     QCOMPARE(entry.TotalIncome, 100_rub);
     QCOMPARE(child<QLineEdit>(frame, "pnlItogIncomeSum")->text(), QStringLiteral("100"));
+    host.answers.answerMessage(QMessageBox::Yes);
     click(frame, "fbRemoveIncome");
     QCOMPARE(entry.IncomeCount(), 0);
     // Nothing is selected any more: the buttons do nothing.
@@ -258,6 +261,8 @@ void TestThirteenPercent::deleteSourceSelectsPrevious()
     auto* sources = child<QTreeWidget>(frame, "lvSourseIncomeInfo");
     sources->setCurrentItem(sources->topLevelItem(2));
     QCOMPARE(frame.selectedSource(), 2);
+    for (int deletion = 0; deletion < 3; ++deletion)
+        host.answers.answerMessage(QMessageBox::Yes);
     click(frame, "fbDeleteSourseIncome");
     QCOMPARE(host.doc.Income13.Count(), 2);
     QCOMPARE(frame.selectedSource(), 1);
@@ -271,6 +276,47 @@ void TestThirteenPercent::deleteSourceSelectsPrevious()
     QVERIFY(!child(frame, "fbAddIncome")->isEnabled());
     QCOMPARE(child<QLineEdit>(frame, "meHoldSum")->text(), QString());
     QCOMPARE(host.changes, 3);
+}
+
+// After every change of the sources the list of lines shows, on the screen too, exactly the lines
+// of the selected source: a new source shows none, not what the one before it had.
+void TestThirteenPercent::linesFollowTheSelectedSource()
+{
+    FrameTestHost host;
+    host.doc.Income13.At(host.doc.Income13.Add()) = source(QStringLiteral("Второй"), 10_rub, {});
+    mTThirteenPercent first = source(QStringLiteral("ООО «Ромашка»"), 30000_rub, Money());
+    for (int line = 0; line < 4; ++line)
+        first.AddIncome(first.GetIncome(0));
+    host.doc.Income13.At(host.doc.Income13.Add()) = first;
+    TfrThirteenPercent frame(nullptr, host);
+    frame.resize(frame.sizeHint());
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    auto* sources = child<QTreeWidget>(frame, "lvSourseIncomeInfo");
+    auto* lines = child<QTreeWidget>(frame, "lvIncome");
+    sources->setCurrentItem(sources->topLevelItem(1));
+    QCOMPARE(lines->topLevelItemCount(), 5);
+    QVERIFY(showsWhatItDraws(lines->viewport()));
+
+    addSource(host, frame, QStringLiteral("Новый"));
+    QCOMPARE(frame.selectedSource(), 2);
+    QCOMPARE(lines->topLevelItemCount(), 0);
+    QCOMPARE(text(frame, "pnlItogIncomeSum"), QStringLiteral("0"));
+    QVERIFY(showsWhatItDraws(lines->viewport()));
+
+    host.answers.answerMessage(QMessageBox::Yes);
+    click(frame, "fbDeleteSourseIncome");
+    QCOMPARE(frame.selectedSource(), 1);
+    QCOMPARE(lines->topLevelItemCount(), 5);
+    QVERIFY(showsWhatItDraws(lines->viewport()));
+
+    sources->setCurrentItem(sources->topLevelItem(0));
+    host.answers.answerMessage(QMessageBox::Yes);
+    click(frame, "fbRemoveIncome");
+    QCOMPARE(lines->topLevelItemCount(), 0);
+    QCOMPARE(host.doc.Income13.At(0).IncomeCount(), 0);
+    QVERIFY(showsWhatItDraws(lines->viewport()));
+    QVERIFY(host.answers.finished());
 }
 
 void TestThirteenPercent::totalsWrittenOnLeavingSource()

@@ -241,6 +241,8 @@ void TestThirtyPercent::deleteSelectsNeighbourOrClears()
     QCOMPARE(frame.selectedRow(), -1);
     QVERIFY(text(frame, "pnlItogIncomeSum").isEmpty());
     frame.selectRow(0);
+    host.answers.answerMessage(QMessageBox::Yes);
+    host.answers.answerMessage(QMessageBox::Yes);
     click(frame, "fbDeleteSourseIncome");
     QCOMPARE(host.doc.Income30.Count(), 1);
     QCOMPARE(host.doc.Income30.At(0).SourceName, QStringLiteral("Второй"));
