@@ -21,7 +21,8 @@ class SilentInteraction : public Interaction
 {
 public:
     QMessageBox::StandardButton message(QWidget*, QMessageBox::Icon, const QString&, const QString&,
-                                        QMessageBox::StandardButtons) override
+                                        QMessageBox::StandardButtons,
+                                        QMessageBox::StandardButton) override
     {
         return QMessageBox::Cancel;
     }

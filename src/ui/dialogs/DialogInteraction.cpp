@@ -49,7 +49,8 @@ QString runFileDialog(QWidget* parent, const FileDialogRequest& request,
 
 QMessageBox::StandardButton DialogInteraction::message(QWidget* parent, QMessageBox::Icon icon,
                                                        const QString& caption, const QString& text,
-                                                       QMessageBox::StandardButtons buttons)
+                                                       QMessageBox::StandardButtons buttons,
+                                                       QMessageBox::StandardButton defaultButton)
 {
     QMessageBox box(icon, caption, displayText(text), buttons, parent);
     for (const auto standard :
@@ -57,8 +58,11 @@ QMessageBox::StandardButton DialogInteraction::message(QWidget* parent, QMessage
         if (QAbstractButton* button = box.button(standard))
             button->setText(buttonText(standard));
     }
-    // Enter answers "Да" (or the only button); Escape answers "Отмена", else "Нет".
-    if (buttons.testFlag(QMessageBox::Yes))
+    // Enter answers the default button, else "Да" (or the only button); Escape answers "Отмена",
+    // else "Нет".
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    else if (buttons.testFlag(QMessageBox::Yes))
         box.setDefaultButton(QMessageBox::Yes);
     if (buttons.testFlag(QMessageBox::Cancel))
         box.setEscapeButton(QMessageBox::Cancel);

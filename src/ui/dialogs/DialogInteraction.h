@@ -6,9 +6,10 @@
 class DialogInteraction : public Interaction
 {
 public:
-    QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon,
-                                        const QString& caption, const QString& text,
-                                        QMessageBox::StandardButtons buttons) override;
+    QMessageBox::StandardButton
+    message(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text,
+            QMessageBox::StandardButtons buttons,
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) override;
     int execDialog(QDialog& dialog) override;
     QString openFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;

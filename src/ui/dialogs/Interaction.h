@@ -27,11 +27,13 @@ class Interaction
 public:
     virtual ~Interaction() = default;
 
-    // A message box with the given buttons; returns the button pressed. Closing the box answers
-    // with its escape button (Cancel when present, else No, else the only button).
-    virtual QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon,
-                                                const QString& caption, const QString& text,
-                                                QMessageBox::StandardButtons buttons) = 0;
+    // A message box with the given buttons; returns the button pressed. Enter answers with the
+    // default button (when none is given: Yes when present); closing the box answers with its
+    // escape button (Cancel when present, else No, else the only button).
+    virtual QMessageBox::StandardButton
+    message(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text,
+            QMessageBox::StandardButtons buttons,
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) = 0;
     // Runs one of the program's dialogs modally and returns its result code.
     virtual int execDialog(QDialog& dialog) = 0;
     // The chosen file name, or an empty text when the dialog was cancelled.

@@ -6,9 +6,10 @@
 QMessageBox::StandardButton ScriptedInteraction::message(QWidget*, QMessageBox::Icon icon,
                                                          const QString& caption,
                                                          const QString& text,
-                                                         QMessageBox::StandardButtons buttons)
+                                                         QMessageBox::StandardButtons buttons,
+                                                         QMessageBox::StandardButton defaultButton)
 {
-    messages.append({icon, caption, text});
+    messages.append({icon, caption, text, defaultButton});
     if (m_messageAnswers.empty()) {
         // A plain notice needs no scripted answer; a question does.
         if (buttons == QMessageBox::Ok)

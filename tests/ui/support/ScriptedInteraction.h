@@ -18,6 +18,7 @@ public:
         QMessageBox::Icon icon;
         QString caption;
         QString text;
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     };
     using DialogScript = std::function<int(QDialog&)>;
 
@@ -27,9 +28,10 @@ public:
     void answerFile(const QString& fileName) { m_fileAnswers.push_back(fileName); }
     void answerUrl(bool opened) { m_urlAnswers.push_back(opened); }
 
-    QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon,
-                                        const QString& caption, const QString& text,
-                                        QMessageBox::StandardButtons buttons) override;
+    QMessageBox::StandardButton
+    message(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text,
+            QMessageBox::StandardButtons buttons,
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) override;
     int execDialog(QDialog& dialog) override;
     QString openFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;
