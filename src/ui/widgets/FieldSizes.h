@@ -7,7 +7,11 @@
 // A field of digits only: how many digits it takes.
 enum class Digits : int
 {
+    FirstChildrenCount = 1, // the first and second children of a family
+    ChildrenCount = 2,
+    Year = 4,
     Postcode = 6,
+    SharePart = 6, // the numerator or the denominator of a share
     Kpp = 9,
     OrganisationInn = 10,
     Oktmo = 11,
@@ -20,11 +24,13 @@ enum class Digits : int
 enum class TextLength : int
 {
     HouseNumber = 7, // house, building, flat
-    NamePart = 33,   // surname, first name, patronymic
+    ContractNumber = 20,
+    NamePart = 33, // surname, first name, patronymic
     AddressLine = 40,
     BirthPlace = 128,
     DocumentIssuer = 128,
     ForeignAddress = 140,
+    OrganisationName = 1000,
 };
 inline constexpr int kShortText = 10;
 
@@ -43,6 +49,8 @@ namespace Amount {
 inline constexpr AmountShape Kopecks{12, 2};
 // Whole roubles, up to twelve digits.
 inline constexpr AmountShape WholeRoubles{12, 0};
+// The costs and deductions of a property bought or built: up to eight digits of roubles.
+inline constexpr AmountShape PropertyKopecks{8, 2};
 } // namespace Amount
 
 // What a read-only display beside a picker button shows: a directory code (as wide as a code of

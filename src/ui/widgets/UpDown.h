@@ -6,7 +6,8 @@
 class QLineEdit;
 
 // An up-down pair of arrows bound to a number field: each arrow steps the field's number within
-// the range. Unbound, the arrows do nothing.
+// the range, and so do the Up and Down keys in the field (the arrows take no focus of their own:
+// the keyboard steps the number where it is shown). Unbound, the arrows do nothing.
 class TUpDown : public QWidget
 {
     Q_OBJECT
@@ -14,7 +15,7 @@ class TUpDown : public QWidget
 public:
     TUpDown(QWidget* parent, const QString& name, int minimum, int maximum);
 
-    void setBuddy(QLineEdit* buddy) { m_buddy = buddy; }
+    void setBuddy(QLineEdit* buddy);
     QLineEdit* buddy() const { return m_buddy; }
     void setRange(int minimum, int maximum);
     int minimum() const { return m_minimum; }
@@ -28,11 +29,12 @@ signals:
     // The arrows changed the bound field's number.
     void stepped();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QLineEdit* m_buddy = nullptr;
     std::optional<int> m_emptyValue;
     int m_minimum;
     int m_maximum;
 };
-
-// The entry fields of the deduction screens.
