@@ -40,8 +40,6 @@ TfmInputSoursePens::TfmInputSoursePens(QWidget* parent, Interaction& interaction
     m_meKPP = EntryFields::digits(this, QStringLiteral("meKPP"), Digits::Kpp);
     m_meContractNumber =
         EntryFields::text(this, QStringLiteral("meNomDog"), TextLength::ContractNumber);
-    // A number is short enough to show whole.
-    EntryFields::fitDigits(m_meContractNumber, int(TextLength::ContractNumber));
     m_dtContractDate = new DateField(this, QStringLiteral("dtpDatDog"));
     m_dtContractDate->setDateRange(kFirstDate, kLastDate);
     m_dtContractDate->setDate(std::clamp(QDate::currentDate(), kFirstDate, kLastDate));
@@ -59,8 +57,9 @@ TfmInputSoursePens::TfmInputSoursePens(QWidget* parent, Interaction& interaction
     grid.row({{QStringLiteral("Наименование организации или фонда"), m_meOrganisation,
                Span::ToRightEdge}});
     grid.row({{QStringLiteral("ИНН"), m_meINN}, {QStringLiteral("КПП"), m_meKPP}});
-    grid.row({{QStringLiteral("Номер договора"), m_meContractNumber},
-              {QStringLiteral("Дата договора"), m_dtContractDate}});
+    // The number across the row, so that it shows whole.
+    grid.row({{QStringLiteral("Номер договора"), m_meContractNumber, Span::ToRightEdge}});
+    grid.row({{QStringLiteral("Дата договора"), m_dtContractDate}});
     grid.wide(kinds);
     grid.row({{QStringLiteral("Сумма взноса"), m_meContribution}});
     grid.row({{QStringLiteral("Сумма вычета у налогового агента (код 319)"), m_meAgentDeduction}});

@@ -250,6 +250,13 @@ private slots:
         QTest::keyClicks(child<QLineEdit>(*frame, "meBeginningUsePrivilegeDate"),
                          QStringLiteral("1"));
         QCOMPARE(text(*frame, "meBeginningUsePrivilegeDate"), QStringLiteral("2013"));
+        // The Up and Down keys step it as the arrows do, within the limits.
+        auto* year = child<QLineEdit>(*frame, "meBeginningUsePrivilegeDate");
+        QTest::keyClick(year, Qt::Key_Down);
+        QCOMPARE(year->text(), QStringLiteral("2012"));
+        QTest::keyClick(year, Qt::Key_Up);
+        QTest::keyClick(year, Qt::Key_Up);
+        QCOMPARE(year->text(), QStringLiteral("2013"));
     }
 
     void regionWithLeadingZero()
