@@ -42,6 +42,27 @@ const char* const kMonthSuffixes[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun"
 const char16_t* const kMarkCaptions[12] = {u"Янв.", u"Фев.", u"Март", u"Апр.", u"Май",  u"Июнь",
                                            u"Июль", u"Авг.", u"Сен.", u"Окт.", u"Ноя.", u"Дек."};
 
+// The three groups in the order of their rows: first and second children, third and later
+// children, disabled children.
+std::array<ChildrenRowText, 3> childrenRows()
+{
+    return {
+        {{"chbConstChildrens", QStringLiteral("Число детей не изменялось и составило"),
+          "meChildrens", Digits::FirstChildrenCount, QStringLiteral("Число детей за весь год"),
+          QStringLiteral("число детей"), "UpDChildrens", 2, "",
+          QStringLiteral("Количество детей в этом месяце")},
+         {"chbConstChildrens3",
+          QStringLiteral("Число детей, начиная с 3-го не изменялось и составило"), "meChildrens3",
+          Digits::ChildrenCount, QStringLiteral("Число детей, начиная с 3-го, за весь год"),
+          QStringLiteral("число детей, начиная с 3-го"), "UpDChildrens3", 99, "3",
+          QStringLiteral("Количество детей в этом месяце, считая с 3-го")},
+         {"chbConstChildrens2", QStringLiteral("Число детей инвалидов не изменялось и составило"),
+          "meChildrens2", Digits::ChildrenCount,
+          QStringLiteral("Число детей-инвалидов за весь год"),
+          QStringLiteral("число детей-инвалидов"), "UpDChildrens2", 99, "2",
+          QStringLiteral("Количество детей инвалидов I и II групп в этом месяце")}}};
+}
+
 } // namespace
 
 TfrFrameStandartDeduct::TfrFrameStandartDeduct(QWidget* parent, FrameHost& host)
@@ -163,24 +184,10 @@ QWidget* TfrFrameStandartDeduct::buildChildrenPanel()
     kinds->addStretch();
     m_rbSingleAmounts->setChecked(true);
 
-    m_children = makeRow(
-        panel, {"chbConstChildrens", QStringLiteral("Число детей не изменялось и составило"),
-                "meChildrens", Digits::FirstChildrenCount,
-                QStringLiteral("Число детей за весь год"), QStringLiteral("число детей"),
-                "UpDChildrens", 2, "", QStringLiteral("Количество детей в этом месяце")});
-    m_third =
-        makeRow(panel, {"chbConstChildrens3",
-                        QStringLiteral("Число детей, начиная с 3-го не изменялось и составило"),
-                        "meChildrens3", Digits::ChildrenCount,
-                        QStringLiteral("Число детей, начиная с 3-го, за весь год"),
-                        QStringLiteral("число детей, начиная с 3-го"), "UpDChildrens3", 99, "3",
-                        QStringLiteral("Количество детей в этом месяце, считая с 3-го")});
-    m_disabled = makeRow(
-        panel,
-        {"chbConstChildrens2", QStringLiteral("Число детей инвалидов не изменялось и составило"),
-         "meChildrens2", Digits::ChildrenCount, QStringLiteral("Число детей-инвалидов за весь год"),
-         QStringLiteral("число детей-инвалидов"), "UpDChildrens2", 99, "2",
-         QStringLiteral("Количество детей инвалидов I и II групп в этом месяце")});
+    const std::array<ChildrenRowText, 3> rows = childrenRows();
+    m_children = makeRow(panel, rows[0]);
+    m_third = makeRow(panel, rows[1]);
+    m_disabled = makeRow(panel, rows[2]);
 
     // One grid: the month captions head the columns of all three groups.
     auto* grid = new QGridLayout(panel);
