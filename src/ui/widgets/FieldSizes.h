@@ -7,8 +7,12 @@
 // A field of digits only: how many digits it takes.
 enum class Digits : int
 {
+    FirstChildrenCount = 1, // the first and second children of a family
+    ChildrenCount = 2,
     Month = 2, // the number of a month, 1 to 12
+    Year = 4,
     Postcode = 6,
+    SharePart = 6, // the numerator or the denominator of a share
     Kpp = 9,
     OrganisationInn = 10,
     Oktmo = 11,
@@ -24,7 +28,8 @@ enum class Digits : int
 enum class TextLength : int
 {
     HouseNumber = 7, // house, building, flat
-    NamePart = 33,   // surname, first name, patronymic
+    ContractNumber = 20,
+    NamePart = 33, // surname, first name, patronymic
     AddressLine = 40,
     BirthPlace = 128,
     DocumentIssuer = 128,
@@ -35,7 +40,7 @@ enum class TextLength : int
     // No limit of its own (as much as a line edit takes): a text the file keeps whatever its
     // length, such as the document that empowers a representative.
     Unlimited = 32767,
-    SourceName = 1000, // the name of a source of payment
+    OrganisationName = 1000, // a source of payment, a pension fund or an insurer
 };
 inline constexpr int kShortText = 10;
 
@@ -61,6 +66,8 @@ inline constexpr AmountShape ConvertedRoubles{16, 2};
 // A sum of amounts the program works out (the income of a source over all its lines): as many
 // roubles as an amount can hold, and kopecks.
 inline constexpr AmountShape Total{15, 2};
+// The costs and deductions of a property bought or built: up to eight digits of roubles.
+inline constexpr AmountShape PropertyKopecks{8, 2};
 } // namespace Amount
 
 // What a read-only display beside a picker button shows: a directory code (as wide as a code of

@@ -10,8 +10,8 @@
 #include <utility>
 
 PaymentSourceFields::PaymentSourceFields(QWidget* dialog, Digits innDigits)
-    : m_dialog(dialog),
-      m_name(EntryFields::text(dialog, QStringLiteral("meSourseName"), TextLength::SourceName)),
+    : m_dialog(dialog), m_name(EntryFields::text(dialog, QStringLiteral("meSourseName"),
+                                                 TextLength::OrganisationName)),
       m_inn(EntryFields::digits(dialog, QStringLiteral("meINN"), innDigits)),
       m_kpp(EntryFields::digits(dialog, QStringLiteral("meKPP"), Digits::Kpp)),
       m_oktmo(EntryFields::digits(dialog, QStringLiteral("meOKATO"), Digits::Oktmo))

@@ -22,8 +22,11 @@ TUpDown::TUpDown(QWidget* parent, const QString& name, int minimum, int maximum)
     m_down->setToolTip(QStringLiteral("Уменьшить (стрелка вниз в поле)"));
     // Together the two arrows are about as tall as a field of the same font.
     const int line = fontMetrics().height();
-    for (QToolButton* arrow : {m_up, m_down})
+    for (QToolButton* arrow : {m_up, m_down}) {
         arrow->setFixedSize(line, line * 2 / 3);
+        // The keyboard steps the number in the field itself: the arrows are no stops of Tab.
+        arrow->setFocusPolicy(Qt::NoFocus);
+    }
     nameArrows();
     connect(m_up, &QToolButton::clicked, this, [this] { stepBy(1); });
     connect(m_down, &QToolButton::clicked, this, [this] { stepBy(-1); });

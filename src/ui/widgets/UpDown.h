@@ -8,7 +8,8 @@ class QToolButton;
 
 // An up-down pair of arrows bound to a number field: each arrow steps the field's number within
 // the range, and so do the Up and Down keys in the field. Unbound, the arrows do nothing. The
-// arrows are named by what they do to the field ("Увеличить: " and the field's name).
+// arrows are named by what they do to the field ("Увеличить: " and the field's name); they take no
+// focus of their own, the keyboard steps the number where it is shown.
 class TUpDown : public QWidget
 {
     Q_OBJECT

@@ -530,7 +530,7 @@ void TestEndToEnd::refundGrowsAsTheFlatIsEntered()
     QCOMPARE(window.currentSection(), Section::Deduction);
     click(window, "fbConstructionDeduct");
     click(window, "chbGrantingDeduct");
-    child<QDateEdit>(window, "dtpRegRightDate")->setDate(QDate(2013, 3, 1));
+    child<DateField>(window, "dtpRegRightDate")->setDate(QDate(2013, 3, 1));
     click(window, "bnNext");
 
     // The flat's price typed digit by digit: the refund grows with the deduction.

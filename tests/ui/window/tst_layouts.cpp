@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QSet>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -32,78 +31,6 @@ QString describe(const QRect& rect)
         .arg(rect.y());
 }
 
-// A known fault of today's screens: a fault of this kind (the start of its text) on a widget of
-// one of these names (separated by spaces) inside this frame or dialog.
-struct KnownFault
-{
-    const char* frame;
-    const char* widgets;
-    const char* fault;
-
-    // found is a line "widget path: what is wrong".
-    bool excuses(const QString& found) const
-    {
-        const qsizetype colon = found.indexOf(QStringLiteral(": "));
-        const QString path = QLatin1Char('/') + found.left(colon) + QLatin1Char('/');
-        const QString widget = found.left(colon).section(QLatin1Char('/'), -1);
-        return path.contains(QLatin1Char('/') + QLatin1String(frame) + QLatin1Char('/')) &&
-               QString::fromLatin1(widgets).split(QLatin1Char(' ')).contains(widget) &&
-               found.mid(colon + 2).startsWith(QString::fromUtf8(fault));
-    }
-};
-
-// The section frames, their dialogs and the pickers are still to be made fit for a large font and
-// for a screen reader; until each is, its faults of today are listed here and excused. Delete an
-// entry once its fault is gone (the test says which entries no longer find anything). The main
-// window, its own dialogs and the window "Расчёт налога" have no entry: they pass as they are.
-const QList<KnownFault> kLargeTextFaults = {
-    // Income at 13 %: an amount column of the income lines is cut without a tooltip.
-    // Deductions: the sub-section buttons (widgets/SubFrameContainer) are squeezed and their
-    // captions cut; the share of ownership's fields are too narrow for six digits.
-    {"TfrConstructionDeduct", "meDol1 meDol2", "\""},
-    {"TfrFrameDeductData", "fbCB fbConstructionDeduct fbPensDeduct fbStandartDeduct", "squeezed"},
-    {"TfrFrameDeductData", "fbCB fbConstructionDeduct fbPensDeduct fbStandartDeduct", "\""},
-};
-
-const QList<KnownFault> kReaderFaults = {
-    // Income in Russia (sections/russian_income): the lists of sources and of income lines without
-    // names, the totals named only by their group boxes or passed by Tab, the entry dialogs' fields
-    // without captions as buddies and their "..." without names.
-    // Foreign income (sections/foreign_income): the list, the fields named by their group boxes,
-    // the "..." buttons, the amounts in roubles Tab passes by; the source dialog's country.
-    // Deductions (sections/deductions): the standard deductions' "?" choices, the children's
-    // counts and their arrows, the months named only by their group box, the month combinations'
-    // "----"; the property deduction's fields named by their group boxes, its "..." and its year
-    // arrows; the social deductions' fields and lists; the child's education amount.
-    {"TfrFrameStandartDeduct", "rbQ rbQ2", "named only \""},
-    {"TfrFrameStandartDeduct",
-     "UpDChildrens2Down UpDChildrens2Up UpDChildrens3Down UpDChildrens3Up UpDChildrensDown "
-     "UpDChildrensUp meChildrens meChildrens2 meChildrens3",
-     "no name"},
-    {"TfrFrameStandartDeduct",
-     "me1 me10 me11 me12 me2 me3 me4 me5 me6 me7 me8 me9 meR1 meR10 meR11 meR12 meR2 meR3 meR4 "
-     "meR5 meR6 meR7 meR8 meR9",
-     "named only by its group box"},
-    {"TfmDif", "CB1 CB10 CB11 CB12 CB2 CB3 CB4 CB5 CB6 CB7 CB8 CB9", "named only \""},
-    {"TfrConstructionDeduct",
-     "dtpRegRightDate meArea meBuilding meCity meDistrict meDol1 meDol2 meFlat meHouse meObsch "
-     "mePostIndex mePostYears mePostYearsIp mePostYearsIpNA mePostYearsNA meStreet "
-     "meTransferringChargeSum meTransferringCreditSum meVychIpNA meVychNA meobschip",
-     "named only by its group box"},
-    {"TfrConstructionDeduct", "bnRegion", "named only \""},
-    {"TfrFramePensDeduct",
-     "chbGrantingSocDeduct meCharitySum meExpensiveMedicalSum meMedicalSum meSelfEducationSum "
-     "meStrahovka meStrahovka2",
-     "named only by its group box"},
-    {"TfmChildEduSum", "meChildEduSum", "no name"},
-    // The pickers (pickers/): their lists have no names; the tax-office import's file field and its
-    // "...".
-};
-
-// The known faults that excused a fault in this run, and the tours that ran with known faults.
-QSet<const KnownFault*> g_excused;
-int g_toursExcusing = 0;
-
 struct TourFindings
 {
     QStringList visited;
@@ -113,11 +40,9 @@ struct TourFindings
 };
 
 TourFindings tourOf(const QString& formName, int form,
-                    const std::function<QStringList(QWidget&)>& inspect,
-                    const QList<KnownFault>& known)
+                    const std::function<QStringList(QWidget&)>& inspect)
 {
     TourFindings found;
-    g_toursExcusing += known.isEmpty() ? 0 : 1;
     UiTestBench bench(UiTestBench::shippedDirectories());
     TFormMain& window = bench.start({bench.writeDeclaration(
         QStringLiteral("crowded.tv3"), ScreenTour::crowdedDeclaration(quint8(form)))});
@@ -136,17 +61,8 @@ TourFindings tourOf(const QString& formName, int form,
             faults.append(QStringLiteral("the window grew to %1x%2")
                               .arg(window.width())
                               .arg(window.height()));
-        for (const QString& fault : std::as_const(faults)) {
-            bool excused = false;
-            for (const KnownFault& entry : known) {
-                if (entry.excuses(fault)) {
-                    g_excused.insert(&entry);
-                    excused = true;
-                }
-            }
-            if (!excused)
-                found.faults.append(name + QStringLiteral(": ") + fault);
-        }
+        for (const QString& fault : std::as_const(faults))
+            found.faults.append(name + QStringLiteral(": ") + fault);
     });
     tour.run();
     found.checkMessages = tour.checkMessages;
@@ -176,7 +92,6 @@ class TestLayouts : public QObject
 private slots:
     void initTestCase();
     void init();
-    void cleanupTestCase();
 
     void faultsFound_data();
     void faultsFound();
@@ -205,20 +120,6 @@ void TestLayouts::initTestCase()
 void TestLayouts::init()
 {
     UiTestBench::clearSettings();
-}
-
-void TestLayouts::cleanupTestCase()
-{
-    // Only a run of every form of the tests with known faults can tell that one is gone.
-    if (g_toursExcusing < 6)
-        return;
-    for (const QList<KnownFault>* list : {&kLargeTextFaults, &kReaderFaults}) {
-        for (const KnownFault& entry : *list) {
-            if (!g_excused.contains(&entry))
-                qInfo("known fault no longer found, delete its entry: %s %s %s", entry.frame,
-                      entry.widgets, entry.fault);
-        }
-    }
 }
 
 // Each inspection finds each kind of fault, and names the widget.
@@ -378,7 +279,7 @@ void TestLayouts::everyScreenFits()
     QFETCH(int, form);
     QFETCH(QStringList, screens);
     const QString formName = QString::fromLatin1(QTest::currentDataTag());
-    expectClean(tourOf(formName, form, layoutFaults, {}), screens);
+    expectClean(tourOf(formName, form, layoutFaults), screens);
 }
 
 // The same screens in a large font: 14 points instead of the usual 9 or 10.
@@ -398,7 +299,7 @@ void TestLayouts::largeTextFits()
     large.setPointSize(14);
     QApplication::setFont(large);
     const TourFindings found =
-        tourOf(QString::fromLatin1(QTest::currentDataTag()), form, layoutFaults, kLargeTextFaults);
+        tourOf(QString::fromLatin1(QTest::currentDataTag()), form, layoutFaults);
     QApplication::setFont(usual);
     expectClean(found, {});
 }
@@ -413,9 +314,7 @@ void TestLayouts::everyScreenReadable_data()
 void TestLayouts::everyScreenReadable()
 {
     QFETCH(int, form);
-    expectClean(
-        tourOf(QString::fromLatin1(QTest::currentDataTag()), form, accessFaults, kReaderFaults),
-        {});
+    expectClean(tourOf(QString::fromLatin1(QTest::currentDataTag()), form, accessFaults), {});
 }
 
 QTEST_MAIN(TestLayouts)

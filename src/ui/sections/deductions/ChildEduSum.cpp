@@ -1,34 +1,32 @@
 #include "ui/sections/deductions/ChildEduSum.h"
 
 #include "ui/dialogs/DialogButtons.h"
-#include "ui/widgets/EntryFields.h"
+#include "ui/widgets/AmountField.h"
+#include "ui/widgets/FormGrid.h"
 
-#include <QLabel>
-#include <QLineEdit>
+#include <QHBoxLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TfmChildEduSum::TfmChildEduSum(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Сумма за обучение"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    m_meChildEduSum = EntryFields::amount(this, QStringLiteral("meChildEduSum"), 12);
+    m_meAmount = new AmountField(this, QStringLiteral("meChildEduSum"), Amount::Kopecks);
     const DialogButtons buttons = DialogButtons::create(this, "btnYes", "btnNo");
     connect(buttons.yes, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Сумма, уплаченная за обучение ребенка"), this));
-    layout->addWidget(m_meChildEduSum);
-    layout->addLayout(buttons.row);
-    m_meChildEduSum->setFocus();
+    FormGrid grid(this);
+    grid.row({{QStringLiteral("Сумма, уплаченная за обучение ребенка"), m_meAmount}});
+    grid.wide(buttons.row);
+    m_meAmount->setFocus();
 }
 
 void TfmChildEduSum::setAmount(Money amount)
 {
-    m_meChildEduSum->setText(EntryFields::amountText(amount));
+    m_meAmount->setValue(amount);
 }
 
 Money TfmChildEduSum::amount() const
 {
-    return EntryFields::amountOrZero(m_meChildEduSum);
+    return m_meAmount->valueOrZero();
 }

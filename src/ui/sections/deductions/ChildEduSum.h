@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-class QLineEdit;
+class AmountField;
 
 // The amount paid for the education of one child. Enter answers "Да", Escape "Нет".
 class TfmChildEduSum : public QDialog
@@ -19,5 +19,5 @@ public:
     Money amount() const;
 
 private:
-    QLineEdit* m_meChildEduSum;
+    AmountField* m_meAmount;
 };

@@ -1,14 +1,13 @@
 #include "ui/sections/deductions/Dif.h"
 
 #include "ui/dialogs/DialogButtons.h"
-#include "ui/widgets/EntryFields.h"
+#include "ui/widgets/FormGrid.h"
 #include "ui/widgets/MonthNames.h"
 
 #include <QComboBox>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TfmMonthCombination::TfmMonthCombination(QWidget* parent, const QString& heading,
                                          const QStringList& items)
@@ -16,29 +15,26 @@ TfmMonthCombination::TfmMonthCombination(QWidget* parent, const QString& heading
 {
     setWindowTitle(QStringLiteral("Комбинация стандартных вычетов"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-
-    auto* grid = new QGridLayout;
     for (int month = 0; month < 12; ++month) {
         auto* list = new QComboBox(this);
         list->setObjectName(QStringLiteral("CB%1").arg(month + 1));
         list->addItems(items);
         m_lists[size_t(month)] = list;
-        const int column = month / 6 * 2;
-        grid->addWidget(new QLabel(MonthName(month), this), month % 6, column);
-        grid->addWidget(list, month % 6, column + 1);
     }
-
     const DialogButtons buttons = DialogButtons::create(this, "btnYes", "btnNo");
     connect(buttons.yes, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* layout = new QVBoxLayout(this);
+    FormGrid grid(this);
     if (!heading.isEmpty()) {
         auto* label = new QLabel(heading, this);
         label->setWordWrap(true);
-        layout->addWidget(label);
+        grid.wide(label);
     }
-    layout->addLayout(grid);
-    layout->addLayout(buttons.row);
+    // January to June on the left, July to December on the right: Tab goes down the months.
+    for (int month = 0; month < 6; ++month)
+        grid.row({{MonthName(month), m_lists[size_t(month)]},
+                  {MonthName(month + 6), m_lists[size_t(month + 6)]}});
+    grid.wide(buttons.row);
 }
 
 void TfmMonthCombination::setChoice(int month, int index)
@@ -54,7 +50,7 @@ int TfmMonthCombination::choice(int month) const
 
 TfmDif::TfmDif(QWidget* parent)
     : TfmMonthCombination(parent, QString(),
-                          {QStringLiteral("----"), QStringLiteral("104"), QStringLiteral("105")})
+                          {QStringLiteral("нет"), QStringLiteral("104"), QStringLiteral("105")})
 {}
 
 TfmDif2::TfmDif2(QWidget* parent)

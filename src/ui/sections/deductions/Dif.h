@@ -22,7 +22,8 @@ private:
     std::array<QComboBox*, 12> m_lists{};
 };
 
-// The personal deduction of each month: "----" (none), "104", "105".
+// The personal deduction of each month: "нет" (none), "104", "105". A list box is read out by
+// its chosen item: "нет" is a word where dashes would be read as dashes.
 class TfmDif : public TfmMonthCombination
 {
     Q_OBJECT

@@ -1,38 +1,34 @@
 #include "ui/sections/deductions/FrameCB.h"
 
 #include "model/Declaration.h"
-#include "ui/widgets/EntryFields.h"
+#include "ui/widgets/AmountField.h"
+#include "ui/widgets/FormGrid.h"
 
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
-#include <QLineEdit>
-#include <QVBoxLayout>
 
 TfrCB::TfrCB(QWidget* parent, FrameHost& host) : TThinkingFrame(parent, host)
 {
     setObjectName(QStringLiteral("TfrCB"));
-    auto* group = new QGroupBox(QStringLiteral("Убытки предыдущих налоговых периодов"), this);
-    m_meCB = EntryFields::amount(group, QStringLiteral("meCB"), 12);
-    m_meFinInstr = EntryFields::amount(group, QStringLiteral("meFinInstr"), 12);
-    auto* form = new QFormLayout(group);
-    // A caption too long to stand beside its field goes over it.
-    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
-    form->addRow(QStringLiteral("Убыток по операциям с ценными бумагами"), m_meCB);
-    form->addRow(QStringLiteral("Убыток по операциям с финансовыми инструментами срочных сделок"),
-                 m_meFinInstr);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(group);
-    layout->addStretch();
+    FormGrid page(this);
+    page.layout()->setContentsMargins(0, 0, 0, 0);
+    QGroupBox* box = page.group("gbLosses", QStringLiteral("Убытки предыдущих налоговых периодов"));
+    m_meSecuritiesLoss = new AmountField(box, QStringLiteral("meCB"), Amount::Kopecks);
+    m_meDerivativesLoss = new AmountField(box, QStringLiteral("meFinInstr"), Amount::Kopecks);
+    FormGrid grid(box);
+    grid.row({{QStringLiteral("Убыток по операциям с ценными бумагами"), m_meSecuritiesLoss}});
+    grid.row({{QStringLiteral("Убыток по операциям с финансовыми инструментами срочных сделок"),
+               m_meDerivativesLoss}});
+    page.stretch();
 
     const mTCBDeduct& record = document().SecuritiesDeduction;
-    m_meCB->setText(EntryFields::amountText(record.SecuritiesLoss));
-    m_meFinInstr->setText(EntryFields::amountText(record.DerivativesLoss));
+    m_meSecuritiesLoss->setValue(record.SecuritiesLoss);
+    m_meDerivativesLoss->setValue(record.DerivativesLoss);
 }
 
 void TfrCB::StoreData()
 {
     mTCBDeduct& record = document().SecuritiesDeduction;
-    record.SecuritiesLoss = EntryFields::amountOrZero(m_meCB);
-    record.DerivativesLoss = EntryFields::amountOrZero(m_meFinInstr);
+    record.SecuritiesLoss = m_meSecuritiesLoss->valueOrZero();
+    record.DerivativesLoss = m_meDerivativesLoss->valueOrZero();
 }

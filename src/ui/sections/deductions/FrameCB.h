@@ -2,7 +2,7 @@
 
 #include "ui/widgets/MyFrame.h"
 
-class QLineEdit;
+class AmountField;
 
 // Losses of earlier tax periods on securities and on derivatives, which the computation carries
 // forward. It has no checks of its own.
@@ -18,6 +18,6 @@ public:
     void FocusError(quint16) override {}
 
 private:
-    QLineEdit* m_meCB;
-    QLineEdit* m_meFinInstr;
+    AmountField* m_meSecuritiesLoss;
+    AmountField* m_meDerivativesLoss;
 };

@@ -8,8 +8,6 @@
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
-#include <QLineEdit>
-#include <QRegularExpressionValidator>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -63,7 +61,6 @@ QToolButton* TfrFrameDeductData::addButton(SubFrame kind, const char* name, cons
     button->setToolTip(hint);
     button->setCheckable(true);
     button->setAutoRaise(false);
-    button->setMinimumWidth(110);
     m_buttons->addButton(button, kind);
     connect(button, &QToolButton::clicked, this, [this, kind] { switchTo(kind); });
     return button;

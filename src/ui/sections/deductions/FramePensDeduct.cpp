@@ -7,29 +7,47 @@
 #include "ui/dialogs/WindowCheckAnswerer.h"
 #include "ui/sections/deductions/ChildEduSum.h"
 #include "ui/sections/deductions/InputSoursePens.h"
+#include "ui/widgets/AmountField.h"
 #include "ui/widgets/EntryFields.h"
 #include "ui/widgets/EntryLists.h"
+#include "ui/widgets/FormGrid.h"
 
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+
+namespace {
+
+// A list shows at least this many rows, whatever the size of the font.
+constexpr int kListRows = 3;
+
+} // namespace
 
 TfrFramePensDeduct::TfrFramePensDeduct(QWidget* parent, FrameHost& host)
     : TThinkingFrame(parent, host)
 {
     setObjectName(QStringLiteral("TfrFramePensDeduct"));
     m_loading = true;
-    buildControls();
+    auto* outer = new QGroupBox(QStringLiteral("Социальные налоговые вычеты"), this);
+    m_claim = new QCheckBox(QStringLiteral("Предоставить социальные налоговые вычеты"), outer);
+    m_claim->setObjectName(QStringLiteral("chbGrantingSocDeduct"));
+    auto* outerLayout = new QVBoxLayout(outer);
+    outerLayout->addWidget(m_claim);
+    outerLayout->addWidget(buildAmounts(outer));
+    outerLayout->addWidget(buildChildEducation(outer), 1);
+    outerLayout->addLayout(buildContracts(outer), 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(outer);
+    connectControls();
     loadFromDocument();
     m_loading = false;
 }
@@ -39,108 +57,121 @@ QString TfrFramePensDeduct::sectionName()
     return QStringLiteral("Социальные вычеты");
 }
 
-void TfrFramePensDeduct::buildControls()
+QGroupBox* TfrFramePensDeduct::buildAmounts(QWidget* parent)
 {
-    auto* outer = new QGroupBox(QStringLiteral(" Предоставить социальные налоговые вычеты"), this);
-    m_chbGrantingSocDeduct =
-        new QCheckBox(QStringLiteral("Предоставить социальные налоговые вычеты"), outer);
-    m_chbGrantingSocDeduct->setObjectName(QStringLiteral("chbGrantingSocDeduct"));
-
-    auto* spent = new QGroupBox(QStringLiteral("Суммы, затраченные на"), outer);
+    auto* spent = new QGroupBox(QStringLiteral("Суммы, затраченные на"), parent);
     const char* const names[6] = {"meCharitySum",          "meSelfEducationSum", "meMedicalSum",
                                   "meExpensiveMedicalSum", "meStrahovka",        "meStrahovka2"};
+    for (size_t index = 0; index < m_amounts.size(); ++index)
+        m_amounts[index] =
+            new AmountField(spent, QString::fromLatin1(names[index]), Amount::Kopecks);
+    // Two rows of three amounts, each under its caption, in the order Tab takes them; the longest
+    // caption takes two lines, so that the rows fit the page.
     const QString captions[6] = {QStringLiteral("благотворительность"),
                                  QStringLiteral("свое обучение"),
                                  QStringLiteral("лечение"),
                                  QStringLiteral("дорогостоящее лечение"),
                                  QStringLiteral("добровольное страхование"),
                                  QStringLiteral("дополнительные страховые\nпенсионные взносы")};
-    auto* spentLayout = new QGridLayout(spent);
-    spentLayout->setContentsMargins(6, 6, 6, 6);
+    auto* grid = new QGridLayout(spent);
     for (int index = 0; index < 6; ++index) {
-        auto* label = new QLabel(captions[index], spent);
-        // A caption wider than its column goes on in a second line.
-        label->setWordWrap(true);
-        m_amountLabels.append(label);
-        m_amounts[size_t(index)] =
-            EntryFields::amount(spent, QString::fromLatin1(names[index]), 12);
-        spentLayout->addWidget(label, index % 3, index / 3 * 2);
-        spentLayout->addWidget(m_amounts[size_t(index)], index % 3, index / 3 * 2 + 1);
+        QLabel* caption = EntryFields::caption(spent, m_amounts[size_t(index)], captions[index]);
+        m_amountCaptions.append(caption);
+        grid->addWidget(caption, index / 3 * 2, index % 3, Qt::AlignBottom);
+        grid->addWidget(m_amounts[size_t(index)], index / 3 * 2 + 1, index % 3, Qt::AlignLeft);
     }
+    grid->setColumnStretch(3, 1);
+    m_amounts[5]->setAccessibleName(
+        QString(captions[5]).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    return spent;
+}
 
-    auto* children = new QGroupBox(QStringLiteral("Суммы, уплаченные за обучение детей"), outer);
-    m_lvSumList = EntryLists::list(children, "lvSumList", {QStringLiteral("Суммы")},
-                                   QStringLiteral("Список сумм, уплаченных за всех детей"));
+QGroupBox* TfrFramePensDeduct::buildChildEducation(QWidget* parent)
+{
+    auto* children = new QGroupBox(QStringLiteral("Суммы, уплаченные за обучение детей"), parent);
+    const QString hint = QStringLiteral("Список сумм, уплаченных за всех детей");
+    m_lvChildEducation = EntryLists::list(children, "lvSumList", {QStringLiteral("Суммы")}, hint);
+    m_lvChildEducation->setAccessibleName(hint);
+    EntryLists::showRows(m_lvChildEducation, kListRows);
     m_fbAddSum = EntryLists::button(
         children, "fbAddSum", QStringLiteral("Добавить"),
         QStringLiteral("Добавить очередную сумму, уплаченную за обучение детей"));
+    m_fbAddSum->setAccessibleName(QStringLiteral("Добавить сумму за обучение"));
     m_fbDeleteSum =
         EntryLists::button(children, "fbDeleteSum", QStringLiteral("Удалить"),
                            QStringLiteral("Удалить сумму, уплаченную за обучение детей"));
+    m_fbDeleteSum->setAccessibleName(QStringLiteral("Удалить сумму за обучение"));
     m_fbEditSum =
         EntryLists::button(children, "fbEditSum", QStringLiteral("Изменить"),
                            QStringLiteral("Редактировать сумму, уплаченную за обучение детей"));
-    auto* childrenButtons = new QVBoxLayout;
+    m_fbEditSum->setAccessibleName(QStringLiteral("Изменить сумму за обучение"));
+    auto* buttons = new QVBoxLayout;
     for (QPushButton* each : {m_fbAddSum, m_fbDeleteSum, m_fbEditSum})
-        childrenButtons->addWidget(each);
-    childrenButtons->addStretch();
-    auto* childrenLayout = new QHBoxLayout(children);
-    childrenLayout->addWidget(m_lvSumList, 1);
-    childrenLayout->addLayout(childrenButtons);
+        buttons->addWidget(each);
+    buttons->addStretch();
+    auto* layout = new QHBoxLayout(children);
+    layout->addWidget(m_lvChildEducation, 1);
+    layout->addLayout(buttons);
+    return children;
+}
 
-    const QString pensCaption = QStringLiteral("Договоры добровольного пенс. страхования и "
-                                               "негосударственного пенс. обеспечения");
-    m_lvPensInfo = EntryLists::list(outer, "lvPensInfo", {pensCaption}, pensCaption);
-    m_fbAddPens = EntryLists::button(outer, "fbAddPens", QStringLiteral("Добавить"),
-                                     QStringLiteral("Добавить источник выплат"));
-    m_fbDeletePens = EntryLists::button(outer, "fbDeletePens", QStringLiteral("Удалить"),
-                                        QStringLiteral("Удалить источник выплат"));
-    m_fbEditPens = EntryLists::button(outer, "fbEditPens", QStringLiteral("Изменить"),
-                                      QStringLiteral("Редактировать источник выплат"));
-    auto* pensButtons = new QVBoxLayout;
-    for (QPushButton* each : {m_fbAddPens, m_fbDeletePens, m_fbEditPens})
-        pensButtons->addWidget(each);
-    pensButtons->addStretch();
-    auto* pensLayout = new QHBoxLayout;
-    pensLayout->addWidget(m_lvPensInfo, 1);
-    pensLayout->addLayout(pensButtons);
+QLayout* TfrFramePensDeduct::buildContracts(QWidget* parent)
+{
+    const QString caption = QStringLiteral("Договоры добровольного пенс. страхования и "
+                                           "негосударственного пенс. обеспечения");
+    m_lvContracts = EntryLists::list(parent, "lvPensInfo", {caption}, caption);
+    m_lvContracts->setAccessibleName(caption);
+    EntryLists::showRows(m_lvContracts, kListRows);
+    m_fbAddContract = EntryLists::button(parent, "fbAddPens", QStringLiteral("Добавить"),
+                                         QStringLiteral("Добавить источник выплат"));
+    m_fbAddContract->setAccessibleName(QStringLiteral("Добавить договор"));
+    m_fbDeleteContract = EntryLists::button(parent, "fbDeletePens", QStringLiteral("Удалить"),
+                                            QStringLiteral("Удалить источник выплат"));
+    m_fbDeleteContract->setAccessibleName(QStringLiteral("Удалить договор"));
+    m_fbEditContract = EntryLists::button(parent, "fbEditPens", QStringLiteral("Изменить"),
+                                          QStringLiteral("Редактировать источник выплат"));
+    m_fbEditContract->setAccessibleName(QStringLiteral("Изменить договор"));
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* each : {m_fbAddContract, m_fbDeleteContract, m_fbEditContract})
+        buttons->addWidget(each);
+    buttons->addStretch();
+    auto* layout = new QHBoxLayout;
+    layout->addWidget(m_lvContracts, 1);
+    layout->addLayout(buttons);
+    return layout;
+}
 
-    auto* outerLayout = new QVBoxLayout(outer);
-    outerLayout->setContentsMargins(6, 6, 6, 6);
-    outerLayout->addWidget(m_chbGrantingSocDeduct);
-    outerLayout->addWidget(spent);
-    outerLayout->addWidget(children, 1);
-    outerLayout->addLayout(pensLayout, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(outer);
-
-    connect(m_chbGrantingSocDeduct, &QCheckBox::clicked, this, &TfrFramePensDeduct::claimClicked);
+void TfrFramePensDeduct::connectControls()
+{
+    connect(m_claim, &QCheckBox::clicked, this, &TfrFramePensDeduct::claimClicked);
     connect(m_fbAddSum, &QPushButton::clicked, this, &TfrFramePensDeduct::addSum);
     connect(m_fbEditSum, &QPushButton::clicked, this, &TfrFramePensDeduct::editSum);
     connect(m_fbDeleteSum, &QPushButton::clicked, this, &TfrFramePensDeduct::deleteSum);
-    connect(m_fbAddPens, &QPushButton::clicked, this, &TfrFramePensDeduct::addPens);
-    connect(m_fbEditPens, &QPushButton::clicked, this, &TfrFramePensDeduct::editPens);
-    connect(m_fbDeletePens, &QPushButton::clicked, this, &TfrFramePensDeduct::deletePens);
-    connect(m_lvSumList, &QTreeWidget::itemDoubleClicked, this, &TfrFramePensDeduct::editSum);
-    connect(m_lvPensInfo, &QTreeWidget::itemDoubleClicked, this, &TfrFramePensDeduct::editPens);
-    m_lvSumList->installEventFilter(this);
-    m_lvPensInfo->installEventFilter(this);
+    connect(m_fbAddContract, &QPushButton::clicked, this, &TfrFramePensDeduct::addContract);
+    connect(m_fbEditContract, &QPushButton::clicked, this, &TfrFramePensDeduct::editContract);
+    connect(m_fbDeleteContract, &QPushButton::clicked, this, &TfrFramePensDeduct::deleteContract);
+    connect(m_lvChildEducation, &QTreeWidget::itemDoubleClicked, this,
+            &TfrFramePensDeduct::editSum);
+    connect(m_lvContracts, &QTreeWidget::itemDoubleClicked, this,
+            &TfrFramePensDeduct::editContract);
+    m_lvChildEducation->installEventFilter(this);
+    m_lvContracts->installEventFilter(this);
 }
 
+// Enter in a list changes its entry, Delete deletes it, as the buttons beside it do.
 bool TfrFramePensDeduct::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress &&
+        (watched == m_lvChildEducation || watched == m_lvContracts)) {
         const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool sums = watched == m_lvChildEducation;
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (watched == m_lvSumList) {
-                editSum();
-                return true;
-            }
-            if (watched == m_lvPensInfo) {
-                editPens();
-                return true;
-            }
+            sums ? editSum() : editContract();
+            return true;
+        }
+        if (key == Qt::Key_Delete) {
+            sums ? deleteSum() : deleteContract();
+            return true;
         }
     }
     return TThinkingFrame::eventFilter(watched, event);
@@ -149,7 +180,7 @@ bool TfrFramePensDeduct::eventFilter(QObject* watched, QEvent* event)
 void TfrFramePensDeduct::loadFromDocument()
 {
     const mTSocialDeduct& record = document().SocialDeduction;
-    m_chbGrantingSocDeduct->setChecked(record.SocialEnabled != 0);
+    m_claim->setChecked(record.SocialEnabled != 0);
     applyClaimRule(record.SocialEnabled != 0);
     if (record.SocialEnabled == 0)
         return;
@@ -157,40 +188,56 @@ void TfrFramePensDeduct::loadFromDocument()
                               record.MedicalSum,   record.ExpensiveMedicalSum,
                               record.InsuranceSum, record.PensionContribSum};
     for (size_t index = 0; index < 6; ++index)
-        m_amounts[index]->setText(EntryFields::amountText(amounts[index]));
+        m_amounts[index]->setValue(amounts[index]);
     for (const Money amount : record.ChildEducationSums())
-        m_lvSumList->addTopLevelItem(
+        m_lvChildEducation->addTopLevelItem(
             new QTreeWidgetItem(QStringList{EntryFields::amountText(amount)}));
-    EntryLists::selectRow(m_lvSumList, 0);
+    EntryLists::selectRow(m_lvChildEducation, 0);
     for (const mTPens& contract : record.PensionContracts())
-        m_lvPensInfo->addTopLevelItem(EntryLists::nameRow(contract.PensOrgName));
+        m_lvContracts->addTopLevelItem(EntryLists::nameRow(contract.PensOrgName));
 }
 
 void TfrFramePensDeduct::applyClaimRule(bool claimed)
 {
-    for (QLineEdit* field : m_amounts)
+    for (AmountField* field : m_amounts)
         field->setEnabled(claimed);
-    for (QLabel* label : std::as_const(m_amountLabels))
-        label->setEnabled(claimed);
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{m_fbAddSum, m_fbDeleteSum, m_fbEditSum, m_fbAddPens,
-                                         m_fbDeletePens, m_fbEditPens, m_lvSumList, m_lvPensInfo})
+    for (QLabel* caption : std::as_const(m_amountCaptions))
+        caption->setEnabled(claimed);
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             m_fbAddSum, m_fbDeleteSum, m_fbEditSum, m_fbAddContract, m_fbDeleteContract,
+             m_fbEditContract, m_lvChildEducation, m_lvContracts})
         widget->setEnabled(claimed);
+}
+
+bool TfrFramePensDeduct::hasEntries() const
+{
+    const mTSocialDeduct& record = document().SocialDeduction;
+    return record.ChildEducationCount() > 0 || record.PensCount() > 0 ||
+           std::any_of(m_amounts.begin(), m_amounts.end(),
+                       [](const AmountField* field) { return !field->valueOrZero().isZero(); });
 }
 
 void TfrFramePensDeduct::claimClicked(bool claimed)
 {
+    // Clearing the claim deletes what was entered: it asks first.
+    if (!claimed && hasEntries() &&
+        !host().interaction().confirmDeletion(
+            this, QStringLiteral("Отказаться от социальных вычетов? Введенные суммы, суммы "
+                                 "за обучение детей и пенсионные договоры будут удалены."))) {
+        m_claim->setChecked(true);
+        return;
+    }
     applyClaimRule(claimed);
     if (!claimed) {
-        for (QLineEdit* field : m_amounts)
+        for (AmountField* field : m_amounts)
             field->clear();
         mTSocialDeduct& record = document().SocialDeduction;
         while (record.ChildEducationCount() > 0)
             record.DeleteChildEducation(record.ChildEducationCount() - 1);
         while (record.PensCount() > 0)
             record.DeletePens(record.PensCount() - 1);
-        m_lvSumList->clear();
-        m_lvPensInfo->clear();
+        m_lvChildEducation->clear();
+        m_lvContracts->clear();
     }
     notify();
 }
@@ -201,17 +248,17 @@ void TfrFramePensDeduct::addSum()
     if (host().interaction().execDialog(dialog) != QDialog::Accepted || dialog.amount().isZero())
         return;
     const int position = document().SocialDeduction.AddChildEducation(dialog.amount());
-    m_lvSumList->addTopLevelItem(
+    m_lvChildEducation->addTopLevelItem(
         new QTreeWidgetItem(QStringList{EntryFields::amountText(dialog.amount())}));
-    m_lvSumList->clearSelection();
-    EntryLists::selectRow(m_lvSumList, position);
+    m_lvChildEducation->clearSelection();
+    EntryLists::selectRow(m_lvChildEducation, position);
     notify();
 }
 
 void TfrFramePensDeduct::editSum()
 {
-    const int row = EntryLists::selectedRow(m_lvSumList);
-    if (row < 0 || !m_lvSumList->isEnabled())
+    const int row = EntryLists::selectedRow(m_lvChildEducation);
+    if (row < 0 || !m_lvChildEducation->isEnabled())
         return;
     mTSocialDeduct& record = document().SocialDeduction;
     TfmChildEduSum dialog(this);
@@ -219,25 +266,30 @@ void TfrFramePensDeduct::editSum()
     if (host().interaction().execDialog(dialog) != QDialog::Accepted || dialog.amount().isZero())
         return;
     record.ReplaceChildEducation(row, dialog.amount());
-    m_lvSumList->topLevelItem(row)->setText(0, EntryFields::amountText(dialog.amount()));
+    m_lvChildEducation->topLevelItem(row)->setText(0, EntryFields::amountText(dialog.amount()));
     // A changed amount is a change of the document as much as an added one.
     notify();
 }
 
 void TfrFramePensDeduct::deleteSum()
 {
-    const int row = EntryLists::selectedRow(m_lvSumList);
-    if (row < 0)
+    const int row = EntryLists::selectedRow(m_lvChildEducation);
+    if (row < 0 || !m_lvChildEducation->isEnabled())
         return;
-    document().SocialDeduction.DeleteChildEducation(row);
-    delete m_lvSumList->takeTopLevelItem(row);
-    m_lvSumList->clearSelection();
-    if (m_lvSumList->topLevelItemCount() > 0)
-        EntryLists::selectRow(m_lvSumList, std::max(row - 1, 0));
+    mTSocialDeduct& record = document().SocialDeduction;
+    const QString question = QStringLiteral("Удалить сумму %1, уплаченную за обучение ребенка?")
+                                 .arg(EntryFields::amountText(record.GetChildEducation(row)));
+    if (!host().interaction().confirmDeletion(this, question))
+        return;
+    record.DeleteChildEducation(row);
+    delete m_lvChildEducation->takeTopLevelItem(row);
+    m_lvChildEducation->clearSelection();
+    if (m_lvChildEducation->topLevelItemCount() > 0)
+        EntryLists::selectRow(m_lvChildEducation, std::max(row - 1, 0));
     notify();
 }
 
-void TfrFramePensDeduct::addPens()
+void TfrFramePensDeduct::addContract()
 {
     mTSocialDeduct& record = document().SocialDeduction;
     // Contracts are numbered with three digits in the file.
@@ -251,16 +303,16 @@ void TfrFramePensDeduct::addPens()
         return;
     const int position = record.AddPens();
     record.ReplacePens(position, contract);
-    m_lvPensInfo->addTopLevelItem(EntryLists::nameRow(contract.PensOrgName));
-    m_lvPensInfo->clearSelection();
-    EntryLists::selectRow(m_lvPensInfo, position);
+    m_lvContracts->addTopLevelItem(EntryLists::nameRow(contract.PensOrgName));
+    m_lvContracts->clearSelection();
+    EntryLists::selectRow(m_lvContracts, position);
     notify();
 }
 
-void TfrFramePensDeduct::editPens()
+void TfrFramePensDeduct::editContract()
 {
-    const int row = EntryLists::selectedRow(m_lvPensInfo);
-    if (row < 0 || !m_lvPensInfo->isEnabled())
+    const int row = EntryLists::selectedRow(m_lvContracts);
+    if (row < 0 || !m_lvContracts->isEnabled())
         return;
     mTSocialDeduct& record = document().SocialDeduction;
     TfmInputSoursePens dialog(this, host().interaction());
@@ -271,20 +323,25 @@ void TfrFramePensDeduct::editPens()
     if (contract.PensOrgName.trimmed().isEmpty())
         return;
     record.ReplacePens(row, contract);
-    EntryLists::renameRow(m_lvPensInfo->topLevelItem(row), contract.PensOrgName);
+    EntryLists::renameRow(m_lvContracts->topLevelItem(row), contract.PensOrgName);
     notify();
 }
 
-void TfrFramePensDeduct::deletePens()
+void TfrFramePensDeduct::deleteContract()
 {
-    const int row = EntryLists::selectedRow(m_lvPensInfo);
-    if (row < 0)
+    const int row = EntryLists::selectedRow(m_lvContracts);
+    if (row < 0 || !m_lvContracts->isEnabled())
         return;
-    document().SocialDeduction.DeletePens(row);
-    delete m_lvPensInfo->takeTopLevelItem(row);
-    m_lvPensInfo->clearSelection();
-    if (m_lvPensInfo->topLevelItemCount() > 0)
-        EntryLists::selectRow(m_lvPensInfo, std::max(row - 1, 0));
+    mTSocialDeduct& record = document().SocialDeduction;
+    const QString question =
+        QStringLiteral("Удалить договор «%1»?").arg(record.GetPens(row).PensOrgName.trimmed());
+    if (!host().interaction().confirmDeletion(this, question))
+        return;
+    record.DeletePens(row);
+    delete m_lvContracts->takeTopLevelItem(row);
+    m_lvContracts->clearSelection();
+    if (m_lvContracts->topLevelItemCount() > 0)
+        EntryLists::selectRow(m_lvContracts, std::max(row - 1, 0));
     notify();
 }
 
@@ -297,13 +354,13 @@ void TfrFramePensDeduct::notify()
 void TfrFramePensDeduct::StoreData()
 {
     mTSocialDeduct& record = document().SocialDeduction;
-    record.SocialEnabled = m_chbGrantingSocDeduct->isChecked() ? 1 : 0;
-    record.CharitySum = EntryFields::amountOrZero(m_amounts[0]);
-    record.SelfEducationSum = EntryFields::amountOrZero(m_amounts[1]);
-    record.MedicalSum = EntryFields::amountOrZero(m_amounts[2]);
-    record.ExpensiveMedicalSum = EntryFields::amountOrZero(m_amounts[3]);
-    record.InsuranceSum = EntryFields::amountOrZero(m_amounts[4]);
-    record.PensionContribSum = EntryFields::amountOrZero(m_amounts[5]);
+    record.SocialEnabled = m_claim->isChecked() ? 1 : 0;
+    record.CharitySum = m_amounts[0]->valueOrZero();
+    record.SelfEducationSum = m_amounts[1]->valueOrZero();
+    record.MedicalSum = m_amounts[2]->valueOrZero();
+    record.ExpensiveMedicalSum = m_amounts[3]->valueOrZero();
+    record.InsuranceSum = m_amounts[4]->valueOrZero();
+    record.PensionContribSum = m_amounts[5]->valueOrZero();
 }
 
 quint16 TfrFramePensDeduct::CheckData()
@@ -317,7 +374,7 @@ quint16 TfrFramePensDeduct::CheckData()
 void TfrFramePensDeduct::FocusError(quint16 code)
 {
     if (code == SocialField::FirstAmount)
-        m_amounts[0]->setFocus();
+        m_amounts[0]->setFocus(Qt::OtherFocusReason);
     else if (code == SocialField::ContractList)
-        m_lvSumList->setFocus();
+        m_lvChildEducation->setFocus(Qt::OtherFocusReason);
 }

@@ -4,9 +4,11 @@
 
 #include <array>
 
+class AmountField;
 class QCheckBox;
+class QGroupBox;
 class QLabel;
-class QLineEdit;
+class QLayout;
 class QPushButton;
 class QTreeWidget;
 
@@ -31,29 +33,33 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildControls();
+    QGroupBox* buildAmounts(QWidget* parent);
+    QGroupBox* buildChildEducation(QWidget* parent);
+    QLayout* buildContracts(QWidget* parent);
+    void connectControls();
     void loadFromDocument();
     void applyClaimRule(bool claimed);
     void claimClicked(bool claimed);
+    bool hasEntries() const;
     void addSum();
     void editSum();
     void deleteSum();
-    void addPens();
-    void editPens();
-    void deletePens();
+    void addContract();
+    void editContract();
+    void deleteContract();
     void notify();
 
     bool m_loading = false;
-    QCheckBox* m_chbGrantingSocDeduct;
+    QCheckBox* m_claim;
     // Charity, own education, treatment, expensive treatment, insurance, pension contributions.
-    std::array<QLineEdit*, 6> m_amounts{};
-    QList<QLabel*> m_amountLabels;
-    QTreeWidget* m_lvSumList;
-    QTreeWidget* m_lvPensInfo;
+    std::array<AmountField*, 6> m_amounts{};
+    QList<QLabel*> m_amountCaptions;
+    QTreeWidget* m_lvChildEducation;
+    QTreeWidget* m_lvContracts;
     QPushButton* m_fbAddSum;
     QPushButton* m_fbDeleteSum;
     QPushButton* m_fbEditSum;
-    QPushButton* m_fbAddPens;
-    QPushButton* m_fbDeletePens;
-    QPushButton* m_fbEditPens;
+    QPushButton* m_fbAddContract;
+    QPushButton* m_fbDeleteContract;
+    QPushButton* m_fbEditContract;
 };

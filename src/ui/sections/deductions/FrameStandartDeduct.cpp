@@ -3,6 +3,7 @@
 #include "model/Declaration.h"
 #include "ui/dialogs/Interaction.h"
 #include "ui/sections/deductions/Dif.h"
+#include "ui/widgets/AmountField.h"
 #include "ui/widgets/EntryFields.h"
 #include "ui/widgets/MonthNames.h"
 #include "ui/widgets/UpDown.h"
@@ -17,30 +18,49 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+// What tells the three groups of children apart on the screen.
+struct ChildrenRowText
+{
+    const char* constantName;
+    QString constantCaption;
+    const char* countName;
+    Digits countDigits;
+    // What the number of the whole year and the number of a month hold, for a screen reader.
+    QString countHolds;
+    QString monthHolds;
+    const char* arrowsName;
+    int maximum;
+    const char* monthSuffix;
+    QString monthHint;
+};
+
 namespace {
 
 const char* const kMonthSuffixes[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
-QString markCaption(int index)
-{
-    static const char16_t* const names[12] = {u"Янв.", u"Фев.", u"Март", u"Апр.", u"Май",  u"Июнь",
-                                              u"Июль", u"Авг.", u"Сен.", u"Окт.", u"Ноя.", u"Дек."};
-    return QString::fromUtf16(names[index]);
-}
+const char16_t* const kMarkCaptions[12] = {u"Янв.", u"Фев.", u"Март", u"Апр.", u"Май",  u"Июнь",
+                                           u"Июль", u"Авг.", u"Сен.", u"Окт.", u"Ноя.", u"Дек."};
 
-QRadioButton* radio(QWidget* parent, const char* name, const QString& caption)
+// The three groups in the order of their rows: first and second children, third and later
+// children, disabled children.
+std::array<ChildrenRowText, 3> childrenRows()
 {
-    auto* button = new QRadioButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
-void exclusive(QObject* owner, std::initializer_list<QRadioButton*> buttons)
-{
-    auto* group = new QButtonGroup(owner);
-    for (QRadioButton* button : buttons)
-        group->addButton(button);
+    return {
+        {{"chbConstChildrens", QStringLiteral("Число детей не изменялось и составило"),
+          "meChildrens", Digits::FirstChildrenCount, QStringLiteral("Число детей за весь год"),
+          QStringLiteral("число детей"), "UpDChildrens", 2, "",
+          QStringLiteral("Количество детей в этом месяце")},
+         {"chbConstChildrens3",
+          QStringLiteral("Число детей, начиная с 3-го не изменялось и составило"), "meChildrens3",
+          Digits::ChildrenCount, QStringLiteral("Число детей, начиная с 3-го, за весь год"),
+          QStringLiteral("число детей, начиная с 3-го"), "UpDChildrens3", 99, "3",
+          QStringLiteral("Количество детей в этом месяце, считая с 3-го")},
+         {"chbConstChildrens2", QStringLiteral("Число детей инвалидов не изменялось и составило"),
+          "meChildrens2", Digits::ChildrenCount,
+          QStringLiteral("Число детей-инвалидов за весь год"),
+          QStringLiteral("число детей-инвалидов"), "UpDChildrens2", 99, "2",
+          QStringLiteral("Количество детей инвалидов I и II групп в этом месяце")}}};
 }
 
 } // namespace
@@ -50,36 +70,22 @@ TfrFrameStandartDeduct::TfrFrameStandartDeduct(QWidget* parent, FrameHost& host)
 {
     setObjectName(QStringLiteral("TfrFrameStandartDeduct"));
     m_loading = true;
-    buildControls();
-    loadFromDocument();
-    m_loading = false;
-}
-
-void TfrFrameStandartDeduct::buildControls()
-{
     auto* outer =
         new QGroupBox(QStringLiteral(" Стандартные налоговые вычеты (коды 104-105,114-125)"), this);
-    m_chbGrantingStanDeduct =
-        new QCheckBox(QStringLiteral("Предоставить стандартные вычеты"), outer);
-    m_chbGrantingStanDeduct->setObjectName(QStringLiteral("chbGrantingStanDeduct"));
-
+    m_claim = new QCheckBox(QStringLiteral("Предоставить стандартные вычеты"), outer);
+    m_claim->setObjectName(QStringLiteral("chbGrantingStanDeduct"));
     auto* outerLayout = new QVBoxLayout(outer);
-    outerLayout->addWidget(m_chbGrantingStanDeduct);
+    outerLayout->addWidget(m_claim);
     outerLayout->addWidget(buildPersonalPanel());
     outerLayout->addWidget(buildChildrenPanel());
     outerLayout->addWidget(buildIncomePanel());
     outerLayout->addStretch();
-
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(outer);
-
-    connect(m_chbGrantingStanDeduct, &QCheckBox::toggled, this,
-            &TfrFrameStandartDeduct::claimToggled);
-    for (QRadioButton* button : {m_rb103, m_rb104, m_rb105, m_rbTowParents, m_rbOneParent})
-        connect(button, &QRadioButton::clicked, this, &TfrFrameStandartDeduct::notify);
-    connect(m_rbQ, &QRadioButton::clicked, this, &TfrFrameStandartDeduct::askPersonalByMonth);
-    connect(m_rbQ2, &QRadioButton::clicked, this, &TfrFrameStandartDeduct::askChildrenKindByMonth);
+    connectControls();
+    loadFromDocument();
+    m_loading = false;
 }
 
 QWidget* TfrFrameStandartDeduct::buildPersonalPanel()
@@ -88,43 +94,67 @@ QWidget* TfrFrameStandartDeduct::buildPersonalPanel()
     panel->setObjectName(QStringLiteral("pnlPersonal"));
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setToolTip(QStringLiteral("Вычеты на себя"));
-    m_rb103 = radio(panel, "rb103", QStringLiteral("Нет 104 и 105 вычета"));
-    m_rb104 = radio(panel, "rb104", QStringLiteral("Код 104 - 500 в месяц"));
-    m_rb105 = radio(panel, "rb105", QStringLiteral("Код 105 - 3000 в месяц"));
-    m_rbQ = radio(panel, "rbQ", QStringLiteral("?"));
-    exclusive(this, {m_rb103, m_rb104, m_rb105, m_rbQ});
-    m_rb103->setChecked(true);
+    m_rbNoPersonal = new QRadioButton(QStringLiteral("Нет 104 и 105 вычета"), panel);
+    m_rbNoPersonal->setObjectName(QStringLiteral("rb103"));
+    m_rbPersonal500 = new QRadioButton(QStringLiteral("Код 104 - 500 в месяц"), panel);
+    m_rbPersonal500->setObjectName(QStringLiteral("rb104"));
+    m_rbPersonal3000 = new QRadioButton(QStringLiteral("Код 105 - 3000 в месяц"), panel);
+    m_rbPersonal3000->setObjectName(QStringLiteral("rb105"));
+    // "?" opens the choice of the code month by month: the name says so.
+    m_rbPersonalByMonth = new QRadioButton(QStringLiteral("?"), panel);
+    m_rbPersonalByMonth->setObjectName(QStringLiteral("rbQ"));
+    m_rbPersonalByMonth->setAccessibleName(QStringLiteral("Код вычета на себя по месяцам"));
+    m_rbPersonalByMonth->setToolTip(
+        QStringLiteral("Выбрать код вычета на себя для каждого месяца"));
+    auto* group = new QButtonGroup(this);
     auto* layout = new QHBoxLayout(panel);
-    for (QRadioButton* button : {m_rb103, m_rb104, m_rb105, m_rbQ})
+    for (QRadioButton* button :
+         {m_rbNoPersonal, m_rbPersonal500, m_rbPersonal3000, m_rbPersonalByMonth}) {
+        group->addButton(button);
         layout->addWidget(button);
+    }
     layout->addStretch();
+    m_rbNoPersonal->setChecked(true);
     return panel;
 }
 
-TfrFrameStandartDeduct::ChildrenRow
-TfrFrameStandartDeduct::makeRow(QWidget* parent, const char* constantName, const QString& caption,
-                                const char* countName, int countDigits, const char* upDownName,
-                                int maximum, const char* monthSuffix, const QString& monthHint)
+TfrFrameStandartDeduct::ChildrenRow TfrFrameStandartDeduct::makeRow(QWidget* parent,
+                                                                    const ChildrenRowText& text)
 {
     ChildrenRow row;
-    row.constant = new QCheckBox(caption, parent);
-    row.constant->setObjectName(QString::fromLatin1(constantName));
-    row.count = EntryFields::digits(parent, QString::fromLatin1(countName), countDigits);
-    row.count->setFixedWidth(36);
-    row.upDown = new TUpDown(parent, QString::fromLatin1(upDownName), 0, maximum);
+    row.constant = new QCheckBox(text.constantCaption, parent);
+    row.constant->setObjectName(QString::fromLatin1(text.constantName));
+    row.count = EntryFields::digits(parent, QString::fromLatin1(text.countName), text.countDigits);
+    row.count->setAccessibleName(text.countHolds);
+    row.arrows = new TUpDown(parent, QString::fromLatin1(text.arrowsName), 0, text.maximum);
     row.suffix = new QLabel(QStringLiteral("ребенка (детей)"), parent);
     for (int month = 0; month < 12; ++month) {
         QLineEdit* field =
             EntryFields::digits(parent,
                                 QStringLiteral("me%1%2").arg(QLatin1String(kMonthSuffixes[month]),
-                                                             QLatin1String(monthSuffix)),
-                                2);
+                                                             QLatin1String(text.monthSuffix)),
+                                Digits::ChildrenCount);
         field->setText(QStringLiteral("0"));
-        field->setToolTip(monthHint);
-        field->setFixedWidth(40);
+        field->setAccessibleName(MonthName(month) + QStringLiteral(", ") + text.monthHolds);
+        field->setToolTip(text.monthHint);
         row.months[size_t(month)] = field;
     }
     return row;
+}
+
+// The head of a group (its box, number, arrows and "ребенка (детей)") across the grid, and its
+// twelve months under the month captions.
+void TfrFrameStandartDeduct::placeRow(QGridLayout* grid, int line, ChildrenRow& row)
+{
+    auto* head = new QHBoxLayout;
+    head->addWidget(row.constant);
+    head->addWidget(row.count);
+    head->addWidget(row.arrows);
+    head->addWidget(row.suffix);
+    head->addStretch();
+    grid->addLayout(head, line, 0, 1, 12);
+    for (int month = 0; month < 12; ++month)
+        grid->addWidget(row.months[size_t(month)], line + 1, month, Qt::AlignHCenter);
 }
 
 QWidget* TfrFrameStandartDeduct::buildChildrenPanel()
@@ -134,56 +164,43 @@ QWidget* TfrFrameStandartDeduct::buildChildrenPanel()
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setToolTip(QStringLiteral("Вычеты на детей. Подробности смотрите в Справке к "
                                      "программе."));
-    m_rbTowParents = radio(panel, "rbTowParents", QStringLiteral("Вычет на ребенка (детей)"));
-    m_rbOneParent = radio(panel, "rbOneParent",
-                          QStringLiteral("Вычет на ребенка (детей) единственному родителю"));
-    m_rbOneParent->setToolTip(QStringLiteral("или при отказе второго родителя от вычета"));
-    m_rbQ2 = radio(panel, "rbQ2", QStringLiteral("?"));
-    exclusive(this, {m_rbTowParents, m_rbOneParent, m_rbQ2});
-    m_rbTowParents->setChecked(true);
-
-    m_children = makeRow(panel, "chbConstChildrens",
-                         QStringLiteral("Число детей не изменялось и составило"), "meChildrens", 1,
-                         "UpDChildrens", 2, "", QStringLiteral("Количество детей в этом месяце"));
-    m_third = makeRow(panel, "chbConstChildrens3",
-                      QStringLiteral("Число детей, начиная с 3-го не изменялось и составило"),
-                      "meChildrens3", 2, "UpDChildrens3", 99, "3",
-                      QStringLiteral("Количество детей в этом месяце, считая с 3-го"));
-    m_disabled = makeRow(panel, "chbConstChildrens2",
-                         QStringLiteral("Число детей инвалидов не изменялось и составило"),
-                         "meChildrens2", 2, "UpDChildrens2", 99, "2",
-                         QStringLiteral("Количество детей инвалидов I и II групп в этом месяце"));
-
-    auto* layout = new QGridLayout(panel);
-    layout->setVerticalSpacing(3);
+    m_rbSingleAmounts = new QRadioButton(QStringLiteral("Вычет на ребенка (детей)"), panel);
+    m_rbSingleAmounts->setObjectName(QStringLiteral("rbTowParents"));
+    m_rbSoleParent =
+        new QRadioButton(QStringLiteral("Вычет на ребенка (детей) единственному родителю"), panel);
+    m_rbSoleParent->setObjectName(QStringLiteral("rbOneParent"));
+    m_rbSoleParent->setToolTip(QStringLiteral("или при отказе второго родителя от вычета"));
+    m_rbChildrenKindByMonth = new QRadioButton(QStringLiteral("?"), panel);
+    m_rbChildrenKindByMonth->setObjectName(QStringLiteral("rbQ2"));
+    m_rbChildrenKindByMonth->setAccessibleName(QStringLiteral("Вид вычета на детей по месяцам"));
+    m_rbChildrenKindByMonth->setToolTip(
+        QStringLiteral("Указать для каждого месяца, был ли статус единственного родителя"));
+    auto* group = new QButtonGroup(this);
     auto* kinds = new QHBoxLayout;
-    kinds->setSpacing(EntryFields::kRowSpacing);
-    for (QRadioButton* button : {m_rbTowParents, m_rbOneParent, m_rbQ2})
+    for (QRadioButton* button : {m_rbSingleAmounts, m_rbSoleParent, m_rbChildrenKindByMonth}) {
+        group->addButton(button);
         kinds->addWidget(button);
+    }
     kinds->addStretch();
-    layout->addLayout(kinds, 0, 0, 1, 12);
+    m_rbSingleAmounts->setChecked(true);
+
+    const std::array<ChildrenRowText, 3> rows = childrenRows();
+    m_children = makeRow(panel, rows[0]);
+    m_third = makeRow(panel, rows[1]);
+    m_disabled = makeRow(panel, rows[2]);
+
+    // One grid: the month captions head the columns of all three groups.
+    auto* grid = new QGridLayout(panel);
+    grid->addLayout(kinds, 0, 0, 1, 12);
     for (int month = 0; month < 12; ++month) {
-        auto* label = new QLabel(MonthName(month), panel);
-        label->setAlignment(Qt::AlignCenter);
-        m_monthLabels.append(label);
-        layout->addWidget(label, 1, month);
+        auto* caption = new QLabel(MonthName(month), panel);
+        caption->setAlignment(Qt::AlignCenter);
+        m_monthCaptions.append(caption);
+        grid->addWidget(caption, 1, month);
     }
-    int line = 2;
-    for (ChildrenRow* row : {&m_children, &m_third, &m_disabled}) {
-        auto* head = new QHBoxLayout;
-        head->setSpacing(EntryFields::kRowSpacing);
-        head->addWidget(row->constant);
-        head->addWidget(row->count);
-        head->addWidget(row->upDown);
-        head->addWidget(row->suffix);
-        head->addStretch();
-        layout->addLayout(head, line++, 0, 1, 12);
-        for (int month = 0; month < 12; ++month)
-            layout->addWidget(row->months[size_t(month)], line, month, Qt::AlignCenter);
-        ++line;
-        connect(row->constant, &QCheckBox::toggled, this, [this, row] { constantToggled(*row); });
-        connect(row->count, &QLineEdit::textChanged, this, [this, row] { countEdited(*row); });
-    }
+    placeRow(grid, 2, m_children);
+    placeRow(grid, 4, m_third);
+    placeRow(grid, 6, m_disabled);
     return panel;
 }
 
@@ -193,38 +210,61 @@ QWidget* TfrFrameStandartDeduct::buildIncomePanel()
         QStringLiteral("Доходы/расходы помесячно для предпринимателей и лиц с частной практикой"),
         this);
     panel->setObjectName(QStringLiteral("pnlMonthIncome"));
-    auto* layout = new QGridLayout(panel);
-    layout->setVerticalSpacing(2);
+    auto* grid = new QGridLayout(panel);
+    // January to June on the left, July to December on the right, each under its column heads.
     for (int half = 0; half < 2; ++half) {
         auto* incomeHead = new QLabel(QStringLiteral("Доходы"), panel);
         auto* expenseHead = new QLabel(QStringLiteral("Расходы"), panel);
-        layout->addWidget(incomeHead, 0, half * 3 + 1, Qt::AlignCenter);
-        layout->addWidget(expenseHead, 0, half * 3 + 2, Qt::AlignCenter);
-        m_incomePanel.append(incomeHead);
-        m_incomePanel.append(expenseHead);
+        grid->addWidget(incomeHead, 0, half * 3 + 1, Qt::AlignCenter);
+        grid->addWidget(expenseHead, 0, half * 3 + 2, Qt::AlignCenter);
+        m_incomeControls.append({incomeHead, expenseHead});
     }
     for (int month = 0; month < 12; ++month) {
         const size_t at = size_t(month);
-        m_marks[at] = new QCheckBox(markCaption(month), panel);
+        m_marks[at] = new QCheckBox(QString::fromUtf16(kMarkCaptions[month]), panel);
         m_marks[at]->setObjectName(QStringLiteral("cb") + QLatin1String(kMonthSuffixes[month]));
-        m_income[at] = EntryFields::amount(panel, QStringLiteral("me%1").arg(month + 1), 12);
-        m_expense[at] = EntryFields::amount(panel, QStringLiteral("meR%1").arg(month + 1), 12);
+        m_marks[at]->setAccessibleName(MonthName(month));
+        m_income[at] =
+            new AmountField(panel, QStringLiteral("me%1").arg(month + 1), Amount::Kopecks);
+        m_income[at]->setAccessibleName(MonthName(month) + QStringLiteral(", доходы"));
+        m_expense[at] =
+            new AmountField(panel, QStringLiteral("meR%1").arg(month + 1), Amount::Kopecks);
+        m_expense[at]->setAccessibleName(MonthName(month) + QStringLiteral(", расходы"));
         const int line = month % 6 + 1;
         const int column = month / 6 * 3;
-        layout->addWidget(m_marks[at], line, column);
-        layout->addWidget(m_income[at], line, column + 1);
-        layout->addWidget(m_expense[at], line, column + 2);
-        m_incomePanel.append({m_marks[at], m_income[at], m_expense[at]});
+        grid->addWidget(m_marks[at], line, column);
+        grid->addWidget(m_income[at], line, column + 1);
+        grid->addWidget(m_expense[at], line, column + 2);
+        m_incomeControls.append({m_marks[at], m_income[at], m_expense[at]});
+    }
+    grid->setColumnStretch(6, 1);
+    return panel;
+}
 
-        QCheckBox* mark = m_marks[at];
+void TfrFrameStandartDeduct::connectControls()
+{
+    connect(m_claim, &QCheckBox::toggled, this, &TfrFrameStandartDeduct::claimToggled);
+    for (QRadioButton* button :
+         {m_rbNoPersonal, m_rbPersonal500, m_rbPersonal3000, m_rbSingleAmounts, m_rbSoleParent})
+        connect(button, &QRadioButton::clicked, this, &TfrFrameStandartDeduct::notify);
+    connect(m_rbPersonalByMonth, &QRadioButton::clicked, this,
+            &TfrFrameStandartDeduct::askPersonalByMonth);
+    connect(m_rbChildrenKindByMonth, &QRadioButton::clicked, this,
+            &TfrFrameStandartDeduct::askChildrenKindByMonth);
+    for (ChildrenRow* row : {&m_children, &m_third, &m_disabled}) {
+        connect(row->constant, &QCheckBox::toggled, this, [this, row] { constantToggled(*row); });
+        connect(row->count, &QLineEdit::textChanged, this, [this, row] { countEdited(*row); });
+    }
+    for (size_t month = 0; month < 12; ++month) {
+        QCheckBox* mark = m_marks[month];
         const auto typed = [mark](const QString& text) {
             if (!text.isEmpty())
                 mark->setChecked(true);
         };
-        connect(m_income[at], &QLineEdit::textEdited, this, typed);
-        connect(m_expense[at], &QLineEdit::textEdited, this, typed);
-        QLineEdit* income = m_income[at];
-        QLineEdit* expense = m_expense[at];
+        connect(m_income[month], &QLineEdit::textEdited, this, typed);
+        connect(m_expense[month], &QLineEdit::textEdited, this, typed);
+        AmountField* income = m_income[month];
+        AmountField* expense = m_expense[month];
         connect(mark, &QCheckBox::toggled, this, [income, expense](bool ticked) {
             if (!ticked) {
                 income->clear();
@@ -232,7 +272,6 @@ QWidget* TfrFrameStandartDeduct::buildIncomePanel()
             }
         });
     }
-    return panel;
 }
 
 void TfrFrameStandartDeduct::loadRow(ChildrenRow& row, const mTStandartDeduct::ChildrenGroup& group)
@@ -258,33 +297,33 @@ void TfrFrameStandartDeduct::loadFromDocument()
     m_hasBusinessIncome =
         doc.HasIncomeKind(IncomeKind::Business) || doc.HasIncomeKind(IncomeKind::Practice);
 
-    m_chbGrantingStanDeduct->setChecked(record.StdEnabled != 0);
-    claimToggled(m_chbGrantingStanDeduct->isChecked());
+    m_claim->setChecked(record.StdEnabled != 0);
+    claimToggled(m_claim->isChecked());
 
     if (record.StdEnabled != 0) {
         switch (record.PersonalCode) {
         case PersonalDeduction::Monthly500:
-            m_rb104->setChecked(true);
+            m_rbPersonal500->setChecked(true);
             break;
         case PersonalDeduction::Monthly3000:
-            m_rb105->setChecked(true);
+            m_rbPersonal3000->setChecked(true);
             break;
         case PersonalDeduction::ByMonth:
-            m_rbQ->setChecked(true);
+            m_rbPersonalByMonth->setChecked(true);
             break;
         default:
-            m_rb103->setChecked(true);
+            m_rbNoPersonal->setChecked(true);
             break;
         }
         switch (record.ChildrenKind) {
         case ChildrenDeduction::Double:
-            m_rbOneParent->setChecked(true);
+            m_rbSoleParent->setChecked(true);
             break;
         case ChildrenDeduction::ByMonth:
-            m_rbQ2->setChecked(true);
+            m_rbChildrenKindByMonth->setChecked(true);
             break;
         default:
-            m_rbTowParents->setChecked(true);
+            m_rbSingleAmounts->setChecked(true);
             break;
         }
         loadRow(m_children, record.Children);
@@ -295,25 +334,23 @@ void TfrFrameStandartDeduct::loadFromDocument()
     if (m_hasBusinessIncome) {
         for (size_t month = 0; month < 12; ++month) {
             m_marks[month]->setChecked(record.MonthMarks[month] != 0);
-            const Money income = record.MonthIncome[month];
-            const Money expense = record.MonthExpense[month];
-            m_income[month]->setText(income.isZero() ? QString() : EntryFields::amountText(income));
-            m_expense[month]->setText(expense.isZero() ? QString()
-                                                       : EntryFields::amountText(expense));
+            m_income[month]->setValueOrEmpty(record.MonthIncome[month]);
+            m_expense[month]->setValueOrEmpty(record.MonthExpense[month]);
         }
     } else {
-        for (QWidget* widget : std::as_const(m_incomePanel))
+        for (QWidget* widget : std::as_const(m_incomeControls))
             widget->setEnabled(false);
     }
 }
 
 void TfrFrameStandartDeduct::claimToggled(bool claimed)
 {
-    for (QWidget* widget : std::initializer_list<QWidget*>{m_rb103, m_rb104, m_rb105, m_rbQ,
-                                                           m_rbTowParents, m_rbOneParent, m_rbQ2})
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             m_rbNoPersonal, m_rbPersonal500, m_rbPersonal3000, m_rbPersonalByMonth,
+             m_rbSingleAmounts, m_rbSoleParent, m_rbChildrenKindByMonth})
         widget->setEnabled(claimed);
-    for (QLabel* label : std::as_const(m_monthLabels))
-        label->setEnabled(claimed);
+    for (QLabel* caption : std::as_const(m_monthCaptions))
+        caption->setEnabled(claimed);
     for (ChildrenRow* row : {&m_children, &m_third, &m_disabled}) {
         row->constant->setEnabled(claimed);
         row->suffix->setEnabled(claimed);
@@ -321,13 +358,13 @@ void TfrFrameStandartDeduct::claimToggled(bool claimed)
             applyRowRule(*row);
         } else {
             row->count->setEnabled(false);
-            row->upDown->setEnabled(false);
+            row->arrows->setEnabled(false);
             for (QLineEdit* field : row->months)
                 field->setEnabled(false);
             row->count->clear();
         }
     }
-    for (QWidget* widget : std::as_const(m_incomePanel))
+    for (QWidget* widget : std::as_const(m_incomeControls))
         widget->setEnabled(claimed && m_hasBusinessIncome);
     notify();
 }
@@ -335,9 +372,9 @@ void TfrFrameStandartDeduct::claimToggled(bool claimed)
 void TfrFrameStandartDeduct::applyRowRule(ChildrenRow& row)
 {
     const bool constant = row.constant->isChecked();
-    row.upDown->setBuddy(constant ? row.count : nullptr);
+    row.arrows->setBuddy(constant ? row.count : nullptr);
     row.count->setEnabled(constant);
-    row.upDown->setEnabled(constant);
+    row.arrows->setEnabled(constant);
     for (QLineEdit* field : row.months)
         field->setEnabled(!constant);
 }
@@ -419,33 +456,33 @@ void TfrFrameStandartDeduct::storeRow(const ChildrenRow& row,
 void TfrFrameStandartDeduct::StoreData()
 {
     mTStandartDeduct& record = document().StandardDeduction;
-    record.StdEnabled = m_chbGrantingStanDeduct->isChecked() ? 1 : 0;
+    record.StdEnabled = m_claim->isChecked() ? 1 : 0;
     if (record.StdEnabled == 0)
         return;
 
     bool anyMark = false;
     for (size_t month = 0; month < 12; ++month) {
-        record.MonthIncome[month] = EntryFields::amountOrZero(m_income[month]);
-        record.MonthExpense[month] = EntryFields::amountOrZero(m_expense[month]);
+        record.MonthIncome[month] = m_income[month]->valueOrZero();
+        record.MonthExpense[month] = m_expense[month]->valueOrZero();
         record.MonthMarks[month] = m_marks[month]->isChecked() ? 1 : 0;
         anyMark = anyMark || m_marks[month]->isChecked();
     }
     record.MonthlyIncomeMode = anyMark ? 1 : 0;
 
-    if (m_rb105->isChecked())
+    if (m_rbPersonal3000->isChecked())
         record.PersonalCode = PersonalDeduction::Monthly3000;
-    else if (m_rb104->isChecked())
+    else if (m_rbPersonal500->isChecked())
         record.PersonalCode = PersonalDeduction::Monthly500;
-    else if (m_rb103->isChecked())
+    else if (m_rbNoPersonal->isChecked())
         record.PersonalCode = PersonalDeduction::None;
-    else if (m_rbQ->isChecked())
+    else if (m_rbPersonalByMonth->isChecked())
         record.PersonalCode = PersonalDeduction::ByMonth;
 
-    if (m_rbTowParents->isChecked())
+    if (m_rbSingleAmounts->isChecked())
         record.ChildrenKind = ChildrenDeduction::Single;
-    else if (m_rbOneParent->isChecked())
+    else if (m_rbSoleParent->isChecked())
         record.ChildrenKind = ChildrenDeduction::Double;
-    else if (m_rbQ2->isChecked())
+    else if (m_rbChildrenKindByMonth->isChecked())
         record.ChildrenKind = ChildrenDeduction::ByMonth;
 
     storeRow(m_children, record.Children);

@@ -5,11 +5,14 @@
 
 #include <array>
 
+class AmountField;
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
 class TUpDown;
+struct ChildrenRowText;
 
 // Standard deductions: whether they are claimed, the personal deduction code, the kind of
 // children's deduction, the number of children of three groups for the year or month by month,
@@ -26,24 +29,23 @@ public:
     void FocusError(quint16) override {}
 
 private:
-    // One group of children: the constant box, its number field with the up-down, and the twelve
-    // month fields.
+    // One group of children: the box "the number did not change", the number for the whole year
+    // with its arrows, and the twelve numbers of the months.
     struct ChildrenRow
     {
         QCheckBox* constant = nullptr;
         QLineEdit* count = nullptr;
-        TUpDown* upDown = nullptr;
+        TUpDown* arrows = nullptr;
         QLabel* suffix = nullptr;
         std::array<QLineEdit*, 12> months{};
     };
 
-    void buildControls();
     QWidget* buildPersonalPanel();
     QWidget* buildChildrenPanel();
     QWidget* buildIncomePanel();
-    ChildrenRow makeRow(QWidget* parent, const char* constantName, const QString& caption,
-                        const char* countName, int countDigits, const char* upDownName, int maximum,
-                        const char* monthSuffix, const QString& monthHint);
+    ChildrenRow makeRow(QWidget* parent, const ChildrenRowText& text);
+    void placeRow(QGridLayout* grid, int line, ChildrenRow& row);
+    void connectControls();
     void loadFromDocument();
     void loadRow(ChildrenRow& row, const mTStandartDeduct::ChildrenGroup& group);
     void claimToggled(bool claimed);
@@ -58,20 +60,21 @@ private:
     bool m_loading = false;
     bool m_hasBusinessIncome = false;
 
-    QCheckBox* m_chbGrantingStanDeduct;
-    QRadioButton* m_rb103;
-    QRadioButton* m_rb104;
-    QRadioButton* m_rb105;
-    QRadioButton* m_rbQ;
-    QRadioButton* m_rbTowParents;
-    QRadioButton* m_rbOneParent;
-    QRadioButton* m_rbQ2;
-    QList<QLabel*> m_monthLabels;
+    QCheckBox* m_claim;
+    QRadioButton* m_rbNoPersonal;
+    QRadioButton* m_rbPersonal500;
+    QRadioButton* m_rbPersonal3000;
+    QRadioButton* m_rbPersonalByMonth;
+    QRadioButton* m_rbSingleAmounts;
+    QRadioButton* m_rbSoleParent;
+    QRadioButton* m_rbChildrenKindByMonth;
+    QList<QLabel*> m_monthCaptions;
     ChildrenRow m_children;
     ChildrenRow m_third;
     ChildrenRow m_disabled;
     std::array<QCheckBox*, 12> m_marks{};
-    std::array<QLineEdit*, 12> m_income{};
-    std::array<QLineEdit*, 12> m_expense{};
-    QList<QWidget*> m_incomePanel;
+    std::array<AmountField*, 12> m_income{};
+    std::array<AmountField*, 12> m_expense{};
+    // The captions, marks and amounts of the monthly income, enabled with business income only.
+    QList<QWidget*> m_incomeControls;
 };

@@ -5,31 +5,25 @@
 #include "storage/DayCount.h"
 #include "ui/dialogs/DialogButtons.h"
 #include "ui/dialogs/WindowCheckAnswerer.h"
+#include "ui/widgets/AmountField.h"
+#include "ui/widgets/DateField.h"
 #include "ui/widgets/EntryFields.h"
+#include "ui/widgets/FormGrid.h"
 
 #include <QButtonGroup>
-#include <QDateEdit>
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
 
 const QDate kFirstDate(1990, 1, 1);
 const QDate kLastDate(2013, 12, 31);
-
-QRadioButton* radio(QWidget* parent, const char* name)
-{
-    auto* button = new QRadioButton(QStringLiteral("в свою пользу"), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
 
 } // namespace
 
@@ -40,61 +34,75 @@ TfmInputSoursePens::TfmInputSoursePens(QWidget* parent, Interaction& interaction
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     m_contract.ContractKind = 1;
 
-    m_meSourseName = EntryFields::text(this, QStringLiteral("meSourseName"), 1000);
-    m_meINN = EntryFields::digits(this, QStringLiteral("meINN"), 10);
-    m_meKPP = EntryFields::digits(this, QStringLiteral("meKPP"), 9);
-    m_meNomDog = EntryFields::text(this, QStringLiteral("meNomDog"), 20);
-    m_dtpDatDog = new QDateEdit(this);
-    m_dtpDatDog->setObjectName(QStringLiteral("dtpDatDog"));
-    m_dtpDatDog->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    m_dtpDatDog->setCalendarPopup(true);
-    m_dtpDatDog->setDateRange(kFirstDate, kLastDate);
-    m_dtpDatDog->setDate(std::clamp(QDate::currentDate(), kFirstDate, kLastDate));
-
-    auto* kind = new QGroupBox(QStringLiteral("Вид договора"), this);
-    m_rbSelf3 = radio(kind, "rbSelf3");
-    m_rbFam3 = radio(kind, "rbFam3");
-    m_rbFam3->setText(QStringLiteral("в пользу родственника"));
-    m_rbSelf4 = radio(kind, "rbSelf4");
-    m_rbFam4 = radio(kind, "rbFam4");
-    m_rbFam4->setText(QStringLiteral("в пользу родственника"));
-    auto* kinds = new QButtonGroup(this);
-    for (QRadioButton* button : {m_rbSelf3, m_rbFam3, m_rbSelf4, m_rbFam4})
-        kinds->addButton(button);
-    m_rbSelf3->setChecked(true);
+    m_meOrganisation =
+        EntryFields::text(this, QStringLiteral("meSourseName"), TextLength::OrganisationName);
+    m_meINN = EntryFields::digits(this, QStringLiteral("meINN"), Digits::OrganisationInn);
+    m_meKPP = EntryFields::digits(this, QStringLiteral("meKPP"), Digits::Kpp);
+    m_meContractNumber =
+        EntryFields::text(this, QStringLiteral("meNomDog"), TextLength::ContractNumber);
+    m_dtContractDate = new DateField(this, QStringLiteral("dtpDatDog"));
+    m_dtContractDate->setDateRange(kFirstDate, kLastDate);
+    m_dtContractDate->setDate(std::clamp(QDate::currentDate(), kFirstDate, kLastDate));
+    QWidget* kinds = buildKinds();
     // The sums stand under the kind of contract, and are created after it for Tab.
-    m_meVZSum = EntryFields::amount(this, QStringLiteral("meVZSum"), 12);
-    m_meVichSum = EntryFields::amount(this, QStringLiteral("meVichSum"), 12);
-    m_meVichSum->hide();
-    m_meNA = EntryFields::amount(this, QStringLiteral("meNA"), 12);
-    m_meNA->setToolTip(QStringLiteral("Вычет у работодателя (код 319 в справке 2-НДФЛ)"));
-    auto* kindLayout = new QGridLayout(kind);
-    kindLayout->addWidget(new QLabel(QStringLiteral("Негосударств. пенс. обеспечения"), kind), 0,
-                          0);
-    kindLayout->addWidget(new QLabel(QStringLiteral("Добровольного пенс. страхования"), kind), 0,
-                          1);
-    kindLayout->addWidget(m_rbSelf3, 1, 0);
-    kindLayout->addWidget(m_rbFam3, 2, 0);
-    kindLayout->addWidget(m_rbSelf4, 1, 1);
-    kindLayout->addWidget(m_rbFam4, 2, 1);
-
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Наименование организации или фонда"), m_meSourseName);
-    form->addRow(QStringLiteral("ИНН"), m_meINN);
-    form->addRow(QStringLiteral("КПП"), m_meKPP);
-    form->addRow(QStringLiteral("Номер договора"), m_meNomDog);
-    form->addRow(QStringLiteral("Дата договора"), m_dtpDatDog);
-    form->addRow(kind);
-    form->addRow(QStringLiteral("Сумма взноса"), m_meVZSum);
-    form->addRow(QStringLiteral("Сумма вычета у налогового агента (код 319)"), m_meNA);
-
+    m_meContribution = new AmountField(this, QStringLiteral("meVZSum"), Amount::Kopecks);
+    m_meAgentDeduction = new AmountField(this, QStringLiteral("meNA"), Amount::Kopecks);
+    m_meAgentDeduction->setToolTip(
+        QStringLiteral("Вычет у работодателя (код 319 в справке 2-НДФЛ)"));
     const DialogButtons buttons = DialogButtons::create(this, "btnYes", "btnNo");
     connect(buttons.yes, &QPushButton::clicked, this, &TfmInputSoursePens::confirm);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addLayout(buttons.row);
-    resize(520, sizeHint().height());
+    using Span = FormGrid::Span;
+    FormGrid grid(this);
+    grid.row({{QStringLiteral("Наименование организации или фонда"), m_meOrganisation,
+               Span::ToRightEdge}});
+    grid.row({{QStringLiteral("ИНН"), m_meINN}, {QStringLiteral("КПП"), m_meKPP}});
+    // The number across the row, so that it shows whole.
+    grid.row({{QStringLiteral("Номер договора"), m_meContractNumber, Span::ToRightEdge}});
+    grid.row({{QStringLiteral("Дата договора"), m_dtContractDate}});
+    grid.wide(kinds);
+    grid.row({{QStringLiteral("Сумма взноса"), m_meContribution}});
+    grid.row({{QStringLiteral("Сумма вычета у налогового агента (код 319)"), m_meAgentDeduction}});
+    grid.wide(buttons.row);
+}
+
+// The kind of contract: two columns of choices, non-state pension provision and voluntary pension
+// insurance, each for oneself or for a relative.
+QWidget* TfmInputSoursePens::buildKinds()
+{
+    auto* box = new QGroupBox(QStringLiteral("Вид договора"), this);
+    const QString provision = QStringLiteral("Негосударств. пенс. обеспечения");
+    const QString insurance = QStringLiteral("Добровольного пенс. страхования");
+    auto* provisionHead = new QLabel(provision, box);
+    auto* insuranceHead = new QLabel(insurance, box);
+    const QString forSelf = QStringLiteral("в свою пользу");
+    const QString forRelative = QStringLiteral("в пользу родственника");
+    m_rbProvisionForSelf = new QRadioButton(forSelf, box);
+    m_rbProvisionForSelf->setObjectName(QStringLiteral("rbSelf3"));
+    m_rbProvisionForRelative = new QRadioButton(forRelative, box);
+    m_rbProvisionForRelative->setObjectName(QStringLiteral("rbFam3"));
+    m_rbInsuranceForSelf = new QRadioButton(forSelf, box);
+    m_rbInsuranceForSelf->setObjectName(QStringLiteral("rbSelf4"));
+    m_rbInsuranceForRelative = new QRadioButton(forRelative, box);
+    m_rbInsuranceForRelative->setObjectName(QStringLiteral("rbFam4"));
+    // Two choices read alike: each is named with the head of its column.
+    m_rbProvisionForSelf->setAccessibleName(provision + QLatin1Char(' ') + forSelf);
+    m_rbProvisionForRelative->setAccessibleName(provision + QLatin1Char(' ') + forRelative);
+    m_rbInsuranceForSelf->setAccessibleName(insurance + QLatin1Char(' ') + forSelf);
+    m_rbInsuranceForRelative->setAccessibleName(insurance + QLatin1Char(' ') + forRelative);
+    auto* group = new QButtonGroup(this);
+    auto* layout = new QGridLayout(box);
+    layout->addWidget(provisionHead, 0, 0);
+    layout->addWidget(insuranceHead, 0, 1);
+    int at = 0;
+    for (QRadioButton* button : {m_rbProvisionForSelf, m_rbProvisionForRelative,
+                                 m_rbInsuranceForSelf, m_rbInsuranceForRelative}) {
+        group->addButton(button);
+        layout->addWidget(button, at % 2 + 1, at / 2);
+        ++at;
+    }
+    m_rbProvisionForSelf->setChecked(true);
+    return box;
 }
 
 QString TfmInputSoursePens::groupTitle()
@@ -105,47 +113,45 @@ QString TfmInputSoursePens::groupTitle()
 void TfmInputSoursePens::setContract(const mTPens& contract)
 {
     m_contract = contract;
-    m_meSourseName->setText(contract.PensOrgName);
+    m_meOrganisation->setText(contract.PensOrgName);
     m_meINN->setText(contract.PensINN);
     m_meKPP->setText(contract.PensKPP);
-    m_meNomDog->setText(contract.ContractNumber);
+    m_meContractNumber->setText(contract.ContractNumber);
     const QDate date = DayCount::toDate(contract.ContractDate);
     if (contract.ContractDate != 0 && date.isValid())
-        m_dtpDatDog->setDate(std::clamp(date, kFirstDate, kLastDate));
+        m_dtContractDate->setDate(std::clamp(date, kFirstDate, kLastDate));
     switch (contract.ContractKind) {
     case 2:
-        m_rbFam3->setChecked(true);
+        m_rbProvisionForRelative->setChecked(true);
         break;
     case 3:
-        m_rbSelf4->setChecked(true);
+        m_rbInsuranceForSelf->setChecked(true);
         break;
     case 4:
-        m_rbFam4->setChecked(true);
+        m_rbInsuranceForRelative->setChecked(true);
         break;
     default:
-        m_rbSelf3->setChecked(true);
+        m_rbProvisionForSelf->setChecked(true);
         break;
     }
-    m_meVZSum->setText(EntryFields::amountText(contract.Contribution));
-    m_meVichSum->setText(EntryFields::amountText(contract.ContributionToDeduct));
-    m_meNA->setText(EntryFields::amountText(contract.AgentDeduction));
+    m_meContribution->setValue(contract.Contribution);
+    m_meAgentDeduction->setValue(contract.AgentDeduction);
 }
 
 mTPens TfmInputSoursePens::contract() const
 {
     mTPens result = m_contract;
-    result.PensOrgName = m_meSourseName->text();
+    result.PensOrgName = m_meOrganisation->text();
     result.PensINN = m_meINN->text();
     result.PensKPP = m_meKPP->text();
-    result.ContractNumber = m_meNomDog->text();
-    result.ContractDate = DayCount::fromDate(m_dtpDatDog->date());
-    result.ContractKind = m_rbFam3->isChecked()    ? 2
-                          : m_rbSelf4->isChecked() ? 3
-                          : m_rbFam4->isChecked()  ? 4
-                                                   : 1;
-    result.Contribution = EntryFields::amountOrZero(m_meVZSum);
-    result.ContributionToDeduct = EntryFields::amountOrZero(m_meVichSum);
-    result.AgentDeduction = EntryFields::amountOrZero(m_meNA);
+    result.ContractNumber = m_meContractNumber->text();
+    result.ContractDate = DayCount::fromDate(m_dtContractDate->date());
+    result.ContractKind = m_rbProvisionForRelative->isChecked()   ? 2
+                          : m_rbInsuranceForSelf->isChecked()     ? 3
+                          : m_rbInsuranceForRelative->isChecked() ? 4
+                                                                  : 1;
+    result.Contribution = m_meContribution->valueOrZero();
+    result.AgentDeduction = m_meAgentDeduction->valueOrZero();
     return result;
 }
 
@@ -153,12 +159,12 @@ quint16 TfmInputSoursePens::check()
 {
     WindowCheckAnswerer answerer(m_interaction, this);
     PensionContractEntry entry;
-    entry.organisation = m_meSourseName->text();
+    entry.organisation = m_meOrganisation->text();
     entry.inn = m_meINN->text();
     entry.kpp = m_meKPP->text();
-    entry.contractNumber = m_meNomDog->text();
-    entry.contribution = EntryFields::amountOrZero(m_meVZSum);
-    entry.agentDeduction = EntryFields::amountOrZero(m_meNA);
+    entry.contractNumber = m_meContractNumber->text();
+    entry.contribution = m_meContribution->valueOrZero();
+    entry.agentDeduction = m_meAgentDeduction->valueOrZero();
     return CheckPensionContract(answerer, groupTitle(), entry);
 }
 
@@ -174,21 +180,22 @@ void TfmInputSoursePens::confirm()
 
 void TfmInputSoursePens::focusField(quint16 code)
 {
+    QWidget* field = m_meOrganisation;
     switch (code) {
     case SourceField::Inn:
-        m_meINN->setFocus();
+        field = m_meINN;
         break;
     case SourceField::Kpp:
-        m_meKPP->setFocus();
+        field = m_meKPP;
         break;
     case PensionContractField::ContractNumber:
-        m_meNomDog->setFocus();
+        field = m_meContractNumber;
         break;
     case PensionContractField::Contribution:
-        m_meVZSum->setFocus();
+        field = m_meContribution;
         break;
     default:
-        m_meSourseName->setFocus();
         break;
     }
+    field->setFocus(Qt::OtherFocusReason);
 }

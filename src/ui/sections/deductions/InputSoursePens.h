@@ -4,8 +4,9 @@
 
 #include <QDialog>
 
+class AmountField;
+class DateField;
 class Interaction;
-class QDateEdit;
 class QLineEdit;
 class QRadioButton;
 
@@ -20,28 +21,29 @@ public:
     TfmInputSoursePens(QWidget* parent, Interaction& interaction);
 
     void setContract(const mTPens& contract);
-    // The contract as entered; fields the dialog does not show keep the values of setContract.
+    // The contract as entered; fields the dialog does not show (the contribution to deduct) keep
+    // the values of setContract.
     mTPens contract() const;
 
     static QString groupTitle();
 
 private:
+    QWidget* buildKinds();
     void confirm();
     quint16 check();
     void focusField(quint16 code);
 
     Interaction& m_interaction;
     mTPens m_contract;
-    QLineEdit* m_meSourseName;
+    QLineEdit* m_meOrganisation;
     QLineEdit* m_meINN;
     QLineEdit* m_meKPP;
-    QLineEdit* m_meNomDog;
-    QDateEdit* m_dtpDatDog;
-    QRadioButton* m_rbSelf3;
-    QRadioButton* m_rbFam3;
-    QRadioButton* m_rbSelf4;
-    QRadioButton* m_rbFam4;
-    QLineEdit* m_meVZSum;
-    QLineEdit* m_meVichSum;
-    QLineEdit* m_meNA;
+    QLineEdit* m_meContractNumber;
+    DateField* m_dtContractDate;
+    QRadioButton* m_rbProvisionForSelf;
+    QRadioButton* m_rbProvisionForRelative;
+    QRadioButton* m_rbInsuranceForSelf;
+    QRadioButton* m_rbInsuranceForRelative;
+    AmountField* m_meContribution;
+    AmountField* m_meAgentDeduction;
 };

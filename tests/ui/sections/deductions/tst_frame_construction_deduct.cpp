@@ -1,10 +1,10 @@
 #include "storage/DayCount.h"
 #include "support/FrameTestHost.h"
 #include "ui/sections/deductions/FrameConstructionDeduct.h"
+#include "ui/widgets/DateField.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QTreeWidget>
 #include <memory>
@@ -16,9 +16,9 @@ QComboBox* combo(const QObject& frame, const char* name)
     return child<QComboBox>(frame, name);
 }
 
-QDateEdit* picker(const QObject& frame, const char* name)
+DateField* picker(const QObject& frame, const char* name)
 {
-    return child<QDateEdit>(frame, name);
+    return child<DateField>(frame, name);
 }
 
 // A claimed deduction for a flat with everything the frame's own check asks for.
@@ -250,6 +250,13 @@ private slots:
         QTest::keyClicks(child<QLineEdit>(*frame, "meBeginningUsePrivilegeDate"),
                          QStringLiteral("1"));
         QCOMPARE(text(*frame, "meBeginningUsePrivilegeDate"), QStringLiteral("2013"));
+        // The Up and Down keys step it as the arrows do, within the limits.
+        auto* year = child<QLineEdit>(*frame, "meBeginningUsePrivilegeDate");
+        QTest::keyClick(year, Qt::Key_Down);
+        QCOMPARE(year->text(), QStringLiteral("2012"));
+        QTest::keyClick(year, Qt::Key_Up);
+        QTest::keyClick(year, Qt::Key_Up);
+        QCOMPARE(year->text(), QStringLiteral("2013"));
     }
 
     void regionWithLeadingZero()
@@ -259,7 +266,7 @@ private slots:
         auto frame = build(host);
         host.answers.answerDialog(pick(QStringLiteral("07")));
         frame->FocusError(12);
-        QCOMPARE(child<QLabel>(*frame, "pnlRegion")->text(), QStringLiteral("07"));
+        QCOMPARE(text(*frame, "pnlRegion"), QStringLiteral("07"));
         QCOMPARE(host.changes, 1);
         frame->StoreData();
         QCOMPARE(host.doc.PropertyDeduction.ObjRegionCode, QStringLiteral("07"));

@@ -6,9 +6,9 @@
 #include "ui/sections/deductions/FrameDeductData.h"
 #include "ui/sections/deductions/FramePensDeduct.h"
 #include "ui/sections/deductions/FrameStandartDeduct.h"
+#include "ui/widgets/DateField.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QToolButton>
 #include <QXmlStreamReader>
 #include <map>
@@ -176,7 +176,7 @@ private slots:
         type(frame, "meFlat", QStringLiteral("12"));
         host.answers.answerDialog(pick(QStringLiteral("77")));
         click(frame, "bnRegion");
-        child<QDateEdit>(frame, "dtpRegRightDate")->setDate(QDate(2013, 3, 1));
+        child<DateField>(frame, "dtpRegRightDate")->setDate(QDate(2013, 3, 1));
         click(*child<QWidget>(frame, "updBeginningUsePrivilegeDate"),
               "updBeginningUsePrivilegeDateUp");
         QCOMPARE(text(frame, "meBeginningUsePrivilegeDate"), QStringLiteral("2013"));
@@ -203,7 +203,7 @@ private slots:
             type(dialog, "meINN", QStringLiteral("7707083893"));
             type(dialog, "meKPP", QStringLiteral("773601001"));
             type(dialog, "meNomDog", QStringLiteral("Д-15"));
-            child<QDateEdit>(dialog, "dtpDatDog")->setDate(QDate(2013, 2, 1));
+            child<DateField>(dialog, "dtpDatDog")->setDate(QDate(2013, 2, 1));
             type(dialog, "meVZSum", QStringLiteral("12000"));
             click(dialog, "btnYes");
             return dialog.result();

@@ -3,9 +3,10 @@
 #include "ui/sections/deductions/ChildEduSum.h"
 #include "ui/sections/deductions/FramePensDeduct.h"
 #include "ui/sections/deductions/InputSoursePens.h"
+#include "ui/widgets/DateField.h"
+#include "ui/widgets/EntryFields.h"
 
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QTreeWidget>
 #include <memory>
 
@@ -135,6 +136,7 @@ private slots:
         QCOMPARE(host.doc.SocialDeduction.GetChildEducation(1), Money::fromRoubles(25000));
         QCOMPARE(sums->topLevelItem(1)->text(0), QStringLiteral("25000"));
 
+        host.answers.answerMessage(QMessageBox::Yes);
         click(*frame, "fbDeleteSum");
         QCOMPARE(host.doc.SocialDeduction.ChildEducationSums(),
                  (std::vector<Money>{Money::fromRoubles(10000), Money::fromRoubles(30000)}));
@@ -158,6 +160,16 @@ private slots:
         QCOMPARE(host.doc.SocialDeduction.PensCount(), 1);
         type(*frame, "meCharitySum", QStringLiteral("5"));
 
+        // It asks first: "Нет" keeps the claim and everything entered.
+        host.answers.answerMessage(QMessageBox::No);
+        click(*frame, "chbGrantingSocDeduct");
+        QVERIFY(child<QCheckBox>(*frame, "chbGrantingSocDeduct")->isChecked());
+        QCOMPARE(host.doc.SocialDeduction.PensCount(), 1);
+        QCOMPARE(list(*frame, "lvSumList")->topLevelItemCount(), 2);
+        QCOMPARE(text(*frame, "meCharitySum"), QStringLiteral("5"));
+        QVERIFY(child<QWidget>(*frame, "fbAddSum")->isEnabled());
+
+        host.answers.answerMessage(QMessageBox::Yes);
         click(*frame, "chbGrantingSocDeduct");
         QCOMPARE(host.doc.SocialDeduction.ChildEducationCount(), 0);
         QCOMPARE(host.doc.SocialDeduction.PensCount(), 0);
@@ -184,7 +196,7 @@ private slots:
             firstKind = child<QAbstractButton>(dialog, "rbSelf3")->isChecked();
             fillContract(dialog, ContractInput());
             click(dialog, "rbFam4");
-            child<QDateEdit>(dialog, "dtpDatDog")->setDate(QDate(2011, 4, 1));
+            child<DateField>(dialog, "dtpDatDog")->setDate(QDate(2011, 4, 1));
             click(dialog, "btnYes");
             return dialog.result();
         });
@@ -217,8 +229,75 @@ private slots:
         QCOMPARE(host.doc.SocialDeduction.GetPens(0).ContractKind, 4);
         QCOMPARE(list(*frame, "lvPensInfo")->topLevelItem(0)->text(0), renamed.name);
 
+        host.answers.answerMessage(QMessageBox::Yes);
         click(*frame, "fbDeletePens");
         QCOMPARE(host.doc.SocialDeduction.PensCount(), 0);
+        QVERIFY(host.answers.finished());
+    }
+
+    // Deleting an entry of either list asks once, naming the entry, with "Нет" as the default;
+    // "Да" deletes it from the document and the list at once, "Нет" deletes nothing.
+    void deletingAsksFirst_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<bool>("byKey");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QStringList>("rows");
+        const QString sum = QStringLiteral("Удалить сумму 200,5, уплаченную за обучение ребенка?");
+        const QString contract = QStringLiteral("Удалить договор «НПФ «Завтра»»?");
+        const QStringList sums = {QStringLiteral("100"), QStringLiteral("200,5")};
+        const QStringList contracts = {QStringLiteral("НПФ «Будущее»"),
+                                       QStringLiteral("НПФ «Завтра»")};
+        QTest::newRow("amount, Да")
+            << "lvSumList" << false << true << sum << QStringList{QStringLiteral("100")};
+        QTest::newRow("amount by Delete, Нет") << "lvSumList" << true << false << sum << sums;
+        QTest::newRow("contract by Delete, Да") << "lvPensInfo" << true << true << contract
+                                                << QStringList{QStringLiteral("НПФ «Будущее»")};
+        QTest::newRow("contract, Нет") << "lvPensInfo" << false << false << contract << contracts;
+    }
+
+    void deletingAsksFirst()
+    {
+        QFETCH(QString, list);
+        QFETCH(bool, byKey);
+        QFETCH(bool, yes);
+        QFETCH(QString, question);
+        QFETCH(QStringList, rows);
+        FrameTestHost host;
+        mTSocialDeduct& record = host.doc.SocialDeduction;
+        record.SocialEnabled = 1;
+        record.AddChildEducation(Money::fromRoubles(100));
+        record.AddChildEducation(Money::fromKopecks(20050));
+        for (const char* name : {"НПФ «Будущее»", "НПФ «Завтра»"})
+            record.GetPens(record.AddPens()).PensOrgName = QString::fromUtf8(name);
+        auto frame = build(host);
+        QTreeWidget* entries = child<QTreeWidget>(*frame, qPrintable(list));
+        entries->setCurrentItem(entries->topLevelItem(1));
+
+        host.answers.answerMessage(yes ? QMessageBox::Yes : QMessageBox::No);
+        if (byKey)
+            QTest::keyClick(entries, Qt::Key_Delete);
+        else
+            click(*frame, list == QLatin1String("lvSumList") ? "fbDeleteSum" : "fbDeletePens");
+        QCOMPARE(host.answers.messageTexts(), QStringList{question});
+        QCOMPARE(host.answers.messages.constFirst().defaultButton, QMessageBox::No);
+        QCOMPARE(host.changes, yes ? 1 : 0);
+        // The list shows exactly the entries of the document.
+        QStringList shown;
+        for (int row = 0; row < entries->topLevelItemCount(); ++row)
+            shown.append(entries->topLevelItem(row)->text(0));
+        QCOMPARE(shown, rows);
+        QStringList kept;
+        if (list == QLatin1String("lvSumList")) {
+            for (const Money amount : record.ChildEducationSums())
+                kept.append(EntryFields::amountText(amount));
+        } else {
+            for (const mTPens& contract : record.PensionContracts())
+                kept.append(contract.PensOrgName);
+        }
+        QCOMPARE(kept, rows);
+        QCOMPARE(entries->currentItem()->text(0), yes ? rows.constFirst() : rows.at(1));
         QVERIFY(host.answers.finished());
     }
 

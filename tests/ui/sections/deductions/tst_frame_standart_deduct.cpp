@@ -1,9 +1,12 @@
 #include "support/FrameTestHost.h"
 #include "ui/sections/deductions/Dif.h"
 #include "ui/sections/deductions/FrameStandartDeduct.h"
+#include "ui/widgets/MonthNames.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <memory>
 
@@ -206,6 +209,49 @@ private slots:
         QCOMPARE(text(*frame, "me5"), QStringLiteral("7"));
         QVERIFY(text(*frame, "meR5").isEmpty());
         QVERIFY(checked(*frame, "cbMay"));
+    }
+
+    // Each month's caption stands over its three fields, whole, at the usual font and at a large
+    // one.
+    void monthCaptionsHeadTheirColumns_data()
+    {
+        QTest::addColumn<int>("points");
+        QTest::newRow("usual font") << 0;
+        QTest::newRow("14 pt") << 14;
+    }
+
+    void monthCaptionsHeadTheirColumns()
+    {
+        QFETCH(int, points);
+        const QFont usual = QApplication::font();
+        QFont large = usual;
+        if (points > 0)
+            large.setPointSize(points);
+        QApplication::setFont(large);
+        FrameTestHost host;
+        auto frame = build(host);
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+        const auto* panel = child<QWidget>(*frame, "pnlChildren");
+        for (int month = 0; month < 12; ++month) {
+            QLabel* caption = nullptr;
+            for (QLabel* label : panel->findChildren<QLabel*>()) {
+                if (label->text() == MonthName(month))
+                    caption = label;
+            }
+            QVERIFY(caption != nullptr);
+            QVERIFY(caption->width() >= caption->fontMetrics().horizontalAdvance(caption->text()));
+            const QRect over = caption->geometry();
+            for (const char* suffix : {"", "3", "2"}) {
+                const QString name =
+                    QString::fromLatin1(kFirstRow[month]) + QString::fromLatin1(suffix);
+                const QRect field = child<QWidget>(*panel, qPrintable(name))->geometry();
+                QVERIFY2(over.bottom() < field.top(), qPrintable(name));
+                QVERIFY2(over.left() <= field.center().x() && field.center().x() <= over.right(),
+                         qPrintable(name));
+            }
+        }
+        QApplication::setFont(usual);
     }
 
     void personalCodeByMonth()
