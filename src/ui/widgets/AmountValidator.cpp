@@ -16,16 +16,10 @@ bool digitsOnly(QStringView part)
 // Drops what an amount may carry besides its digits and comma, keeping the cursor at its place.
 void normalise(QString& input, int& pos)
 {
-    QString kept;
-    int keptPos = 0;
-    for (qsizetype at = 0; at < input.size(); ++at) {
-        const QChar c = input.at(at);
-        if (AmountValidator::isGroupSpace(c))
-            continue;
-        kept += c == QLatin1Char('.') ? QLatin1Char(',') : c;
-        if (at < pos)
-            ++keptPos;
-    }
+    AmountValidator::dropGroupSpaces(input, pos);
+    QString kept = input;
+    kept.replace(QLatin1Char('.'), QLatin1Char(','));
+    const int keptPos = pos;
     // "05" is 5; "0,5" keeps its zero.
     qsizetype zeros = 0;
     while (zeros + 1 < kept.size() && kept.at(zeros) == QLatin1Char('0') &&
@@ -41,6 +35,21 @@ void normalise(QString& input, int& pos)
 bool AmountValidator::isGroupSpace(QChar c)
 {
     return c == QLatin1Char(' ') || c == QChar(0x00A0) || c == QChar(0x2009) || c == QChar(0x202F);
+}
+
+void AmountValidator::dropGroupSpaces(QString& input, int& pos)
+{
+    QString kept;
+    int keptPos = 0;
+    for (qsizetype at = 0; at < input.size(); ++at) {
+        if (isGroupSpace(input.at(at)))
+            continue;
+        kept += input.at(at);
+        if (at < pos)
+            ++keptPos;
+    }
+    input = kept;
+    pos = keptPos;
 }
 
 AmountValidator::AmountValidator(QObject* parent, AmountShape shape)

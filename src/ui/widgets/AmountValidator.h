@@ -21,6 +21,8 @@ public:
 
     // A space people put between groups of digits: plain, no-break, thin or narrow no-break.
     static bool isGroupSpace(QChar c);
+    // Removes the spaces that group digits (a pasted "1 234"), keeping the cursor at its place.
+    static void dropGroupSpaces(QString& input, int& pos);
 
 private:
     AmountShape m_shape;

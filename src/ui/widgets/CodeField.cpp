@@ -13,7 +13,6 @@ CodeField::CodeField(QWidget* parent, const char* name, Shows shows, const char*
     setObjectName(QString::fromLatin1(name));
     setReadOnly(true);
     EntryFields::looksDisplayed(this);
-    setFocusPolicy(Qt::StrongFocus);
     m_button->setToolTip(chooses);
     m_button->setAccessibleName(chooses);
     if (shows == Shows::Code) {

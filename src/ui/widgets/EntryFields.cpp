@@ -5,7 +5,6 @@
 #include "ui/widgets/AmountValidator.h"
 #include "ui/widgets/DateField.h"
 
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -13,6 +12,7 @@
 #include <QStringEncoder>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <algorithm>
 
 Cp1251Validator::Cp1251Validator(QObject* parent) : QValidator(parent) {}
 
@@ -36,24 +36,42 @@ DigitsValidator::DigitsValidator(QObject* parent, int maxDigits)
 
 QValidator::State DigitsValidator::validate(QString& input, int& pos) const
 {
-    QString kept;
-    int keptPos = 0;
-    for (qsizetype at = 0; at < input.size(); ++at) {
-        const QChar c = input.at(at);
-        if (AmountValidator::isGroupSpace(c))
-            continue;
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return Invalid;
-        kept += c;
-        if (at < pos)
-            ++keptPos;
-    }
-    if (kept.size() > m_maxDigits)
+    QString kept = input;
+    int keptPos = pos;
+    AmountValidator::dropGroupSpaces(kept, keptPos);
+    const bool digits = std::all_of(kept.cbegin(), kept.cend(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+    if (!digits || kept.size() > m_maxDigits)
         return Invalid;
     input = kept;
     pos = keptPos;
     return Acceptable;
 }
+
+namespace {
+
+QLineEdit* plainText(QWidget* parent, const QString& name, int maxLength)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    if (maxLength > 0)
+        edit->setMaxLength(maxLength);
+    edit->setValidator(new Cp1251Validator(edit));
+    return edit;
+}
+
+QLineEdit* plainDigits(QWidget* parent, const QString& name, int maxDigits)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    // No length limit: the validator counts the digits, after the spaces of a pasted code are
+    // dropped; a limit would cut the paste first.
+    edit->setValidator(new DigitsValidator(edit, maxDigits));
+    return edit;
+}
+
+} // namespace
 
 namespace EntryFields {
 
@@ -73,11 +91,6 @@ int digitsWidth(const QLineEdit* field, int characters)
            2 * option.lineWidth;
 }
 
-void fitDigits(QLineEdit* field, int characters)
-{
-    field->setMinimumWidth(digitsWidth(field, characters));
-}
-
 QString longestText(const QLineEdit& field)
 {
     if (qobject_cast<const DateField*>(&field) != nullptr)
@@ -92,44 +105,16 @@ QString longestText(const QLineEdit& field)
 
 QLineEdit* text(QWidget* parent, const QString& name, TextLength length)
 {
-    QLineEdit* edit = text(parent, name, int(length));
+    QLineEdit* edit = plainText(parent, name, int(length));
     if (int(length) <= kShortText)
         edit->setFixedWidth(digitsWidth(edit, int(length)));
     return edit;
 }
 
-QLineEdit* text(QWidget* parent, const QString& name, int maxLength)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    if (maxLength > 0)
-        edit->setMaxLength(maxLength);
-    edit->setValidator(new Cp1251Validator(edit));
-    return edit;
-}
-
 QLineEdit* digits(QWidget* parent, const QString& name, Digits count)
 {
-    QLineEdit* edit = digits(parent, name, int(count));
+    QLineEdit* edit = plainDigits(parent, name, int(count));
     edit->setFixedWidth(digitsWidth(edit, int(count)));
-    return edit;
-}
-
-QLineEdit* digits(QWidget* parent, const QString& name, int maxDigits)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    // No length limit: the validator counts the digits, after the spaces of a pasted code are
-    // dropped; a limit would cut the paste first.
-    edit->setValidator(new DigitsValidator(edit, maxDigits));
-    fitDigits(edit, maxDigits);
-    return edit;
-}
-
-QLineEdit* amount(QWidget* parent, const QString& name, int integerDigits, int decimals)
-{
-    auto* edit = new AmountField(parent, name, AmountShape{integerDigits, decimals});
-    edit->setMaximumWidth(QWIDGETSIZE_MAX);
     return edit;
 }
 
@@ -199,7 +184,6 @@ void looksDisplayed(QLineEdit* field)
     QPalette palette = field->palette();
     palette.setBrush(QPalette::Base, palette.brush(QPalette::Window));
     field->setPalette(palette);
-    field->setFocusPolicy(Qt::ClickFocus);
 }
 
 QLineEdit* panel(QWidget* parent, const char* name, Qt::Alignment alignment)
@@ -209,40 +193,27 @@ QLineEdit* panel(QWidget* parent, const char* name, Qt::Alignment alignment)
     edit->setReadOnly(true);
     edit->setAlignment(alignment);
     looksDisplayed(edit);
-    edit->setFocusPolicy(Qt::StrongFocus);
     // An amount: twelve digits, the comma and the kopecks.
     if (alignment & Qt::AlignRight)
-        fitDigits(edit, Amount::Kopecks.characters());
+        edit->setMinimumWidth(digitsWidth(edit, Amount::Kopecks.characters()));
     return edit;
 }
 
 QLineEdit* panel(QWidget* parent, const char* name, AmountShape shape)
 {
     QLineEdit* edit = panel(parent, name, Qt::AlignRight);
-    fitDigits(edit, shape.characters());
+    edit->setMinimumWidth(digitsWidth(edit, shape.characters()));
     return edit;
 }
 
-QLineEdit* codePanel(QWidget* parent, const char* name)
+QLineEdit* panel(QWidget* parent, const char* name, Shows shows)
 {
     QLineEdit* edit = panel(parent, name, Qt::AlignLeft);
-    edit->setFixedWidth(digitsWidth(edit, kCodeDigits));
+    if (shows == Shows::Code)
+        edit->setFixedWidth(digitsWidth(edit, kCodeDigits));
+    else
+        QObject::connect(edit, &QLineEdit::textChanged, edit, &QWidget::setToolTip);
     return edit;
-}
-
-void addressLines(QWidget* parent, const std::array<QLineEdit**, 7>& fields)
-{
-    const AddressFields lines(parent);
-    const std::array<QLineEdit*, 7> made{lines.district, lines.city,  lines.locality,
-                                         lines.street,   lines.house, lines.building,
-                                         lines.flat};
-    for (size_t at = 0; at < made.size(); ++at)
-        *fields[at] = made[at];
-    // A grid laid out by hand stretches its fields over their columns.
-    for (QLineEdit* line : {lines.house, lines.building, lines.flat}) {
-        line->setMinimumWidth(0);
-        line->setMaximumWidth(QWIDGETSIZE_MAX);
-    }
 }
 
 QPushButton* pickerButton(QWidget* parent, const char* name)
@@ -258,13 +229,6 @@ QPushButton* pickerButton(QWidget* parent, const char* name)
              button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
     button->setFixedWidth(button->fontMetrics().horizontalAdvance(button->text()) + margins + 8);
     return button;
-}
-
-void focusDay(QDateEdit* field)
-{
-    field->setFocus(Qt::OtherFocusReason);
-    field->setCurrentSection(QDateTimeEdit::DaySection);
-    field->setSelectedSection(QDateTimeEdit::DaySection);
 }
 
 } // namespace EntryFields

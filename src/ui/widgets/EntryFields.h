@@ -7,7 +7,6 @@
 #include <array>
 #include <optional>
 
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -72,8 +71,11 @@ void setShown(QWidget* field, bool shown);
 QLineEdit* panel(QWidget* parent, const char* name, Qt::Alignment alignment = Qt::AlignRight);
 // The same for an amount of the shape: aligned right, wide enough for its longest value.
 QLineEdit* panel(QWidget* parent, const char* name, AmountShape shape);
-// Gives a read-only field the look of a display: the window's colour, not a field's white; Tab
-// passes it by (a click still selects its text to copy).
+// The same for a directory code (as wide as a code) or a name (as wide as its row; a name longer
+// than that shows whole in the tooltip), aligned left.
+QLineEdit* panel(QWidget* parent, const char* name, Shows shows);
+// Gives a read-only field the look of a display: the window's colour, not a field's white. Tab
+// still stops at it, so that a screen reader reads it, and its text can be selected to copy.
 void looksDisplayed(QLineEdit* field);
 
 // The amount in a field, or nothing when it holds none. A comma with nothing before or after it
@@ -99,21 +101,8 @@ int digitsWidth(const QLineEdit* field, int characters);
 // empty for other fields.
 QString longestText(const QLineEdit& field);
 
-// The forms of the frames not yet laid out with FormGrid: a limit in characters and a field that
-// is at least wide enough for it (fitDigits) instead of the named sizes.
-QLineEdit* text(QWidget* parent, const QString& name, int maxLength);
-QLineEdit* digits(QWidget* parent, const QString& name, int maxDigits);
-QLineEdit* amount(QWidget* parent, const QString& name, int integerDigits = 12, int decimals = 2);
-void fitDigits(QLineEdit* field, int characters);
-// A panel for a directory code beside its picker button, as wide as a code of six digits.
-QLineEdit* codePanel(QWidget* parent, const char* name);
 // The narrow "..." button beside a code that opens its directory picker (CodeField makes its own
 // with it); never a dialog's default.
 QPushButton* pickerButton(QWidget* parent, const char* name);
-// Puts the focus on a date box with its day selected.
-void focusDay(QDateEdit* field);
-// The lines of an address (AddressFields), each created under parent into its slot: district,
-// city, settlement, street, house, building and flat; all of them stretch over their columns.
-void addressLines(QWidget* parent, const std::array<QLineEdit**, 7>& fields);
 
 } // namespace EntryFields

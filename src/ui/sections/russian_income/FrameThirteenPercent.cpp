@@ -13,7 +13,6 @@
 #include "ui/widgets/EntryFields.h"
 #include "ui/widgets/EntryLists.h"
 #include "ui/widgets/FormGrid.h"
-#include "ui/widgets/ReadOnlyFields.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -140,7 +139,7 @@ QWidget* TfrThirteenPercent::buildLines()
 
 void TfrThirteenPercent::buildTotals(QGroupBox* box)
 {
-    m_totalIncome = ReadOnlyFields::amount(box, "pnlItogIncomeSum", Amount::Total);
+    m_totalIncome = EntryFields::panel(box, "pnlItogIncomeSum", Amount::Total);
     m_taxWithheld = new AmountField(box, QStringLiteral("meHoldSum"), Amount::WholeRoubles);
     m_taxableIncome = new AmountField(box, QStringLiteral("meObl"), Amount::Kopecks);
     m_taxComputed = new AmountField(box, QStringLiteral("meTaxIsch"), Amount::WholeRoubles);

@@ -1,8 +1,8 @@
 #include "ui/sections/russian_income/FrameThirtyFivePercent.h"
 
+#include "ui/widgets/EntryFields.h"
 #include "ui/widgets/EntryLists.h"
 #include "ui/widgets/FormGrid.h"
-#include "ui/widgets/ReadOnlyFields.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -13,11 +13,11 @@ TfrThirtyFivePercent::TfrThirtyFivePercent(QWidget* parent, FrameHost& host)
 {
     setObjectName(QStringLiteral("TfrThirtyFivePercent"));
     auto* result = new QGroupBox(this);
-    m_incomeCode = ReadOnlyFields::text(result, "pnlIncomeCod", Shows::Code);
-    m_income = ReadOnlyFields::amount(result, "pnlItogIncomeSum", Amount::Kopecks);
-    m_deductCode = ReadOnlyFields::text(result, "pnlSubtractCod", Shows::Code);
-    m_deduction = ReadOnlyFields::amount(result, "pnlSubtractSum", Amount::Kopecks);
-    m_taxWithheld = ReadOnlyFields::amount(result, "pnlHoldSum", Amount::Kopecks);
+    m_incomeCode = EntryFields::panel(result, "pnlIncomeCod", Shows::Code);
+    m_income = EntryFields::panel(result, "pnlItogIncomeSum", Amount::Kopecks);
+    m_deductCode = EntryFields::panel(result, "pnlSubtractCod", Shows::Code);
+    m_deduction = EntryFields::panel(result, "pnlSubtractSum", Amount::Kopecks);
+    m_taxWithheld = EntryFields::panel(result, "pnlHoldSum", Amount::Kopecks);
     FormGrid grid(result);
     grid.row({{QStringLiteral("Код дохода"), m_incomeCode}});
     grid.row({{QStringLiteral("Сумма дохода"), m_income}});

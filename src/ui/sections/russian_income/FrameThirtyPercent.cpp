@@ -1,7 +1,7 @@
 #include "ui/sections/russian_income/FrameThirtyPercent.h"
 
+#include "ui/widgets/EntryFields.h"
 #include "ui/widgets/FormGrid.h"
-#include "ui/widgets/ReadOnlyFields.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -12,10 +12,10 @@ TfrThirtyPercent::TfrThirtyPercent(QWidget* parent, FrameHost& host)
 {
     setObjectName(QStringLiteral("TfrThirtyPercent"));
     auto* result = new QGroupBox(this);
-    m_dividends = ReadOnlyFields::amount(result, "pnlItogIncomeSum", Amount::Kopecks);
-    m_taxWithheld = ReadOnlyFields::amount(result, "pnlHoldSum", Amount::Kopecks);
-    m_taxableDividends = ReadOnlyFields::amount(result, "pnlTaxableSum", Amount::Kopecks);
-    m_taxComputed = ReadOnlyFields::amount(result, "pnlTaxSum", Amount::Kopecks);
+    m_dividends = EntryFields::panel(result, "pnlItogIncomeSum", Amount::Kopecks);
+    m_taxWithheld = EntryFields::panel(result, "pnlHoldSum", Amount::Kopecks);
+    m_taxableDividends = EntryFields::panel(result, "pnlTaxableSum", Amount::Kopecks);
+    m_taxComputed = EntryFields::panel(result, "pnlTaxSum", Amount::Kopecks);
     FormGrid grid(result);
     grid.row({{QStringLiteral("Сумма дивидендов"), m_dividends}});
     grid.row({{QStringLiteral("Удержанный налог"), m_taxWithheld}});

@@ -8,7 +8,6 @@
 #include "ui/widgets/AmountField.h"
 #include "ui/widgets/EntryFields.h"
 #include "ui/widgets/FormGrid.h"
-#include "ui/widgets/ReadOnlyFields.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -24,7 +23,7 @@ TfmInput30SourseIncome::TfmInput30SourseIncome(QWidget* parent, Interaction& int
     m_taxableDividends = new AmountField(this, QStringLiteral("meOblSum"), Amount::Kopecks);
     m_taxWithheld = new AmountField(this, QStringLiteral("meHoldSum"), Amount::WholeRoubles);
     // Worked out from the taxable dividends and kept with the entry; never shown.
-    m_taxComputed = ReadOnlyFields::amount(this, "meTaxDiscount", Amount::Kopecks);
+    m_taxComputed = EntryFields::panel(this, "meTaxDiscount", Amount::Kopecks);
     const DialogButtons buttons = DialogButtons::create(this);
 
     FormGrid grid(this);
