@@ -1,18 +1,13 @@
 #include "ui/widgets/SubFrameContainer.h"
 
-#include "ui/widgets/CodeField.h"
 #include "ui/widgets/EditWatch.h"
+#include "ui/widgets/FrameFocus.h"
 
-#include <QAbstractItemView>
-#include <QAbstractSpinBox>
 #include <QAccessibleWidget>
 #include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -103,35 +98,6 @@ QAccessibleInterface* subFrameButtonAccessible(const QString&, QObject* object)
     return nullptr;
 }
 
-// Whether a person can type into the control or choose with it.
-bool takesEntry(const QWidget& widget)
-{
-    if (const auto* edit = qobject_cast<const QLineEdit*>(&widget))
-        return !edit->isReadOnly() || qobject_cast<const CodeField*>(edit) != nullptr;
-    return qobject_cast<const QAbstractSpinBox*>(&widget) != nullptr ||
-           qobject_cast<const QComboBox*>(&widget) != nullptr ||
-           qobject_cast<const QAbstractItemView*>(&widget) != nullptr ||
-           qobject_cast<const QCheckBox*>(&widget) != nullptr ||
-           qobject_cast<const QRadioButton*>(&widget) != nullptr;
-}
-
-// The first control of the frame in Tab order that takes an entry, else its first Tab stop.
-QWidget* firstEntry(QWidget& frame)
-{
-    QWidget* firstStop = nullptr;
-    for (QWidget* widget = frame.nextInFocusChain(); widget != &frame;
-         widget = widget->nextInFocusChain()) {
-        if (!frame.isAncestorOf(widget) || (widget->focusPolicy() & Qt::TabFocus) == 0 ||
-            !widget->isEnabled() || !widget->isVisibleTo(&frame))
-            continue;
-        if (takesEntry(*widget))
-            return widget;
-        if (firstStop == nullptr)
-            firstStop = widget;
-    }
-    return firstStop;
-}
-
 } // namespace
 
 TSubFrameContainer::TSubFrameContainer(QWidget* parent, FrameHost& host,
@@ -209,7 +175,7 @@ void TSubFrameContainer::buttonPressed(int index)
     }
     // On into the sub-frame: what is typed next goes to its first field, not to the button.
     if (m_shown != nullptr) {
-        if (QWidget* first = firstEntry(*m_shown))
+        if (QWidget* first = FirstField(*m_shown))
             first->setFocus(Qt::TabFocusReason);
     }
 }

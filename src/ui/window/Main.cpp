@@ -8,7 +8,7 @@
 #include "ui/widgets/Mnemonics.h"
 #include "ui/window/AppSettings.h"
 #include "ui/window/DocumentRecovery.h"
-#include "ui/window/FrameFocus.h"
+#include "ui/widgets/FrameFocus.h"
 #include "ui/window/PrinterIcon.h"
 #include "ui/window/SectionButton.h"
 #include "ui/window/SectionFrames.h"
