@@ -357,7 +357,7 @@ void TestEndToEnd::dividendsForeignSalaryAndBusinessExported()
     });
     click(window, "fbAddSourseIncome");
     child<DateField>(window, "dtIncomeGetDate")->setDate(QDate(2013, 3, 5));
-    child<DateField>(window, "dtTaxPayDate")->setDate(QDate(2013, 3, 5));
+    child<DateField>(window, "dtSubtractDate")->setDate(QDate(2013, 3, 5));
     script.answerDialog(pick(QStringLiteral("840")));
     click(window, "bnCurrencyCode");
     QCOMPARE(text(window, "meCurrencyExchange"), QStringLiteral("30,7870"));

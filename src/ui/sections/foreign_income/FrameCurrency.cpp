@@ -98,7 +98,7 @@ QGroupBox* TfrCurrency::buildReceived(QWidget* parent)
     auto* box = new QGroupBox(QStringLiteral("Сведения о полученном доходе"), parent);
     box->setObjectName(QStringLiteral("gbReceived"));
     m_incomeDate = new DateField(box, QStringLiteral("dtIncomeGetDate"));
-    m_taxPayDate = new DateField(box, QStringLiteral("dtTaxPayDate"));
+    m_taxPayDate = new DateField(box, QStringLiteral("dtSubtractDate"));
     m_currencyCode = new CodeField(box, "meCurrencyCode", Shows::Code, "bnCurrencyCode",
                                    QStringLiteral("Выбрать валюту"));
     m_currencyName =

@@ -199,7 +199,7 @@ void TestCurrency::shippedDirectoryGivesDollarRateOfTheDate()
     TfrCurrency& frame = *s.frame;
 
     dateField(frame, "dtIncomeGetDate")->setDate(QDate(2013, 3, 5));
-    dateField(frame, "dtTaxPayDate")->setDate(QDate(2013, 3, 4)); // no rate of its own
+    dateField(frame, "dtSubtractDate")->setDate(QDate(2013, 3, 4)); // no rate of its own
     s.chooseCurrency(QStringLiteral("840"));
     QVERIFY(autoBox(frame)->isEnabled());
     QVERIFY(autoBox(frame)->isChecked());
@@ -243,13 +243,13 @@ void TestCurrency::rateFollowsDatesAndCurrency()
 
     // Before every rate of the currency: no automatic rate.
     dateField(frame, "dtIncomeGetDate")->setDate(QDate(2013, 1, 5));
-    dateField(frame, "dtTaxPayDate")->setDate(QDate(2013, 1, 5));
+    dateField(frame, "dtSubtractDate")->setDate(QDate(2013, 1, 5));
     QVERIFY(!autoBox(frame)->isEnabled());
     QVERIFY(!autoBox(frame)->isChecked());
 
     // Clearing the box frees the rate fields and empties them.
     dateField(frame, "dtIncomeGetDate")->setDate(QDate(2013, 1, 20));
-    dateField(frame, "dtTaxPayDate")->setDate(QDate(2013, 1, 20));
+    dateField(frame, "dtSubtractDate")->setDate(QDate(2013, 1, 20));
     QVERIFY(autoBox(frame)->isChecked());
     autoBox(frame)->click();
     QVERIFY(child<QLineEdit>(frame, "meCurrencyExchange")->isEnabled());
@@ -504,7 +504,7 @@ void TestCurrency::typedValuesReachTheDocument_data()
     QTest::newRow("income date") << "dtIncomeGetDate"
                                  << "05032013"
                                  << "05.03.2013";
-    QTest::newRow("tax date") << "dtTaxPayDate"
+    QTest::newRow("tax date") << "dtSubtractDate"
                               << "20.04.2014"
                               << "20.04.2014";
     QTest::newRow("rate at the income date") << "meCurrencyExchange"
@@ -547,7 +547,7 @@ void TestCurrency::typedValuesReachTheDocument()
     const QMap<QString, QString> inDocument{
         {QStringLiteral("dtIncomeGetDate"),
          DayCount::toDate(entry.IncomeDate).toString(QStringLiteral("dd.MM.yyyy"))},
-        {QStringLiteral("dtTaxPayDate"),
+        {QStringLiteral("dtSubtractDate"),
          DayCount::toDate(entry.TaxPayDate).toString(QStringLiteral("dd.MM.yyyy"))},
         {QStringLiteral("meCurrencyExchange"), entry.IncomeExchangeRate.toText(u',')},
         {QStringLiteral("meCurrencyExchange2"), entry.TaxExchangeRate.toText(u',')},
