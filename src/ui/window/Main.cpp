@@ -332,8 +332,11 @@ void TFormMain::focusChanged(QWidget* now)
 
 bool TFormMain::selectSection(Section section)
 {
-    if (m_frame != nullptr && section == m_section)
+    if (m_frame != nullptr && section == m_section) {
+        // The section shown, chosen again from its button: on into it.
+        FocusFirstField(*m_frame);
         return true;
+    }
     if (m_frame != nullptr) {
         m_frame->StoreData();
         if (const quint16 code = m_frame->CheckData(); code != 0) {

@@ -195,7 +195,8 @@ void TestEntryFields::typing_data()
                                                      {Entry::Tab, "Tab"},
                                                      {Entry::ShiftTab, "Shift+Tab"}};
     // Every way in, for each kind.
-    for (const auto& [entry, how] : entries) {
+    for (const auto& [entry, howEntered] : entries) {
+        const char* how = howEntered;
         const auto row = [how](const char* what) {
             return &QTest::newRow(
                 qPrintable(QStringLiteral("%1, %2").arg(QLatin1String(what), QLatin1String(how))));

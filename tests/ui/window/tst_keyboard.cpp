@@ -2,6 +2,7 @@
 // goes, the shortcuts of the commands, the letters of Alt, the help window, and greyed captions a
 // person can still read.
 #include "model/Declaration.h"
+#include "model/file/DeclarationFile.h"
 #include "support/UiTestSupport.h"
 #include "support/UserActions.h"
 #include "ui/dialogs/DialogInteraction.h"
@@ -9,6 +10,7 @@
 #include "ui/result/ResultStrip.h"
 #include "ui/widgets/Mnemonics.h"
 #include "ui/window/ProgramLook.h"
+#include "ui/window/SectionFrames.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -22,7 +24,9 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace {
 
@@ -52,6 +56,56 @@ QStringList asked(const ScriptedInteraction& script)
     return all;
 }
 
+// A key pressed where the focus is, as a keyboard does.
+void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget* focused = QApplication::focusWidget();
+    if (focused == nullptr)
+        qFatal("no widget has the focus");
+    QTest::keyClick(focused, Qt::Key(key), modifiers);
+}
+
+void typeWhereFocused(const QString& text)
+{
+    typeKeys(QApplication::focusWidget(), text);
+}
+
+// Presses Tab (Shift+Tab when back) until the focus is on a widget that found accepts; false when
+// a hundred presses did not get there.
+bool tabTo(const std::function<bool(QWidget*)>& found, bool back = false)
+{
+    for (int presses = 0; presses < 100; ++presses) {
+        if (QWidget* focused = QApplication::focusWidget(); focused != nullptr && found(focused))
+            return true;
+        press(Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+    return false;
+}
+
+std::function<bool(QWidget*)> named(const char* name)
+{
+    return [name](QWidget* widget) { return widget->objectName() == QLatin1String(name); };
+}
+
+// The buttons of the sub-frames of a section frame, in their order.
+QList<QAbstractButton*> subFrameButtons(QWidget& frame)
+{
+    QList<QAbstractButton*> buttons;
+    for (QToolButton* button : frame.findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
+        if (button->isCheckable() && button->isVisible() && button->isEnabled())
+            buttons.append(button);
+    }
+    return buttons;
+}
+
+void activate(QWidget& window)
+{
+    window.show();
+    QApplication::setActiveWindow(&window);
+    if (!QTest::qWaitForWindowActive(&window))
+        qWarning("%s did not become active", qPrintable(window.objectName()));
+}
+
 } // namespace
 
 class TestKeyboard : public QObject
@@ -72,6 +126,7 @@ private slots:
     void lettersForControls_data();
     void lettersForControls();
     void readableGreys();
+    void keyboardOnlyWalk();
 
 private:
     QTemporaryDir m_settings;
@@ -311,6 +366,106 @@ void TestKeyboard::readableGreys()
     for (const auto& [text, background] : pairs)
         QVERIFY(ProgramLook::contrast(palette.color(QPalette::Disabled, text),
                                       palette.color(QPalette::Disabled, background)) >= 3.0);
+}
+
+// A person without a mouse: from the start, into every section and every sub-frame, a new income
+// line with its code taken from the picker, the check and the save, by keys alone.
+void TestKeyboard::keyboardOnlyWalk()
+{
+    UiTestBench bench(UiTestBench::shippedDirectories());
+    mTDeclaration salary;
+    QVERIFY(!LoadDeclarationFile(salary, QStringLiteral(TARVIKA_SOURCE_DIR) +
+                                             QStringLiteral("/tests/export/data/resident-salary/"
+                                                            "declaration.tv3")));
+    // The property's page asks for the postcode when it is left; the walk passes it.
+    salary.PropertyDeduction.ObjPostIndex = QStringLiteral("125009");
+    const QString file = bench.writeDeclaration(QStringLiteral("salary.tv3"), salary);
+    TFormMain& window = bench.start({file});
+    activate(window);
+    QVERIFY(window.currentFrame()->isAncestorOf(QApplication::focusWidget()));
+
+    const auto isSectionButton = [&window](QWidget* widget) {
+        return window.findChild<QWidget*>(QStringLiteral("PnlSelectGroup"))->isAncestorOf(widget);
+    };
+    for (const Section section : SectionFrames::kAll) {
+        QAbstractButton* target = window.sectionButton(section);
+        if (!target->isEnabled())
+            continue;
+        QVERIFY(tabTo(isSectionButton, true));
+        for (int steps = 0; QApplication::focusWidget() != target && steps < 10; ++steps)
+            press(int(section) > int(window.currentSection()) ? Qt::Key_Down : Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), target);
+        press(Qt::Key_Return);
+        QCOMPARE(window.currentSection(), section);
+        QWidget& frame = *window.currentFrame();
+        QVERIFY(frame.isAncestorOf(QApplication::focusWidget()));
+        // Each sub-frame: the arrows go along the buttons, Space shows the one focused and the
+        // focus goes into it.
+        const QList<QAbstractButton*> subFrames = subFrameButtons(frame);
+        for (qsizetype at = 0; at < subFrames.size(); ++at) {
+            QVERIFY(tabTo([&](QWidget* widget) { return subFrames.contains(widget); }));
+            while (QApplication::focusWidget() != subFrames.at(at)) {
+                const qsizetype focused = subFrames.indexOf(QApplication::focusWidget());
+                press(focused < at ? Qt::Key_Right : Qt::Key_Left);
+            }
+            press(Qt::Key_Space);
+            QVERIFY2(subFrames.at(at)->isChecked(), qPrintable(subFrames.at(at)->objectName()));
+            QVERIFY2(!subFrames.contains(QApplication::focusWidget()),
+                     qPrintable(subFrames.at(at)->objectName()));
+        }
+    }
+
+    // Income in Russia, at 13 %: the first source, a new line of it.
+    QVERIFY(tabTo(isSectionButton, true));
+    while (QApplication::focusWidget() != window.sectionButton(Section::RussianIncome))
+        press(Qt::Key_Up);
+    press(Qt::Key_Return);
+    QVERIFY(tabTo(named("lvSourseIncomeInfo")));
+    press(Qt::Key_Home);
+    const int linesBefore = window.document().Income13.At(0).IncomeCount();
+    bench.script().answerDialog([](QDialog& line) {
+        activate(line);
+        if (!tabTo(named("pnlIncomeCod")))
+            return int(QDialog::Rejected);
+        // Typing the code opens its picker (answered below); the dialog has the keys again after.
+        typeWhereFocused(QStringLiteral("2"));
+        activate(line);
+        tabTo(named("meIncomeSum"));
+        typeWhereFocused(QStringLiteral("12345,67"));
+        tabTo(named("mePropSale"));
+        typeWhereFocused(QStringLiteral("3"));
+        press(Qt::Key_Return);
+        return line.result();
+    });
+    // The picker opened by typing in the code: its search goes on, Enter takes the match.
+    bench.script().answerDialog([](QDialog& picker) {
+        activate(picker);
+        typeWhereFocused(QStringLiteral("000"));
+        press(Qt::Key_Return);
+        return picker.result();
+    });
+    QVERIFY(tabTo(named("fbAddIncome")));
+    press(Qt::Key_Space);
+    QVERIFY2(bench.script().finished(),
+             qPrintable(bench.script().unexpected.join(QLatin1Char('\n')) +
+                        bench.script().messageTexts().join(QLatin1Char('\n'))));
+    QCOMPARE(window.document().Income13.At(0).IncomeCount(), linesBefore + 1);
+
+    // The check (F9) finds nothing; the save (Ctrl+S) writes the line into the file. (The scripted
+    // dialogs leave the window without a focus; the program's own give it back.)
+    activate(window);
+    press(Qt::Key_F9);
+    QCOMPARE(bench.script().messageTexts().size(), 1);
+    press(Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(window.isSaved());
+    mTDeclaration saved;
+    QVERIFY(!LoadDeclarationFile(saved, file));
+    const mTThirteenPercent& source = saved.Income13.At(0);
+    const mTSourseIncome& added = source.GetIncome(source.IncomeCount() - 1);
+    QCOMPARE(added.IncomeCode, 2000);
+    QCOMPARE(added.IncomeSum, Money::fromKopecks(1234567));
+    QCOMPARE(added.IncomeMonth, quint16(3));
+    QVERIFY(bench.script().unexpected.isEmpty());
 }
 
 QTEST_MAIN(TestKeyboard)

@@ -1,16 +1,10 @@
 #pragma once
 
-#include "ui/widgets/MyFrame.h"
-
-#include <QWidget>
-
-class QAbstractButton;
-class QButtonGroup;
-class QToolButton;
+#include "ui/widgets/SubFrameContainer.h"
 
 // The deductions section: standard, property, social deductions and the losses of earlier years on
 // securities, one sub-frame at a time, chosen by a row of four buttons.
-class TfrFrameDeductData : public TContainerFrame
+class TfrFrameDeductData : public TSubFrameContainer
 {
     Q_OBJECT
 
@@ -25,26 +19,15 @@ public:
     };
 
     TfrFrameDeductData(QWidget* parent, FrameHost& host);
-    ~TfrFrameDeductData() override;
-
-    void StoreData() override;
-    quint16 CheckData() override;
-    void FocusError(quint16 code) override;
-    // Index 0 shows the standard deductions, any other index the property deduction.
-    void FocusSubError(int index, quint16 code) override;
 
     // Shows the sub-frame without storing or checking the one shown, as FocusSubError does.
-    void showSubFrame(SubFrame kind);
-    SubFrame shownSubFrame() const { return m_shown; }
-    TThinkingFrame* subFrame() const { return m_subFrame; }
+    void showSubFrame(SubFrame kind) { TSubFrameContainer::showSubFrame(kind); }
+    SubFrame shownSubFrame() const { return SubFrame(shownIndex()); }
+    TThinkingFrame* subFrame() const { return shownFrame(); }
 
-private:
-    QToolButton* addButton(SubFrame kind, const char* name, const QString& caption,
-                           const QString& hint);
-    void switchTo(SubFrame kind);
-
-    QWidget* m_container;
-    QButtonGroup* m_buttons;
-    TThinkingFrame* m_subFrame = nullptr;
-    SubFrame m_shown = Standard;
+protected:
+    TThinkingFrame* createSubFrame(int index, QWidget* parent) override;
+    // A check of the whole declaration leads to the standard deductions (index 0) or to the
+    // property deduction (any other index).
+    int subFrameIndex(int requested) const override { return requested == 0 ? Standard : Property; }
 };
