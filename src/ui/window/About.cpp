@@ -33,30 +33,8 @@ TfmAbout::TfmAbout(QWidget* parent, Interaction& interaction, QString programFol
     m_picture->setPixmap(QPixmap(QStringLiteral(":/ui/about.jpg")));
     m_picture->setFixedSize(460, 104);
 
-    auto* info = new QWidget(this);
-    info->setObjectName(QStringLiteral("pnlInfo"));
-    auto* infoLayout = new QVBoxLayout(info);
-    infoLayout->setContentsMargins(12, 8, 12, 4);
-    infoLayout->setSpacing(4);
-    // Support is what the program brings with it: its help, which also explains how to import a
-    // new tax-office directory from the tax authority's site.
-    auto* support =
-        new QLabel(QStringLiteral("По вопросам, связанным с использованием программы, "
-                                  "обращайтесь к справке: меню «Справка» или клавиша F1."),
-                   info);
-    support->setWordWrap(true);
-    infoLayout->addWidget(support);
-    auto* siteRow = new QHBoxLayout;
-    auto* site = new QLabel(
-        QStringLiteral("<a href=\"help\" style=\"color:#0000ff\">Открыть справку</a>"), info);
-    site->setObjectName(QStringLiteral("lbSite"));
-    site->setCursor(Qt::PointingHandCursor);
-    site->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
-    connect(site, &QLabel::linkActivated, this, &TfmAbout::openHelp);
-    siteRow->addWidget(site);
-    siteRow->addStretch();
-    infoLayout->addLayout(siteRow);
-    infoLayout->addStretch();
+    QLabel* site = nullptr;
+    QWidget* info = buildInfo(site);
 
     auto* credits = new QLabel(QStringLiteral("Над программой работали сотрудники компании "
                                               "«Кронверт».\nСпасибо всем, кто присылал нам "
@@ -100,6 +78,35 @@ TfmAbout::TfmAbout(QWidget* parent, Interaction& interaction, QString programFol
             label->installEventFilter(this);
     }
     info->installEventFilter(this);
+}
+
+QWidget* TfmAbout::buildInfo(QLabel*& site)
+{
+    auto* info = new QWidget(this);
+    info->setObjectName(QStringLiteral("pnlInfo"));
+    auto* infoLayout = new QVBoxLayout(info);
+    infoLayout->setContentsMargins(12, 8, 12, 4);
+    infoLayout->setSpacing(4);
+    // Support is what the program brings with it: its help, which also explains how to import a
+    // new tax-office directory from the tax authority's site.
+    auto* support =
+        new QLabel(QStringLiteral("По вопросам, связанным с использованием программы, "
+                                  "обращайтесь к справке: меню «Справка» или клавиша F1."),
+                   info);
+    support->setWordWrap(true);
+    infoLayout->addWidget(support);
+    auto* siteRow = new QHBoxLayout;
+    site = new QLabel(
+        QStringLiteral("<a href=\"help\" style=\"color:#0000ff\">Открыть справку</a>"), info);
+    site->setObjectName(QStringLiteral("lbSite"));
+    site->setCursor(Qt::PointingHandCursor);
+    site->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    connect(site, &QLabel::linkActivated, this, &TfmAbout::openHelp);
+    siteRow->addWidget(site);
+    siteRow->addStretch();
+    infoLayout->addLayout(siteRow);
+    infoLayout->addStretch();
+    return info;
 }
 
 bool TfmAbout::eventFilter(QObject* watched, QEvent* event)

@@ -22,6 +22,8 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    // The panel that says where to find help; `site` is set to its link to the help.
+    QWidget* buildInfo(QLabel*& site);
     void openHelp();
 
     Interaction& m_interaction;

@@ -38,7 +38,9 @@ TFormMain::TFormMain(std::unique_ptr<Interaction> interaction, Options options)
     setObjectName(QStringLiteral("TFormMain"));
     setMinimumSize(standardMinimum());
     setWindowIcon(QIcon(QStringLiteral(":/ui/tarvika.png")));
-    buildActions();
+    const Commands commands = buildActions();
+    buildMenus(commands);
+    buildToolBar(commands);
     buildSectionButtons();
     buildResultStrip();
     applyToolbarSettings();
@@ -83,7 +85,7 @@ TFormMain::~TFormMain()
     m_recovery = nullptr;
 }
 
-void TFormMain::buildActions()
+TFormMain::Commands TFormMain::buildActions()
 {
     QStyle* look = style();
     const auto action = [this](const QString& caption, const QString& name, auto slot) {
@@ -143,42 +145,6 @@ void TFormMain::buildActions()
     m_textLabels = new QAction(QStringLiteral("Подписи под &кнопками"), this);
     m_textLabels->setObjectName(QStringLiteral("TextLabels"));
     m_textLabels->setCheckable(true);
-
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
-    file->addActions({create, open, save, saveAs});
-    file->addSeparator();
-    file->addAction(nextYear);
-    file->addSeparator();
-    file->addAction(quit);
-    QMenu* declaration = menuBar()->addMenu(QStringLiteral("&Декларация"));
-    declaration->addActions({preview, print, exportXml, check, taxResult});
-    QMenu* settings = menuBar()->addMenu(QStringLiteral("&Настройки"));
-    settings->addActions({m_showToolbar, m_textLabels});
-    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Справка"));
-    helpMenu->addAction(help);
-    helpMenu->addSeparator();
-    helpMenu->addAction(about);
-
-    m_toolBar = addToolBar(QStringLiteral("Стандартная панель"));
-    m_toolBar->setObjectName(QStringLiteral("StdToolbar"));
-    m_toolBar->setMovable(false);
-    m_toolBar->setFloatable(false);
-    m_toolBar->toggleViewAction()->setEnabled(false);
-    m_toolBar->addActions({create, open, save});
-    m_toolBar->addSeparator();
-    m_toolBar->addActions({preview, print});
-    m_toolBar->addSeparator();
-    m_toolBar->addActions({exportXml, check});
-    const std::pair<QAction*, const char*> names[] = {
-        {create, "fbCreate"}, {open, "fbOpen"},         {save, "fbSave"},  {preview, "fbView"},
-        {print, "fbPrint"},   {exportXml, "fbExsport"}, {check, "fbCheck"}};
-    for (const auto& [command, name] : names) {
-        QWidget* button = m_toolBar->widgetForAction(command);
-        button->setObjectName(QString::fromLatin1(name));
-        // The tool bar is a row of Tab stops too.
-        button->setFocusPolicy(Qt::TabFocus);
-    }
-
     connect(m_showToolbar, &QAction::toggled, this, [this](bool show) {
         AppSettings::setShowStdToolbar(show);
         m_toolBar->setVisible(show);
@@ -187,6 +153,50 @@ void TFormMain::buildActions()
         AppSettings::setTextLabels(labels);
         applyToolbarSettings();
     });
+    return {create, open,      save,  saveAs,    nextYear, quit, preview,
+            print,  exportXml, check, taxResult, help,     about};
+}
+
+void TFormMain::buildMenus(const Commands& c)
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
+    file->addActions({c.create, c.open, c.save, c.saveAs});
+    file->addSeparator();
+    file->addAction(c.nextYear);
+    file->addSeparator();
+    file->addAction(c.quit);
+    QMenu* declaration = menuBar()->addMenu(QStringLiteral("&Декларация"));
+    declaration->addActions({c.preview, c.print, c.exportXml, c.check, c.taxResult});
+    QMenu* settings = menuBar()->addMenu(QStringLiteral("&Настройки"));
+    settings->addActions({m_showToolbar, m_textLabels});
+    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Справка"));
+    helpMenu->addAction(c.help);
+    helpMenu->addSeparator();
+    helpMenu->addAction(c.about);
+}
+
+void TFormMain::buildToolBar(const Commands& c)
+{
+    m_toolBar = addToolBar(QStringLiteral("Стандартная панель"));
+    m_toolBar->setObjectName(QStringLiteral("StdToolbar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    m_toolBar->toggleViewAction()->setEnabled(false);
+    m_toolBar->addActions({c.create, c.open, c.save});
+    m_toolBar->addSeparator();
+    m_toolBar->addActions({c.preview, c.print});
+    m_toolBar->addSeparator();
+    m_toolBar->addActions({c.exportXml, c.check});
+    const std::pair<QAction*, const char*> names[] = {
+        {c.create, "fbCreate"}, {c.open, "fbOpen"},   {c.save, "fbSave"},
+        {c.preview, "fbView"},  {c.print, "fbPrint"}, {c.exportXml, "fbExsport"},
+        {c.check, "fbCheck"}};
+    for (const auto& [command, name] : names) {
+        QWidget* button = m_toolBar->widgetForAction(command);
+        button->setObjectName(QString::fromLatin1(name));
+        // The tool bar is a row of Tab stops too.
+        button->setFocusPolicy(Qt::TabFocus);
+    }
 }
 
 void TFormMain::applyToolbarSettings()

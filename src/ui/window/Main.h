@@ -116,7 +116,27 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildActions();
+    // The commands of the menus and the tool bar.
+    struct Commands
+    {
+        QAction* create;
+        QAction* open;
+        QAction* save;
+        QAction* saveAs;
+        QAction* nextYear;
+        QAction* quit;
+        QAction* preview;
+        QAction* print;
+        QAction* exportXml;
+        QAction* check;
+        QAction* taxResult;
+        QAction* help;
+        QAction* about;
+    };
+
+    Commands buildActions();
+    void buildMenus(const Commands& commands);
+    void buildToolBar(const Commands& commands);
     void buildSectionButtons();
     void buildResultStrip();
     void applyToolbarSettings();
