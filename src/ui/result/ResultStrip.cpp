@@ -34,9 +34,12 @@ public:
 
     void doAction(const QString& action) override
     {
-        if (action == pressAction())
-            emit static_cast<ResultStrip*>(widget())->openRequested();
-        else
+        if (action == pressAction()) {
+            // Queued: the screen reader's call returns before "Расчёт налога" opens.
+            auto* strip = static_cast<ResultStrip*>(widget());
+            QMetaObject::invokeMethod(
+                strip, [strip] { emit strip->openRequested(); }, Qt::QueuedConnection);
+        } else
             QAccessibleWidget::doAction(action);
     }
 };

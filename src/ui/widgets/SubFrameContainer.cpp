@@ -81,8 +81,9 @@ public:
 
     void doAction(const QString& action) override
     {
+        // Queued, so that a screen reader's call returns before a message the switch may open.
         if (action == pressAction() && button()->isEnabled())
-            button()->click();
+            QMetaObject::invokeMethod(button(), &QAbstractButton::click, Qt::QueuedConnection);
         else
             QAccessibleWidget::doAction(action);
     }

@@ -47,7 +47,9 @@ public:
         if (action != pressAction())
             QAccessibleWidget::doAction(action);
         else if (button()->isEnabled())
-            button()->click();
+            // Queued, as Qt's own buttons do: the caller (a screen reader waiting for its reply)
+            // must not wait for a message the switch may open.
+            QMetaObject::invokeMethod(button(), &QAbstractButton::click, Qt::QueuedConnection);
     }
 
 private:

@@ -167,7 +167,7 @@ void TestSubFrames::screenReaderPressesAButton()
     QVERIFY(third->actionInterface()->actionNames().contains(
         QAccessibleActionInterface::pressAction()));
     third->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(frame.shownIndex(), 2);
+    QTRY_COMPARE(frame.shownIndex(), 2);
     QCOMPARE(frame.checks, 1);
     QVERIFY(third->state().pressed);
 }

@@ -192,7 +192,9 @@ void TestKeyboard::sectionButtonPressedByReader()
     QAccessibleActionInterface* actions = person->actionInterface();
     QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
     actions->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(window.currentSection(), Section::PersonInfo);
+    // The call returns at once: a reader waiting for its reply is never held by the message.
+    QVERIFY(bench.script().dialogTitles.isEmpty());
+    QTRY_COMPARE(window.currentSection(), Section::PersonInfo);
     QVERIFY(person->state().selected);
     QCOMPARE(bench.script().dialogTitles, QStringList{QStringLiteral("Проверка: Задание условий")});
 }
@@ -306,7 +308,8 @@ void TestKeyboard::resultLineRead()
     QCOMPARE(line->role(), QAccessible::Button);
     bench.script().answerDialog([](QDialog& dialog) { return dialog.result(); });
     line->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(bench.script().dialogTitles, QStringList{QStringLiteral("Расчёт налога")});
+    QVERIFY(bench.script().dialogTitles.isEmpty());
+    QTRY_COMPARE(bench.script().dialogTitles, QStringList{QStringLiteral("Расчёт налога")});
 }
 
 void TestKeyboard::lettersForControls_data()
