@@ -52,6 +52,9 @@ TFormMain::TFormMain(std::unique_ptr<Interaction> interaction, Options options)
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { focusChanged(now); });
+    // Placed before anything is asked, so that a question at startup stands where the window
+    // will, not at the screen's corner.
+    placeOnScreen();
 
     // The command line names the file to open: the first of one or two arguments, or the second
     // when the first is "-p".
@@ -358,7 +361,7 @@ bool TFormMain::selectSection(Section section)
     return true;
 }
 
-void TFormMain::showPlaced()
+bool TFormMain::placeOnScreen()
 {
     const QScreen* screen =
         this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
@@ -367,7 +370,12 @@ void TFormMain::showPlaced()
     const WindowPlacement placement =
         WindowPlacement::fit(AppSettings::placement(), whole.width(), work.height());
     setGeometry(placement.geometry);
-    if (placement.maximised)
+    return placement.maximised;
+}
+
+void TFormMain::showPlaced()
+{
+    if (placeOnScreen())
         showMaximized();
     else
         show();

@@ -138,6 +138,9 @@ private:
     void buildMenus(const Commands& commands);
     void buildToolBar(const Commands& commands);
     void buildSectionButtons();
+    // Gives the window the place the settings say, fitted to the screen; true when it was
+    // maximised.
+    bool placeOnScreen();
     void buildResultStrip();
     void applyToolbarSettings();
     void loadDirectories();
