@@ -37,9 +37,9 @@ QString DeclarationPrinting::officeName(const mTDeclaration& declaration) const
     return office ? office->name : QString();
 }
 
-PrintOutcome
-DeclarationPrinting::run(const mTDeclaration& declaration,
-                         const std::function<QString(PrintModule&, const QString&)>& use) const
+PrintOutcome DeclarationPrinting::run(
+    const mTDeclaration& declaration,
+    const std::function<void(PrintModule&, const QString&, PrintOutcome&)>& use) const
 {
     const auto module = PrintModuleLoader::create(m_moduleFolders);
     if (!module)
@@ -57,48 +57,71 @@ DeclarationPrinting::run(const mTDeclaration& declaration,
         outcome.failed = true;
         return outcome;
     }
-    const QString failure = use(*module, xml);
-    if (!failure.isEmpty()) {
-        outcome.messages << failure;
-        outcome.failed = true;
-    }
+    use(*module, xml, outcome);
     return outcome;
 }
 
+namespace {
+
+void failWith(PrintOutcome& outcome, const QString& message)
+{
+    outcome.messages << message;
+    outcome.failed = true;
+}
+
+// A PDF written, not written, or in place with the module's warning that the system did not
+// confirm its write.
+void wrotePdf(PrintOutcome& outcome, const PrintModule& module, bool written)
+{
+    if (!written)
+        failWith(outcome, module.errorString());
+    else if (!module.errorString().isEmpty())
+        outcome.messages << module.errorString();
+}
+
+} // namespace
+
 PrintOutcome DeclarationPrinting::preview(const mTDeclaration& declaration, QWidget* parent) const
 {
-    return run(declaration, [parent](PrintModule& module, const QString& xml) {
-        return module.PreviewData(xml, parent) ? QString() : module.errorString();
-    });
+    return run(declaration,
+               [parent](PrintModule& module, const QString& xml, PrintOutcome& outcome) {
+                   if (!module.PreviewData(xml, parent))
+                       failWith(outcome, module.errorString());
+               });
 }
 
 PrintOutcome DeclarationPrinting::print(const mTDeclaration& declaration,
                                         const AskPrinter& askPrinter) const
 {
-    return run(declaration, [&askPrinter](PrintModule& module, const QString& xml) {
-        const int pages = module.PageCount(xml);
-        if (pages == 0)
-            return module.errorString();
-        const auto choice = askPrinter(pages);
-        if (!choice)
-            return QString();
-        module.SetPageRange(choice->fromPage, choice->toPage);
-        if (!choice->outputFile.isEmpty()) {
-            return module.WritePdf(xml, choice->outputFile, choice->copies) ? QString()
-                                                                            : module.errorString();
-        }
-        for (int copy = 0; copy < choice->copies; ++copy) {
-            if (!module.PrintData(xml, QString(), choice->printerName, 0))
-                return module.errorString();
-        }
-        return QString();
-    });
+    return run(
+        declaration, [&askPrinter](PrintModule& module, const QString& xml, PrintOutcome& outcome) {
+            const int pages = module.PageCount(xml);
+            if (pages == 0) {
+                failWith(outcome, module.errorString());
+                return;
+            }
+            const auto choice = askPrinter(pages);
+            if (!choice)
+                return;
+            module.SetPageRange(choice->fromPage, choice->toPage);
+            if (!choice->outputFile.isEmpty()) {
+                wrotePdf(outcome, module, module.WritePdf(xml, choice->outputFile, choice->copies));
+                return;
+            }
+            for (int copy = 0; copy < choice->copies; ++copy) {
+                if (!module.PrintData(xml, QString(), choice->printerName, 0)) {
+                    failWith(outcome, module.errorString());
+                    return;
+                }
+            }
+        });
 }
 
 PrintOutcome DeclarationPrinting::writePdf(const mTDeclaration& declaration,
                                            const QString& fileName) const
 {
-    return run(declaration, [&fileName](PrintModule& module, const QString& xml) {
-        return module.WritePdf(xml, fileName) ? QString() : module.errorString();
-    });
+    return run(declaration,
+               [&fileName](PrintModule& module, const QString& xml, PrintOutcome& outcome) {
+                   wrotePdf(outcome, module, module.WritePdf(xml, fileName));
+               });
 }

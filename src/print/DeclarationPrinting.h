@@ -21,8 +21,9 @@ struct PrinterChoice
     QString outputFile;
 };
 
-// What a print, preview or PDF run leaves to show: its messages in order (a failed computation is
-// reported and the run goes on; a failure ends the run and is the last message).
+// What a print, preview or PDF run leaves to show: its messages in order (a failed computation, or
+// a PDF in place whose write the system did not confirm, is reported and the run goes on; a
+// failure ends the run and is the last message).
 struct PrintOutcome
 {
     QStringList messages;
@@ -56,9 +57,10 @@ public:
     QString officeName(const mTDeclaration& declaration) const;
 
 private:
-    // use returns the module's failure message, or an empty text.
-    PrintOutcome run(const mTDeclaration& declaration,
-                     const std::function<QString(PrintModule&, const QString&)>& use) const;
+    // use puts what the module did into the outcome: its failure, or a warning.
+    PrintOutcome
+    run(const mTDeclaration& declaration,
+        const std::function<void(PrintModule&, const QString&, PrintOutcome&)>& use) const;
 
     QString m_programFolder;
     QStringList m_moduleFolders;

@@ -125,6 +125,7 @@ bool FormPrinter::PrintData(const QString& xml, const QString& /*reserved*/,
 
 bool FormPrinter::WritePdf(const QString& xml, const QString& fileName, int copies)
 {
+    m_error.clear();
     QString error;
     const auto painter = pages(xml, m_parameters, error);
     if (!painter)
@@ -149,8 +150,11 @@ bool FormPrinter::WritePdf(const QString& xml, const QString& fileName, int copi
             return fail(file.writeFailedMessage());
         }
     }
-    if (!file.commit())
+    if (file.commit())
+        return true;
+    if (!file.committed())
         return fail(file.writeFailedMessage());
+    m_error = file.unconfirmedMessage();
     return true;
 }
 

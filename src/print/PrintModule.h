@@ -28,7 +28,9 @@ public:
     virtual bool PrintData(const QString& xml, const QString& reserved, const QString& printerName,
                            int flags) = 0;
     // Writes copies of the pages, one after another, to a PDF file, which appears whole or not at
-    // all: a failed write keeps the file that was there.
+    // all: a failed write keeps the file that was there. When the new file is in place but the
+    // system did not confirm its way to the disk, the PDF is written: true, and errorString()
+    // holds the warning to show (it is empty after a write the system confirmed).
     virtual bool WritePdf(const QString& xml, const QString& fileName, int copies = 1) = 0;
     // The number of pages of the declaration, or 0 (with errorString()) when it cannot be laid out.
     virtual int PageCount(const QString& xml) = 0;

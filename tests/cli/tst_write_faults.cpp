@@ -4,7 +4,7 @@
 // space left" and with an input/output error, for a small and a multi-megabyte file. Every run that
 // met a failure must report it with the system's reason and leave the previous file byte for byte,
 // with no temporary file beside it. Once the new file is in place only the sync of its folder is
-// left: a saved declaration is then reported as saved, with a warning. A save onto a real, small
+// left: the file is then reported as written, with a warning. A save onto a real, small
 // file system that fills up is tried too, where one can be mounted.
 
 #include "LargeDeclaration.h"
@@ -276,11 +276,11 @@ void TestWriteFaults::everyFailedCallKeepsTheOldFile()
                                           .arg(QLatin1String(error == ENOSPC ? "ENOSPC" : "EIO"))
                                           .arg(QLatin1String(sticky ? "sticky" : "once"));
                 // After the rename the new file is in place; a failure there keeps it. A saved
-                // declaration, an exported or imported file is then written: the tool warns and
-                // succeeds. (The print module reports a print to PDF only as done or failed.)
+                // declaration, an exported, imported or printed file is then written: the tool
+                // warns and succeeds.
                 const bool inPlace = at > renamed;
                 const QByteArray expected = inPlace ? newContents : QByteArray(kOldContents);
-                const bool warns = inPlace && operation != QLatin1String("print");
+                const bool warns = inPlace;
                 if (warns && run.exitCode != 0)
                     faults << label + QStringLiteral(" reported a failure of a written file");
                 if (warns && !run.err.contains(QStringLiteral("но система не подтвердила запись "

@@ -251,10 +251,15 @@ bool TfmTaxResult::writePicturePdf(const QString& fileName, const QPageLayout& l
         }
     }
     // Nothing replaces the old file unless the whole picture was written.
-    written = written && file.commit();
-    if (!written) {
-        file.cancelWriting();
-        m_interaction.showError(this, file.writeFailedMessage());
+    if (written && file.commit())
+        return true;
+    if (file.committed()) {
+        // In place; only the system's confirmation of the write is missing.
+        m_interaction.message(this, QMessageBox::Warning, Interaction::programCaption(),
+                              file.unconfirmedMessage(), QMessageBox::Ok);
+        return true;
     }
-    return written;
+    file.cancelWriting();
+    m_interaction.showError(this, file.writeFailedMessage());
+    return false;
 }

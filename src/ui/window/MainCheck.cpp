@@ -140,8 +140,14 @@ void TFormMain::PrintOrPreview(bool preview)
                                          : printing.print(*m_document, [this](int pageCount) {
                                                return askPrinter(*m_interaction, this, pageCount);
                                            });
-    for (const QString& message : outcome.messages)
-        m_interaction->showError(this, message);
+    // A failure is the last message; what comes before it went on (a warning).
+    for (qsizetype at = 0; at < outcome.messages.size(); ++at) {
+        if (outcome.failed && at == outcome.messages.size() - 1)
+            m_interaction->showError(this, outcome.messages.at(at));
+        else
+            m_interaction->message(this, QMessageBox::Warning, Interaction::programCaption(),
+                                   outcome.messages.at(at), QMessageBox::Ok);
+    }
 }
 
 void TFormMain::Help()
