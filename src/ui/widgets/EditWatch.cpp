@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <memory>
+#include <optional>
 
 void WatchEdits(QWidget& root, FrameHost& host)
 {
@@ -22,8 +24,18 @@ void WatchEdits(QWidget& root, FrameHost& host)
             QObject::connect(edit, &QLineEdit::textEdited, &root, changed);
         } else if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget)) {
             // Push and tool buttons only act (add, pick, go to another page): no edit of their own.
-            QObject::connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked,
-                             &root, changed);
+            // A click whose choice the frame put back (a question answered "Нет") is no edit:
+            // the button is as it was when pressed.
+            auto* button = static_cast<QAbstractButton*>(widget);
+            auto before = std::make_shared<std::optional<bool>>();
+            QObject::connect(button, &QAbstractButton::pressed, &root,
+                             [button, before] { *before = button->isChecked(); });
+            QObject::connect(button, &QAbstractButton::clicked, &root,
+                             [before, changed](bool checked) {
+                                 if (*before != checked)
+                                     changed();
+                                 before->reset();
+                             });
         } else if (auto* arrows = qobject_cast<TUpDown*>(widget)) {
             QObject::connect(arrows, &TUpDown::stepped, &root, changed);
         } else if (auto* list = qobject_cast<QComboBox*>(widget)) {

@@ -235,6 +235,7 @@ void TestInitialData::deletingChoiceAsksFirst()
         QVERIFY(window.document().StandardDeduction == before.StandardDeduction);
         QCOMPARE(window.document().DeclForm, before.DeclForm);
         QCOMPARE(m_bench->script().messages.size(), 1);
+        QVERIFY(window.isSaved());
     }
 }
 
