@@ -37,20 +37,7 @@ mTDeclaration flatBought2013()
     d.Person.DocNumber = QStringLiteral("45 06 123456");
     d.Person.City = QStringLiteral("Москва");
     source(d.Income13, QStringLiteral("45382000"), "89700", {{2000, "690000"}});
-    mTConstructionDeduct& p = d.PropertyDeduction;
-    p.PropertyEnabled = 1;
-    p.ObjectKind = 2;
-    p.OwnershipKind = 1;
-    p.OwnerSign = 1;
-    p.ObjRegionCode = QStringLiteral("77");
-    p.ObjCity = QStringLiteral("Москва");
-    p.ObjFlat = QStringLiteral("12");
-    p.RightRegDate = DayCount::fromDate(2013, 4, 15);
-    p.StartYearDate = DayCount::fromDate(2013, 1, 1);
-    p.ShareNumerator = 1;
-    p.ShareDenominator = 1;
-    p.ObjectCost = 3500000_rub;
-    p.InterestPaid = 120000_rub;
+    Build::flatBought2013(d.PropertyDeduction);
     return d;
 }
 

@@ -2,6 +2,7 @@
 
 #include "calc/SheetPrinter.h"
 #include "calc/SvodSum.h"
+#include "storage/DayCount.h"
 
 namespace Build {
 
@@ -67,6 +68,23 @@ mTCurrencyIncome& foreign(mTDeclaration& declaration, int rate, qint32 code, con
     record.CurDeductCode = deductCode;
     record.CurDeductSum = rub(deduction);
     return record;
+}
+
+void flatBought2013(mTConstructionDeduct& p)
+{
+    p.PropertyEnabled = 1;
+    p.ObjectKind = 2;
+    p.OwnershipKind = 1;
+    p.OwnerSign = 1;
+    p.ObjRegionCode = QStringLiteral("77");
+    p.ObjCity = QStringLiteral("Москва");
+    p.ObjFlat = QStringLiteral("12");
+    p.RightRegDate = DayCount::fromDate(2013, 4, 15);
+    p.StartYearDate = DayCount::fromDate(2013, 1, 1);
+    p.ShareNumerator = 1;
+    p.ShareDenominator = 1;
+    p.ObjectCost = rub("3500000");
+    p.InterestPaid = rub("120000");
 }
 
 mTDeclaration resident()

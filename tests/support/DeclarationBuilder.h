@@ -34,6 +34,10 @@ mTThirtyPercent& dividends(mTDeclaration& declaration, const QString& oktmo, con
 mTCurrencyIncome& foreign(mTDeclaration& declaration, int rate, qint32 code, const char* income,
                           const char* taxPaid, qint32 deductCode = 0, const char* deduction = "0");
 
+// A flat in Moscow of 3 500 000 (whole, in sole ownership), its right registered in 2013, and
+// 120 000 of mortgage interest: a deduction larger than one year's base.
+void flatBought2013(mTConstructionDeduct& property);
+
 // A resident declaration with income in the country and the taxpayer's OKTMO "45000000".
 mTDeclaration resident();
 mTDeclaration nonResident();

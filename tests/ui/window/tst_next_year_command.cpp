@@ -1,6 +1,7 @@
 // The main window's command "Декларация за следующий год...": the new declaration opens unnamed
 // and unsaved after the tax-year notice; a refused year, a cancelled question about saving and a
 // refused notice change nothing.
+#include "DeclarationBuilder.h"
 #include "model/Declaration.h"
 #include "model/file/DocumentDump.h"
 #include "storage/DayCount.h"
@@ -26,18 +27,7 @@ mTDeclaration flatBought2013()
     salary.IncomeSum = 690000_rub;
     salary.IncomeMonth = 1;
     employer.AddIncome(salary);
-    mTConstructionDeduct& p = d.PropertyDeduction;
-    p.PropertyEnabled = 1;
-    p.ObjectKind = 2;
-    p.OwnershipKind = 1;
-    p.OwnerSign = 1;
-    p.ObjRegionCode = QStringLiteral("77");
-    p.RightRegDate = DayCount::fromDate(2013, 4, 15);
-    p.StartYearDate = DayCount::fromDate(2013, 1, 1);
-    p.ShareNumerator = 1;
-    p.ShareDenominator = 1;
-    p.ObjectCost = 3500000_rub;
-    p.InterestPaid = 120000_rub;
+    Build::flatBought2013(d.PropertyDeduction);
     return d;
 }
 
