@@ -9,7 +9,6 @@
 #include "check/DeductionRules.h"
 #include "model/file/DeclarationFile.h"
 #include "model/file/DocumentDump.h"
-#include "storage/DayCount.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,6 @@
 #include "DeclarationBuilder.h"
 #include "model/Declaration.h"
 #include "model/file/DocumentDump.h"
-#include "storage/DayCount.h"
 #include "support/UiTestSupport.h"
 #include "support/UserActions.h"
 #include "ui/sections/conditions/FrameInitialData.h"
