@@ -51,10 +51,22 @@ QValidator::State DigitsValidator::validate(QString& input, int& pos) const
 
 namespace {
 
+// A long text the program puts into a field the person is not at shows from its beginning, as it
+// is read (a line edit would show its end, where setText() left the cursor). Typing and pasting
+// mark the field modified and are left alone.
+void showsBeginning(QLineEdit* edit)
+{
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] {
+        if (!edit->isModified() && !edit->hasFocus())
+            edit->setCursorPosition(0);
+    });
+}
+
 QLineEdit* plainText(QWidget* parent, const QString& name, int maxLength)
 {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
+    showsBeginning(edit);
     if (maxLength > 0)
         edit->setMaxLength(maxLength);
     edit->setValidator(new Cp1251Validator(edit));
@@ -191,6 +203,7 @@ QLineEdit* panel(QWidget* parent, const char* name, Qt::Alignment alignment)
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setReadOnly(true);
+    showsBeginning(edit);
     edit->setAlignment(alignment);
     looksDisplayed(edit);
     // An amount: twelve digits, the comma and the kopecks.

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <QValidator>
 #include <memory>
 
@@ -178,6 +179,7 @@ private slots:
     void codeFieldSearchesItsPicker();
     void windows1251Only_data();
     void windows1251Only();
+    void longTextShowsItsBeginning();
 };
 
 void TestEntryFields::typing_data()
@@ -408,6 +410,36 @@ void TestEntryFields::windows1251Only()
         EntryFields::text(nullptr, QStringLiteral("meName"), TextLength::NamePart));
     int position = 0;
     QCOMPARE(edit->validator()->validate(text, position) == QValidator::Acceptable, accepted);
+}
+
+void TestEntryFields::longTextShowsItsBeginning()
+{
+    // A district longer than its field, as a file gives it: the field shows where it begins;
+    // typing at the end of the field the person is in goes on as always.
+    QWidget window;
+    QLineEdit* typed =
+        EntryFields::text(&window, QStringLiteral("meDistrict"), TextLength::AddressLine);
+    QLineEdit* shown = EntryFields::panel(&window, "pnlName", Shows::Name);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(typed);
+    layout->addWidget(shown);
+    typed->setFixedWidth(60);
+    shown->setFixedWidth(60);
+    auto* elsewhere = new QLineEdit(&window);
+    layout->addWidget(elsewhere);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    elsewhere->setFocus();
+    const QString district = QStringLiteral("Москворецко-Краснопресненский");
+    for (QLineEdit* field : {typed, shown}) {
+        field->setText(district);
+        QCOMPARE(field->cursorPosition(), 0);
+    }
+    typed->setFocus();
+    QTest::keyClick(typed, Qt::Key_End);
+    QTest::keyClicks(typed, QStringLiteral(" 2"));
+    QCOMPARE(typed->text(), district + QStringLiteral(" 2"));
+    QCOMPARE(typed->cursorPosition(), typed->text().size());
 }
 
 QTEST_MAIN(TestEntryFields)
