@@ -5,6 +5,8 @@
 #include "ui/sections/deductions/FramePensDeduct.h"
 #include "ui/sections/deductions/FrameStandartDeduct.h"
 
+#include <QLayout>
+
 TfrFrameDeductData::TfrFrameDeductData(QWidget* parent, FrameHost& host)
     : TSubFrameContainer(parent, host, QStringLiteral("pnlDeductContainer"))
 {
@@ -17,6 +19,9 @@ TfrFrameDeductData::TfrFrameDeductData(QWidget* parent, FrameHost& host)
               QStringLiteral("Социальные налоговые вычеты"));
     addButton(Securities, QStringLiteral("fbCB"), QStringLiteral("Убытки по ЦБ"),
               QStringLiteral("Убытки прошлых налоговых периодов по операциям с ЦБ"));
+    // Narrow margins keep the sub-frames off the window's edge and scroll bar and leave them the
+    // room their fields need.
+    layout()->setContentsMargins(4, 4, 4, 4);
     showSubFrame(Standard);
 }
 
